@@ -1,0 +1,77 @@
+// The help texts of tessarine-cli.
+#pragma once
+
+#include <string_view>
+
+namespace tessarine::cli {
+
+inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
+  --mode MODE            what a day shows: date (default; the lunar day, the
+                         month's name on its first day), month-date (month and
+                         day), festivals-terms (only days with a festival or a
+                         solar term), terms (only the 24 solar terms)
+  --both WHICH           a day with both a festival and a solar term shows the
+                         festival (default), the term, or both ("festival/term")
+  --no-festivals-terms   show neither festivals nor solar terms
+  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
+                         冬月 and 腊月
+)";
+
+inline constexpr std::string_view kDatesHelp = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
+date lies within 1901-01-01..2050-12-31. Dates are described in the order given.
+)";
+
+inline constexpr std::string_view kDayHelp = R"(Usage: tessarine-cli day [OPTIONS] DATE|FROM..TO...
+
+Describes each date in one line of nine tab-separated fields:
+  1 the date   2 lunar year   3 lunar month   4 lunar day   5 solar term
+  6 lunar festival   7 Gregorian festival   8 weekday   9 the normal-format title
+Fields 2 to 6 are the plain description; field 9 follows the options below.
+
+)";
+
+inline constexpr std::string_view kExpandHelp = R"(Usage: tessarine-cli expand [OPTIONS] TEMPLATE DATE|FROM..TO...
+
+Expands a custom-format template for each date: one line per date, the date,
+a tab and the expansion. TEMPLATE "default" is the default template
+"LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF".
+
+Tokens: LY stem-branch year, LZ zodiac animal, LM lunar month, LD lunar day,
+LT solar term, LF lunar festival, Y1 four-digit year, Y2 two-digit year,
+CM month, CD day, CW weekday, CF Gregorian festival.
+
+Options:
+  --keep-spaces          keep runs of white space (by default each run becomes
+                         one blank)
+  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月
+
+)";
+
+inline constexpr std::string_view kIcsHelp = R"(Usage: tessarine-cli ics [OPTIONS] START [END]
+
+Writes one iCalendar file per year from START to END (or START alone), years
+1901 to 2050, named Tessarine_YEAR_yymmdd-hhnnss.ics, and prints the full path
+of each file written. Exit status 0 when every file was written, 1 when one
+could not be written (the others are still written), 2 for bad arguments.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --template TEMPLATE    titles from a custom-format template ("default" for the
+                         default template) instead of the normal format
+  --keep-spaces          with --template: keep runs of white space
+
+)";
+
+inline constexpr std::string_view kMainHelp = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
+
+Chinese lunar-calendar information for every day from 1901 to 2050.
+
+Commands:
+  day      describe dates: lunar date, solar term, festivals, weekday, title
+  expand   expand a custom-format template for dates
+  ics      write iCalendar files, one per year, to import into a calendar
+
+Run "tessarine-cli COMMAND --help" for a command's arguments and options.
+)";
+
+}  // namespace tessarine::cli

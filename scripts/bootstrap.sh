@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs, only when missing, every Debian package that building, running and
+# testing Tessarine needs. Safe to run again and again.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev          # the window
+  libpcre2-dev                    # the template engine's white-space rule
+  libgtest-dev libgmock-dev       # unit tests
+  libbenchmark-dev                # benchmarks
+  libical-dev                     # tests parse every written file with a real iCalendar parser
+  clang libclang-rt-14-dev        # fuzzing and sanitizers
+  fonts-noto-cjk                  # a Chinese font for the window's captions
+  xvfb xauth imagemagick          # screenshots of the window
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  sudo=(sudo -n)
+else
+  echo "bootstrap: these packages are missing: ${missing[*]}" >&2
+  echo "bootstrap: installing them needs root; run as root or with sudo, or install them by hand." >&2
+  exit 1
+fi
+
+echo "bootstrap: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

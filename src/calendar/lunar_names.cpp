@@ -1,0 +1,60 @@
+#include "calendar/lunar_names.h"
+
+#include <array>
+#include <string_view>
+
+namespace tessarine {
+namespace {
+
+using Chars10 = std::array<std::string_view, 10>;
+using Chars12 = std::array<std::string_view, 12>;
+
+constexpr Chars10 kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr Chars12 kBranches = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+constexpr Chars12 kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
+constexpr Chars10 kMonthNumerals = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+constexpr std::array<std::string_view, 4> kDayTens = {"初", "十", "廿", "三"};
+constexpr Chars10 kDayUnits = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+
+constexpr std::int32_t kInLeapMonth = 2;
+
+}  // namespace
+
+std::string YearName(std::uint16_t year) {
+  // The cycle counts from year 4, a 甲子 year.
+  const int cycle = ((static_cast<int>(year) - 4) % 60 + 60) % 60;
+  std::string name;
+  name.reserve(13);
+  name.append(kStems[cycle % 10]).append(kBranches[cycle % 12]);
+  name.append(" ").append(kAnimals[cycle % 12]).append("年");
+  return name;
+}
+
+std::string MonthName(const LunarCalendar& cal, std::uint16_t month) {
+  if (month < 1 || month > 12) return {};
+  std::string name;
+  name.reserve(12);
+  if (month == cal.RecordedLeapMonth && cal.LeapMonthFlag == kInLeapMonth) name.append("闰");
+  if (month <= 10) {
+    name.append(kMonthNumerals[month - 1]);
+  } else if (cal.options.bolDongLa) {
+    name.append(month == 11 ? "冬" : "腊");
+  } else {
+    name.append(month == 11 ? "十一" : "十二");
+  }
+  name.append("月");
+  return name;
+}
+
+std::string DayName(std::uint16_t day) {
+  if (day < 1 || day > 30) return {};
+  std::string name;
+  if (day % 10 == 0 && day >= 20) {
+    name.append(kDayUnits[day / 10 - 1]).append("十");
+  } else {
+    name.append(kDayTens[(day - 1) / 10]).append(kDayUnits[(day - 1) % 10]);
+  }
+  return name;
+}
+
+}  // namespace tessarine

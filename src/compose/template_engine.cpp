@@ -1,0 +1,121 @@
+#include "compose/template_engine.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "calendar/day_info.h"
+#include "calendar/solar_festivals.h"
+#include "compose/utf8_text.h"
+
+namespace tessarine {
+namespace {
+
+// White space is exactly these seven characters: not the vertical tab, and
+// nothing above U+00FF (an ideographic space U+3000 stays).
+constexpr std::string_view kWhiteSpaceRun = R"([\t\n\f\r \x{85}\x{A0}]+)";
+
+class WhiteSpaceRule {
+ public:
+  WhiteSpaceRule() {
+    std::unique_ptr<pcre2_compile_context, decltype(&pcre2_compile_context_free)> context(
+        pcre2_compile_context_create(nullptr), &pcre2_compile_context_free);
+    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANY);
+    int error = 0;
+    PCRE2_SIZE offset = 0;
+    code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(kWhiteSpaceRun.data()), kWhiteSpaceRun.size(),
+                          PCRE2_UTF, &error, &offset, context.get());
+    if (code_ == nullptr) throw std::logic_error("the white-space pattern does not compile");
+    pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // an optimisation only; fine if unavailable
+  }
+  ~WhiteSpaceRule() { pcre2_code_free(code_); }
+  WhiteSpaceRule(const WhiteSpaceRule&) = delete;
+  WhiteSpaceRule& operator=(const WhiteSpaceRule&) = delete;
+
+  std::string Collapse(std::string_view text) const {
+    // A run of at least one character becomes one blank: never longer.
+    std::string result(text.size() + 1, '\0');
+    PCRE2_SIZE length = result.size();
+    const int replaced = pcre2_substitute(
+        code_, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), 0,
+        PCRE2_SUBSTITUTE_GLOBAL | PCRE2_NO_UTF_CHECK, nullptr, nullptr,
+        reinterpret_cast<PCRE2_SPTR>(" "), 1, reinterpret_cast<PCRE2_UCHAR*>(result.data()), &length);
+    if (replaced < 0) throw std::runtime_error("white-space collapse failed");
+    result.resize(length);
+    return result;
+  }
+
+ private:
+  pcre2_code* code_ = nullptr;
+};
+
+const WhiteSpaceRule& Rule() {
+  static const WhiteSpaceRule rule;  // compiled once, on first use
+  return rule;
+}
+
+std::string_view Trim(std::string_view text) {
+  auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// One pass: every occurrence, left to right, not overlapping; what is
+// inserted is not searched again.
+void ReplaceAll(std::string& text, std::string_view token, std::string_view value) {
+  std::size_t at = text.find(token);
+  if (at == std::string::npos) return;
+  std::string replaced;
+  replaced.reserve(text.size() + value.size() * 2);
+  std::size_t from = 0;
+  for (; at != std::string::npos; at = text.find(token, from)) {
+    replaced.append(text, from, at - from).append(value);
+    from = at + token.size();
+  }
+  replaced.append(text, from);
+  text = std::move(replaced);
+}
+
+}  // namespace
+
+std::string CollapseWhiteSpace(std::string_view text) { return Rule().Collapse(text); }
+
+std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days date, bool collapse) {
+  cal.LeapMonthFlag = 0;
+
+  const std::chrono::year_month_day ymd{date};
+  const int year = static_cast<int>(ymd.year());
+  const unsigned month = static_cast<unsigned>(ymd.month());
+  const unsigned day = static_cast<unsigned>(ymd.day());
+  char y1[16], y2[8];
+  std::snprintf(y1, sizeof y1, "%04d", year);
+  std::snprintf(y2, sizeof y2, "%02d", ((year % 100) + 100) % 100);
+
+  const DayInfo info = GetDayInfo(cal, date, y1);
+  // The year name is stem, branch, a blank, the animal and 年, three bytes a
+  // character.
+  const std::string_view yearText = info.YearText;
+  const std::string_view stemBranch = yearText.substr(0, std::min<std::size_t>(6, yearText.size()));
+  const std::string_view animal = yearText.size() >= 10 ? yearText.substr(7, 3) : std::string_view{};
+  const std::string festival =
+      SolarFestivalOf(cal, y1, static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(day));
+
+  const std::string cm = std::to_string(month);
+  const std::string cd = std::to_string(day);
+  const std::array<std::string_view, TemplateTokens.size()> values = {
+      stemBranch, animal, info.MonthText, info.DayText, info.TermText, info.FestText,
+      y1,         y2,     cm,             cd,           WeekdayNames[std::chrono::weekday{date}.c_encoding()],
+      festival};
+
+  std::string text(Trim(ToValidUtf8(templ)));
+  for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);
+
+  if (collapse) text = CollapseWhiteSpace(text);
+  return std::string(Trim(text));
+}
+
+}  // namespace tessarine

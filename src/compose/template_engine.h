@@ -1,0 +1,34 @@
+// The custom format: an event title written as a one-line template in which
+// two-letter tokens stand for pieces of the day's lunar and Gregorian
+// information.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calendar/lunar_calendar.h"
+#include "calendar/lunar_conversion.h"
+
+namespace tessarine {
+
+inline constexpr std::string_view DefaultTemplate = "LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF";
+
+// The tokens in the order in which they are replaced. Order matters: each
+// pass sees what the earlier ones brought together ("CLTF" on a day without a
+// solar term becomes "CF" and then the Gregorian festival).
+inline constexpr std::array<std::string_view, 12> TemplateTokens = {
+    "LY", "LZ", "LM", "LD", "LT", "LF", "Y1", "Y2", "CM", "CD", "CW", "CF"};
+
+// The title of `date` by `templ`. With `collapse` every run of white space
+// (tab, line feed, form feed, carriage return, blank, U+0085, U+00A0) becomes
+// one blank. The result is trimmed of U+0000..U+0020 at both ends. Bytes of
+// the template that are not well-formed UTF-8 come out as U+FFFD. A date the
+// engine cannot describe leaves the lunar tokens empty.
+std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days date, bool collapse);
+
+// Replaces every run of the white space above by a single blank. `text` must
+// be valid UTF-8.
+std::string CollapseWhiteSpace(std::string_view text);
+
+}  // namespace tessarine
