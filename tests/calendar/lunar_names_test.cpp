@@ -1,0 +1,50 @@
+#include "calendar/lunar_names.h"
+
+#include <gtest/gtest.h>
+
+namespace tessarine {
+namespace {
+
+TEST(YearNameTest, StemBranchAndAnimal) {
+  const std::pair<int, const char*> cases[] = {
+      {1900, "庚子 鼠年"}, {1901, "辛丑 牛年"}, {1984, "甲子 鼠年"}, {2000, "庚辰 龙年"},
+      {2023, "癸卯 兔年"}, {2024, "甲辰 龙年"}, {2050, "庚午 马年"}, {2011, "辛卯 兔年"},
+  };
+  for (const auto& [year, name] : cases) EXPECT_EQ(YearName(year), name) << year;
+}
+
+TEST(MonthNameTest, PlainLeapAndWinterNames) {
+  SummaryOptions options;
+  LunarCalendar cal(options);
+  const char* const dongLa[] = {"正月", "二月", "三月", "四月", "五月", "六月",
+                                "七月", "八月", "九月", "十月", "冬月", "腊月"};
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_EQ(MonthName(cal, month), dongLa[month - 1]);
+    cal.RecordedLeapMonth = month;
+    cal.LeapMonthFlag = 2;
+    EXPECT_EQ(MonthName(cal, month), std::string("闰") + dongLa[month - 1]);
+    cal.LeapMonthFlag = 0;
+    EXPECT_EQ(MonthName(cal, month), dongLa[month - 1]);
+  }
+  // The option is read at each call.
+  options.bolDongLa = false;
+  EXPECT_EQ(MonthName(cal, 11), "十一月");
+  EXPECT_EQ(MonthName(cal, 12), "十二月");
+  cal.RecordedLeapMonth = 11;
+  cal.LeapMonthFlag = 2;
+  EXPECT_EQ(MonthName(cal, 11), "闰十一月");
+  EXPECT_EQ(MonthName(cal, 0), "");
+  EXPECT_EQ(MonthName(cal, 13), "");
+}
+
+TEST(DayNameTest, AllThirtyDays) {
+  const char* const names[] = {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
+                               "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
+                               "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+  for (int day = 1; day <= 30; ++day) EXPECT_EQ(DayName(day), names[day - 1]) << day;
+  EXPECT_EQ(DayName(0), "");
+  EXPECT_EQ(DayName(31), "");
+}
+
+}  // namespace
+}  // namespace tessarine

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "cli/commands.h"
+#include "support/file_size_limit.h"
+#include "support/ical_check.h"
+#include "support/temp_folder.h"
+
+namespace tessarine::cli {
+namespace {
+
+using tessarine::testing::FileSizeLimit;
+using tessarine::testing::ParseCalendar;
+using tessarine::testing::ReadFile;
+using tessarine::testing::TempFolder;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int status = RunCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  return parts;
+}
+
+TEST(DayCommandTest, DescribesDatesInTheOrderGiven) {
+  const CliRun run = Cli({"day", "2014-09-08", "2023-03-21..2023-03-22", "2033-12-22", "1901-01-01"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "2014-09-08\t甲午 马年\t八月\t十五\t白露\t中秋\t\t一\t中秋\n"
+            "2023-03-21\t癸卯 兔年\t二月\t三十\t春分\t\t\t二\t春分\n"
+            "2023-03-22\t癸卯 兔年\t闰二月\t初一\t\t\t\t三\t闰二月\n"
+            "2033-12-22\t癸丑 牛年\t闰冬月\t初一\t\t\t\t四\t闰冬月\n"
+            "1901-01-01\t庚子 鼠年\t冬月\t十一\t\t\t元旦\t二\t十一\n");
+}
+
+TEST(DayCommandTest, OptionsShapeOnlyTheTitle) {
+  struct Case {
+    std::vector<std::string> options;
+    std::string title;
+  };
+  const Case cases[] = {
+      {{}, "除夕"},
+      {{"--both", "term"}, "立春"},
+      {{"--both=both"}, "除夕/立春"},
+      {{"--no-festivals-terms"}, "腊月三十"},
+      {{"--mode", "terms"}, "立春"},
+      {{"--mode", "festivals-terms", "--both", "both"}, "除夕/立春"},
+      {{"--plain-month-names", "--no-festivals-terms"}, "十二月三十"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"day", "2019-02-04"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    if (c.title.ends_with("三十")) args.insert(args.end(), {"--mode", "month-date"});
+    const auto fields = Split(Cli(args).out.substr(0, Cli(args).out.size() - 1), '\t');
+    ASSERT_EQ(fields.size(), 9u);
+    EXPECT_EQ(fields[4], "立春");
+    EXPECT_EQ(fields[5], "除夕");
+    EXPECT_EQ(fields[8], c.title) << args.back();
+  }
+}
+
+TEST(DayCommandTest, WholeRangeHasOneLineADayWithNineFields) {
+  const CliRun run = Cli({"day", "1901-01-01..2050-12-31"});
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Split(run.out, '\n');
+  ASSERT_EQ(lines.size(), 54787u);
+  int leapDays = 0;
+  for (const auto& line : lines) {
+    const auto fields = Split(line + "\t", '\t');
+    ASSERT_EQ(fields.size(), 9u) << line;
+    EXPECT_FALSE(fields[8].empty()) << line;
+    leapDays += fields[2].starts_with("闰");
+  }
+  EXPECT_GT(leapDays, 54 * 29);
+  EXPECT_TRUE(lines.back().starts_with("2050-12-31\t庚午 马年\t冬月\t十八"));
+}
+
+TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string named;
+  };
+  const Case cases[] = {
+      {{"day", "2013-13-01"}, "'2013-13-01'"},
+      {{"day", "2013-02-29"}, "'2013-02-29'"},
+      {{"day", "2013-1-1"}, "'2013-1-1'"},
+      {{"day", "1900-12-31"}, "'1900-12-31'"},
+      {{"day", "2051-01-01"}, "'2051-01-01'"},
+      {{"day", "2013-02-10..2013-02-01"}, "'2013-02-10..2013-02-01'"},
+      {{"day", "2013-02-10..x"}, "'x'"},
+      {{"day", "--colour", "2013-01-01"}, "'--colour'"},
+      {{"day", "--mode", "weekly", "2013-01-01"}, "'weekly'"},
+      {{"day", "2013-01-01", "--mode"}, "--mode"},
+      {{"day"}, "date"},
+      {{"expand", "\xFF", "2013-01-01"}, "UTF-8"},
+      {{"expand", "LD"}, "date"},
+      {{"ics"}, "year"},
+      {{"ics", "2013", "--output", "/nonexistent/folder"}, "'/nonexistent/folder'"},
+      {{"calendar"}, "'calendar'"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, 2) << c.named;
+    EXPECT_EQ(run.out, "") << c.named;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+}
+
+TEST(CliHelpTest, EveryCommandExplainsItself) {
+  for (const std::string command : {"day", "expand", "ics"}) {
+    const CliRun run = Cli({command, "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Usage: tessarine-cli " + command), std::string::npos);
+  }
+  EXPECT_NE(Cli({"--help"}).out.find("Commands:"), std::string::npos);
+}
+
+TEST(ExpandCommandTest, TemplatesForDates) {
+  EXPECT_EQ(Cli({"expand", "default", "2014-09-08"}).out,
+            "2014-09-08\t甲午年【马】 八月十五 2014年 14/9/8 周一 白露 中秋\n");
+  EXPECT_EQ(Cli({"expand", "LD LT LF CW", "2013-01-02", "--keep-spaces"}).out, "2013-01-02\t廿一   三\n");
+  EXPECT_EQ(Cli({"expand", "LD LT LF CW", "2013-01-02"}).out, "2013-01-02\t廿一 三\n");
+  EXPECT_EQ(Cli({"expand", "--plain-month-names", "LM", "2033-12-22..2033-12-23"}).out,
+            "2033-12-22\t闰十一月\n2033-12-23\t闰十一月\n");
+}
+
+TEST(IcsCommandTest, WritesFilesAndPrintsTheirPaths) {
+  TempFolder folder;
+  const CliRun run = Cli({"ics", "2013", "2014", "--output", folder.path().string(), "--template", "default"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  const auto paths = Split(run.out, '\n');
+  ASSERT_EQ(paths.size(), 2u);
+  for (const auto& path : paths) {
+    EXPECT_TRUE(path.starts_with(folder.File("Tessarine_")));
+    EXPECT_EQ(ParseCalendar(ReadFile(path)).size(), 365u);
+  }
+  EXPECT_EQ(folder.Count(), 2u);
+}
+
+TEST(IcsCommandTest, YearErrorsUseTheWindowsMessages) {
+  TempFolder folder;
+  const std::string dir = folder.path().string();
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"ics", "", "--output", dir}, "年份不能为空, 请重新输入.\n"},
+      {{"ics", "1900", "--output", dir}, "年份必需在 1901 至 2050 之间, 请重新输入.\n"},
+      {{"ics", "2040", "2030", "--output", dir}, "结束年份必需大于等于开始年份, 请重新输入.\n"},
+      {{"ics", "２０１３", "--output", dir}, "'２０１３' is not a valid integer value.\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, c.err);
+  }
+  EXPECT_EQ(folder.Count(), 0u);
+}
+
+TEST(IcsCommandTest, AFileThatCannotBeWrittenDoesNotStopTheRange) {
+  TempFolder folder;
+  CliRun run;
+  {
+    FileSizeLimit limit(1000);
+    run = Cli({"ics", "2013", "2015", "--output", folder.path().string()});
+  }
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  const auto lines = Split(run.err, '\n');
+  ASSERT_EQ(lines.size(), 6u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(lines[2 * i], "无法生成 iCal 文件，请检查是否有写入文件权限：");
+    EXPECT_TRUE(lines[2 * i + 1].starts_with(folder.File("Tessarine_" + std::to_string(2013 + i) + "_")));
+  }
+  EXPECT_EQ(folder.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace tessarine::cli

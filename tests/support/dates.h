@@ -1,0 +1,22 @@
+// Dates in tests: built from numbers, shown as YYYY-MM-DD in failure output.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace tessarine::testing {
+
+inline std::chrono::sys_days Date(int y, unsigned m, unsigned d) {
+  return std::chrono::sys_days{std::chrono::year{y} / std::chrono::month{m} / std::chrono::day{d}};
+}
+
+inline std::string Iso(std::chrono::sys_days date) {
+  const std::chrono::year_month_day ymd{date};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+  return text;
+}
+
+}  // namespace tessarine::testing
