@@ -65,7 +65,7 @@ TEST_F(TemplateEngineTest, WhiteSpaceIsExactlySevenCharacters) {
       {"line separator", "\xE2\x80\xA8", false},    {"file separator", "\x1C", false},
   };
   for (const auto& c : cases) {
-    const std::string inside = "a" + std::string(c.character) + std::string(c.character) + "b";
+    const std::string inside = std::string("a").append(c.character).append(c.character).append("b");
     EXPECT_EQ(Expand(inside, Date(2013, 1, 1)), c.whiteSpace ? "a b" : inside) << c.name;
     EXPECT_EQ(Expand(inside, Date(2013, 1, 1), false), inside) << c.name;
   }
