@@ -10,7 +10,7 @@ namespace {
 const QColor kAccent(60, 160, 250);
 const QColor kBorder(197, 204, 214);
 const QColor kWindow(244, 246, 249);
-const QColor kGutter(234, 239, 245);
+const QColor kGutter(226, 233, 242);
 const QColor kHover(232, 243, 254);
 const QColor kPressed(207, 229, 252);
 const QColor kDisabled(240, 241, 243);
@@ -112,10 +112,12 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
           const QPixmap picture = item->icon.pixmap(16, 16, enabled ? QIcon::Normal : QIcon::Disabled);
           painter->drawPixmap(gutter.center().x() - 7, gutter.center().y() - 7, picture);
         } else if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
-          QStyleOption check(*item);
-          check.rect = QRect(gutter.center().x() - 7, gutter.center().y() - 7, 14, 14);
-          check.state |= State_On;
-          proxy()->drawPrimitive(PE_IndicatorMenuCheckMark, &check, painter, widget);
+          // A check mark in the accent colour, drawn as two strokes.
+          const QPoint c = gutter.center();
+          painter->setRenderHint(QPainter::Antialiasing, true);
+          painter->setPen(QPen(enabled ? kAccent : kBorder, 2));
+          painter->drawPolyline(QPolygon({c + QPoint(-5, 0), c + QPoint(-2, 3), c + QPoint(5, -4)}));
+          painter->setRenderHint(QPainter::Antialiasing, false);
         }
         QFont font = item->font;
         if (item->menuItemType == QStyleOptionMenuItem::DefaultItem) font.setBold(true);

@@ -23,6 +23,10 @@
 #include "ui/flat_style.h"
 #include "ui/instructions.h"
 
+// The menu pictures live in a static library, whose resources the linker
+// would drop unless they are registered by hand.
+static void RegisterIcons() { Q_INIT_RESOURCE(icons); }
+
 namespace tessarine {
 namespace {
 
@@ -64,6 +68,7 @@ void TForm1::FormCreate() {
   flatStyle_ = new FlatStyle;
   QApplication::setStyle(flatStyle_);
 
+  RegisterIcons();
   il1 = {QIcon(":/icons/instructions.xpm"), QIcon(":/icons/generate.xpm"), QIcon(":/icons/exit.xpm"),
          QIcon(":/icons/tessarine.xpm")};
   setWindowIcon(il1[3]);
@@ -170,6 +175,8 @@ QWidget* TForm1::BuildYearColumn() {
 
   grp3 = Named<QGroupBox>("grp3", " 选择年份 ");
   auto* years = new QVBoxLayout(grp3);
+  years->setContentsMargins(6, 4, 6, 6);
+  years->setSpacing(4);
   cbbY1 = Named<QComboBox>("cbbY1");
   cbbY1->setEditable(true);
   cbbY1->setInsertPolicy(QComboBox::NoInsert);  // a typed year never joins the list
@@ -189,6 +196,8 @@ QWidget* TForm1::BuildYearColumn() {
 
   grp4 = Named<QGroupBox>("grp4", " 控制 ");
   auto* controls = new QVBoxLayout(grp4);
+  controls->setContentsMargins(6, 4, 6, 6);
+  controls->setSpacing(4);
   btn1 = Named<QPushButton>("btn1", "使用说明");
   btn3 = Named<QPushButton>("btn3", "生成 i&Cal");
   // The menu 控制(&C) owns Alt+C: the button shows its access key but does
@@ -197,7 +206,7 @@ QWidget* TForm1::BuildYearColumn() {
   QFont bold = btn3->font();
   bold.setBold(true);
   btn3->setFont(bold);
-  btn3->setMinimumHeight(40);
+  btn3->setFixedHeight(34);
   btn4 = Named<QPushButton>("btn4", "打开文件夹");
   btn2 = Named<QPushButton>("btn2", "退       出");
   for (QPushButton* button : {btn1, btn3, btn4, btn2}) controls->addWidget(button);
