@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 
 #include "calendar/lunar_conversion.h"
 
@@ -54,6 +55,14 @@ Value Choice(const ParsedArguments& parsed, std::string_view option,
 }
 
 }  // namespace
+
+std::string IsoDate(std::chrono::sys_days date) {
+  const std::chrono::year_month_day ymd{date};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                static_cast<unsigned>(ymd.day()));
+  return text;
+}
 
 DateSpan ParseDateArgument(std::string_view text) {
   if (const auto dots = text.find(".."); dots != std::string_view::npos) {

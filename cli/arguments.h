@@ -25,6 +25,9 @@ struct DateSpan {
   std::chrono::sys_days To;
 };
 
+// A date as the command line writes it: "YYYY-MM-DD".
+std::string IsoDate(std::chrono::sys_days date);
+
 // "YYYY-MM-DD" or "FROM..TO", every date within 1901-01-01..2050-12-31.
 DateSpan ParseDateArgument(std::string_view text);
 

@@ -1,7 +1,6 @@
 // tessarine-cli day: the full description of each date, one tab-separated
 // line per date, as the window's preview describes days one after another.
 #include <chrono>
-#include <cstdio>
 #include <vector>
 
 #include "calendar/day_info.h"
@@ -49,11 +48,9 @@ int RunDay(std::span<const std::string> args, std::ostream& out, std::ostream& e
       DayInfo titled = info;
       NormalSummary(titled, options);
 
-      char isoDate[16];
-      std::snprintf(isoDate, sizeof isoDate, "%04d-%02u-%02u", year, month, day);
       const std::string festival = SolarFestivalOf(calendar, yearText, static_cast<std::uint16_t>(month),
                                                    static_cast<std::uint16_t>(day));
-      line.assign(isoDate);
+      line.assign(IsoDate(date));
       for (const std::string_view field :
            {std::string_view(info.YearText), std::string_view(info.MonthText), std::string_view(info.DayText),
             std::string_view(info.TermText), std::string_view(info.FestText), std::string_view(festival),

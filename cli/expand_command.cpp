@@ -1,6 +1,5 @@
 // tessarine-cli expand: a custom-format template expanded for each date.
 #include <chrono>
-#include <cstdio>
 #include <vector>
 
 #include "cli/arguments.h"
@@ -43,11 +42,7 @@ int RunExpand(std::span<const std::string> args, std::ostream& out, std::ostream
   std::string line;
   for (const auto& span : spans) {
     for (auto date = span.From; date <= span.To; date += std::chrono::days{1}) {
-      const std::chrono::year_month_day ymd{date};
-      char isoDate[16];
-      std::snprintf(isoDate, sizeof isoDate, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                    static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-      line.assign(isoDate).append("\t");
+      line.assign(IsoDate(date)).append("\t");
       line.append(ExpandTemplate(calendar, options.strDIY, date, options.bolClearSpace)).append("\n");
       out << line;
     }

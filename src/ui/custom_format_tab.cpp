@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "compose/template_engine.h"
 #include "ui/main_window.h"
@@ -43,6 +44,7 @@ QWidget* TForm1::BuildCustomTab() {
   lbl1->setObjectName("lbl1");
   edtDIY = new QLineEdit;
   edtDIY->setObjectName("edtDIY");
+  edtDIY->setMaxLength(std::numeric_limits<int>::max());  // a template may be of any length
   layout->addWidget(lbl1, 0, 0, 1, 3);
   layout->addWidget(edtDIY, 1, 0, 1, 3);
 

@@ -111,6 +111,8 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"ics"}, "year"},
       {{"ics", "2013", "--output", "/nonexistent/folder"}, "'/nonexistent/folder'"},
       {{"calendar"}, "'calendar'"},
+      {{"ics", "2013", "--output", "/etc/hostname"}, "'/etc/hostname'"},
+      {{"ics", "2013", "--template", "LD\xC0\xAF"}, "UTF-8"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);
@@ -137,6 +139,17 @@ TEST(ExpandCommandTest, TemplatesForDates) {
   EXPECT_EQ(Cli({"expand", "LD LT LF CW", "2013-01-02"}).out, "2013-01-02\t廿一 三\n");
   EXPECT_EQ(Cli({"expand", "--plain-month-names", "LM", "2033-12-22..2033-12-23"}).out,
             "2033-12-22\t闰十一月\n2033-12-23\t闰十一月\n");
+}
+
+TEST(ExpandCommandTest, AVeryLongTemplate) {
+  std::string templ;
+  for (int i = 0; i < 20000; ++i) templ += "LD  ";  // 100,000 characters
+  const CliRun run = Cli({"expand", templ, "2013-02-10"});
+  EXPECT_EQ(run.status, 0);
+  std::string expected = "2013-02-10\t";
+  for (int i = 0; i < 20000; ++i) expected += "初一 ";
+  expected.back() = '\n';
+  EXPECT_EQ(run.out, expected);
 }
 
 TEST(IcsCommandTest, WritesFilesAndPrintsTheirPaths) {

@@ -264,6 +264,11 @@ TEST_F(WindowTest, CustomFormatControls) {
 
   Find<QPushButton>("btnDefDiy")->click();
   EXPECT_EQ(edtDIY->text(), kDefaultTemplate);
+
+  const QString longTemplate = QString("LD  ").repeated(25000);  // 100,000 characters
+  edtDIY->setText(longTemplate);
+  EXPECT_EQ(edtDIY->text().size(), 100000);
+  EXPECT_EQ(preview->text(), QString("廿一  ").repeated(25000).trimmed());  // the switch is still off
 }
 
 TEST_F(WindowTest, GeneratingOneYear) {
