@@ -96,6 +96,7 @@ QWidget* TForm1::BuildCustomTab() {
   edtPreview = new QLineEdit;
   edtPreview->setObjectName("edtPreview");
   edtPreview->setReadOnly(true);
+  edtPreview->setMaxLength(std::numeric_limits<int>::max());  // shows the whole title
   layout->addWidget(edtPreview, 3, 0, 1, 3);
 
   connect(edtDIY, &QLineEdit::textChanged, this, &TForm1::edtDIYChange);
