@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/export_platform.h"
+#include "support/ical_check.h"
 
 namespace tessarine::testing {
 
@@ -28,6 +29,7 @@ class FakePlatform : public ExportPlatform {
   std::string ProgramFilePath() override { return programPath; }
   bool WriteFile(const std::string& path, std::string_view bytes) override {
     if (failWrites) return false;
+    ParseCalendar(bytes);  // every file written in a test must be a valid calendar
     files[path] = std::string(bytes);
     written.push_back(path);
     return true;

@@ -18,6 +18,7 @@
 #include <map>
 
 #include "compose/template_engine.h"
+#include "support/ical_check.h"
 #include "ui/instructions.h"
 #include "ui/token_label.h"
 
@@ -46,6 +47,7 @@ class WindowTest : public ::testing::Test {
     services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
     services.WriteFile = [this](const std::string& path, std::string_view bytes) {
       if (failWrites) return false;
+      testing::ParseCalendar(bytes);
       files[path] = std::string(bytes);
       return true;
     };
