@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "calendar/lunar_conversion.h"
+#include "compose/template_engine.h"
+#include "compose/utf8_text.h"
 
 namespace tessarine::cli {
 namespace {
@@ -73,6 +75,12 @@ DateSpan ParseDateArgument(std::string_view text) {
   }
   const auto date = ParseDate(text);
   return {date, date};
+}
+
+std::string TemplateArgument(std::string_view text) {
+  if (text == "default") return std::string(DefaultTemplate);
+  if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");
+  return std::string(text);
 }
 
 std::optional<std::string> ParsedArguments::Value(std::string_view name) const {

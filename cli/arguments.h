@@ -31,6 +31,10 @@ std::string IsoDate(std::chrono::sys_days date);
 // "YYYY-MM-DD" or "FROM..TO", every date within 1901-01-01..2050-12-31.
 DateSpan ParseDateArgument(std::string_view text);
 
+// A template given on the command line; "default" is the default template.
+// Text that is not valid UTF-8 is refused.
+std::string TemplateArgument(std::string_view text);
+
 // What one command accepts: option names (without "--") that take a value,
 // and those that are plain switches.
 struct OptionSet {

@@ -6,15 +6,8 @@
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "compose/template_engine.h"
-#include "compose/utf8_text.h"
 
 namespace tessarine::cli {
-
-std::string TemplateArgument(std::string_view text) {
-  if (text == "default") return std::string(DefaultTemplate);
-  if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");
-  return std::string(text);
-}
 
 int RunExpand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   SummaryOptions options;

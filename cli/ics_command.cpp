@@ -11,8 +11,6 @@
 
 namespace tessarine::cli {
 
-std::string TemplateArgument(std::string_view text);  // expand_command.cpp
-
 namespace {
 
 std::string OutputFolder(const ParsedArguments& parsed) {

@@ -19,7 +19,6 @@ struct LunarDate {
 };
 
 using std::chrono::sys_days;
-using namespace std::chrono_literals;
 
 // Day 0 of the conversion: lunar 1900, month 11, day 11.
 inline constexpr sys_days LunarEpoch{std::chrono::year{1901} / 1 / 1};
