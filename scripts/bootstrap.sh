@@ -23,8 +23,8 @@ done
 
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
-elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-  sudo=(sudo -n)
+elif command -v sudo >/dev/null 2>&1 && { sudo -n true 2>/dev/null || [ -t 0 ]; }; then
+  sudo=(sudo)  # asks for the password at the terminal when it needs one
 else
   echo "bootstrap: these packages are missing: ${missing[*]}" >&2
   echo "bootstrap: installing them needs root; run as root or with sudo, or install them by hand." >&2
