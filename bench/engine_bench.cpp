@@ -3,6 +3,7 @@
 
 #include "calendar/day_info.h"
 #include "compose/template_engine.h"
+#include "support/literal_walk.h"
 
 namespace tessarine {
 namespace {
@@ -22,6 +23,24 @@ void BM_GetDayInfoAllDays(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * ((LastDescribedDate - FirstDescribedDate).count() + 1));
 }
 BENCHMARK(BM_GetDayInfoAllDays)->Unit(benchmark::kMillisecond);
+
+// The conversion alone, against its alternative: walking every lunar year
+// from 1901 for each day, as the conversion was first described.
+template <LunarDate (*Convert)(LunarCalendar&, sys_days)>
+void ConvertAllDays(benchmark::State& state) {
+  SummaryOptions options;
+  LunarCalendar calendar(options);
+  for (auto _ : state) {
+    for (auto date = FirstDescribedDate; date <= LastDescribedDate; date += days{1}) {
+      benchmark::DoNotOptimize(Convert(calendar, date));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * ((LastDescribedDate - FirstDescribedDate).count() + 1));
+}
+void BM_ToLunarDateAllDays(benchmark::State& state) { ConvertAllDays<ToLunarDate>(state); }
+void BM_LiteralWalkAllDays(benchmark::State& state) { ConvertAllDays<testing::LiteralWalk>(state); }
+BENCHMARK(BM_ToLunarDateAllDays)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiteralWalkAllDays)->Unit(benchmark::kMillisecond);
 
 void BM_ExpandDefaultTemplateOneYear(benchmark::State& state) {
   SummaryOptions options;

@@ -7,42 +7,19 @@
 #include <vector>
 
 #include "calendar/lunar_names.h"
+#include "support/literal_walk.h"
 #include "support/dates.h"
 
 namespace tessarine {
 namespace {
+
+using testing::LiteralWalk;
 
 using std::chrono::days;
 using std::chrono::year;
 
 sys_days Date(int y, unsigned m, unsigned d) {
   return sys_days{year{y} / std::chrono::month{m} / std::chrono::day{d}};
-}
-
-// The conversion as first described: walk every lunar year from 1901 and the
-// months of the date's year. The engine's fast conversion must agree with it
-// on the date and on what it leaves in RecordedLeapMonth.
-LunarDate LiteralWalk(LunarCalendar& cal, sys_days date) {
-  int n = (date - LunarEpoch).count();
-  if (n < 49) {
-    if (n < 19) return {1900, 11, static_cast<std::uint16_t>(n + 11)};
-    return {1900, 12, static_cast<std::uint16_t>(n - 18)};
-  }
-  n -= 49;
-  std::uint16_t y = 1901, m = 1;
-  while (n >= LunarYearLength(cal, y)) n -= LunarYearLength(cal, y++);
-  int len = LunarMonthLength(cal, y, m) & 0xFFFF;
-  while (n >= len) {
-    n -= len;
-    if (m == LeapMonthOf(y)) {
-      const int leap = LunarMonthLength(cal, y, m) >> 16;
-      if (n < leap) break;
-      n -= leap;
-    }
-    ++m;
-    len = LunarMonthLength(cal, y, m) & 0xFFFF;
-  }
-  return {y, m, static_cast<std::uint16_t>(n + 1)};
 }
 
 class LunarConversionTest : public ::testing::Test {
