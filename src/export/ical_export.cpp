@@ -51,6 +51,7 @@ void IcalExport::ExportRange(std::string_view startText, std::string_view endTex
   }
   startText_ = startText;
   endText_ = chosenEnd;
+  endYear_ = end;
   // A year whose file failed does not stop the next one.
   for (int year = start; year <= end; ++year) ExportYear(std::to_string(year), "1", "12");
 }
@@ -112,7 +113,7 @@ void IcalExport::ExportYear(std::string_view yearText, std::string_view firstMon
   } else if (calendar_.options.bolShowTip) {
     if (!calendar_.options.bolYs) {
       completion = "成功生成 " + year + " 年 iCal 文件, 存放在以下目录: \r\n" + path;
-    } else if (!endText_.empty() && yearNumber == ParseYearText(endText_)) {
+    } else if (yearNumber == endYear_) {
       completion = "成功生成 " + startText_ + " 年至 " + endText_ + " 年 iCal 文件, 存放在以下目录: \r\n" +
                    FolderOf(path);
     }

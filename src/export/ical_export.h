@@ -46,6 +46,7 @@ class IcalExport {
   // The range that ExportRange was given, for the range's completion text.
   std::string startText_;
   std::string endText_;
+  int endYear_ = 0;
 };
 
 // The folder of a program path, ending with the path separator.

@@ -13,6 +13,7 @@
 #include "compose/template_engine.h"
 #include "ui/main_window.h"
 #include "ui/token_label.h"
+#include "ui/qt_text.h"
 
 namespace tessarine {
 namespace {
@@ -136,7 +137,7 @@ void TForm1::SetTokenHover(TokenLabel* label, bool entering) {
   label->setCursor(entering ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void TForm1::btnDefDiyClick() { edtDIY->setText(QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size())); }
+void TForm1::btnDefDiyClick() { edtDIY->setText(ToQString(DefaultTemplate)); }
 
 void TForm1::btn5Click() { edtDIY->setText(QString()); }
 

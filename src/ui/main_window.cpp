@@ -22,6 +22,7 @@
 #include "export/ical_text.h"
 #include "ui/flat_style.h"
 #include "ui/instructions.h"
+#include "ui/qt_text.h"
 
 // The menu pictures live in a static library, whose resources the linker
 // would drop unless they are registered by hand.
@@ -153,7 +154,7 @@ void TForm1::BuildMenu() {
   A1->setDefaultAction(Title1);
   A1->addSeparator()->setObjectName("N2");
   Ver100201112201 = NamedAction(A1, "Ver100201112201", "Ver 1.13  / 2013-01-06");
-  Author1 = NamedAction(A1, "Author1", QString::fromUtf8(kMakerName.data(), kMakerName.size()));
+  Author1 = NamedAction(A1, "Author1", ToQString(kMakerName));
   Feedback1 = A1->addMenu("问题反馈");
   Feedback1->setObjectName("Feedback1");
   t1632 = NamedAction(Feedback1, "t1632", "@blog");
@@ -277,7 +278,7 @@ void TForm1::FormShow() {
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   pgc1->setCurrentIndex(0);
   ts1Show();
-  edtDIY->setText(QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size()));
+  edtDIY->setText(ToQString(DefaultTemplate));
   ShowInstructions();
 }
 
@@ -349,7 +350,7 @@ void TForm1::btn3Click() {
 
 void TForm1::btn4Click() { exporter_.OpenProgramFolder(); }
 
-void TForm1::t1632Click() { services_.OpenUrl(QUrl(QString::fromUtf8(kMakerAddress.data(), kMakerAddress.size()))); }
+void TForm1::t1632Click() { services_.OpenUrl(QUrl(ToQString(kMakerAddress))); }
 
 void TForm1::FocusYearBox(YearBox box) { (box == YearBox::Start ? cbbY1 : cbbY2)->setFocus(); }
 
@@ -360,8 +361,7 @@ void TForm1::SetPreviewText(const QString& text) {
 }
 
 void TForm1::ShowInstructions() {
-  const std::string_view text = InstructionsText();
-  SetPreviewText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  SetPreviewText(ToQString(InstructionsText()));
 }
 
 void TForm1::ReportError(const std::exception& error) {

@@ -1,13 +1,9 @@
 #include "ui/window_export_platform.h"
 
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace tessarine {
-namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 MessageAnswer WindowExportPlatform::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                                                 MessageButtons buttons) {
