@@ -11,13 +11,13 @@ namespace {
 class Application : public QApplication {
  public:
   using QApplication::QApplication;
-  QPointer<tessarine::TForm1> window;
+  QPointer<tessarine::MainWindow> window;
 
   bool notify(QObject* receiver, QEvent* event) override {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-      if (window) window->ReportError(error);
+      if (window) window->reportError(error);
       return false;
     }
   }
@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
   Application application(argc, argv);
   QApplication::setApplicationName("Tessarine");
   QApplication::setApplicationDisplayName("Tessarine");
-  tessarine::TForm1 Form1;
-  application.window = &Form1;
-  Form1.show();
+  tessarine::MainWindow window;
+  application.window = &window;
+  window.show();
   return QApplication::exec();
 }

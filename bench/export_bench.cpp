@@ -1,45 +1,32 @@
-// One year's whole export, assembled in memory: the file is kept, not written.
+// One year's file text, built in memory: the work of the export before the
+// bytes reach the disk.
 #include <benchmark/benchmark.h>
 
 #include "compose/template_engine.h"
-#include "export/ical_export.h"
+#include "compose/title_format.h"
+#include "export/year_calendar.h"
 
 namespace tessarine {
 namespace {
 
-class InMemoryPlatform : public ExportPlatform {
- public:
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
-    return MessageAnswer::No;
+void BuildOneYear(benchmark::State& state, const TitleFormat& format) {
+  const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
+  const TitleFunction titleOf = [&format](std::chrono::sys_days date) { return TitleOf(date, format); };
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const std::string file = YearCalendarFile(std::chrono::year{2014}, titleOf, moment);
+    bytes += file.size();
+    benchmark::DoNotOptimize(file.data());
   }
-  void FocusYearBox(YearBox) override {}
-  std::chrono::local_seconds Now() override { return std::chrono::local_days{std::chrono::year{2013} / 1 / 6}; }
-  std::string ProgramFilePath() override { return "/opt/tessarine/tessarine"; }
-  bool WriteFile(const std::string&, std::string_view bytes) override {
-    written += bytes.size();
-    return true;
-  }
-  void OpenFileManager(std::string_view) override {}
-  void SetPreviewText(std::string_view) override {}
-  std::size_t written = 0;
-};
-
-void ExportOneYear(benchmark::State& state, bool custom) {
-  SummaryOptions options;
-  options.bolShowTip = false;
-  options.bolDIY = custom;
-  options.strDIY = DefaultTemplate;
-  LunarCalendar calendar(options);
-  InMemoryPlatform platform;
-  IcalExport exporter(calendar, platform);
-  for (auto _ : state) exporter.ExportYear("2014", "1", "12");
-  state.SetBytesProcessed(static_cast<std::int64_t>(platform.written));
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
-void BM_ExportYearNormalFormat(benchmark::State& state) { ExportOneYear(state, false); }
-void BM_ExportYearDefaultTemplate(benchmark::State& state) { ExportOneYear(state, true); }
-BENCHMARK(BM_ExportYearNormalFormat)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ExportYearDefaultTemplate)->Unit(benchmark::kMicrosecond);
+void BM_YearFileNormalFormat(benchmark::State& state) { BuildOneYear(state, {}); }
+void BM_YearFileDefaultTemplate(benchmark::State& state) {
+  BuildOneYear(state, {MonthNaming::WinterAndLast, TemplateFormat{std::string(DefaultTemplate), true}});
+}
+BENCHMARK(BM_YearFileNormalFormat)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_YearFileDefaultTemplate)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tessarine

@@ -1,25 +1,27 @@
 #include "cli/arguments.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstdio>
+#include <fmt/format.h>
 
-#include "calendar/lunar_conversion.h"
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "calendar/lunar_date.h"
 #include "compose/template_engine.h"
 #include "compose/utf8_text.h"
 
 namespace tessarine::cli {
 namespace {
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::optional<unsigned> Digits(std::string_view text) {
-  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return {};
-  }
+  if (!AllDigits(text)) return {};
   unsigned value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (parsed.ec != std::errc{}) return {};
   return value;
 }
 
@@ -37,33 +39,48 @@ std::chrono::sys_days ParseDate(std::string_view text) {
     throw UsageError("invalid date " + Quoted(text) + ": expected a real date written YYYY-MM-DD");
   }
   const std::chrono::sys_days date{ymd};
-  if (!IsDescribable(date)) {
-    throw UsageError("date " + Quoted(text) + " is outside 1901-01-01..2050-12-31");
-  }
+  if (!IsDescribable(date)) throw UsageError("date " + Quoted(text) + " is outside 1901-01-01..2050-12-31");
   return date;
 }
 
 template <typename Value>
-Value Choice(const ParsedArguments& parsed, std::string_view option,
+Value Choice(std::string_view option, const std::string& given,
              std::initializer_list<std::pair<std::string_view, Value>> choices) {
-  const std::string given = *parsed.Value(option);
   for (const auto& [name, value] : choices) {
     if (name == given) return value;
   }
   std::string names;
   for (const auto& choice : choices) names += (names.empty() ? "" : ", ") + std::string(choice.first);
-  throw UsageError("invalid value " + Quoted(given) + " for --" + std::string(option) + " (choose " +
-                   names + ")");
+  throw UsageError(fmt::format("invalid value {} for --{} (choose {})", Quoted(given), option, names));
 }
 
 }  // namespace
 
+std::string Quoted(std::string_view text) { return "'" + EscapeControls(text) + "'"; }
+
+std::string EscapeControls(std::string_view text) {
+  std::string quoted;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\t') {
+      quoted += "\\t";
+    } else if (c == '\r') {
+      quoted += "\\r";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      quoted += fmt::format("\\x{:02x}", byte);
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted;
+}
+
 std::string IsoDate(std::chrono::sys_days date) {
   const std::chrono::year_month_day ymd{date};
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                static_cast<unsigned>(ymd.day()));
-  return text;
+  return fmt::format("{:04}-{:02}-{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                     static_cast<unsigned>(ymd.day()));
 }
 
 DateSpan ParseDateArgument(std::string_view text) {
@@ -77,63 +94,63 @@ DateSpan ParseDateArgument(std::string_view text) {
   return {date, date};
 }
 
+std::chrono::year ParseYearArgument(std::string_view text, std::string_view role) {
+  if (!AllDigits(text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0))) {
+    throw UsageError(fmt::format("{} {} is not a number", role, Quoted(text)));
+  }
+  const auto value = Digits(text);
+  if (!value || *value < FirstDescribedYear || *value > LastDescribedYear) {
+    throw UsageError(fmt::format("{} {} is outside {}..{}", role, Quoted(text), FirstDescribedYear,
+                                 LastDescribedYear));
+  }
+  return std::chrono::year{static_cast<int>(*value)};
+}
+
 std::string TemplateArgument(std::string_view text) {
   if (text == "default") return std::string(DefaultTemplate);
   if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");
   return std::string(text);
 }
 
-std::optional<std::string> ParsedArguments::Value(std::string_view name) const {
-  const auto found = Options.find(name);
-  if (found == Options.end()) return {};
-  return found->second;
+void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
+  if (normalFormat) {
+    modeOption = app.add_option("--mode", mode);
+    bothOption = app.add_option("--both", both);
+    app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
+  }
+  app.add_flag("--plain-month-names", plainMonthNames);
 }
 
-ParsedArguments ParseArguments(std::span<const std::string> args, const OptionSet& accepted) {
-  ParsedArguments parsed;
-  auto contains = [](const std::vector<std::string_view>& names, std::string_view name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--") {
-      parsed.Positionals.insert(parsed.Positionals.end(), args.begin() + i + 1, args.end());
-      break;
-    }
-    if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
-      parsed.Positionals.push_back(arg);
-      continue;
-    }
-    const auto equals = arg.find('=');
-    const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    if (name == "help" || contains(accepted.Switches, name)) {
-      if (equals != std::string::npos) throw UsageError("option --" + name + " takes no value");
-      parsed.Options[name] = "";
-    } else if (contains(accepted.WithValue, name)) {
-      if (equals != std::string::npos) {
-        parsed.Options[name] = arg.substr(equals + 1);
-      } else if (i + 1 < args.size()) {
-        parsed.Options[name] = args[++i];
-      } else {
-        throw UsageError("option --" + name + " needs a value");
-      }
-    } else {
-      throw UsageError("unknown option " + Quoted(arg));
-    }
+NormalFormat FormatOptions::Normal() const {
+  NormalFormat format;
+  if (modeOption != nullptr && *modeOption) {
+    format.mode = Choice<DisplayMode>("mode", mode,
+                                      {{"date", DisplayMode::Day},
+                                       {"month-date", DisplayMode::MonthAndDay},
+                                       {"festivals-terms", DisplayMode::FestivalsAndTerms},
+                                       {"terms", DisplayMode::TermsOnly}});
   }
-  return parsed;
+  if (bothOption != nullptr && *bothOption) {
+    format.onSameDay = Choice<FestivalAndTerm>(
+        "both", both,
+        {{"festival", FestivalAndTerm::Festival}, {"term", FestivalAndTerm::Term}, {"both", FestivalAndTerm::Both}});
+  }
+  format.withoutFestivalsAndTerms = withoutFestivalsAndTerms;
+  return format;
 }
 
-void ApplyFormatOptions(const ParsedArguments& parsed, SummaryOptions& options) {
-  if (parsed.Has("mode")) {
-    options.intDispMode = Choice<std::int32_t>(
-        parsed, "mode", {{"date", 0}, {"month-date", 1}, {"festivals-terms", 2}, {"terms", 3}});
+void PrepareCommand(CLI::App& app, bool& help) {
+  app.set_help_flag();
+  app.add_flag("--help", help);
+}
+
+void Parse(CLI::App& app, const std::vector<std::string>& args) {
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    throw UsageError(error.what());
   }
-  if (parsed.Has("both")) {
-    options.intBothFT = Choice<std::int32_t>(parsed, "both", {{"festival", 0}, {"term", 1}, {"both", 2}});
-  }
-  options.bolNoFT = parsed.Has("no-festivals-terms");
-  options.bolDongLa = !parsed.Has("plain-month-names");
 }
 
 }  // namespace tessarine::cli

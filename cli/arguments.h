@@ -1,17 +1,18 @@
-// Parsing of tessarine-cli's arguments: dates, date ranges and options. Every
-// failure is a UsageError whose message names the bad argument.
+// What tessarine-cli's arguments mean: dates, date ranges, years, templates
+// and the title options. Every refusal is a UsageError whose message names
+// the bad argument.
 #pragma once
 
+#include <CLI/CLI.hpp>
+
 #include <chrono>
-#include <map>
-#include <optional>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/summary_options.h"
+#include "calendar/lunar_names.h"
+#include "compose/normal_summary.h"
 
 namespace tessarine::cli {
 
@@ -31,33 +32,41 @@ std::string IsoDate(std::chrono::sys_days date);
 // "YYYY-MM-DD" or "FROM..TO", every date within 1901-01-01..2050-12-31.
 DateSpan ParseDateArgument(std::string_view text);
 
+// A year from 1901 to 2050; `role` ("start year", "end year") names it in
+// the message.
+std::chrono::year ParseYearArgument(std::string_view text, std::string_view role);
+
 // A template given on the command line; "default" is the default template.
 // Text that is not valid UTF-8 is refused.
 std::string TemplateArgument(std::string_view text);
 
-// What one command accepts: option names (without "--") that take a value,
-// and those that are plain switches.
-struct OptionSet {
-  std::vector<std::string_view> WithValue;
-  std::vector<std::string_view> Switches;
+// The text of an argument as an error message shows it: quoted, with control
+// characters escaped so that the message stays one line.
+std::string Quoted(std::string_view text);
+// The same without the quotes, for a whole message.
+std::string EscapeControls(std::string_view text);
+
+// The normal-format options shared by day and ics: --mode, --both,
+// --no-festivals-terms, --plain-month-names.
+struct FormatOptions {
+  std::string mode, both;
+  CLI::Option* modeOption = nullptr;
+  CLI::Option* bothOption = nullptr;
+  bool withoutFestivalsAndTerms = false;
+  bool plainMonthNames = false;
+
+  void AddTo(CLI::App& app, bool normalFormat);
+  NormalFormat Normal() const;
+  MonthNaming Naming() const {
+    return plainMonthNames ? MonthNaming::Numbered : MonthNaming::WinterAndLast;
+  }
 };
 
-struct ParsedArguments {
-  std::vector<std::string> Positionals;
-  std::map<std::string, std::string, std::less<>> Options;  // switches map to ""
-  bool Has(std::string_view name) const { return Options.find(name) != Options.end(); }
-  std::optional<std::string> Value(std::string_view name) const;
-};
+// A command's parser: the program's own --help flag instead of CLI11's.
+void PrepareCommand(CLI::App& app, bool& help);
 
-// Accepts "--name value", "--name=value" and "--" (everything after it is
-// positional). "--help" is always accepted.
-ParsedArguments ParseArguments(std::span<const std::string> args, const OptionSet& accepted);
-
-// The normal-format options shared by day, expand and ics:
-// --mode, --both, --no-festivals-terms, --plain-month-names.
-inline const std::vector<std::string_view> kFormatValueOptions = {"mode", "both"};
-inline const std::vector<std::string_view> kFormatSwitches = {"no-festivals-terms",
-                                                              "plain-month-names"};
-void ApplyFormatOptions(const ParsedArguments& parsed, SummaryOptions& options);
+// Parses `args` (the arguments after the command's name) into `app`;
+// CLI11's refusals become UsageErrors.
+void Parse(CLI::App& app, const std::vector<std::string>& args);
 
 }  // namespace tessarine::cli

@@ -1,17 +1,19 @@
+// tessarine-cli's dispatch from a command's name to the command.
 #include <string_view>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 
 namespace tessarine::cli {
 
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << kMainHelp;
     return 2;
   }
   const std::string_view command = args.front();
-  const auto rest = args.subspan(1);
+  const Arguments rest(args.begin() + 1, args.end());
   if (command == "day") return RunDay(rest, out, err);
   if (command == "expand") return RunExpand(rest, out, err);
   if (command == "ics") return RunIcs(rest, out, err);
@@ -19,7 +21,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     out << kMainHelp;
     return 0;
   }
-  err << "tessarine-cli: unknown command '" << command << "' (try tessarine-cli --help)\n";
+  err << "tessarine-cli: unknown command " << Quoted(command) << " (try tessarine-cli --help)\n";
   return 2;
 }
 

@@ -3,16 +3,18 @@
 #pragma once
 
 #include <ostream>
-#include <span>
 #include <string>
+#include <vector>
 
 namespace tessarine::cli {
 
-int RunDay(std::span<const std::string> args, std::ostream& out, std::ostream& err);
-int RunExpand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
-int RunIcs(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+using Arguments = std::vector<std::string>;
+
+int RunDay(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command's name.
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunCli(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tessarine::cli

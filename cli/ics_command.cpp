@@ -1,72 +1,105 @@
-// tessarine-cli ics: the window's export, writing into a chosen folder.
+// tessarine-cli ics: one calendar file per year, written into a chosen folder.
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/console_platform.h"
 #include "cli/help.h"
-#include "export/ical_export.h"
-#include "export/ical_text.h"
+#include "compose/title_format.h"
+#include "export/atomic_file.h"
+#include "export/year_calendar.h"
 
 namespace tessarine::cli {
-
 namespace {
 
-std::string OutputFolder(const ParsedArguments& parsed) {
-  const std::string given = parsed.Value("output").value_or(".");
+std::filesystem::path OutputFolder(const std::string& given) {
   std::error_code error;
   const auto folder = std::filesystem::absolute(given, error);
   if (error || !std::filesystem::is_directory(folder, error)) {
-    throw UsageError("output folder '" + given + "' does not exist or is not a folder");
+    throw UsageError("output folder " + Quoted(given) + " does not exist or is not a folder");
   }
-  return folder.lexically_normal().string();
+  return folder.lexically_normal();
+}
+
+std::chrono::local_seconds LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const std::chrono::year_month_day date{std::chrono::year{local.tm_year + 1900},
+                                         std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                         std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+  return std::chrono::local_days{date} + std::chrono::hours{local.tm_hour} +
+         std::chrono::minutes{local.tm_min} + std::chrono::seconds{local.tm_sec};
+}
+
+struct IcsRequest {
+  std::chrono::year start, end;
+  std::filesystem::path folder;
+  TitleFormat format;
+};
+
+IcsRequest ParseIcs(const Arguments& args, std::ostream& out, bool& help) {
+  CLI::App app;
+  PrepareCommand(app, help);
+  FormatOptions format;
+  format.AddTo(app, true);
+  std::string output = ".";
+  std::vector<std::string> templ, years;
+  bool keepSpaces = false;
+  app.add_option("--output", output);
+  app.add_option("--template", templ)->expected(1);
+  app.add_flag("--keep-spaces", keepSpaces);
+  app.add_option("years", years);
+  Parse(app, args);
+  if (help) {
+    out << kIcsHelp << kFormatOptionsHelp;
+    return {};
+  }
+  if (years.empty() || years.size() > 2) throw UsageError("ics needs a start year and at most an end year");
+  IcsRequest request;
+  request.start = ParseYearArgument(years.front(), "start year");
+  request.end = years.size() == 2 ? ParseYearArgument(years.back(), "end year") : request.start;
+  if (request.end < request.start) {
+    throw UsageError("end year " + Quoted(years.back()) + " is before the start year " + Quoted(years.front()));
+  }
+  request.format.monthNaming = format.Naming();
+  if (templ.empty()) {
+    request.format.style = format.Normal();
+  } else {
+    request.format.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
+  }
+  request.folder = OutputFolder(output);
+  return request;
 }
 
 }  // namespace
 
-int RunIcs(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  SummaryOptions options;
-  std::string folder;
-  std::vector<std::string> years;
+int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err) {
+  IcsRequest request;
   try {
-    auto valueOptions = kFormatValueOptions;
-    valueOptions.insert(valueOptions.end(), {"output", "template"});
-    auto switches = kFormatSwitches;
-    switches.push_back("keep-spaces");
-    const auto parsed = ParseArguments(args, {valueOptions, switches});
-    if (parsed.Has("help")) {
-      out << kIcsHelp << kFormatOptionsHelp;
-      return 0;
-    }
-    ApplyFormatOptions(parsed, options);
-    if (const auto templ = parsed.Value("template")) {
-      options.bolDIY = true;
-      options.strDIY = TemplateArgument(*templ);
-    }
-    options.bolClearSpace = !parsed.Has("keep-spaces");
-    if (parsed.Positionals.empty() || parsed.Positionals.size() > 2) {
-      throw UsageError("ics needs a start year and at most an end year");
-    }
-    years = parsed.Positionals;
-    folder = OutputFolder(parsed);
+    bool help = false;
+    request = ParseIcs(args, out, help);
+    if (help) return 0;
   } catch (const UsageError& e) {
-    err << "tessarine-cli ics: " << e.what() << "\n";
+    err << "tessarine-cli ics: " << EscapeControls(e.what()) << "\n";
     return 2;
   }
 
-  options.bolYs = years.size() == 2;
-  LunarCalendar calendar(options);
-  ConsolePlatform platform(folder, out, err);
-  IcalExport exporter(calendar, platform);
-  try {
-    exporter.ExportRange(years.front(), years.back());
-  } catch (const ConversionError& e) {
-    err << e.what() << ".\n";
-    return 2;
+  const auto titleOf = [&request](std::chrono::sys_days date) { return TitleOf(date, request.format); };
+  int status = 0;
+  // A year whose file fails does not stop the next one.
+  for (auto year = request.start; year <= request.end; ++year) {
+    const auto now = LocalNow();
+    const std::filesystem::path path = request.folder / YearFileName(year, now);
+    if (const auto error = WriteFileAtomically(path, YearCalendarFile(year, titleOf, now))) {
+      err << "tessarine-cli ics: cannot write " << path.string() << ": " << error.message() << "\n";
+      status = 1;
+    } else {
+      out << path.string() << "\n";
+    }
   }
-  if (platform.RejectedInput()) return 2;
-  return platform.WriteFailed() ? 1 : 0;
+  return status;
 }
 
 }  // namespace tessarine::cli

@@ -17,14 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // switches; the rest is the template.
   const int offset = (data[0] | data[1] << 8) % 54800;
   const std::chrono::sys_days date = FirstDescribedDate + std::chrono::days{offset};
-  SummaryOptions options;
-  options.bolDIY = true;
-  options.bolDongLa = data[2] & 1;
+  const MonthNaming naming = data[2] & 1 ? MonthNaming::WinterAndLast : MonthNaming::Numbered;
   const bool collapse = data[2] & 2;
-  LunarCalendar calendar(options);
   const std::string_view templ(reinterpret_cast<const char*>(data + 3), size - 3);
 
-  const std::string title = ExpandTemplate(calendar, templ, date, collapse);
+  const std::string title = ExpandTemplate(templ, date, naming, collapse);
   if (!IsValidUtf8(title)) __builtin_trap();
   if (!title.empty() && (static_cast<unsigned char>(title.front()) <= 0x20 ||
                          static_cast<unsigned char>(title.back()) <= 0x20)) {

@@ -10,9 +10,11 @@ packages=(
   libgtest-dev libgmock-dev       # unit tests
   libbenchmark-dev                # benchmarks
   libical-dev                     # tests parse every written file with a real iCalendar parser
+  libcli11-dev libfmt-dev         # the command line; text formatting
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions
   xvfb xauth imagemagick          # screenshots of the window
+  hyperfine                       # the whole-process speed comparison in the README
 )
 
 missing=()

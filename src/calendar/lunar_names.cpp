@@ -16,13 +16,11 @@ constexpr Chars10 kMonthNumerals = {"正", "二", "三", "四", "五", "六", "�
 constexpr std::array<std::string_view, 4> kDayTens = {"初", "十", "廿", "三"};
 constexpr Chars10 kDayUnits = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
-constexpr std::int32_t kInLeapMonth = 2;
-
 }  // namespace
 
-std::string YearName(std::uint16_t year) {
+std::string YearName(int year) {
   // The cycle counts from year 4, a 甲子 year.
-  const int cycle = ((static_cast<int>(year) - 4) % 60 + 60) % 60;
+  const int cycle = ((year - 4) % 60 + 60) % 60;  // [0, 59]
   std::string name;
   name.reserve(13);
   name.append(kStems[cycle % 10]).append(kBranches[cycle % 12]);
@@ -30,14 +28,14 @@ std::string YearName(std::uint16_t year) {
   return name;
 }
 
-std::string MonthName(const LunarCalendar& cal, std::uint16_t month) {
+std::string MonthName(unsigned month, bool leap, MonthNaming naming) {
   if (month < 1 || month > 12) return {};
   std::string name;
   name.reserve(12);
-  if (month == cal.RecordedLeapMonth && cal.LeapMonthFlag == kInLeapMonth) name.append("闰");
+  if (leap) name.append("闰");
   if (month <= 10) {
     name.append(kMonthNumerals[month - 1]);
-  } else if (cal.options.bolDongLa) {
+  } else if (naming == MonthNaming::WinterAndLast) {
     name.append(month == 11 ? "冬" : "腊");
   } else {
     name.append(month == 11 ? "十一" : "十二");
@@ -46,7 +44,7 @@ std::string MonthName(const LunarCalendar& cal, std::uint16_t month) {
   return name;
 }
 
-std::string DayName(std::uint16_t day) {
+std::string DayName(unsigned day) {
   if (day < 1 || day > 30) return {};
   std::string name;
   if (day % 10 == 0 && day >= 20) {

@@ -10,7 +10,7 @@ inline constexpr int kFirstTableYear = 1901;
 inline constexpr int kLastTableYear = 2050;
 inline constexpr int kTableYears = kLastTableYear - kFirstTableYear + 1;
 
-// LunarMonthDays: one entry per lunar year from 1901. The months of the year,
+// LunarMonthBits: one entry per lunar year from 1901. The months of the year,
 // in calendar order with the leap month right after the month it repeats,
 // take the bits from bit 15 downwards; a set bit is a month of 30 days, a
 // clear bit one of 29.
@@ -25,7 +25,7 @@ inline constexpr int kTableYears = kLastTableYear - kFirstTableYear + 1;
 // The tables live in this header as constexpr data so that the conversion
 // can derive its cumulative tables at compile time.
 
-inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthDays = {
+inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthBits = {
     0x4AE0, 0xA570, 0x5268, 0xD260, 0xD950, 0x6AA8, 0x56A0, 0x9AD0, 0x4AE8, 0x4AE0,  // 1901-1910
     0xA4D8, 0xA4D0, 0xD250, 0xD548, 0xB550, 0x56A0, 0x96D0, 0x95B0, 0x49B8, 0x49B0,  // 1911-1920
     0xA4B0, 0xB258, 0x6A50, 0x6D40, 0xADA8, 0x2B60, 0x9570, 0x4978, 0x4970, 0x64B0,  // 1921-1930

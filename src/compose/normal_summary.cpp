@@ -2,39 +2,32 @@
 
 namespace tessarine {
 
-void NormalSummary(DayInfo& info, const SummaryOptions& options) {
-  // The first day of a month shows the month's name instead of 初一.
-  if (info.DayText == "初一") {
-    info.DayText = info.MonthText;
-  } else if (options.intDispMode == 1) {
-    info.DayText = info.MonthText + info.DayText;
+std::string NormalSummary(const DayInfo& info, const NormalFormat& format) {
+  std::string day;
+  if (format.mode == DisplayMode::FestivalsAndTerms || format.mode == DisplayMode::TermsOnly) {
+    // no lunar day at all
+  } else if (info.DayText == "初一") {  // the first of a month shows the month's name
+    day = info.MonthText;
+  } else if (format.mode == DisplayMode::MonthAndDay) {
+    day = info.MonthText + info.DayText;
+  } else {
+    day = info.DayText;
   }
-  if (options.intDispMode > 1) info.DayText.clear();
-  if (options.intDispMode == 3) info.FestText.clear();
-  if (options.bolNoFT) {
-    info.FestText.clear();
-    info.TermText.clear();
-  }
+  const bool showFestival = !format.withoutFestivalsAndTerms && format.mode != DisplayMode::TermsOnly;
+  const bool showTerm = !format.withoutFestivalsAndTerms;
+  const std::string_view fest = showFestival ? std::string_view(info.FestText) : std::string_view();
+  const std::string_view term = showTerm ? std::string_view(info.TermText) : std::string_view();
 
-  const std::string& fest = info.FestText;
-  const std::string& term = info.TermText;
-  switch (options.intBothFT) {
-    case 0:
-      info.Summary = !fest.empty() ? fest : !term.empty() ? term : info.DayText;
-      break;
-    case 1:
-      info.Summary = !term.empty() ? term : !fest.empty() ? fest : info.DayText;
-      break;
-    case 2:
-      if (!fest.empty() && !term.empty()) {
-        info.Summary = fest + "/" + term;
-      } else {
-        info.Summary = !fest.empty() ? fest : !term.empty() ? term : info.DayText;
-      }
-      break;
-    default:
-      break;  // the window never sets another value: no title
+  if (!fest.empty() && !term.empty()) {
+    switch (format.onSameDay) {
+      case FestivalAndTerm::Festival: return std::string(fest);
+      case FestivalAndTerm::Term: return std::string(term);
+      case FestivalAndTerm::Both: return std::string(fest).append("/").append(term);
+    }
   }
+  if (!fest.empty()) return std::string(fest);
+  if (!term.empty()) return std::string(term);
+  return day;
 }
 
 }  // namespace tessarine

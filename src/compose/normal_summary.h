@@ -1,13 +1,32 @@
 // The normal-format event title: short enough for a phone's calendar screen.
+// By default a day shows its lunar day, the month's name on the first day of
+// a month, and a festival or solar term instead when one falls on it.
 #pragma once
 
+#include <string>
+
 #include "calendar/day_info.h"
-#include "ui/summary_options.h"
 
 namespace tessarine {
 
-// Rewrites DayText, FestText and TermText of `info` by intDispMode and
-// bolNoFT, then sets Summary by intBothFT. An empty Summary means no event.
-void NormalSummary(DayInfo& info, const SummaryOptions& options);
+// What a day's title shows.
+enum class DisplayMode {
+  Day,                // the lunar day; festivals and terms take its place
+  MonthAndDay,        // the lunar month and day
+  FestivalsAndTerms,  // only days with a festival or a solar term get a title
+  TermsOnly,          // only the 24 solar terms
+};
+
+// What a day shows when both a festival and a solar term fall on it.
+enum class FestivalAndTerm { Festival, Term, Both };
+
+struct NormalFormat {
+  DisplayMode mode = DisplayMode::Day;
+  FestivalAndTerm onSameDay = FestivalAndTerm::Festival;
+  bool withoutFestivalsAndTerms = false;
+};
+
+// The title of the described day; empty when the day gets no event.
+std::string NormalSummary(const DayInfo& info, const NormalFormat& format);
 
 }  // namespace tessarine

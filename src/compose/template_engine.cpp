@@ -84,9 +84,7 @@ void ReplaceAll(std::string& text, std::string_view token, std::string_view valu
 
 std::string CollapseWhiteSpace(std::string_view text) { return Rule().Collapse(text); }
 
-std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days date, bool collapse) {
-  cal.LeapMonthFlag = 0;
-
+std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces) {
   const std::chrono::year_month_day ymd{date};
   const int year = static_cast<int>(ymd.year());
   const unsigned month = static_cast<unsigned>(ymd.month());
@@ -95,14 +93,13 @@ std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days 
   std::snprintf(y1, sizeof y1, "%04d", year);
   std::snprintf(y2, sizeof y2, "%02d", ((year % 100) + 100) % 100);
 
-  const DayInfo info = GetDayInfo(cal, date, y1);
+  const DayInfo info = GetDayInfo(date, naming);
   // The year name is stem, branch, a blank, the animal and 年, three bytes a
   // character.
   const std::string_view yearText = info.YearText;
   const std::string_view stemBranch = yearText.substr(0, std::min<std::size_t>(6, yearText.size()));
   const std::string_view animal = yearText.size() >= 10 ? yearText.substr(7, 3) : std::string_view{};
-  const std::string festival =
-      SolarFestivalOf(cal, y1, static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(day));
+  const std::string_view festival = SolarFestivalOf(ymd);
 
   const std::string cm = std::to_string(month);
   const std::string cd = std::to_string(day);
@@ -114,7 +111,7 @@ std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days 
   std::string text(Trim(ToValidUtf8(templ)));
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);
 
-  if (collapse) text = CollapseWhiteSpace(text);
+  if (collapseSpaces) text = CollapseWhiteSpace(text);
   return std::string(Trim(text));
 }
 

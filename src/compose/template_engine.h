@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/lunar_calendar.h"
-#include "calendar/lunar_conversion.h"
+#include "calendar/lunar_date.h"
+#include "calendar/lunar_names.h"
 
 namespace tessarine {
 
@@ -20,12 +20,12 @@ inline constexpr std::string_view DefaultTemplate = "LY年【LZ】 LMLD Y1年 Y2
 inline constexpr std::array<std::string_view, 12> TemplateTokens = {
     "LY", "LZ", "LM", "LD", "LT", "LF", "Y1", "Y2", "CM", "CD", "CW", "CF"};
 
-// The title of `date` by `templ`. With `collapse` every run of white space
+// The title of `date` by `templ`. With `collapseSpaces` every run of white space
 // (tab, line feed, form feed, carriage return, blank, U+0085, U+00A0) becomes
 // one blank. The result is trimmed of U+0000..U+0020 at both ends. Bytes of
 // the template that are not well-formed UTF-8 come out as U+FFFD. A date the
 // engine cannot describe leaves the lunar tokens empty.
-std::string ExpandTemplate(LunarCalendar& cal, std::string_view templ, sys_days date, bool collapse);
+std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces);
 
 // Replaces every run of the white space above by a single blank. `text` must
 // be valid UTF-8.

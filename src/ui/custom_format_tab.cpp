@@ -1,5 +1,5 @@
-// The custom-format tab of the window: the template box, the token labels,
-// the white-space switch, the preview date and the live preview.
+#include "ui/custom_format_tab.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -11,9 +11,9 @@
 #include <limits>
 
 #include "compose/template_engine.h"
-#include "ui/main_window.h"
-#include "ui/token_label.h"
+#include "ui/named.h"
 #include "ui/qt_text.h"
+#include "ui/token_label.h"
 
 namespace tessarine {
 namespace {
@@ -25,120 +25,112 @@ struct TokenCaption {
 
 // Captions in the order of TemplateTokens: six lunar, then six Gregorian.
 constexpr TokenCaption kTokenCaptions[] = {
-    {"lblLYear", " 干支 - LY "}, {"lblLsx", " 生肖 - LZ "},  {"lblLM", " 月 - LM "},
-    {"lblLD", " 日 - LD "},      {"lblTerm", " 节气 - LT "}, {"lblLFtv", " 节日 - LF "},
-    {"lblYear", " 年4位 - Y1 "}, {"lblYear2", " 年2位 - Y2 "}, {"lblCM", " 月 - CM "},
-    {"lblCD", " 日 - CD "},      {"lblCW", " 星期 - CW "},    {"lblCFtv", " 节日 - CF "},
+    {"stemBranchToken", " 干支 - LY "},   {"zodiacToken", " 生肖 - LZ "},
+    {"lunarMonthToken", " 月 - LM "},     {"lunarDayToken", " 日 - LD "},
+    {"solarTermToken", " 节气 - LT "},    {"lunarFestivalToken", " 节日 - LF "},
+    {"year4Token", " 年4位 - Y1 "},       {"year2Token", " 年2位 - Y2 "},
+    {"monthToken", " 月 - CM "},          {"dayToken", " 日 - CD "},
+    {"weekdayToken", " 星期 - CW "},      {"gregorianFestivalToken", " 节日 - CF "},
 };
 static_assert(std::size(kTokenCaptions) == TemplateTokens.size());
 
 }  // namespace
 
-QWidget* TForm1::BuildCustomTab() {
-  auto* page = new QWidget;
-  page->setObjectName("ts2");
-  auto* layout = new QGridLayout(page);
+CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
+  setObjectName("customTab");
+  auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
 
-  lbl1 = new QLabel("内容格式 [点击备选内容加入并编辑]");
-  lbl1->setObjectName("lbl1");
-  edtDIY = new QLineEdit;
-  edtDIY->setObjectName("edtDIY");
-  edtDIY->setMaxLength(std::numeric_limits<int>::max());  // a template may be of any length
-  layout->addWidget(lbl1, 0, 0, 1, 3);
-  layout->addWidget(edtDIY, 1, 0, 1, 3);
+  templateLabel = Named<QLabel>("templateLabel", "内容格式 [点击备选内容加入并编辑]");
+  templateEdit = Named<QLineEdit>("templateEdit");
+  templateEdit->setMaxLength(std::numeric_limits<int>::max());  // a template may be of any length
+  layout->addWidget(templateLabel, 0, 0, 1, 3);
+  layout->addWidget(templateEdit, 1, 0, 1, 3);
 
-  grp8 = new QGroupBox(" 农历备选内容 ");
-  grp8->setObjectName("grp8");
-  grp7 = new QGroupBox(" 公历备选内容 ");
-  grp7->setObjectName("grp7");
-  auto* lunar = new QVBoxLayout(grp8);
-  auto* gregorian = new QVBoxLayout(grp7);
+  lunarTokensGroup = Named<QGroupBox>("lunarTokensGroup", " 农历备选内容 ");
+  gregorianTokensGroup = Named<QGroupBox>("gregorianTokensGroup", " 公历备选内容 ");
+  auto* lunar = new QVBoxLayout(lunarTokensGroup);
+  auto* gregorian = new QVBoxLayout(gregorianTokensGroup);
   for (QVBoxLayout* group : {lunar, gregorian}) {
     group->setSpacing(2);
     group->setContentsMargins(6, 4, 6, 4);
   }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) {
-    const std::string_view token = TemplateTokens[i];
     auto* label = new TokenLabel(kTokenCaptions[i].objectName, kTokenCaptions[i].caption,
-                                 QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())));
+                                 ToQString(TemplateTokens[i]));
     (i < 6 ? lunar : gregorian)->addWidget(label);
-    connect(label, &TokenLabel::clicked, this, [this, label] { AppendToken(label->Token()); });
-    connect(label, &TokenLabel::entered, this, [this, label] { SetTokenHover(label, true); });
-    connect(label, &TokenLabel::left, this, [this, label] { SetTokenHover(label, false); });
+    connect(label, &TokenLabel::clicked, this, [this, label] { appendToken(label->Token()); });
+    connect(label, &TokenLabel::entered, this, [this, label] { setTokenHover(label, true); });
+    connect(label, &TokenLabel::left, this, [this, label] { setTokenHover(label, false); });
   }
-  layout->addWidget(grp8, 2, 0);
-  layout->addWidget(grp7, 2, 1);
+  layout->addWidget(lunarTokensGroup, 2, 0);
+  layout->addWidget(gregorianTokensGroup, 2, 1);
+  layout->addWidget(buildSideColumn(), 2, 2);
 
-  auto* side = new QVBoxLayout;
-  btnDefDiy = new QPushButton("恢复默认");
-  btnDefDiy->setObjectName("btnDefDiy");
-  btn5 = new QPushButton("清空内容");
-  btn5->setObjectName("btn5");
-  chkClearSpace = new QCheckBox("处理空格");
-  chkClearSpace->setObjectName("chkClearSpace");
-  chkClearSpace->setToolTip("将多个空格合并为一个空格");
-  chkClearSpace->setChecked(true);
-  lbl2 = new QLabel("预览日期");
-  lbl2->setObjectName("lbl2");
-  dtp1 = new QDateEdit(QDate(2014, 9, 8));
-  dtp1->setObjectName("dtp1");
-  dtp1->setCalendarPopup(true);
-  dtp1->setDisplayFormat("yyyy-MM-dd");
+  previewEdit = Named<QLineEdit>("previewEdit");
+  previewEdit->setReadOnly(true);
+  previewEdit->setMaxLength(std::numeric_limits<int>::max());  // shows the whole title
+  layout->addWidget(previewEdit, 3, 0, 1, 3);
+
+  connect(templateEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+    emit templateChanged(text);
+    refreshPreview();
+  });
+  connect(previewDateEdit, &QDateEdit::dateChanged, this, &CustomFormatTab::refreshPreview);
+  connect(collapseSpacesCheck, &QCheckBox::clicked, this, &CustomFormatTab::refreshPreview);
+  connect(defaultTemplateButton, &QPushButton::clicked, this, [this] { setTemplate(ToQString(DefaultTemplate)); });
+  connect(clearTemplateButton, &QPushButton::clicked, this, [this] { setTemplate(QString()); });
+}
+
+QWidget* CustomFormatTab::buildSideColumn() {
+  auto* column = new QWidget;
+  auto* side = new QVBoxLayout(column);
+  side->setContentsMargins(0, 0, 0, 0);
+  defaultTemplateButton = Named<QPushButton>("defaultTemplateButton", "恢复默认");
+  clearTemplateButton = Named<QPushButton>("clearTemplateButton", "清空内容");
+  collapseSpacesCheck = Named<QCheckBox>("collapseSpacesCheck", "处理空格");
+  collapseSpacesCheck->setToolTip("将多个空格合并为一个空格");
+  collapseSpacesCheck->setChecked(true);
+  previewDateLabel = Named<QLabel>("previewDateLabel", "预览日期");
+  previewDateEdit = Named<QDateEdit>("previewDateEdit", QDate(2014, 9, 8));
+  previewDateEdit->setCalendarPopup(true);
+  previewDateEdit->setDisplayFormat("yyyy-MM-dd");
   // The engine describes 1901 to 2050 only.
-  dtp1->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
-  for (QWidget* widget : std::initializer_list<QWidget*>{btnDefDiy, btn5, chkClearSpace, lbl2, dtp1}) {
+  previewDateEdit->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
+  for (QWidget* widget : std::initializer_list<QWidget*>{defaultTemplateButton, clearTemplateButton,
+                                                          collapseSpacesCheck, previewDateLabel, previewDateEdit}) {
     side->addWidget(widget);
   }
   side->addStretch();
-  layout->addLayout(side, 2, 2);
-
-  edtPreview = new QLineEdit;
-  edtPreview->setObjectName("edtPreview");
-  edtPreview->setReadOnly(true);
-  edtPreview->setMaxLength(std::numeric_limits<int>::max());  // shows the whole title
-  layout->addWidget(edtPreview, 3, 0, 1, 3);
-
-  connect(edtDIY, &QLineEdit::textChanged, this, &TForm1::edtDIYChange);
-  connect(dtp1, &QDateEdit::dateChanged, this, &TForm1::RefreshPreview);
-  connect(chkClearSpace, &QCheckBox::clicked, this, [this] {
-    options_.bolClearSpace = chkClearSpace->isChecked();
-    RefreshPreview();
-  });
-  connect(btnDefDiy, &QPushButton::clicked, this, &TForm1::btnDefDiyClick);
-  connect(btn5, &QPushButton::clicked, this, &TForm1::btn5Click);
-  return page;
+  return column;
 }
 
-void TForm1::edtDIYChange() {
-  options_.strDIY = edtDIY->text().toStdString();
-  RefreshPreview();
+TemplateFormat CustomFormatTab::format() const {
+  return {templateEdit->text().toStdString(), collapseSpacesCheck->isChecked()};
 }
 
-void TForm1::RefreshPreview() {
-  const QDate date = dtp1->date();
+void CustomFormatTab::setTemplate(const QString& text) { templateEdit->setText(text); }
+
+void CustomFormatTab::refreshPreview() {
+  const QDate date = previewDateEdit->date();
   const std::chrono::sys_days day{std::chrono::year{date.year()} / date.month() / date.day()};
-  const std::string title = ExpandTemplate(calendar_, options_.strDIY, day, options_.bolClearSpace);
-  edtPreview->setText(QString::fromStdString(title));
+  const TemplateFormat templ = format();
+  previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces)));
 }
 
-void TForm1::AppendToken(const QString& token) {
-  edtDIY->setText(edtDIY->text() + token);
-  edtDIY->setFocus();
-  edtDIY->deselect();
-  edtDIY->setCursorPosition(static_cast<int>(edtDIY->text().size()));
+void CustomFormatTab::appendToken(const QString& token) {
+  templateEdit->setText(templateEdit->text() + token);
+  templateEdit->setFocus();
+  templateEdit->deselect();
+  templateEdit->setCursorPosition(static_cast<int>(templateEdit->text().size()));
 }
 
-void TForm1::SetTokenHover(TokenLabel* label, bool entering) {
+void CustomFormatTab::setTokenHover(TokenLabel* label, bool entering) {
   QFont font = label->font();
   font.setBold(!entering);
   label->setFont(font);
   label->setCursor(entering ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
-
-void TForm1::btnDefDiyClick() { edtDIY->setText(ToQString(DefaultTemplate)); }
-
-void TForm1::btn5Click() { edtDIY->setText(QString()); }
 
 }  // namespace tessarine

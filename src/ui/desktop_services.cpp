@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
+#include <unistd.h>
 
 #include "export/atomic_file.h"
 
@@ -17,6 +19,10 @@ DesktopServices DesktopServices::System() {
       [] { return QDateTime::currentDateTime(); },
       ShowMessageBox,
       [] { return QCoreApplication::applicationFilePath(); },
+      [] {
+        return ChooseOutputFolder(QCoreApplication::applicationDirPath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+      },
       WriteFileAtomically,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { QDesktopServices::openUrl(address); },
@@ -27,6 +33,15 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, 
                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, caption, text, buttons, owner);
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString ChooseOutputFolder(const QString& programFolder, const QString& documentsFolder) {
+  // access() asks the system itself, so a read-only mount or a folder owned
+  // by another user counts as not writable.
+  if (::access(QFile::encodeName(programFolder).constData(), W_OK) == 0) return QDir::cleanPath(programFolder);
+  const QString folder = QDir::cleanPath(documentsFolder + "/Tessarine");
+  QDir().mkpath(folder);
+  return folder;
 }
 
 void ShowInFileManager(const QString& path) {

@@ -1,4 +1,4 @@
-// The window's way to the desktop: clock, message boxes, the program's path,
+// The window's way to the desktop: clock, message boxes, the output folder,
 // file writing, the file manager and the browser. Each is a replaceable
 // function so that tests drive the real window without a real desktop.
 #pragma once
@@ -7,9 +7,10 @@
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
+#include <filesystem>
 #include <functional>
-#include <string>
 #include <string_view>
+#include <system_error>
 
 class QWidget;
 
@@ -23,7 +24,10 @@ struct DesktopServices {
   std::function<QDateTime()> Now;
   MessageFunction ShowMessage;
   std::function<QString()> ProgramFilePath;
-  std::function<bool(const std::string& path, std::string_view bytes)> WriteFile;
+  // The folder the calendar files go to.
+  std::function<QString()> OutputFolder;
+  std::function<std::error_code(const std::filesystem::path& path, std::string_view bytes)> WriteFile;
+  // Opens a file-manager window on the folder of `path` with `path` selected.
   std::function<void(const QString& path)> ShowInFileManager;
   std::function<void(const QUrl& address)> OpenUrl;
 
@@ -35,7 +39,11 @@ struct DesktopServices {
 QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons);
 
-// Opens a file-manager window on the folder of `path` with `path` selected:
+// The program's own folder when it can be written, as for a portable copy;
+// otherwise the subfolder Tessarine of `documentsFolder`, created when
+// needed. Both without a trailing separator.
+QString ChooseOutputFolder(const QString& programFolder, const QString& documentsFolder);
+
 // Explorer on Windows; elsewhere the freedesktop FileManager1 service over
 // D-Bus, falling back to opening the folder with the desktop's default handler.
 void ShowInFileManager(const QString& path);

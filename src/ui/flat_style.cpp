@@ -211,6 +211,9 @@ int FlatStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const
 int FlatStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                          QStyleHintReturn* returnData) const {
   if (hint == SH_UnderlineShortcut) return 1;
+  // Every list pops up below its box as a short scrolling list, editable or
+  // not, instead of a screen-tall column over the box.
+  if (hint == SH_ComboBox_Popup) return 0;
   return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

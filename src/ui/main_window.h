@@ -1,4 +1,4 @@
-// The program's one window: year selection, the two title formats, generation,
+// The program's one window: year selection, the title formats, generation,
 // the menu and the text box that shows the guide and the written file.
 #pragma once
 
@@ -6,122 +6,90 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <memory>
+#include <chrono>
+#include <exception>
 
-#include "calendar/lunar_calendar.h"
-#include "export/ical_export.h"
+#include "compose/title_format.h"
 #include "ui/desktop_services.h"
-#include "ui/summary_options.h"
-#include "ui/window_export_platform.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
 class QGroupBox;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QStyle;
 class QTabWidget;
 
 namespace tessarine {
 
-class TokenLabel;
+class CustomFormatTab;
+class NormalFormatTab;
+class YearSelector;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(DesktopServices services = DesktopServices::System(), QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(DesktopServices services = DesktopServices::System(), QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  const SummaryOptions& Options() const { return options_; }
+  // How the titles of the next generation are composed, as the window shows.
+  TitleFormat titleFormat() const;
 
-  // What the export asks of the window.
-  void FocusYearBox(YearBox box);
-  void SetPreviewText(const QString& text);
-
+  void setTextBox(const QString& text);
+  void showInstructions();
   // The general error report: an error that no handler deals with.
-  void ReportError(const std::exception& error);
-
-  // The custom-format tab.
-  void RefreshPreview();
-  void AppendToken(const QString& token);
-  void SetTokenHover(TokenLabel* label, bool entering);
-
-  void ShowInstructions();
+  void reportError(const std::exception& error);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormCreate();
-  void FormShow();
-  void FormClose();
-  void BuildMenu();
-  QWidget* BuildYearColumn();
-  QWidget* BuildNormalTab();
-  QWidget* BuildCustomTab();
+  void buildMenu();
+  QWidget* buildLeftColumn();
+  QWidget* buildControlGroup();
 
-  // Handlers, named after component and event.
-  bool cbbY1KeyPress(QKeyEvent* event);
-  void cbbY1Select();
-  void cbbY2Select();
-  void chkYEndClick();
-  void chkNoFTClick();
-  void ts1Show();
-  void ts2Show();
-  void N5Click();
-  void P1Click();
-  void btn3Click();
-  void btn4Click();
-  void t1632Click();
-  void edtDIYChange();
-  void btnDefDiyClick();
-  void btn5Click();
+  void onGenerateClicked();
+  void onOpenFolderClicked();
+  void onMonthNamesToggled();
 
-  SummaryOptions options_;
-  LunarCalendar calendar_{options_};
+  // Generation, in main_window_generate.cpp.
+  void generateYears();
+  bool checkYears(int& start, int& end);
+  void generateYear(std::chrono::year year, const QString& folder, const QString& rangeText, bool lastOfRange);
+  QMessageBox::StandardButton message(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                                      QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
   DesktopServices services_;
-  WindowExportPlatform platform_{*this, services_};
-  IcalExport exporter_{calendar_, platform_};
   QPointer<QStyle> flatStyle_;
-  // A year typed into cbbY1 is not a year chosen from its list, although the
-  // toolkit reports one when the typed text matches a list entry.
-  bool yearTyped_ = false;
+  QList<QIcon> menuIcons_;
 
-  QList<QIcon> il1;
-  QMenuBar* mm1 = nullptr;
-  QAction *N4 = nullptr, *iCal1 = nullptr, *N5 = nullptr, *P1 = nullptr, *O1 = nullptr, *X1 = nullptr;
-  QAction *Title1 = nullptr, *Ver100201112201 = nullptr, *Author1 = nullptr, *t1632 = nullptr;
-  QMenu *N1 = nullptr, *A1 = nullptr, *Feedback1 = nullptr;
+  QMenu* controlMenu = nullptr;
+  QAction* instructionsAction = nullptr;
+  QAction* generateAction = nullptr;
+  QAction* monthNamesAction = nullptr;
+  QAction* completionPromptAction = nullptr;
+  QAction* openFolderAction = nullptr;
+  QAction* exitAction = nullptr;
+  QMenu* aboutMenu = nullptr;
+  QAction* titleAction = nullptr;
+  QAction* versionAction = nullptr;
+  QAction* authorAction = nullptr;
+  QMenu* feedbackMenu = nullptr;
+  QAction* blogAction = nullptr;
 
-  QGroupBox *grp3 = nullptr, *grp4 = nullptr, *grp6 = nullptr;
-  QComboBox *cbbY1 = nullptr, *cbbY2 = nullptr;
-  QCheckBox* chkYEnd = nullptr;
-  QPushButton *btn1 = nullptr, *btn3 = nullptr, *btn4 = nullptr, *btn2 = nullptr;
-  QTabWidget* pgc1 = nullptr;
-  QWidget *ts1 = nullptr, *ts2 = nullptr;
-  QGroupBox *grp5 = nullptr, *grp2 = nullptr;
-  QCheckBox* chkNoFT = nullptr;
-  QRadioButton *rb6 = nullptr, *rb7 = nullptr, *rb8 = nullptr, *rb9 = nullptr;
-  QRadioButton *rb3 = nullptr, *rb4 = nullptr, *rb5 = nullptr;
-  QPlainTextEdit* redt1 = nullptr;
-
-  QLabel *lbl1 = nullptr, *lbl2 = nullptr;
-  QLineEdit *edtDIY = nullptr, *edtPreview = nullptr;
-  QGroupBox *grp8 = nullptr, *grp7 = nullptr;
-  QPushButton *btnDefDiy = nullptr, *btn5 = nullptr;
-  QCheckBox* chkClearSpace = nullptr;
-  QDateEdit* dtp1 = nullptr;
+  YearSelector* yearSelector = nullptr;
+  QGroupBox* controlGroup = nullptr;
+  QPushButton* instructionsButton = nullptr;
+  QPushButton* generateButton = nullptr;
+  QPushButton* openFolderButton = nullptr;
+  QPushButton* exitButton = nullptr;
+  QGroupBox* formatGroup = nullptr;
+  QTabWidget* formatTabs = nullptr;
+  NormalFormatTab* normalTab = nullptr;
+  CustomFormatTab* customTab = nullptr;
+  QPlainTextEdit* textBox = nullptr;
 };
 
 }  // namespace tessarine

@@ -14,27 +14,18 @@ TEST(YearNameTest, StemBranchAndAnimal) {
 }
 
 TEST(MonthNameTest, PlainLeapAndWinterNames) {
-  SummaryOptions options;
-  LunarCalendar cal(options);
-  const char* const dongLa[] = {"正月", "二月", "三月", "四月", "五月", "六月",
+  const char* const winter[] = {"正月", "二月", "三月", "四月", "五月", "六月",
                                 "七月", "八月", "九月", "十月", "冬月", "腊月"};
-  for (int month = 1; month <= 12; ++month) {
-    EXPECT_EQ(MonthName(cal, month), dongLa[month - 1]);
-    cal.RecordedLeapMonth = month;
-    cal.LeapMonthFlag = 2;
-    EXPECT_EQ(MonthName(cal, month), std::string("闰") + dongLa[month - 1]);
-    cal.LeapMonthFlag = 0;
-    EXPECT_EQ(MonthName(cal, month), dongLa[month - 1]);
+  for (unsigned month = 1; month <= 12; ++month) {
+    EXPECT_EQ(MonthName(month, false, MonthNaming::WinterAndLast), winter[month - 1]);
+    EXPECT_EQ(MonthName(month, true, MonthNaming::WinterAndLast), std::string("闰") + winter[month - 1]);
   }
-  // The option is read at each call.
-  options.bolDongLa = false;
-  EXPECT_EQ(MonthName(cal, 11), "十一月");
-  EXPECT_EQ(MonthName(cal, 12), "十二月");
-  cal.RecordedLeapMonth = 11;
-  cal.LeapMonthFlag = 2;
-  EXPECT_EQ(MonthName(cal, 11), "闰十一月");
-  EXPECT_EQ(MonthName(cal, 0), "");
-  EXPECT_EQ(MonthName(cal, 13), "");
+  EXPECT_EQ(MonthName(10, false, MonthNaming::Numbered), "十月");
+  EXPECT_EQ(MonthName(11, false, MonthNaming::Numbered), "十一月");
+  EXPECT_EQ(MonthName(12, false, MonthNaming::Numbered), "十二月");
+  EXPECT_EQ(MonthName(11, true, MonthNaming::Numbered), "闰十一月");
+  EXPECT_EQ(MonthName(0, false, MonthNaming::Numbered), "");
+  EXPECT_EQ(MonthName(13, true, MonthNaming::WinterAndLast), "");
 }
 
 TEST(DayNameTest, AllThirtyDays) {

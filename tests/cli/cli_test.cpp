@@ -102,7 +102,9 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"day", "2051-01-01"}, "'2051-01-01'"},
       {{"day", "2013-02-10..2013-02-01"}, "'2013-02-10..2013-02-01'"},
       {{"day", "2013-02-10..x"}, "'x'"},
-      {{"day", "--colour", "2013-01-01"}, "'--colour'"},
+      {{"day", "--colour", "2013-01-01"}, "--colour"},
+      {{"day", "2013-01-01\x1b[2J"}, "'2013-01-01\\x1b[2J'"},
+      {{"expand", "LD", "2013-01-01\n2013-01-02"}, "'2013-01-01\\n2013-01-02'"},
       {{"day", "--mode", "weekly", "2013-01-01"}, "'weekly'"},
       {{"day", "2013-01-01", "--mode"}, "--mode"},
       {{"day"}, "date"},
@@ -127,6 +129,7 @@ TEST(CliHelpTest, EveryCommandExplainsItself) {
   for (const std::string command : {"day", "expand", "ics"}) {
     const CliRun run = Cli({command, "--help"});
     EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.ends_with("\n"));
     EXPECT_NE(run.out.find("Usage: tessarine-cli " + command), std::string::npos);
   }
   EXPECT_NE(Cli({"--help"}).out.find("Commands:"), std::string::npos);
@@ -166,24 +169,31 @@ TEST(IcsCommandTest, WritesFilesAndPrintsTheirPaths) {
   EXPECT_EQ(folder.Count(), 2u);
 }
 
-TEST(IcsCommandTest, YearErrorsUseTheWindowsMessages) {
+TEST(IcsCommandTest, YearsAreCheckedBeforeAnythingIsWritten) {
   TempFolder folder;
   const std::string dir = folder.path().string();
   struct Case {
-    std::vector<std::string> args;
+    std::vector<std::string> years;
     std::string err;
   };
   const Case cases[] = {
-      {{"ics", "", "--output", dir}, "年份不能为空, 请重新输入.\n"},
-      {{"ics", "1900", "--output", dir}, "年份必需在 1901 至 2050 之间, 请重新输入.\n"},
-      {{"ics", "2040", "2030", "--output", dir}, "结束年份必需大于等于开始年份, 请重新输入.\n"},
-      {{"ics", "２０１３", "--output", dir}, "'２０１３' is not a valid integer value.\n"},
+      {{""}, "start year '' is not a number"},
+      {{"1900"}, "start year '1900' is outside 1901..2050"},
+      {{"2040", "2030"}, "end year '2030' is before the start year '2040'"},
+      {{"２０１３"}, "start year '２０１３' is not a number"},
+      {{"2049", "2051"}, "end year '2051' is outside 1901..2050"},
+      {{"2026", "20270"}, "end year '20270' is outside 1901..2050"},
+      {{"2050", "2147483647"}, "end year '2147483647' is outside 1901..2050"},
+      {{"2050", "99999999999999999999"}, "end year '99999999999999999999' is outside 1901..2050"},
+      {{"2013", "x"}, "end year 'x' is not a number"},
   };
   for (const auto& c : cases) {
-    const CliRun run = Cli(c.args);
-    EXPECT_EQ(run.status, 2);
+    std::vector<std::string> args = {"ics", "--output", dir};
+    args.insert(args.end(), c.years.begin(), c.years.end());
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 2) << c.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.err, "tessarine-cli ics: " + c.err + "\n");
   }
   EXPECT_EQ(folder.Count(), 0u);
 }
@@ -198,10 +208,11 @@ TEST(IcsCommandTest, AFileThatCannotBeWrittenDoesNotStopTheRange) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   const auto lines = Split(run.err, '\n');
-  ASSERT_EQ(lines.size(), 6u);
+  ASSERT_EQ(lines.size(), 3u);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(lines[2 * i], "无法生成 iCal 文件，请检查是否有写入文件权限：");
-    EXPECT_TRUE(lines[2 * i + 1].starts_with(folder.File("Tessarine_" + std::to_string(2013 + i) + "_")));
+    EXPECT_TRUE(lines[i].starts_with("tessarine-cli ics: cannot write " +
+                                     folder.File("Tessarine_" + std::to_string(2013 + i) + "_")));
+    EXPECT_TRUE(lines[i].ends_with(": File too large")) << lines[i];
   }
   EXPECT_EQ(folder.Count(), 0u);
 }

@@ -17,9 +17,9 @@ using testing::TempFolder;
 TEST(AtomicFileTest, WritesAndReplaces) {
   TempFolder folder;
   const std::string path = folder.File("a.ics");
-  ASSERT_TRUE(WriteFileAtomically(path, "first"));
+  ASSERT_FALSE(WriteFileAtomically(path, "first"));
   EXPECT_EQ(ReadFile(path), "first");
-  ASSERT_TRUE(WriteFileAtomically(path, std::string("se\0cond", 7)));
+  ASSERT_FALSE(WriteFileAtomically(path, std::string("se\0cond", 7)));
   EXPECT_EQ(ReadFile(path), std::string("se\0cond", 7));
   EXPECT_EQ(folder.Count(), 1u);
 }
@@ -27,11 +27,12 @@ TEST(AtomicFileTest, WritesAndReplaces) {
 TEST(AtomicFileTest, AFailedWriteLeavesNoPartialFileAndTheOldOneIntact) {
   TempFolder folder;
   const std::string path = folder.File("a.ics");
-  ASSERT_TRUE(WriteFileAtomically(path, "old"));
+  ASSERT_FALSE(WriteFileAtomically(path, "old"));
   {
     FileSizeLimit limit(1000);
-    EXPECT_FALSE(WriteFileAtomically(path, std::string(100000, 'x')));
-    EXPECT_FALSE(WriteFileAtomically(folder.File("new.ics"), std::string(100000, 'x')));
+    const std::error_code error = WriteFileAtomically(path, std::string(100000, 'x'));
+    EXPECT_EQ(error, std::errc::file_too_large) << error.message();
+    EXPECT_TRUE(WriteFileAtomically(folder.File("new.ics"), std::string(100000, 'x')));
   }
   EXPECT_EQ(ReadFile(path), "old");
   EXPECT_EQ(folder.Count(), 1u);
@@ -39,11 +40,11 @@ TEST(AtomicFileTest, AFailedWriteLeavesNoPartialFileAndTheOldOneIntact) {
 
 TEST(AtomicFileTest, FailsForFoldersThatAreMissingOrNotFolders) {
   TempFolder folder;
-  EXPECT_FALSE(WriteFileAtomically(folder.File("missing/a.ics"), "x"));
+  EXPECT_TRUE(WriteFileAtomically(folder.File("missing/a.ics"), "x"));
   std::ofstream(folder.File("plain")) << "x";
-  EXPECT_FALSE(WriteFileAtomically(folder.File("plain/a.ics"), "x"));
+  EXPECT_TRUE(WriteFileAtomically(folder.File("plain/a.ics"), "x"));
   std::filesystem::create_directory(folder.File("taken.ics"));
-  EXPECT_FALSE(WriteFileAtomically(folder.File("taken.ics"), "x"));
+  EXPECT_TRUE(WriteFileAtomically(folder.File("taken.ics"), "x"));
   EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken.ics")));
   EXPECT_EQ(folder.Count(), 2u);
 }

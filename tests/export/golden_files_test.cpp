@@ -7,45 +7,37 @@
 #include <fstream>
 
 #include "compose/template_engine.h"
-#include "export/ical_export.h"
-#include "support/fake_platform.h"
+#include "compose/title_format.h"
+#include "export/year_calendar.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 
 namespace tessarine {
 namespace {
 
+using namespace std::chrono;
+
 TEST(GoldenFilesTest, WholeFilesAsWritten) {
   struct Case {
     std::string name;
     int year;
-    int mode, both;
-    bool dongLa, custom, collapse;
-    std::string_view templ;
+    TitleFormat format;
   };
+  const auto winter = MonthNaming::WinterAndLast;
   const Case cases[] = {
-      {"2013-normal.ics", 2013, 0, 0, true, false, true, ""},
-      {"2023-month-date-both-plain.ics", 2023, 1, 2, false, false, true, ""},
-      {"2033-terms.ics", 2033, 3, 0, true, false, true, ""},
-      {"2014-default-template.ics", 2014, 0, 0, true, true, true, DefaultTemplate},
-      {"2020-template-keep-spaces.ics", 2020, 0, 0, true, true, false, "LD LT LF CF, CW;"},
+      {"2013-normal.ics", 2013, {winter, NormalFormat{}}},
+      {"2023-month-date-both-plain.ics", 2023,
+       {MonthNaming::Numbered, NormalFormat{DisplayMode::MonthAndDay, FestivalAndTerm::Both, false}}},
+      {"2033-terms.ics", 2033, {winter, NormalFormat{DisplayMode::TermsOnly, FestivalAndTerm::Festival, false}}},
+      {"2014-default-template.ics", 2014, {winter, TemplateFormat{std::string(DefaultTemplate), true}}},
+      {"2020-template-keep-spaces.ics", 2020, {winter, TemplateFormat{"LD LT LF CF, CW;", false}}},
   };
+  const local_seconds moment = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
   const bool update = std::getenv("TESSARINE_UPDATE_GOLDEN") != nullptr;
   for (const auto& c : cases) {
-    SummaryOptions options;
-    options.intDispMode = c.mode;
-    options.intBothFT = c.both;
-    options.bolDongLa = c.dongLa;
-    options.bolDIY = c.custom;
-    options.bolClearSpace = c.collapse;
-    options.strDIY = c.templ;
-    LunarCalendar calendar(options);
-    testing::FakePlatform platform;
-    IcalExport(calendar, platform).ExportRange(std::to_string(c.year), "");
-    ASSERT_EQ(platform.written.size(), 1u);
-    const std::string& file = platform.files[platform.written[0]];
+    const std::string file = YearCalendarFile(
+        year{c.year}, [&c](sys_days date) { return TitleOf(date, c.format); }, moment);
     testing::ParseCalendar(file);
-
     const std::string golden = std::string(TESSARINE_GOLDEN_DIR) + "/" + c.name;
     if (update) std::ofstream(golden, std::ios::binary) << file;
     EXPECT_TRUE(file == testing::ReadFile(golden)) << c.name << " differs from its golden file";

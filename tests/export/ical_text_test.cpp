@@ -5,14 +5,6 @@
 namespace tessarine {
 namespace {
 
-TEST(IcalTextTest, ParseYearText) {
-  const std::pair<std::string_view, int> valid[] = {{"2013", 2013}, {"0000", 0}, {"+2013", 2013}, {"-5", -5}};
-  for (const auto& [text, value] : valid) EXPECT_EQ(ParseYearText(text), value) << text;
-  for (const std::string_view text : {"", " ", "2013 ", "20x3", "+", "++1", "99999999999", "\xEF\xBC\x92", "0x10"}) {
-    EXPECT_THROW(ParseYearText(text), ConversionError) << text;
-  }
-}
-
 TEST(IcalTextTest, EscapeText) {
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"农历", "农历"},
@@ -32,7 +24,6 @@ TEST(IcalTextTest, EscapeText) {
 
 TEST(IcalTextTest, Stamps) {
   using namespace std::chrono;
-  EXPECT_EQ(DateStamp(2013y / 1 / 6), "20130106");
   EXPECT_EQ(FileTimeStamp(local_days{2013y / 1 / 6} + 14h + 25min + 30s), "130106-142530");
   EXPECT_EQ(FileTimeStamp(local_days{2000y / 12 / 31} + 23h + 59min + 59s), "001231-235959");
 }

@@ -1,33 +1,36 @@
 // The Gregorian-to-lunar conversion as first described: walk every lunar
-// year from 1901, then the months of the date's year. The engine's fast
-// conversion is checked against it and measured beside it.
+// year from 1901, then the months of the date's year, leap month included.
+// The engine's table-driven conversion is checked against it and measured
+// beside it.
 #pragma once
 
-#include "calendar/lunar_conversion.h"
+#include "calendar/lunar_date.h"
 
 namespace tessarine::testing {
 
-inline LunarDate LiteralWalk(LunarCalendar& cal, sys_days date) {
+inline unsigned LunarYearDays(int year) {
+  unsigned days = 0;
+  for (unsigned m = 1; m <= 12; ++m) days += LunarMonthDays(year, m) + LunarMonthDays(year, m, true);
+  return days;
+}
+
+inline LunarDate LiteralWalk(sys_days date) {
   int n = (date - LunarEpoch).count();
   if (n < 49) {
-    if (n < 19) return {1900, 11, static_cast<std::uint16_t>(n + 11)};
-    return {1900, 12, static_cast<std::uint16_t>(n - 18)};
+    if (n < 19) return {1900, 11, static_cast<unsigned>(n + 11), false};
+    return {1900, 12, static_cast<unsigned>(n - 18), false};
   }
   n -= 49;
-  std::uint16_t y = 1901, m = 1;
-  while (n >= LunarYearLength(cal, y)) n -= LunarYearLength(cal, y++);
-  int len = LunarMonthLength(cal, y, m) & 0xFFFF;
-  while (n >= len) {
-    n -= len;
-    if (m == LeapMonthOf(y)) {
-      const int leap = LunarMonthLength(cal, y, m) >> 16;
-      if (n < leap) break;
-      n -= leap;
+  int y = 1901;
+  while (n >= static_cast<int>(LunarYearDays(y))) n -= static_cast<int>(LunarYearDays(y++));
+  for (unsigned m = 1; m <= 12; ++m) {
+    for (const bool leap : {false, true}) {
+      const int length = static_cast<int>(LunarMonthDays(y, m, leap));
+      if (n < length) return {y, m, static_cast<unsigned>(n + 1), leap};
+      n -= length;
     }
-    ++m;
-    len = LunarMonthLength(cal, y, m) & 0xFFFF;
   }
-  return {y, m, static_cast<std::uint16_t>(n + 1)};
+  return {};
 }
 
 }  // namespace tessarine::testing

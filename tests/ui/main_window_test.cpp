@@ -20,6 +20,7 @@
 #include "compose/template_engine.h"
 #include "support/ical_check.h"
 #include "ui/instructions.h"
+#include "ui/custom_format_tab.h"
 #include "ui/token_label.h"
 
 namespace tessarine {
@@ -45,15 +46,16 @@ class WindowTest : public ::testing::Test {
       return buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
     };
     services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
-    services.WriteFile = [this](const std::string& path, std::string_view bytes) {
-      if (failWrites) return false;
+    services.OutputFolder = [this] { return outputFolder; };
+    services.WriteFile = [this](const std::filesystem::path& path, std::string_view bytes) -> std::error_code {
+      if (failWrites) return std::make_error_code(std::errc::permission_denied);
       testing::ParseCalendar(bytes);
-      files[path] = std::string(bytes);
-      return true;
+      files[path.string()] = std::string(bytes);
+      return {};
     };
     services.ShowInFileManager = [this](const QString& path) { fileManager.push_back(path); };
     services.OpenUrl = [this](const QUrl& address) { opened.push_back(address); };
-    window = std::make_unique<TForm1>(std::move(services));
+    window = std::make_unique<MainWindow>(std::move(services));
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -66,15 +68,19 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
   QAction* Action(const char* name) { return Find<QAction>(name); }
-  QString Preview() { return Find<QPlainTextEdit>("redt1")->toPlainText(); }
+  QString Preview() { return Find<QPlainTextEdit>("textBox")->toPlainText(); }
+  NormalFormat Normal() { return std::get<NormalFormat>(window->titleFormat().style); }
+  TemplateFormat Custom() { return std::get<TemplateFormat>(window->titleFormat().style); }
+  MonthNaming Naming() { return window->titleFormat().monthNaming; }
 
-  std::unique_ptr<TForm1> window;
+  std::unique_ptr<MainWindow> window;
   std::vector<Shown> shown;
   QMessageBox::StandardButton answer = QMessageBox::No;
   bool failWrites = false;
   std::map<std::string, std::string> files;
   std::vector<QString> fileManager;
   std::vector<QUrl> opened;
+  QString outputFolder = "/opt/tessarine";
 };
 
 const QString kDefaultTemplate = QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size());
@@ -86,8 +92,8 @@ TEST_F(WindowTest, StartUpState) {
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
-  auto* cbbY1 = Find<QComboBox>("cbbY1");
-  auto* cbbY2 = Find<QComboBox>("cbbY2");
+  auto* cbbY1 = Find<QComboBox>("startYearBox");
+  auto* cbbY2 = Find<QComboBox>("endYearBox");
   ASSERT_EQ(cbbY1->count(), 38);
   EXPECT_EQ(cbbY1->itemText(0), "2013");
   EXPECT_EQ(cbbY1->itemText(37), "2050");
@@ -95,36 +101,34 @@ TEST_F(WindowTest, StartUpState) {
   EXPECT_EQ(cbbY2->currentText(), "2013");
   EXPECT_FALSE(cbbY2->isEnabled());
   EXPECT_FALSE(cbbY2->isEditable());
-  EXPECT_FALSE(Find<QCheckBox>("chkYEnd")->isChecked());
-  EXPECT_TRUE(Find<QRadioButton>("rb6")->isChecked());
-  EXPECT_TRUE(Find<QRadioButton>("rb3")->isChecked());
-  EXPECT_EQ(Find<QTabWidget>("pgc1")->currentIndex(), 0);
-  EXPECT_TRUE(Action("N5")->isChecked());
-  EXPECT_TRUE(Action("P1")->isChecked());
-  EXPECT_EQ(Find<QPushButton>("btn3")->text(), "生成 i&Cal");
+  EXPECT_FALSE(Find<QCheckBox>("endYearCheck")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>("showFestivalRadio")->isChecked());
+  EXPECT_EQ(Find<QTabWidget>("formatTabs")->currentIndex(), 0);
+  EXPECT_TRUE(Action("monthNamesAction")->isChecked());
+  EXPECT_TRUE(Action("completionPromptAction")->isChecked());
+  EXPECT_EQ(Find<QPushButton>("generateButton")->text(), "生成 i&Cal");
 
-  const SummaryOptions& options = window->Options();
-  EXPECT_FALSE(options.bolYs);
-  EXPECT_FALSE(options.bolDIY);
-  EXPECT_EQ(options.intDispMode, 0);
-  EXPECT_EQ(options.intBothFT, 0);
-  EXPECT_FALSE(options.bolNoFT);
-  EXPECT_TRUE(options.bolDongLa);
-  EXPECT_TRUE(options.bolShowTip);
-  EXPECT_TRUE(options.bolClearSpace);
-  EXPECT_EQ(options.strDIY, std::string(DefaultTemplate));
+  EXPECT_EQ(Normal().mode, DisplayMode::Day);
+  EXPECT_EQ(Normal().onSameDay, FestivalAndTerm::Festival);
+  EXPECT_FALSE(Normal().withoutFestivalsAndTerms);
+  EXPECT_EQ(Naming(), MonthNaming::WinterAndLast);
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  EXPECT_TRUE(Custom().collapseSpaces);
+  EXPECT_EQ(Custom().text, std::string(DefaultTemplate));
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(0);
 
-  EXPECT_EQ(Find<QLineEdit>("edtDIY")->text(), kDefaultTemplate);
-  EXPECT_EQ(Find<QLineEdit>("edtPreview")->text(), "甲午年【马】 八月十五 2014年 14/9/8 周一 白露 中秋");
+  EXPECT_EQ(Find<QLineEdit>("templateEdit")->text(), kDefaultTemplate);
+  EXPECT_EQ(Find<QLineEdit>("previewEdit")->text(), "甲午年【马】 八月十五 2014年 14/9/8 周一 白露 中秋");
   EXPECT_EQ(Preview(), QString::fromUtf8(InstructionsText().data()).replace("\r\n", "\n"));
 }
 
 TEST_F(WindowTest, AfterTwentyFiftyTheListsAreEmptyAndGeneratingSaysSo) {
   Open(QDateTime(QDate(2051, 3, 1), QTime(9, 0)));
-  EXPECT_EQ(Find<QComboBox>("cbbY1")->count(), 0);
-  EXPECT_EQ(Find<QComboBox>("cbbY2")->count(), 0);
-  EXPECT_EQ(Find<QComboBox>("cbbY1")->currentText(), "");
-  Find<QPushButton>("btn3")->click();
+  EXPECT_EQ(Find<QComboBox>("startYearBox")->count(), 0);
+  EXPECT_EQ(Find<QComboBox>("endYearBox")->count(), 0);
+  EXPECT_EQ(Find<QComboBox>("startYearBox")->currentText(), "");
+  Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "年份不能为空, 请重新输入.");
   EXPECT_EQ(shown[0].caption, "提示");
@@ -134,7 +138,7 @@ TEST_F(WindowTest, AfterTwentyFiftyTheListsAreEmptyAndGeneratingSaysSo) {
 
 TEST_F(WindowTest, StartYearTakesDigitsOnly) {
   Open();
-  QLineEdit* edit = Find<QComboBox>("cbbY1")->lineEdit();
+  QLineEdit* edit = Find<QComboBox>("startYearBox")->lineEdit();
   edit->clear();
   QTest::keyClicks(edit, "1a9- 5x0");
   EXPECT_EQ(edit->text(), "1950");
@@ -148,15 +152,14 @@ TEST_F(WindowTest, StartYearTakesDigitsOnly) {
   QGuiApplication::clipboard()->setText("2");
   edit->paste();
   EXPECT_EQ(edit->text(), "1952");
-  EXPECT_EQ(Find<QComboBox>("cbbY1")->count(), 38);  // a typed year does not join the list
+  EXPECT_EQ(Find<QComboBox>("startYearBox")->count(), 38);  // a typed year does not join the list
 }
 
 TEST_F(WindowTest, YearBoxesKeepEachOtherInOrder) {
   Open();
-  auto* cbbY1 = Find<QComboBox>("cbbY1");
-  auto* cbbY2 = Find<QComboBox>("cbbY2");
-  Find<QCheckBox>("chkYEnd")->click();
-  EXPECT_TRUE(window->Options().bolYs);
+  auto* cbbY1 = Find<QComboBox>("startYearBox");
+  auto* cbbY2 = Find<QComboBox>("endYearBox");
+  Find<QCheckBox>("endYearCheck")->click();
   EXPECT_TRUE(cbbY2->isEnabled());
   auto choose = [](QComboBox* box, const QString& year) {
     box->setCurrentIndex(box->findText(year));
@@ -170,101 +173,100 @@ TEST_F(WindowTest, YearBoxesKeepEachOtherInOrder) {
   EXPECT_EQ(cbbY1->currentText(), "2020");
   choose(cbbY1, "2045");
   EXPECT_EQ(cbbY2->currentText(), "2045");
-  Find<QCheckBox>("chkYEnd")->click();
-  EXPECT_FALSE(window->Options().bolYs);
+  Find<QCheckBox>("endYearCheck")->click();
   EXPECT_FALSE(cbbY2->isEnabled());
   EXPECT_EQ(cbbY2->currentText(), "2045");
 }
 
 TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
   Open();
-  auto* rb7 = Find<QRadioButton>("rb7");
-  auto* rb9 = Find<QRadioButton>("rb9");
+  auto* rb7 = Find<QRadioButton>("monthAndDayRadio");
+  auto* rb9 = Find<QRadioButton>("termsOnlyRadio");
   rb9->click();
-  EXPECT_EQ(window->Options().intDispMode, 3);
-  Find<QRadioButton>("rb5")->click();
-  EXPECT_EQ(window->Options().intBothFT, 2);
+  EXPECT_EQ(Normal().mode, DisplayMode::TermsOnly);
+  Find<QRadioButton>("showBothRadio")->click();
+  EXPECT_EQ(Normal().onSameDay, FestivalAndTerm::Both);
 
-  Find<QCheckBox>("chkNoFT")->click();
-  EXPECT_TRUE(window->Options().bolNoFT);
-  for (const char* name : {"rb3", "rb4", "rb5", "rb8", "rb9"}) EXPECT_FALSE(Find<QRadioButton>(name)->isEnabled()) << name;
-  EXPECT_TRUE(Find<QRadioButton>("rb6")->isChecked());
-  EXPECT_EQ(window->Options().intDispMode, 0);
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
+  EXPECT_TRUE(Normal().withoutFestivalsAndTerms);
+  for (const char* name : {"showFestivalRadio", "showTermRadio", "showBothRadio", "festivalsAndTermsRadio", "termsOnlyRadio"}) EXPECT_FALSE(Find<QRadioButton>(name)->isEnabled()) << name;
+  EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
+  EXPECT_EQ(Normal().mode, DisplayMode::Day);
 
-  Find<QCheckBox>("chkNoFT")->click();
-  for (const char* name : {"rb3", "rb4", "rb5", "rb8", "rb9"}) EXPECT_TRUE(Find<QRadioButton>(name)->isEnabled()) << name;
-  EXPECT_TRUE(Find<QRadioButton>("rb6")->isChecked());
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
+  for (const char* name : {"showFestivalRadio", "showTermRadio", "showBothRadio", "festivalsAndTermsRadio", "termsOnlyRadio"}) EXPECT_TRUE(Find<QRadioButton>(name)->isEnabled()) << name;
+  EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
 
   rb7->click();
-  Find<QCheckBox>("chkNoFT")->click();
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
   EXPECT_TRUE(rb7->isChecked());
-  EXPECT_EQ(window->Options().intDispMode, 1);
+  EXPECT_EQ(Normal().mode, DisplayMode::MonthAndDay);
 }
 
 TEST_F(WindowTest, TabsAndMonthNames) {
   Open();
-  auto* pgc1 = Find<QTabWidget>("pgc1");
+  auto* pgc1 = Find<QTabWidget>("formatTabs");
   pgc1->setCurrentIndex(1);
-  EXPECT_TRUE(window->Options().bolDIY);
+  EXPECT_TRUE(std::holds_alternative<TemplateFormat>(window->titleFormat().style));
   pgc1->setCurrentIndex(0);
-  EXPECT_FALSE(window->Options().bolDIY);
+  EXPECT_TRUE(std::holds_alternative<NormalFormat>(window->titleFormat().style));
 
-  auto* edtDIY = Find<QLineEdit>("edtDIY");
-  auto* preview = Find<QLineEdit>("edtPreview");
+  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* preview = Find<QLineEdit>("previewEdit");
   edtDIY->setText("LM");
-  Find<QDateEdit>("dtp1")->setDate(QDate(2013, 12, 4));
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 12, 4));
   EXPECT_EQ(preview->text(), "冬月");
-  Action("N5")->trigger();
-  EXPECT_FALSE(window->Options().bolDongLa);
+  Action("monthNamesAction")->trigger();
+  EXPECT_EQ(Naming(), MonthNaming::Numbered);
   EXPECT_EQ(preview->text(), "冬月");  // no refresh until the template, date or switch changes
-  Find<QDateEdit>("dtp1")->setDate(QDate(2013, 12, 5));
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 12, 5));
   EXPECT_EQ(preview->text(), "十一月");
-  Action("N5")->trigger();
-  EXPECT_TRUE(window->Options().bolDongLa);
-  Action("P1")->trigger();
-  EXPECT_FALSE(window->Options().bolShowTip);
+  Action("monthNamesAction")->trigger();
+  EXPECT_EQ(Naming(), MonthNaming::WinterAndLast);
+  Action("completionPromptAction")->trigger();
+  EXPECT_FALSE(Action("completionPromptAction")->isChecked());
 }
 
 TEST_F(WindowTest, CustomFormatControls) {
   Open();
-  Find<QTabWidget>("pgc1")->setCurrentIndex(1);
-  auto* edtDIY = Find<QLineEdit>("edtDIY");
-  auto* preview = Find<QLineEdit>("edtPreview");
-  auto* clearSpace = Find<QCheckBox>("chkClearSpace");
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* preview = Find<QLineEdit>("previewEdit");
+  auto* clearSpace = Find<QCheckBox>("collapseSpacesCheck");
   EXPECT_EQ(clearSpace->toolTip(), "将多个空格合并为一个空格");
-  EXPECT_EQ(Find<QDateEdit>("dtp1")->minimumDate(), QDate(1901, 1, 1));
-  EXPECT_EQ(Find<QDateEdit>("dtp1")->maximumDate(), QDate(2050, 12, 31));
+  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->minimumDate(), QDate(1901, 1, 1));
+  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->maximumDate(), QDate(2050, 12, 31));
 
-  Find<QPushButton>("btn5")->click();
+  Find<QPushButton>("clearTemplateButton")->click();
   EXPECT_EQ(edtDIY->text(), "");
   EXPECT_EQ(preview->text(), "");
   edtDIY->setText("LD LT LF CW");
-  Find<QDateEdit>("dtp1")->setDate(QDate(2013, 1, 2));
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 1, 2));
   EXPECT_EQ(preview->text(), "廿一 三");
   clearSpace->click();
-  EXPECT_FALSE(window->Options().bolClearSpace);
+  EXPECT_FALSE(Custom().collapseSpaces);
   EXPECT_EQ(preview->text(), "廿一   三");
 
   // A token label appends at the end, whatever is selected, and puts the
   // caret after it.
   edtDIY->setSelection(0, 2);
-  auto* lblCW = Find<TokenLabel>("lblCW");
+  auto* lblCW = Find<TokenLabel>("weekdayToken");
   EXPECT_EQ(lblCW->text(), " 星期 - CW ");
   QTest::mouseClick(lblCW, Qt::LeftButton);
   EXPECT_EQ(edtDIY->text(), "LD LT LF CWCW");
   EXPECT_FALSE(edtDIY->hasSelectedText());
   EXPECT_EQ(edtDIY->cursorPosition(), edtDIY->text().size());
-  EXPECT_EQ(window->Options().strDIY, "LD LT LF CWCW");
+  EXPECT_EQ(Custom().text, "LD LT LF CWCW");
   EXPECT_EQ(preview->text(), "廿一   三三");
 
   EXPECT_TRUE(lblCW->font().bold());
-  window->SetTokenHover(lblCW, true);
+  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, true);
   EXPECT_FALSE(lblCW->font().bold());
   EXPECT_EQ(lblCW->cursor().shape(), Qt::PointingHandCursor);
-  window->SetTokenHover(lblCW, false);
+  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, false);
   EXPECT_TRUE(lblCW->font().bold());
 
-  Find<QPushButton>("btnDefDiy")->click();
+  Find<QPushButton>("defaultTemplateButton")->click();
   EXPECT_EQ(edtDIY->text(), kDefaultTemplate);
 
   const QString longTemplate = QString("LD  ").repeated(25000);  // 100,000 characters
@@ -275,7 +277,7 @@ TEST_F(WindowTest, CustomFormatControls) {
 
 TEST_F(WindowTest, GeneratingOneYear) {
   Open();
-  Find<QPushButton>("btn3")->click();
+  Find<QPushButton>("generateButton")->click();
   const std::string path = "/opt/tessarine/Tessarine_2013_130106-142530.ics";
   ASSERT_EQ(files.size(), 1u);
   ASSERT_TRUE(files.count(path));
@@ -289,23 +291,23 @@ TEST_F(WindowTest, GeneratingOneYear) {
                                                           "\n==========内容预览========== \n\nBEGIN:VCALENDAR\n")));
 
   // With the completion message switched off, nothing is asked.
-  Action("P1")->trigger();
-  Action("iCal1")->trigger();
+  Action("completionPromptAction")->trigger();
+  Action("generateAction")->trigger();
   EXPECT_EQ(shown.size(), 1u);
   EXPECT_TRUE(Preview().startsWith("\n==========内容预览=========="));
 
-  Find<QPushButton>("btn1")->click();
-  Action("N4")->trigger();
+  Find<QPushButton>("instructionsButton")->click();
+  Action("instructionsAction")->trigger();
   EXPECT_EQ(Preview(), QString::fromUtf8(InstructionsText().data()).replace("\r\n", "\n"));
 }
 
 TEST_F(WindowTest, GeneratingARangeAsksOnceAndOpensTheLastFile) {
   Open();
   answer = QMessageBox::Yes;
-  Find<QCheckBox>("chkYEnd")->click();
-  auto* cbbY2 = Find<QComboBox>("cbbY2");
+  Find<QCheckBox>("endYearCheck")->click();
+  auto* cbbY2 = Find<QComboBox>("endYearBox");
   cbbY2->setCurrentIndex(cbbY2->findText("2015"));
-  Find<QPushButton>("btn3")->click();
+  Find<QPushButton>("generateButton")->click();
   EXPECT_EQ(files.size(), 3u);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_TRUE(shown[0].text.startsWith("成功生成 2013 年至 2015 年 iCal 文件, 存放在以下目录: \r\n/opt/tessarine/\r\n"));
@@ -315,21 +317,21 @@ TEST_F(WindowTest, GeneratingARangeAsksOnceAndOpensTheLastFile) {
 
 TEST_F(WindowTest, YearErrorsMoveTheFocusToTheBoxAtFault) {
   Open();
-  auto* cbbY1 = Find<QComboBox>("cbbY1");
-  auto* cbbY2 = Find<QComboBox>("cbbY2");
-  Find<QCheckBox>("chkYEnd")->click();
+  auto* cbbY1 = Find<QComboBox>("startYearBox");
+  auto* cbbY2 = Find<QComboBox>("endYearBox");
+  Find<QCheckBox>("endYearCheck")->click();
   cbbY2->setCurrentIndex(cbbY2->findText("2030"));
   cbbY1->lineEdit()->setFocus();
   cbbY1->lineEdit()->clear();
   QTest::keyClicks(cbbY1->lineEdit(), "2040");  // typed, not chosen: the end year stays
-  Find<QPushButton>("btn4")->setFocus();
-  Find<QPushButton>("btn3")->click();
+  Find<QPushButton>("openFolderButton")->setFocus();
+  Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "结束年份必需大于等于开始年份, 请重新输入.");
   EXPECT_TRUE(cbbY2->hasFocus());
 
   cbbY1->setEditText("1900");
-  Find<QPushButton>("btn3")->click();
+  Find<QPushButton>("generateButton")->click();
   EXPECT_EQ(shown.back().text, "年份必需在 1901 至 2050 之间, 请重新输入.");
   EXPECT_TRUE(cbbY1->hasFocus());
   EXPECT_TRUE(files.empty());
@@ -337,8 +339,8 @@ TEST_F(WindowTest, YearErrorsMoveTheFocusToTheBoxAtFault) {
 
 TEST_F(WindowTest, AYearThatIsNotANumberGoesToTheGeneralErrorReport) {
   Open();
-  Find<QComboBox>("cbbY1")->setEditText("２０");
-  Find<QPushButton>("btn3")->click();
+  Find<QComboBox>("startYearBox")->setEditText("２０");
+  Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "'２０' is not a valid integer value.");
   EXPECT_EQ(shown[0].caption, "Tessarine");
@@ -349,10 +351,10 @@ TEST_F(WindowTest, AYearThatIsNotANumberGoesToTheGeneralErrorReport) {
 TEST_F(WindowTest, AWriteFailureIsReportedForEachYear) {
   Open();
   failWrites = true;
-  Find<QCheckBox>("chkYEnd")->click();
-  auto* cbbY2 = Find<QComboBox>("cbbY2");
+  Find<QCheckBox>("endYearCheck")->click();
+  auto* cbbY2 = Find<QComboBox>("endYearBox");
   cbbY2->setCurrentIndex(cbbY2->findText("2014"));
-  Find<QPushButton>("btn3")->click();
+  Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 2u);
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(shown[i].caption, "错误");
@@ -364,10 +366,10 @@ TEST_F(WindowTest, AWriteFailureIsReportedForEachYear) {
 
 TEST_F(WindowTest, FolderAndWebPage) {
   Open();
-  Find<QPushButton>("btn4")->click();
-  Action("O1")->trigger();
+  Find<QPushButton>("openFolderButton")->click();
+  Action("openFolderAction")->trigger();
   EXPECT_EQ(fileManager, (std::vector<QString>{"/opt/tessarine/tessarine", "/opt/tessarine/tessarine"}));
-  Action("t1632")->trigger();
+  Action("blogAction")->trigger();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0].toString().toStdString(), std::string(kMakerAddress));
 }
@@ -375,7 +377,7 @@ TEST_F(WindowTest, FolderAndWebPage) {
 TEST_F(WindowTest, AltCOpensTheControlMenuAndIGenerates) {
   Open();
   QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
-  auto* menu = Find<QMenu>("N1");
+  auto* menu = Find<QMenu>("controlMenu");
   ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000));
   QTest::keyClick(menu, Qt::Key_I);
   ASSERT_TRUE(QTest::qWaitFor([this] { return !files.empty(); }, 2000));
@@ -384,17 +386,17 @@ TEST_F(WindowTest, AltCOpensTheControlMenuAndIGenerates) {
 
 TEST_F(WindowTest, MenuLayout) {
   Open();
-  auto* menu = Find<QMenu>("N1");
+  auto* menu = Find<QMenu>("controlMenu");
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "生成后弹出提示框(&P)",
                                    "打开所在文件夹(&O)", "-", "退出(&X)"}));
-  auto* about = Find<QMenu>("A1");
-  EXPECT_EQ(about->defaultAction(), Action("Title1"));
-  EXPECT_TRUE(Action("Title1")->font().bold());
-  EXPECT_FALSE(Action("Title1")->icon().isNull());
-  EXPECT_EQ(Action("Ver100201112201")->text(), "Ver 1.13  / 2013-01-06");
-  Action("X1")->trigger();
+  auto* about = Find<QMenu>("aboutMenu");
+  EXPECT_EQ(about->defaultAction(), Action("titleAction"));
+  EXPECT_TRUE(Action("titleAction")->font().bold());
+  EXPECT_FALSE(Action("titleAction")->icon().isNull());
+  EXPECT_EQ(Action("versionAction")->text(), "Ver 1.13  / 2013-01-06");
+  Action("exitAction")->trigger();
   EXPECT_FALSE(window->isVisible());
 }
 

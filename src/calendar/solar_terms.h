@@ -1,0 +1,17 @@
+// The 24 solar terms: which Gregorian day each falls on, and their names.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <string_view>
+
+namespace tessarine {
+
+// SolarTermNames[k - 1] names term number k: 小寒 is 1, 冬至 is 24.
+extern const std::array<std::string_view, 24> SolarTermNames;
+
+// 0 when no solar term falls on the day, else 1-24: 2m-1 for the first term
+// of month m, 2m for its second. Years outside 1901-2050 give 0.
+unsigned SolarTermIndex(std::chrono::year_month_day date) noexcept;
+
+}  // namespace tessarine

@@ -1,0 +1,14 @@
+#include "compose/title_format.h"
+
+#include "compose/template_engine.h"
+
+namespace tessarine {
+
+std::string TitleOf(sys_days date, const TitleFormat& format) {
+  if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
+    return ExpandTemplate(templ->text, date, format.monthNaming, templ->collapseSpaces);
+  }
+  return NormalSummary(GetDayInfo(date, format.monthNaming), std::get<NormalFormat>(format.style));
+}
+
+}  // namespace tessarine

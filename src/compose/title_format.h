@@ -1,0 +1,28 @@
+// How a day's event title is composed: by the normal rules or by a custom
+// template, with the user's choice of month names for either.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "calendar/lunar_date.h"
+#include "calendar/lunar_names.h"
+#include "compose/normal_summary.h"
+
+namespace tessarine {
+
+// The custom format: a template and whether runs of white space collapse.
+struct TemplateFormat {
+  std::string text;
+  bool collapseSpaces = true;
+};
+
+struct TitleFormat {
+  MonthNaming monthNaming = MonthNaming::WinterAndLast;
+  std::variant<NormalFormat, TemplateFormat> style;
+};
+
+// The title of `date`; empty when the day gets no event.
+std::string TitleOf(sys_days date, const TitleFormat& format);
+
+}  // namespace tessarine

@@ -1,0 +1,56 @@
+// The 自定义格式 tab: the template box, the token labels that append their
+// token, the white-space switch, a preview date and the live preview.
+#pragma once
+
+#include <QWidget>
+
+#include "calendar/lunar_names.h"
+#include "compose/title_format.h"
+
+class QCheckBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessarine {
+
+class TokenLabel;
+
+class CustomFormatTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CustomFormatTab(QWidget* parent = nullptr);
+
+  TemplateFormat format() const;
+  void setTemplate(const QString& text);
+  // The month names the preview uses from its next refresh on.
+  void setMonthNaming(MonthNaming naming) { monthNaming_ = naming; }
+
+  // The preview of the template for the preview date.
+  void refreshPreview();
+  void appendToken(const QString& token);
+  void setTokenHover(TokenLabel* label, bool entering);
+
+ signals:
+  void templateChanged(const QString& text);
+
+ private:
+  QWidget* buildSideColumn();
+
+  MonthNaming monthNaming_ = MonthNaming::WinterAndLast;
+  QLabel* templateLabel = nullptr;
+  QLineEdit* templateEdit = nullptr;
+  QGroupBox* lunarTokensGroup = nullptr;
+  QGroupBox* gregorianTokensGroup = nullptr;
+  QPushButton* defaultTemplateButton = nullptr;
+  QPushButton* clearTemplateButton = nullptr;
+  QCheckBox* collapseSpacesCheck = nullptr;
+  QLabel* previewDateLabel = nullptr;
+  QDateEdit* previewDateEdit = nullptr;
+  QLineEdit* previewEdit = nullptr;
+};
+
+}  // namespace tessarine

@@ -1,0 +1,94 @@
+#include "calendar/lunar_date.h"
+
+#include <gtest/gtest.h>
+
+#include "support/dates.h"
+#include "support/literal_walk.h"
+
+namespace tessarine {
+namespace {
+
+using std::chrono::days;
+using testing::Date;
+using testing::Iso;
+
+TEST(LunarDateTest, KnownDates) {
+  struct Case {
+    sys_days date;
+    LunarDate lunar;
+  };
+  const Case cases[] = {
+      {Date(1901, 1, 1), {1900, 11, 11, false}},  {Date(1901, 1, 19), {1900, 11, 29, false}},
+      {Date(1901, 1, 20), {1900, 12, 1, false}},  {Date(1901, 2, 18), {1900, 12, 30, false}},
+      {Date(1901, 2, 19), {1901, 1, 1, false}},   {Date(2023, 1, 21), {2022, 12, 30, false}},
+      {Date(2023, 1, 22), {2023, 1, 1, false}},   {Date(2000, 2, 5), {2000, 1, 1, false}},
+      {Date(2023, 3, 21), {2023, 2, 30, false}},  {Date(2023, 3, 22), {2023, 2, 1, true}},
+      {Date(2023, 4, 19), {2023, 2, 29, true}},   {Date(2023, 4, 20), {2023, 3, 1, false}},
+      {Date(2033, 12, 22), {2033, 11, 1, true}},  {Date(2034, 1, 20), {2033, 12, 1, false}},
+      {Date(1984, 11, 23), {1984, 10, 1, true}},  {Date(2050, 12, 31), {2050, 11, 18, false}},
+      {Date(2051, 2, 10), {2050, 12, 29, false}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ToLunarDate(c.date), c.lunar) << Iso(c.date);
+}
+
+TEST(LunarDateTest, DatesOutsideTheTablesHaveNoLunarDate) {
+  for (const auto date : {Date(1900, 12, 31), Date(2051, 2, 11), Date(1600, 1, 1), Date(9999, 12, 31)}) {
+    EXPECT_FALSE(ToLunarDate(date)) << Iso(date);
+  }
+}
+
+TEST(LunarDateTest, MonthLengthsAndLeapMonths) {
+  struct Case {
+    int year;
+    unsigned month;
+    bool leap;
+    unsigned days;
+  };
+  const Case cases[] = {
+      {2023, 1, false, 29}, {2023, 2, false, 30}, {2023, 2, true, 29}, {2023, 3, false, 29},
+      {2023, 3, true, 0},   {2024, 2, true, 0},   {1900, 12, false, 0}, {2051, 1, false, 0},
+      {2023, 13, false, 0}, {2023, 0, false, 0},  {2033, 11, true, 29},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LunarMonthDays(c.year, c.month, c.leap), c.days) << c.year << "-" << c.month << (c.leap ? "L" : "");
+  }
+  EXPECT_EQ(LeapMonthOf(2023), 2u);
+  EXPECT_EQ(LeapMonthOf(2024), 0u);
+  EXPECT_EQ(LeapMonthOf(1900), 0u);
+  EXPECT_EQ(LeapMonthOf(2051), 0u);
+  int leapYears = 0;
+  for (int y = 1901; y <= 2050; ++y) leapYears += LeapMonthOf(y) != 0;
+  EXPECT_EQ(leapYears, 55);
+}
+
+// The walk and the tables agree on the date and the leap flag of every day.
+TEST(LunarDateTest, ConversionMatchesTheLiteralWalkOnEveryDay) {
+  int leapDays = 0;
+  for (auto date = LunarEpoch; date <= LastConvertibleDate; date += days{1}) {
+    const auto lunar = ToLunarDate(date);
+    ASSERT_TRUE(lunar) << Iso(date);
+    ASSERT_EQ(*lunar, testing::LiteralWalk(date)) << Iso(date);
+    leapDays += lunar->leap;
+  }
+  EXPECT_GT(leapDays, 55 * 29 - 1);
+  EXPECT_LT(leapDays, 55 * 30 + 1);
+}
+
+TEST(LunarDateTest, FromLunarDateInvertsTheConversion) {
+  for (auto date = Date(1901, 2, 19); date <= LastConvertibleDate; date += days{1}) {
+    ASSERT_EQ(FromLunarDate(*ToLunarDate(date)), date) << Iso(date);
+  }
+}
+
+TEST(LunarDateTest, FromLunarDateRefusesDaysThatDoNotExist) {
+  const LunarDate missing[] = {
+      {2024, 2, 1, true},   // 2024 has no leap month
+      {2023, 3, 1, true},   // 2023's leap month is the second
+      {2023, 1, 30, false},  // its first month has 29 days
+      {2023, 1, 0, false},  {2023, 13, 1, false}, {1900, 12, 1, false}, {2051, 1, 1, false},
+  };
+  for (const auto& lunar : missing) EXPECT_FALSE(FromLunarDate(lunar)) << lunar.year << "-" << lunar.month;
+}
+
+}  // namespace
+}  // namespace tessarine

@@ -1,0 +1,117 @@
+#include "export/year_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <fmt/format.h>
+
+#include <map>
+
+#include "compose/template_engine.h"
+#include "compose/title_format.h"
+#include "support/ical_check.h"
+#include "support/lines.h"
+
+namespace tessarine {
+namespace {
+
+using namespace std::chrono;
+using testing::Lines;
+using testing::ParseCalendar;
+
+const local_seconds kMoment = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
+
+std::string FileOf(int y, const TitleFormat& format) {
+  return YearCalendarFile(year{y}, [&format](sys_days date) { return TitleOf(date, format); }, kMoment);
+}
+
+// libical reads the file back, and it holds, for every day of its year,
+// exactly the title that composition gives that day.
+void ExpectFileMatchesComposition(int y, const TitleFormat& format) {
+  std::map<std::string, std::string> expected;
+  for (sys_days date{year{y} / 1 / 1}; date <= sys_days{year{y} / 12 / 31}; date += days{1}) {
+    const year_month_day ymd{date};
+    const std::string title = TitleOf(date, format);
+    if (!title.empty()) {
+      expected[fmt::format("{:04}{:02}{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                           static_cast<unsigned>(ymd.day()))] = title;
+    }
+  }
+  EXPECT_EQ(ParseCalendar(FileOf(y, format)), expected) << y;
+}
+
+TEST(YearCalendarTest, NormalFormatFile) {
+  const std::string file = FileOf(2013, {});
+  EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\n"));
+  EXPECT_TRUE(file.ends_with("END:VCALENDAR\r\n"));
+  const auto lines = Lines(file);
+  ASSERT_EQ(lines.size(), 3u + 8u * 365u + 1u);
+  const std::vector<std::string> head(lines.begin(), lines.begin() + 11);
+  const std::vector<std::string> expectedHead = {
+      "BEGIN:VCALENDAR",
+      "VERSION:2.0",
+      "PRODID:Tessarine v1.12//EN",
+      "BEGIN:VEVENT",
+      "UID:20130101-130106-142530@tessarine",
+      "DTSTART;VALUE=DATE:20130101",
+      "DTEND;VALUE=DATE:20130102",
+      "DTSTAMP:20130106T120000Z",
+      "CREATED:20130106T120000Z",
+      "SUMMARY:二十",
+      "END:VEVENT",
+  };
+  EXPECT_EQ(head, expectedHead);
+  EXPECT_EQ(lines[lines.size() - 6], "DTEND;VALUE=DATE:20140101");
+}
+
+TEST(YearCalendarTest, LeapDayAndShortMonths) {
+  const std::string leapYear = FileOf(2016, {});
+  EXPECT_NE(leapYear.find("DTSTART;VALUE=DATE:20160229\r\n"), std::string::npos);
+  EXPECT_EQ(Lines(leapYear).size(), 3u + 8u * 366u + 1u);
+  EXPECT_EQ(FileOf(2013, {}).find("DTSTART;VALUE=DATE:20130229"), std::string::npos);
+}
+
+TEST(YearCalendarTest, FormatsAgreeWithCompositionAndParse) {
+  struct Case {
+    int year;
+    TitleFormat format;
+    int events;  // -1: whatever composition gives
+  };
+  const auto normal = [](DisplayMode mode, FestivalAndTerm both, bool without, MonthNaming naming) {
+    return TitleFormat{naming, NormalFormat{mode, both, without}};
+  };
+  const auto custom = [](std::string_view text, bool collapse, MonthNaming naming) {
+    return TitleFormat{naming, TemplateFormat{std::string(text), collapse}};
+  };
+  const auto winter = MonthNaming::WinterAndLast;
+  const Case cases[] = {
+      {2013, normal(DisplayMode::TermsOnly, FestivalAndTerm::Festival, false, winter), 24},
+      {2013, normal(DisplayMode::FestivalsAndTerms, FestivalAndTerm::Festival, false, winter), 37},
+      {2023, normal(DisplayMode::MonthAndDay, FestivalAndTerm::Both, false, MonthNaming::Numbered), 365},
+      {2033, normal(DisplayMode::Day, FestivalAndTerm::Term, true, winter), 365},
+      {2014, custom(DefaultTemplate, true, winter), 365},
+      {2014, custom("LD LT LF CW", false, MonthNaming::Numbered), 365},
+      {2019, custom("LT,LF;CF\\", true, winter), 365},
+      {2013, custom("", true, winter), 0},
+      {2013, custom("LT\r\nLF\nCF", false, winter), -1},
+  };
+  for (const auto& c : cases) {
+    ExpectFileMatchesComposition(c.year, c.format);
+    if (c.events >= 0) {
+      EXPECT_EQ(ParseCalendar(FileOf(c.year, c.format)).size(), static_cast<std::size_t>(c.events));
+    }
+  }
+}
+
+TEST(YearCalendarTest, TitlesAreEscapedAsText) {
+  const std::string file = FileOf(2019, {MonthNaming::WinterAndLast, TemplateFormat{"LT,LF;CF\\ a\r\nb", false}});
+  EXPECT_NE(file.find("SUMMARY:立春\\,除夕\\;\\\\ a\\nb\r\n"), std::string::npos);
+}
+
+TEST(YearCalendarTest, FileNames) {
+  EXPECT_EQ(YearFileName(2026y, kMoment), "Tessarine_2026_130106-142530.ics");
+  EXPECT_EQ(YearFileName(1901y, local_days{2000y / 12 / 31} + 23h + 59min + 59s),
+            "Tessarine_1901_001231-235959.ics");
+}
+
+}  // namespace
+}  // namespace tessarine
