@@ -38,7 +38,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   const NormalFormat normal = format.Normal();
   std::string line;
   for (const auto& span : spans) {
-    for (auto date = span.From; date <= span.To; date += std::chrono::days{1}) {
+    for (auto date = span.From; date <= span.To && out; date += std::chrono::days{1}) {
       const DayInfo info = GetDayInfo(date, format.Naming());
       const std::string title = NormalSummary(info, normal);
       line.assign(IsoDate(date));
@@ -53,7 +53,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
       out << line;
     }
   }
-  return 0;
+  return out ? 0 : 1;  // a lost line is reported by the caller
 }
 
 }  // namespace tessarine::cli

@@ -36,13 +36,13 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   std::string line;
   for (const auto& span : spans) {
-    for (auto date = span.From; date <= span.To; date += std::chrono::days{1}) {
+    for (auto date = span.From; date <= span.To && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
       line.append(ExpandTemplate(templ, date, format.Naming(), !keepSpaces)).append("\n");
       out << line;
     }
   }
-  return 0;
+  return out ? 0 : 1;  // a lost line is reported by the caller
 }
 
 }  // namespace tessarine::cli

@@ -4,10 +4,11 @@
 #include <system_error>
 
 #include "cli/arguments.h"
+#include "cli/deferred_signals.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "compose/title_format.h"
-#include "export/atomic_file.h"
+#include "export/new_file.h"
 #include "export/year_calendar.h"
 
 namespace tessarine::cli {
@@ -91,12 +92,17 @@ int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err) {
   // A year whose file fails does not stop the next one.
   for (auto year = request.start; year <= request.end; ++year) {
     const auto now = LocalNow();
-    const std::filesystem::path path = request.folder / YearFileName(year, now);
-    if (const auto error = WriteFileAtomically(path, YearCalendarFile(year, titleOf, now))) {
-      err << "tessarine-cli ics: cannot write " << path.string() << ": " << error.message() << "\n";
+    const std::string bytes = YearCalendarFile(year, titleOf, now);
+    WrittenFile written;
+    {
+      const DeferredSignals deferred;
+      written = WriteNewFile(request.folder, YearFileName(year, now), bytes);
+    }
+    if (written.error) {
+      err << "tessarine-cli ics: cannot write " << written.path.string() << ": " << written.error.message() << "\n";
       status = 1;
     } else {
-      out << path.string() << "\n";
+      out << written.path.string() << "\n";
     }
   }
   return status;

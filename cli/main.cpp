@@ -1,3 +1,7 @@
+// tessarine-cli: runs one command and makes sure that what it printed really
+// reached standard output.
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,7 +11,16 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = tessarine::cli::RunCli(args, std::cout, std::cerr);
+  errno = 0;
+  int status = tessarine::cli::RunCli(args, std::cout, std::cerr);
   std::cout.flush();
+  // A full disk or a closed standard output loses the output: that is a
+  // failure, not a success. (A closed pipe ends the program quietly through
+  // SIGPIPE before it gets here.)
+  if (!std::cout) {
+    const int reason = errno != 0 ? errno : EIO;
+    std::cerr << "tessarine-cli: cannot write to standard output: " << std::strerror(reason) << "\n";
+    status = 1;
+  }
   return status;
 }

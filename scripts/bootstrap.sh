@@ -9,7 +9,7 @@ packages=(
   libpcre2-dev                    # the template engine's white-space rule
   libgtest-dev libgmock-dev       # unit tests
   libbenchmark-dev                # benchmarks
-  libical-dev                     # tests parse every written file with a real iCalendar parser
+  libical-dev python3-icalendar   # tests read every written file with two independent parsers
   libcli11-dev libfmt-dev         # the command line; text formatting
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions

@@ -13,11 +13,25 @@ std::string EscapeText(std::string_view title) {
   return escaped;
 }
 
+namespace {
+
+// U+0080..U+009F, the C1 control characters, two bytes in UTF-8.
+bool IsC1Control(std::string_view text) {
+  return text.size() >= 2 && text[0] == '\xC2' && static_cast<unsigned char>(text[1]) >= 0x80 &&
+         static_cast<unsigned char>(text[1]) <= 0x9F;
+}
+
+}  // namespace
+
 void AppendEscapedText(std::string& escaped, std::string_view title) {
-  // Bytes that start something to escape: the three TEXT specials, the two
-  // line-break characters, and the lead bytes of U+0085, U+2028 and U+2029.
-  // The runs between them are copied whole.
-  constexpr std::string_view kSpecial = "\\;,\r\n\xC2\xE2";
+  // Bytes that start something to escape or drop: the three TEXT specials,
+  // the control characters but tab (CR and LF among them), and the lead
+  // bytes of U+0080..U+009F, U+2028 and U+2029. The runs between them are
+  // copied whole.
+  static constexpr char kSpecialBytes[] =
+      "\\;,\x7F\xC2\xE2\x01\x02\x03\x04\x05\x06\x07\x08\x0A\x0B\x0C\x0D\x0E\x0F"
+      "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F";
+  constexpr std::string_view kSpecial(kSpecialBytes, sizeof kSpecialBytes);  // the final NUL included
   std::size_t i = 0;
   while (i < title.size()) {
     const std::size_t special = std::min(title.find_first_of(kSpecial, i), title.size());
@@ -37,10 +51,15 @@ void AppendEscapedText(std::string& escaped, std::string_view title) {
       case '\n': escaped += "\\n"; break;
       default:
         // U+0085 (next line), U+2028 and U+2029 (line and paragraph
-        // separators) break lines too; other characters pass.
+        // separators) break lines too. Other control characters are not
+        // allowed in TEXT and are dropped; everything else passes.
         if (rest.starts_with("\xC2\x85")) {
           escaped += "\\n";
           used = 2;
+        } else if (IsC1Control(rest)) {
+          used = 2;
+        } else if (static_cast<unsigned char>(title[i]) < 0x20 || title[i] == '\x7F') {
+          // dropped
         } else if (rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9")) {
           escaped += "\\n";
           used = 3;

@@ -8,9 +8,9 @@
 
 namespace tessarine {
 
-// Appends an event title as an iCalendar TEXT value: backslash, semicolon and
-// comma are escaped and every line break becomes \n, so a title stays one
-// line.
+// Appends an event title as an iCalendar TEXT value: control characters
+// other than tab and line breaks are dropped, backslash, semicolon and comma
+// are escaped, and every line break becomes \n, so a title stays one line.
 void AppendEscapedText(std::string& out, std::string_view title);
 std::string EscapeText(std::string_view title);
 

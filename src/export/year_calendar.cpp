@@ -9,14 +9,12 @@ namespace tessarine {
 
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
                              std::chrono::local_seconds moment) {
-  // One moment identifies the file's events.
-  const std::string uidSuffix = fmt::format("-{}@tessarine", FileTimeStamp(moment));
-  IcalBuilder builder(moment, 366);
+  IcalBuilder builder(fmt::format("农历 {}", static_cast<int>(year)), moment, 366);
   const std::chrono::sys_days first{year / std::chrono::January / 1};
   const std::chrono::sys_days last{year / std::chrono::December / 31};
   for (auto date = first; date <= last; date += std::chrono::days{1}) {
     const std::string title = titleOf(date);
-    if (!title.empty()) builder.AddAllDayEvent(date, title, uidSuffix);
+    if (!title.empty()) builder.AddAllDayEvent(date, title);
   }
   return std::move(builder).Finish();
 }

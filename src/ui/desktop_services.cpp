@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
-#include "export/atomic_file.h"
 
 namespace tessarine {
 
@@ -23,7 +22,7 @@ DesktopServices DesktopServices::System() {
         return ChooseOutputFolder(QCoreApplication::applicationDirPath(),
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
       },
-      WriteFileAtomically,
+      WriteNewFile,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { QDesktopServices::openUrl(address); },
   };

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "export/new_file.h"
+
 class QWidget;
 
 namespace tessarine {
@@ -26,7 +28,9 @@ struct DesktopServices {
   std::function<QString()> ProgramFilePath;
   // The folder the calendar files go to.
   std::function<QString()> OutputFolder;
-  std::function<std::error_code(const std::filesystem::path& path, std::string_view bytes)> WriteFile;
+  // Writes a new file into the folder under the name, or the next free one.
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+      WriteFile;
   // Opens a file-manager window on the folder of `path` with `path` selected.
   std::function<void(const QString& path)> ShowInFileManager;
   std::function<void(const QUrl& address)> OpenUrl;

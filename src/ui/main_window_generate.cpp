@@ -81,10 +81,12 @@ void MainWindow::generateYear(std::chrono::year year, const QString& folder, con
   const TitleFormat format = titleFormat();
   const std::string file =
       YearCalendarFile(year, [&format](std::chrono::sys_days date) { return TitleOf(date, format); }, now);
-  const QString path = folder + "/" + QString::fromStdString(YearFileName(year, now));
+  const WrittenFile written =
+      services_.WriteFile(std::filesystem::path(folder.toStdString()), YearFileName(year, now), file);
+  const QString path = QString::fromStdString(written.path.string());
 
   QString completion;
-  if (const std::error_code error = services_.WriteFile(std::filesystem::path(path.toStdString()), file)) {
+  if (written.error) {
     completion = kWriteFailedMessage + path;
     message(completion, kErrorCaption, QMessageBox::Critical);
   } else if (completionPromptAction->isChecked()) {

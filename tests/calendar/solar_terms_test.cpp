@@ -23,6 +23,31 @@ TEST(SolarTermsTest, KnownDays) {
   EXPECT_EQ(SolarTermNames[23], "冬至");
 }
 
+// The seventeen corrected entries, each with the day the table gave before:
+// the term is on the corrected day and on neither neighbour.
+TEST(SolarTermsTest, CorrectedDays) {
+  struct Case {
+    int year;
+    const char* term;
+    unsigned month, oldDay, day;
+  };
+  const Case cases[] = {
+      {1904, "寒露", 10, 8, 9},  {1929, "寒露", 10, 8, 9},  {1929, "小雪", 11, 22, 23}, {1949, "处暑", 8, 24, 23},
+      {1954, "霜降", 10, 23, 24}, {1962, "大寒", 1, 21, 20},  {1973, "雨水", 2, 20, 19},  {1976, "处暑", 8, 24, 23},
+      {1977, "立夏", 5, 6, 5},    {1981, "立冬", 11, 8, 7},   {1991, "立夏", 5, 7, 6},    {1995, "处暑", 8, 21, 23},
+      {2033, "大暑", 7, 23, 22},  {2034, "立秋", 8, 8, 7},    {2049, "清明", 4, 5, 4},    {2049, "谷雨", 4, 20, 19},
+      {2050, "白露", 9, 8, 7},
+  };
+  for (const auto& c : cases) {
+    const unsigned term = SolarTermIndex(Ymd(c.year, c.month, c.day));
+    ASSERT_NE(term, 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermNames[term - 1], c.term) << c.year;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day - 1)), 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day + 1)), 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.oldDay)), 0u) << c.year << " " << c.term;
+  }
+}
+
 TEST(SolarTermsTest, EveryYearHasTwoTermsAMonthAndNoneOnThe15th) {
   for (int y = 1901; y <= 2050; ++y) {
     for (unsigned m = 1; m <= 12; ++m) {

@@ -18,8 +18,13 @@ TEST(IcalTextTest, EscapeText) {
       {"a\xE2\x80\xA8" "b\xE2\x80\xA9", "a\\nb\\n"},
       {"a:b\"c\td", "a:b\"c\td"},
       {"\xC2\xA0", "\xC2\xA0"},
+      {"a\x1b[0mb", "a[0mb"},
+      {"\x01\x1f\x7f", ""},
+      {"a\xC2\x80\xC2\x9F\xC2\xA0", "a\xC2\xA0"},
+      {"tab\tstays", "tab\tstays"},
   };
   for (const auto& [title, escaped] : cases) EXPECT_EQ(EscapeText(title), escaped) << title;
+  EXPECT_EQ(EscapeText(std::string_view("a\0b", 3)), "ab");
 }
 
 TEST(IcalTextTest, Stamps) {

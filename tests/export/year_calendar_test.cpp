@@ -8,6 +8,7 @@
 
 #include "compose/template_engine.h"
 #include "compose/title_format.h"
+#include "export/ical_builder.h"
 #include "support/ical_check.h"
 #include "support/lines.h"
 
@@ -44,29 +45,32 @@ TEST(YearCalendarTest, NormalFormatFile) {
   EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\n"));
   EXPECT_TRUE(file.ends_with("END:VCALENDAR\r\n"));
   const auto lines = Lines(file);
-  ASSERT_EQ(lines.size(), 3u + 8u * 365u + 1u);
-  const std::vector<std::string> head(lines.begin(), lines.begin() + 11);
+  ASSERT_EQ(lines.size(), 4u + 10u * 365u + 1u);
+  const std::vector<std::string> head(lines.begin(), lines.begin() + 14);
   const std::vector<std::string> expectedHead = {
       "BEGIN:VCALENDAR",
       "VERSION:2.0",
       "PRODID:Tessarine v1.12//EN",
+      "X-WR-CALNAME:农历 2013",
       "BEGIN:VEVENT",
-      "UID:20130101-130106-142530@tessarine",
+      "UID:20130101-" + fmt::format("{:016x}", Fnv1a64("二十")) + "@tessarine",
       "DTSTART;VALUE=DATE:20130101",
       "DTEND;VALUE=DATE:20130102",
       "DTSTAMP:20130106T120000Z",
       "CREATED:20130106T120000Z",
       "SUMMARY:二十",
+      "TRANSP:TRANSPARENT",
+      "X-MICROSOFT-CDO-BUSYSTATUS:FREE",
       "END:VEVENT",
   };
   EXPECT_EQ(head, expectedHead);
-  EXPECT_EQ(lines[lines.size() - 6], "DTEND;VALUE=DATE:20140101");
+  EXPECT_EQ(lines[lines.size() - 8], "DTEND;VALUE=DATE:20140101");
 }
 
 TEST(YearCalendarTest, LeapDayAndShortMonths) {
   const std::string leapYear = FileOf(2016, {});
   EXPECT_NE(leapYear.find("DTSTART;VALUE=DATE:20160229\r\n"), std::string::npos);
-  EXPECT_EQ(Lines(leapYear).size(), 3u + 8u * 366u + 1u);
+  EXPECT_EQ(Lines(leapYear).size(), 4u + 10u * 366u + 1u);
   EXPECT_EQ(FileOf(2013, {}).find("DTSTART;VALUE=DATE:20130229"), std::string::npos);
 }
 
@@ -105,6 +109,45 @@ TEST(YearCalendarTest, FormatsAgreeWithCompositionAndParse) {
 TEST(YearCalendarTest, TitlesAreEscapedAsText) {
   const std::string file = FileOf(2019, {MonthNaming::WinterAndLast, TemplateFormat{"LT,LF;CF\\ a\r\nb", false}});
   EXPECT_NE(file.find("SUMMARY:立春\\,除夕\\;\\\\ a\\nb\r\n"), std::string::npos);
+}
+
+// The UID is the date and the FNV-1a hash of the title as written: the same
+// content always gets the same UID, whenever and however often it is made,
+// and different content gets a different one.
+TEST(YearCalendarTest, UidsFollowTheContentNotTheMoment) {
+  EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325u);
+  EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cu);
+  const auto uids = [](const std::string& file) {
+    std::vector<std::string> found;
+    for (const auto& line : Lines(file)) {
+      if (line.starts_with("UID:")) found.push_back(line);
+    }
+    return found;
+  };
+  const TitleFormat normal{};
+  const TitleFormat terms{MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay, FestivalAndTerm::Term, false}};
+  const auto titles = [](const TitleFormat& format) { return [&format](sys_days d) { return TitleOf(d, format); }; };
+  const std::string first = YearCalendarFile(2026y, titles(normal), kMoment);
+  const std::string later = YearCalendarFile(2026y, titles(normal), kMoment + days{400} + 5h);
+  EXPECT_EQ(uids(first), uids(later));
+  const auto differentContent = uids(YearCalendarFile(2026y, titles(terms), kMoment));
+  const auto same = uids(first);
+  ASSERT_EQ(same.size(), differentContent.size());
+  int different = 0;
+  for (std::size_t i = 0; i < same.size(); ++i) different += same[i] != differentContent[i];
+  // Every day whose title changed has a new UID; 初一 days read the same.
+  EXPECT_GT(different, 300);
+  EXPECT_EQ(uids(first)[0], "UID:20260101-" + fmt::format("{:016x}", Fnv1a64("十三")) + "@tessarine");
+}
+
+TEST(YearCalendarTest, ControlCharactersNeverReachTheFile) {
+  const TitleFormat format{MonthNaming::WinterAndLast, TemplateFormat{"a\x1b[1mLD\vb\x7f\xC2\x9B" "c\td\xC2\x85" "e", false}};
+  const std::string file = FileOf(2013, format);
+  EXPECT_NE(file.find("SUMMARY:a[1m二十bc\td\\ne\r\n"), std::string::npos);
+  for (const char c : file) {
+    const auto byte = static_cast<unsigned char>(c);
+    EXPECT_FALSE(byte < 0x20 && c != '\r' && c != '\n' && c != '\t') << int(byte);
+  }
 }
 
 TEST(YearCalendarTest, FileNames) {

@@ -47,11 +47,13 @@ class WindowTest : public ::testing::Test {
     };
     services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
     services.OutputFolder = [this] { return outputFolder; };
-    services.WriteFile = [this](const std::filesystem::path& path, std::string_view bytes) -> std::error_code {
-      if (failWrites) return std::make_error_code(std::errc::permission_denied);
+    services.WriteFile = [this](const std::filesystem::path& folder, std::string_view name,
+                                std::string_view bytes) -> WrittenFile {
+      const auto path = folder / std::string(name);
+      if (failWrites) return {path, std::make_error_code(std::errc::permission_denied)};
       testing::ParseCalendar(bytes);
       files[path.string()] = std::string(bytes);
-      return {};
+      return {path, {}};
     };
     services.ShowInFileManager = [this](const QString& path) { fileManager.push_back(path); };
     services.OpenUrl = [this](const QUrl& address) { opened.push_back(address); };

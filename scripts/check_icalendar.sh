@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Debian's python3 carries the python3-icalendar package.
+# Writes every year from 1901 to 2050 and reads each file back with
+# python3-icalendar, a parser independent of the libical used by the unit
+# tests: every file must parse, hold one all-day event per titled day with a
+# unique UID, and name itself after its year.
+set -euo pipefail
+cli=${1:?usage: check_icalendar.sh PATH-TO-tessarine-cli}
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"$cli" ics 1901 2050 --output "$out" >/dev/null
+/usr/bin/python3 - "$out" <<'PY'
+import datetime, pathlib, sys
+import icalendar
+files = sorted(pathlib.Path(sys.argv[1]).glob("Tessarine_*.ics"))
+assert len(files) == 150, len(files)
+events = 0
+for path in files:
+    year = int(path.name.split("_")[1])
+    calendar = icalendar.Calendar.from_ical(path.read_bytes().decode("utf-8-sig"))
+    assert str(calendar["X-WR-CALNAME"]) == f"农历 {year}", path
+    uids = set()
+    for event in calendar.walk("VEVENT"):
+        start, end = event.decoded("DTSTART"), event.decoded("DTEND")
+        assert type(start) is datetime.date and end - start == datetime.timedelta(days=1), path
+        assert start.year == year and str(event["SUMMARY"]), path
+        assert str(event["TRANSP"]) == "TRANSPARENT", path
+        uids.add(str(event["UID"]))
+        events += 1
+    assert len(uids) == len(calendar.walk("VEVENT")), path
+print(f"python3-icalendar read {len(files)} files, {events} events")
+PY

@@ -1,0 +1,71 @@
+#include "export/new_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/file_size_limit.h"
+#include "support/temp_folder.h"
+
+namespace tessarine {
+namespace {
+
+using testing::FileSizeLimit;
+using testing::ReadFile;
+using testing::TempFolder;
+
+using Writer = WrittenFile (*)(const std::filesystem::path&, std::string_view, std::string_view);
+
+// Both ways of writing behave the same from outside.
+class NewFileTest : public ::testing::TestWithParam<Writer> {
+ protected:
+  WrittenFile Write(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+    return GetParam()(folder, name, bytes);
+  }
+};
+
+TEST_P(NewFileTest, ATakenNameGivesTheNextFreeOne) {
+  TempFolder folder;
+  const std::string names[] = {"a.ics", "a-2.ics", "a-3.ics"};
+  for (int i = 0; i < 3; ++i) {
+    const WrittenFile written = Write(folder.path(), "a.ics", "content " + std::to_string(i));
+    ASSERT_FALSE(written.error) << written.error.message();
+    EXPECT_EQ(written.path, folder.path() / names[i]);
+    EXPECT_EQ(ReadFile(written.path), "content " + std::to_string(i));
+  }
+  EXPECT_EQ(ReadFile(folder.File("a.ics")), "content 0");  // never replaced
+  EXPECT_EQ(folder.Count(), 3u);
+}
+
+TEST_P(NewFileTest, AFailedWriteLeavesNothingAndSaysWhy) {
+  TempFolder folder;
+  ASSERT_FALSE(Write(folder.path(), "old.ics", "old").error);
+  {
+    FileSizeLimit limit(1000);
+    const WrittenFile written = Write(folder.path(), "new.ics", std::string(100000, 'x'));
+    EXPECT_EQ(written.error, std::errc::file_too_large) << written.error.message();
+  }
+  EXPECT_EQ(ReadFile(folder.File("old.ics")), "old");
+  EXPECT_EQ(folder.Count(), 1u);
+}
+
+TEST_P(NewFileTest, FailsForFoldersThatAreMissingOrNotFolders) {
+  TempFolder folder;
+  EXPECT_TRUE(Write(folder.path() / "missing", "a.ics", "x").error);
+  std::ofstream(folder.File("plain")) << "x";
+  EXPECT_TRUE(Write(folder.path() / "plain", "a.ics", "x").error);
+  EXPECT_EQ(folder.Count(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnnamedAndNamedTemporary, NewFileTest,
+                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary),
+                         [](const auto& info) { return info.index == 0 ? "Unnamed" : "NamedTemporary"; });
+
+TEST(NumberedNameTest, NumberGoesBeforeTheExtension) {
+  EXPECT_EQ(NumberedName("Tessarine_2026_261208-223006.ics", 1), "Tessarine_2026_261208-223006.ics");
+  EXPECT_EQ(NumberedName("Tessarine_2026_261208-223006.ics", 2), "Tessarine_2026_261208-223006-2.ics");
+  EXPECT_EQ(NumberedName("plain", 3), "plain-3");
+}
+
+}  // namespace
+}  // namespace tessarine
