@@ -10,7 +10,7 @@ Xvfb "$display" -screen 0 1000x480x24 -nolisten tcp &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 sleep 1
-DISPLAY=$display build/app/tessarine &
+DISPLAY=$display ${TESSARINE_APP:-build/app/tessarine} &
 app=$!
 sleep "${SCREENSHOT_WAIT:-3}"
 # The window stands centred on an otherwise black screen: cut it out.

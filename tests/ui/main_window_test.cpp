@@ -16,9 +16,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <map>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "compose/template_engine.h"
 #include "support/ical_check.h"
+#include "support/temp_folder.h"
 #include "ui/instructions.h"
 #include "ui/custom_format_tab.h"
 #include "ui/token_label.h"
@@ -178,6 +181,64 @@ TEST_F(WindowTest, YearBoxesKeepEachOtherInOrder) {
   Find<QCheckBox>("endYearCheck")->click();
   EXPECT_FALSE(cbbY2->isEnabled());
   EXPECT_EQ(cbbY2->currentText(), "2045");
+}
+
+// A key step through the start list counts as a choice from the list, and
+// starts from the year typed when that year is in the list.
+TEST_F(WindowTest, ArrowKeysStepFromATypedYearAndKeepTheEndYearInOrder) {
+  Open();
+  auto* start = Find<QComboBox>("startYearBox");
+  auto* end = Find<QComboBox>("endYearBox");
+  Find<QCheckBox>("endYearCheck")->click();
+  end->setCurrentIndex(end->findText("2033"));
+  emit end->activated(end->currentIndex());
+  start->lineEdit()->setFocus();
+  start->lineEdit()->clear();
+  QTest::keyClicks(start->lineEdit(), "2040");
+  QTest::keyClick(start, Qt::Key_Down);
+  EXPECT_EQ(start->currentText(), "2041");
+  EXPECT_EQ(end->currentText(), "2041");
+  Find<QPushButton>("generateButton")->click();
+  EXPECT_EQ(files.count("/opt/tessarine/Tessarine_2041_130106-142530.ics"), 1u);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].icon, QMessageBox::Information);  // no complaint about the order of the years
+}
+
+TEST(OutputFolderTest, TheProgramsFolderWhenWritableElseDocuments) {
+  testing::TempFolder program, documents;
+  EXPECT_EQ(ChooseOutputFolder(QString::fromStdString(program.path().string()),
+                               QString::fromStdString(documents.path().string())),
+            QString::fromStdString(program.path().string()));
+  // A folder the user cannot write: checked as an ordinary user, since the
+  // superuser may write anywhere but on a read-only file system.
+  std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                   std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+  std::filesystem::permissions(documents.path(), std::filesystem::perms::all);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    const QString chosen = ChooseOutputFolder(QString::fromStdString(program.path().string()),
+                                              QString::fromStdString(documents.path().string()));
+    const bool ok = chosen == QString::fromStdString((documents.path() / "Tessarine").string()) &&
+                    std::filesystem::is_directory(documents.path() / "Tessarine");
+    _exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::filesystem::permissions(program.path(), std::filesystem::perms::owner_all);
+}
+
+TEST_F(WindowTest, FilesGoToTheOutputFolderAndTheButtonOpensIt) {
+  outputFolder = "/home/user/Documents/Tessarine";
+  Open();
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_TRUE(files.count("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
+  EXPECT_TRUE(shown[0].text.contains("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
+  Find<QPushButton>("openFolderButton")->click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile("/home/user/Documents/Tessarine"));
 }
 
 TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
