@@ -114,8 +114,8 @@ std::string TemplateArgument(std::string_view text) {
 
 void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
   if (normalFormat) {
-    modeOption = app.add_option("--mode", mode);
-    bothOption = app.add_option("--both", both);
+    app.add_option_function<std::string>("--mode", [this](const std::string& given) { mode = given; });
+    app.add_option_function<std::string>("--both", [this](const std::string& given) { both = given; });
     app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
@@ -123,16 +123,16 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
 
 NormalFormat FormatOptions::Normal() const {
   NormalFormat format;
-  if (modeOption != nullptr && *modeOption) {
-    format.mode = Choice<DisplayMode>("mode", mode,
+  if (mode) {
+    format.mode = Choice<DisplayMode>("mode", *mode,
                                       {{"date", DisplayMode::Day},
                                        {"month-date", DisplayMode::MonthAndDay},
                                        {"festivals-terms", DisplayMode::FestivalsAndTerms},
                                        {"terms", DisplayMode::TermsOnly}});
   }
-  if (bothOption != nullptr && *bothOption) {
+  if (both) {
     format.onSameDay = Choice<FestivalAndTerm>(
-        "both", both,
+        "both", *both,
         {{"festival", FestivalAndTerm::Festival}, {"term", FestivalAndTerm::Term}, {"both", FestivalAndTerm::Both}});
   }
   format.withoutFestivalsAndTerms = withoutFestivalsAndTerms;

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <chrono>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -49,9 +50,7 @@ std::string EscapeControls(std::string_view text);
 // The normal-format options shared by day and ics: --mode, --both,
 // --no-festivals-terms, --plain-month-names.
 struct FormatOptions {
-  std::string mode, both;
-  CLI::Option* modeOption = nullptr;
-  CLI::Option* bothOption = nullptr;
+  std::optional<std::string> mode, both;  // as given, when given
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
 
