@@ -1,8 +1,10 @@
+// The window program: one application, one window, Chinese standard texts.
 #include <QApplication>
 #include <QPointer>
 #include <exception>
 
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -28,7 +30,10 @@ class Application : public QApplication {
 int main(int argc, char** argv) {
   Application application(argc, argv);
   QApplication::setApplicationName("Tessarine");
-  QApplication::setApplicationDisplayName("Tessarine");
+  // No display name on purpose: the platform would append it to every
+  // window title, and the message boxes' captions are 提示 and 错误 exactly.
+  QGuiApplication::setDesktopFileName("com.example.tessarine");
+  tessarine::InstallChineseTranslation(application);
   tessarine::MainWindow window;
   application.window = &window;
   window.show();

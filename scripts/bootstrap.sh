@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev          # the window
+  qt6-translations-l10n           # Qt's Chinese standard texts, built into the window
+  dpkg-dev desktop-file-utils appstream lintian  # the Debian package and its checks
   libpcre2-dev                    # the template engine's white-space rule
   libgtest-dev libgmock-dev       # unit tests
   libbenchmark-dev                # benchmarks

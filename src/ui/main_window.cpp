@@ -56,8 +56,8 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 
   RegisterIcons();
   menuIcons_ = {QIcon(":/icons/instructions.xpm"), QIcon(":/icons/generate.xpm"), QIcon(":/icons/exit.xpm"),
-                QIcon(":/icons/tessarine.xpm")};
-  setWindowIcon(menuIcons_[3]);
+                QIcon(":/icons/tessarine.png")};
+  setWindowIcon(menuIcons_[3]);  // the application's own icon, as in the desktop's menu
   buildMenu();
 
   auto* client = new QWidget;
