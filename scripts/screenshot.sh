@@ -1,18 +1,47 @@
 #!/usr/bin/env bash
-# Starts the window on a virtual display and saves a picture of it
-# (default: docs/screenshot.png). Needs a build (scripts/build.sh).
+# Starts the window on a virtual display, as a Chinese-speaking user would
+# (LANG=zh_CN.UTF-8), and saves pictures of it into FOLDER (default docs/):
+#   screenshot.png           the window as it opens
+#   screenshot-menu.png      the 控制 menu open
+#   screenshot-question.png  the question after generating a year
+# Needs a build (scripts/build.sh) and xdotool. Files the generation writes
+# beside the program are removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-docs/screenshot.png}
+out=${1:-docs}
+app=${TESSARINE_APP:-build/app/tessarine}
 display=:${SCREENSHOT_DISPLAY:-97}
+mkdir -p "$out"
 
 Xvfb "$display" -screen 0 1000x480x24 -nolisten tcp &
 xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+before=$(ls "$(dirname "$app")"/Tessarine_*.ics 2>/dev/null || true)
+cleanup() {
+  kill "${pid:-}" "$xvfb" 2>/dev/null || true
+  for file in "$(dirname "$app")"/Tessarine_*.ics; do
+    [ -e "$file" ] && ! grep -qxF "$file" <<<"$before" && rm -f "$file"
+  done
+  return 0
+}
+trap cleanup EXIT
 sleep 1
-DISPLAY=$display ${TESSARINE_APP:-build/app/tessarine} &
-app=$!
+export DISPLAY=$display LANG=zh_CN.UTF-8
+"$app" &
+pid=$!
 sleep "${SCREENSHOT_WAIT:-3}"
 # The window stands centred on an otherwise black screen: cut it out.
-DISPLAY=$display import -window root -trim +repage "$out"
-echo "saved $out"
+shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
+shot screenshot.png
+
+# Without a window manager nothing gives the window the focus: give it.
+window=$(xdotool search --sync --name '^Tessarine$' | head -1)
+xdotool windowfocus --sync "$window"
+xdotool key alt+c
+sleep 1
+shot screenshot-menu.png
+xdotool key Escape
+sleep 0.5
+xdotool key alt+c i
+sleep 1.5
+shot screenshot-question.png
+xdotool key Escape

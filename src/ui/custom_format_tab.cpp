@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,12 +99,23 @@ QWidget* CustomFormatTab::buildSideColumn() {
   previewDateEdit->setDisplayFormat("yyyy-MM-dd");
   // The engine describes 1901 to 2050 only.
   previewDateEdit->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
+  // A click into the date selects the part under the mouse, so that digits
+  // typed next replace it, as in any date field; without this they were
+  // inserted beside the old digits and refused.
+  if (auto* dateText = previewDateEdit->findChild<QLineEdit*>()) dateText->installEventFilter(this);
   for (QWidget* widget : std::initializer_list<QWidget*>{defaultTemplateButton, clearTemplateButton,
                                                           collapseSpacesCheck, previewDateLabel, previewDateEdit}) {
     side->addWidget(widget);
   }
   side->addStretch();
   return column;
+}
+
+bool CustomFormatTab::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && watched->parent() == previewDateEdit) {
+    previewDateEdit->setSelectedSection(previewDateEdit->currentSection());
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 TemplateFormat CustomFormatTab::format() const {

@@ -37,6 +37,9 @@ class CustomFormatTab : public QWidget {
  signals:
   void templateChanged(const QString& text);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* buildSideColumn();
 

@@ -1,5 +1,7 @@
 #include "ui/flat_style.h"
 
+#include <QAbstractScrollArea>
+#include <QEvent>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -50,6 +52,24 @@ void FlatStyle::polish(QPalette& palette) {
   palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
 }
 
+void FlatStyle::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  // A text box's frame shows its focus; the box repaints it when it changes.
+  if (qobject_cast<QAbstractScrollArea*>(widget)) widget->installEventFilter(this);
+}
+
+void FlatStyle::unpolish(QWidget* widget) {
+  widget->removeEventFilter(this);
+  QProxyStyle::unpolish(widget);
+}
+
+bool FlatStyle::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    static_cast<QWidget*>(watched)->update();
+  }
+  return QProxyStyle::eventFilter(watched, event);
+}
+
 void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
   switch (element) {
@@ -65,7 +85,22 @@ void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     case PE_FrameLineEdit:
       return;  // drawn with the panel
     case PE_FrameFocusRect:
-      return;  // the accent border shows the focus
+      painter->save();
+      painter->setPen(QPen(kAccent, 1, Qt::DotLine));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+      painter->restore();
+      return;
+    case PE_Frame:
+      if (qobject_cast<const QAbstractScrollArea*>(widget) && (option->state & State_HasFocus)) {
+        painter->save();
+        painter->setPen(kAccent);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        return;
+      }
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      return;
     case PE_PanelMenu:
     case PE_FrameMenu:
       painter->save();

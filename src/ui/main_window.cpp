@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -89,6 +90,8 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 
   // The year lists run from the current year to 2050.
   yearSelector->fillYears(services_.Now().date().year());
+  // Return and Enter press the focused button, as Space does.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->installEventFilter(this);
   adjustSize();
   setFixedSize(sizeHint());
 }
@@ -181,6 +184,19 @@ void MainWindow::showEvent(QShowEvent* event) {
   formatTabs->setCurrentIndex(0);
   customTab->setTemplate(ToQString(DefaultTemplate));
   showInstructions();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      button->click();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -17,7 +17,9 @@ TokenLabel::TokenLabel(const QString& objectName, const QString& caption, const 
   bold.setBold(true);
   setFont(bold);
   setContentsMargins(2, 1, 2, 1);
-  setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+  // Sized for the bold caption, the widest it gets: hovering shows it in the
+  // regular weight without moving its neighbours.
+  setFixedSize(sizeHint());
 }
 
 void TokenLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,9 +3,14 @@
 
 #include <QApplication>
 
+#include "ui/translation.h"
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // As the program starts: a name, no display name, Chinese standard texts.
+  QApplication::setApplicationName("Tessarine");
+  tessarine::InstallChineseTranslation(application);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

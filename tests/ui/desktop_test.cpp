@@ -1,0 +1,119 @@
+// The window on the desktop: the output folder, real message boxes, the
+// focus and the keyboard.
+#include "ui/window_fixture.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
+
+#include "ui/flat_style.h"
+
+namespace tessarine {
+namespace {
+
+using testing::WindowTest;
+using testing::kDefaultTemplate;
+
+TEST(OutputFolderTest, TheProgramsFolderWhenWritableElseDocuments) {
+  testing::TempFolder program, documents;
+  EXPECT_EQ(ChooseOutputFolder(QString::fromStdString(program.path().string()),
+                               QString::fromStdString(documents.path().string())),
+            QString::fromStdString(program.path().string()));
+  // A folder the user cannot write: checked as an ordinary user, since the
+  // superuser may write anywhere but on a read-only file system.
+  std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                   std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+  std::filesystem::permissions(documents.path(), std::filesystem::perms::all);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    const QString chosen = ChooseOutputFolder(QString::fromStdString(program.path().string()),
+                                              QString::fromStdString(documents.path().string()));
+    const bool ok = chosen == QString::fromStdString((documents.path() / "Tessarine").string()) &&
+                    std::filesystem::is_directory(documents.path() / "Tessarine");
+    _exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::filesystem::permissions(program.path(), std::filesystem::perms::owner_all);
+}
+
+TEST_F(WindowTest, FilesGoToTheOutputFolderAndTheButtonOpensIt) {
+  outputFolder = "/home/user/Documents/Tessarine";
+  Open();
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_TRUE(files.count("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
+  EXPECT_TRUE(shown[0].text.contains("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
+  Find<QPushButton>("openFolderButton")->click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile("/home/user/Documents/Tessarine"));
+}
+
+TEST_F(WindowTest, FolderAndWebPage) {
+  Open();
+  Find<QPushButton>("openFolderButton")->click();
+  Action("openFolderAction")->trigger();
+  EXPECT_EQ(fileManager, (std::vector<QString>{"/opt/tessarine/tessarine", "/opt/tessarine/tessarine"}));
+  Action("blogAction")->trigger();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].toString().toStdString(), std::string(kMakerAddress));
+}
+
+
+TEST_F(WindowTest, ReturnAndEnterPressTheFocusedButton) {
+  Open();
+  auto* generate = Find<QPushButton>("generateButton");
+  generate->setFocus();
+  QTest::keyClick(generate, Qt::Key_Return);
+  EXPECT_EQ(files.size(), 1u);
+  Find<QPushButton>("clearTemplateButton")->setFocus();
+  QTest::keyClick(Find<QPushButton>("clearTemplateButton"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Find<QLineEdit>("templateEdit")->text(), "");
+}
+
+// The real message box, not the tests' replacement: Chinese buttons and the
+// caption exactly as given.
+TEST(MessageBoxTest, ChineseButtonsAndExactCaptions) {
+  struct Seen {
+    QString title;
+    QStringList buttons;
+  } seen;
+  const auto look = [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen.title = box->windowTitle();
+    for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();
+    box->reject();
+  };
+  QTimer::singleShot(0, look);
+  ShowMessageBox(nullptr, "是否打开所在文件夹?", "提示", QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(seen.title, "提示");
+  EXPECT_EQ(seen.buttons.filter(QRegularExpression("^(是|否)")).size(), 2) << seen.buttons.join(",").toStdString();
+  seen = {};
+  QTimer::singleShot(0, look);
+  ShowMessageBox(nullptr, "x", "错误", QMessageBox::Critical, QMessageBox::Ok);
+  EXPECT_EQ(seen.title, "错误");
+  EXPECT_EQ(seen.buttons, QStringList{"确定"});
+}
+
+TEST(FlatStyleTest, FocusIsDrawn) {
+  FlatStyle style;
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QStyleOptionFocusRect option;
+  option.rect = image.rect();
+  option.state = QStyle::State_HasFocus | QStyle::State_Enabled;
+  style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+  painter.end();
+  int accent = 0;
+  for (int x = 0; x < image.width(); ++x) accent += image.pixelColor(x, 0) == QColor(60, 160, 250);
+  EXPECT_GT(accent, image.width() / 4);  // a dotted line along the top
+}
+
+}  // namespace
+}  // namespace tessarine

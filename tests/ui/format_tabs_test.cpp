@@ -1,0 +1,137 @@
+// The two format tabs: the normal-format choices and the template editor.
+#include "ui/window_fixture.h"
+
+namespace tessarine {
+namespace {
+
+using testing::WindowTest;
+using testing::kDefaultTemplate;
+
+TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
+  Open();
+  auto* rb7 = Find<QRadioButton>("monthAndDayRadio");
+  auto* rb9 = Find<QRadioButton>("termsOnlyRadio");
+  rb9->click();
+  EXPECT_EQ(Normal().mode, DisplayMode::TermsOnly);
+  Find<QRadioButton>("showBothRadio")->click();
+  EXPECT_EQ(Normal().onSameDay, FestivalAndTerm::Both);
+
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
+  EXPECT_TRUE(Normal().withoutFestivalsAndTerms);
+  for (const char* name : {"showFestivalRadio", "showTermRadio", "showBothRadio", "festivalsAndTermsRadio", "termsOnlyRadio"}) EXPECT_FALSE(Find<QRadioButton>(name)->isEnabled()) << name;
+  EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
+  EXPECT_EQ(Normal().mode, DisplayMode::Day);
+
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
+  for (const char* name : {"showFestivalRadio", "showTermRadio", "showBothRadio", "festivalsAndTermsRadio", "termsOnlyRadio"}) EXPECT_TRUE(Find<QRadioButton>(name)->isEnabled()) << name;
+  EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
+
+  rb7->click();
+  Find<QCheckBox>("withoutFestivalsCheck")->click();
+  EXPECT_TRUE(rb7->isChecked());
+  EXPECT_EQ(Normal().mode, DisplayMode::MonthAndDay);
+}
+
+TEST_F(WindowTest, TabsAndMonthNames) {
+  Open();
+  auto* pgc1 = Find<QTabWidget>("formatTabs");
+  pgc1->setCurrentIndex(1);
+  EXPECT_TRUE(std::holds_alternative<TemplateFormat>(window->titleFormat().style));
+  pgc1->setCurrentIndex(0);
+  EXPECT_TRUE(std::holds_alternative<NormalFormat>(window->titleFormat().style));
+
+  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* preview = Find<QLineEdit>("previewEdit");
+  edtDIY->setText("LM");
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 12, 4));
+  EXPECT_EQ(preview->text(), "冬月");
+  Action("monthNamesAction")->trigger();
+  EXPECT_EQ(Naming(), MonthNaming::Numbered);
+  EXPECT_EQ(preview->text(), "冬月");  // no refresh until the template, date or switch changes
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 12, 5));
+  EXPECT_EQ(preview->text(), "十一月");
+  Action("monthNamesAction")->trigger();
+  EXPECT_EQ(Naming(), MonthNaming::WinterAndLast);
+  Action("completionPromptAction")->trigger();
+  EXPECT_FALSE(Action("completionPromptAction")->isChecked());
+}
+
+TEST_F(WindowTest, CustomFormatControls) {
+  Open();
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* preview = Find<QLineEdit>("previewEdit");
+  auto* clearSpace = Find<QCheckBox>("collapseSpacesCheck");
+  EXPECT_EQ(clearSpace->toolTip(), "将多个空格合并为一个空格");
+  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->minimumDate(), QDate(1901, 1, 1));
+  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->maximumDate(), QDate(2050, 12, 31));
+
+  Find<QPushButton>("clearTemplateButton")->click();
+  EXPECT_EQ(edtDIY->text(), "");
+  EXPECT_EQ(preview->text(), "");
+  edtDIY->setText("LD LT LF CW");
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 1, 2));
+  EXPECT_EQ(preview->text(), "廿一 三");
+  clearSpace->click();
+  EXPECT_FALSE(Custom().collapseSpaces);
+  EXPECT_EQ(preview->text(), "廿一   三");
+
+  // A token label appends at the end, whatever is selected, and puts the
+  // caret after it.
+  edtDIY->setSelection(0, 2);
+  auto* lblCW = Find<TokenLabel>("weekdayToken");
+  EXPECT_EQ(lblCW->text(), " 星期 - CW ");
+  QTest::mouseClick(lblCW, Qt::LeftButton);
+  EXPECT_EQ(edtDIY->text(), "LD LT LF CWCW");
+  EXPECT_FALSE(edtDIY->hasSelectedText());
+  EXPECT_EQ(edtDIY->cursorPosition(), edtDIY->text().size());
+  EXPECT_EQ(Custom().text, "LD LT LF CWCW");
+  EXPECT_EQ(preview->text(), "廿一   三三");
+
+  EXPECT_TRUE(lblCW->font().bold());
+  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, true);
+  EXPECT_FALSE(lblCW->font().bold());
+  EXPECT_EQ(lblCW->cursor().shape(), Qt::PointingHandCursor);
+  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, false);
+  EXPECT_TRUE(lblCW->font().bold());
+
+  Find<QPushButton>("defaultTemplateButton")->click();
+  EXPECT_EQ(edtDIY->text(), kDefaultTemplate);
+
+  const QString longTemplate = QString("LD  ").repeated(25000);  // 100,000 characters
+  edtDIY->setText(longTemplate);
+  EXPECT_EQ(edtDIY->text().size(), 100000);
+  EXPECT_EQ(preview->text(), QString("廿一  ").repeated(25000).trimmed());  // the switch is still off
+}
+
+
+TEST_F(WindowTest, DigitsTypedIntoThePreviewDateChangeIt) {
+  Open();
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  auto* date = Find<QDateEdit>("previewDateEdit");
+  auto* text = date->findChild<QLineEdit*>();
+  ASSERT_NE(text, nullptr);
+  // A click anywhere in a part of the date, then digits: they replace it.
+  const auto at = [text](const char* before) {
+    return QPoint(3 + text->fontMetrics().horizontalAdvance(before), text->height() / 2);
+  };
+  QTest::mouseClick(text, Qt::LeftButton, {}, at("2014-0"));
+  QTest::keyClicks(text, "02");
+  EXPECT_EQ(date->date(), QDate(2014, 2, 8));
+  QTest::mouseClick(text, Qt::LeftButton, {}, at("20"));
+  QTest::keyClicks(text, "2013");
+  EXPECT_EQ(date->date(), QDate(2013, 2, 8));
+  EXPECT_EQ(Find<QLineEdit>("previewEdit")->text(), "壬辰年【龙】 腊月廿八 2013年 13/2/8 周五");
+}
+
+TEST_F(WindowTest, TokenLabelsKeepTheirSizeWhenHovered) {
+  Open();
+  auto* label = Find<TokenLabel>("weekdayToken");
+  const QSize size = label->size();
+  Find<CustomFormatTab>("customTab")->setTokenHover(label, true);
+  EXPECT_EQ(label->size(), size);
+  EXPECT_LE(label->sizeHint().width(), size.width());
+}
+
+}  // namespace
+}  // namespace tessarine

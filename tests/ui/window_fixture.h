@@ -1,0 +1,94 @@
+// The real window with the desktop replaced, for the window's tests: a fixed
+// clock, recorded message boxes, files kept in memory.
+#pragma once
+
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <map>
+#include <sys/wait.h>
+#include <unistd.h>
+#include "compose/template_engine.h"
+#include "support/ical_check.h"
+#include "support/temp_folder.h"
+#include "ui/instructions.h"
+#include "ui/custom_format_tab.h"
+#include "ui/token_label.h"
+
+namespace tessarine::testing {
+
+struct Shown {
+  QString text, caption;
+  QMessageBox::Icon icon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// The real window, with the desktop replaced: a fixed clock, recorded
+// message boxes, files kept in memory.
+class WindowTest : public ::testing::Test {
+ protected:
+  void Open(QDateTime now = QDateTime(QDate(2013, 1, 6), QTime(14, 25, 30))) {
+    DesktopServices services;
+    services.Now = [now] { return now; };
+    services.ShowMessage = [this](QWidget* owner, const QString& text, const QString& caption,
+                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+      EXPECT_EQ(owner, window.get());
+      shown.push_back({text, caption, icon, buttons});
+      return buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
+    };
+    services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
+    services.OutputFolder = [this] { return outputFolder; };
+    services.WriteFile = [this](const std::filesystem::path& folder, std::string_view name,
+                                std::string_view bytes) -> WrittenFile {
+      const auto path = folder / std::string(name);
+      if (failWrites) return {path, std::make_error_code(std::errc::permission_denied)};
+      testing::ParseCalendar(bytes);
+      files[path.string()] = std::string(bytes);
+      return {path, {}};
+    };
+    services.ShowInFileManager = [this](const QString& path) { fileManager.push_back(path); };
+    services.OpenUrl = [this](const QUrl& address) { opened.push_back(address); };
+    window = std::make_unique<MainWindow>(std::move(services));
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  template <typename Widget>
+  Widget* Find(const char* name) {
+    auto* widget = window->findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QAction* Action(const char* name) { return Find<QAction>(name); }
+  QString Preview() { return Find<QPlainTextEdit>("textBox")->toPlainText(); }
+  NormalFormat Normal() { return std::get<NormalFormat>(window->titleFormat().style); }
+  TemplateFormat Custom() { return std::get<TemplateFormat>(window->titleFormat().style); }
+  MonthNaming Naming() { return window->titleFormat().monthNaming; }
+
+  std::unique_ptr<MainWindow> window;
+  std::vector<Shown> shown;
+  QMessageBox::StandardButton answer = QMessageBox::No;
+  bool failWrites = false;
+  std::map<std::string, std::string> files;
+  std::vector<QString> fileManager;
+  std::vector<QUrl> opened;
+  QString outputFolder = "/opt/tessarine";
+};
+
+inline const QString kDefaultTemplate = QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size());
+
+}  // namespace tessarine::testing
