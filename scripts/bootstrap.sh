@@ -15,7 +15,7 @@ packages=(
   libcli11-dev libfmt-dev         # the command line; text formatting
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions
-  xvfb xauth imagemagick          # screenshots of the window
+  xvfb xauth imagemagick xdotool x11-utils  # screenshots of the window, and its test on X11
   hyperfine                       # the whole-process speed comparison in the README
 )
 

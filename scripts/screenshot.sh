@@ -4,7 +4,8 @@
 #   screenshot.png           the window as it opens
 #   screenshot-menu.png      the 控制 menu open
 #   screenshot-question.png  the question after generating a year
-# Needs a build (scripts/build.sh) and xdotool. Files the generation writes
+# Needs a build (scripts/build.sh) and xdotool; fails when the question's
+# caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,4 +45,15 @@ sleep 0.5
 xdotool key alt+c i
 sleep 1.5
 shot screenshot-question.png
+# The question's caption on the real X11 window is 提示 exactly: nothing may
+# append the program's name to it.
+# _NET_WM_NAME is the title as the desktop shows it; xprop writes bytes
+# outside ASCII as octal escapes, which printf turns back.
+titles=$(for id in $(xdotool search --onlyvisible --name '.'); do
+  printf '%b\n' "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"
+done)
+if ! grep -qxF '提示' <<<"$titles"; then
+  echo "no window is titled exactly 提示; the windows are: $(tr '\n' ',' <<<"$titles")" >&2
+  exit 1
+fi
 xdotool key Escape
