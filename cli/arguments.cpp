@@ -106,6 +106,15 @@ std::chrono::year ParseYearArgument(std::string_view text, std::string_view role
   return std::chrono::year{static_cast<int>(*value)};
 }
 
+std::filesystem::path OutputFolder(const std::string& given) {
+  std::error_code error;
+  const auto folder = std::filesystem::absolute(given, error);
+  if (error || !std::filesystem::is_directory(folder, error)) {
+    throw UsageError("output folder " + Quoted(given) + " does not exist or is not a folder");
+  }
+  return folder.lexically_normal();
+}
+
 std::string TemplateArgument(std::string_view text) {
   if (text == "default") return std::string(DefaultTemplate);
   if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,9 @@ DateSpan ParseDateArgument(std::string_view text);
 // A year from 1901 to 2050; `role` ("start year", "end year") names it in
 // the message.
 std::chrono::year ParseYearArgument(std::string_view text, std::string_view role);
+
+// The folder given to --output, made absolute; it must exist.
+std::filesystem::path OutputFolder(const std::string& given);
 
 // A template given on the command line; "default" is the default template.
 // Text that is not valid UTF-8 is refused.

@@ -17,6 +17,7 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (command == "day") return RunDay(rest, out, err);
   if (command == "expand") return RunExpand(rest, out, err);
   if (command == "ics") return RunIcs(rest, out, err);
+  if (command == "anniversaries") return RunAnniversaries(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kMainHelp;
     return 0;

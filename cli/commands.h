@@ -13,6 +13,7 @@ using Arguments = std::vector<std::string>;
 int RunDay(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command's name.
 int RunCli(const Arguments& args, std::ostream& out, std::ostream& err);

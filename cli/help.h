@@ -62,6 +62,29 @@ Options:
 
 )";
 
+inline constexpr std::string_view kAnniversariesHelp = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]
+
+Writes one iCalendar file with every lunar birthday and anniversary listed in
+FILE that falls in the years START to END (or START alone), years 1901 to 2050,
+named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
+
+FILE is a CSV file in UTF-8, one entry a row: name, date and, optionally, the
+first lunar year. A date is a lunar date as the program writes it (三月初八,
+闰四月十五, 冬月初五, 腊月廿三), the same in numbers (3-8, 闰4-15 or L4-15), or a
+Gregorian day of birth yyyy-mm-dd, which gives the lunar date and first year.
+With a first year the title counts the years: "妈妈生日 (66)". Blank lines and
+lines starting with # are ignored. A bad row is reported as FILE:LINE and
+nothing is written.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --remind DAYS          a reminder at 09:00 that many days before (0 to 30;
+                         0 is the day itself)
+
+Exit status 0 when written, 1 when the file could not be written, 2 for bad
+arguments or a bad row.
+)help";
+
 inline constexpr std::string_view kMainHelp = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
 
 Chinese lunar-calendar information for every day from 1901 to 2050.
@@ -70,6 +93,8 @@ Commands:
   day      describe dates: lunar date, solar term, festivals, weekday, title
   expand   expand a custom-format template for dates
   ics      write iCalendar files, one per year, to import into a calendar
+  anniversaries
+           write lunar birthdays and anniversaries from a CSV list
 
 Run "tessarine-cli COMMAND --help" for a command's arguments and options.
 )";

@@ -1,5 +1,4 @@
 // tessarine-cli ics: one calendar file per year, written into a chosen folder.
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -7,32 +6,13 @@
 #include "cli/deferred_signals.h"
 #include "cli/commands.h"
 #include "cli/help.h"
+#include "cli/local_clock.h"
 #include "compose/title_format.h"
 #include "export/new_file.h"
 #include "export/year_calendar.h"
 
 namespace tessarine::cli {
 namespace {
-
-std::filesystem::path OutputFolder(const std::string& given) {
-  std::error_code error;
-  const auto folder = std::filesystem::absolute(given, error);
-  if (error || !std::filesystem::is_directory(folder, error)) {
-    throw UsageError("output folder " + Quoted(given) + " does not exist or is not a folder");
-  }
-  return folder.lexically_normal();
-}
-
-std::chrono::local_seconds LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  const std::chrono::year_month_day date{std::chrono::year{local.tm_year + 1900},
-                                         std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
-                                         std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
-  return std::chrono::local_days{date} + std::chrono::hours{local.tm_hour} +
-         std::chrono::minutes{local.tm_min} + std::chrono::seconds{local.tm_sec};
-}
 
 struct IcsRequest {
   std::chrono::year start, end;

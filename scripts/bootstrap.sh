@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev                # benchmarks
   libical-dev python3-icalendar   # tests read every written file with two independent parsers
   libcli11-dev libfmt-dev         # the command line; text formatting
+  libcsv-dev                      # the anniversary list
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions
   xvfb xauth imagemagick xdotool x11-utils  # screenshots of the window, and its test on X11

@@ -1,0 +1,34 @@
+#include "compose/anniversary.h"
+
+#include <algorithm>
+
+namespace tessarine {
+
+std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int year) {
+  const bool leap = entry.leap && LeapMonthOf(year) == entry.month;
+  const unsigned length = LunarMonthDays(year, entry.month, leap);
+  if (length == 0) return std::nullopt;  // a year the engine does not know
+  return FromLunarDate({year, entry.month, std::min(entry.day, length), leap});
+}
+
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, std::chrono::year first,
+                                    std::chrono::year last) {
+  std::vector<Occurrence> found;
+  for (const Anniversary& entry : entries) {
+    for (int year = static_cast<int>(first) - 1; year <= static_cast<int>(last); ++year) {
+      if (entry.firstYear && year < *entry.firstYear) continue;
+      const auto date = OccurrenceIn(entry, year);
+      if (!date) continue;
+      const std::chrono::year gregorian = std::chrono::year_month_day{*date}.year();
+      if (gregorian < first || gregorian > last) continue;
+      std::string title = entry.name;
+      if (entry.firstYear) title += " (" + std::to_string(year - *entry.firstYear) + ")";
+      found.push_back({*date, year, std::move(title), &entry});
+    }
+  }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const Occurrence& a, const Occurrence& b) { return a.date < b.date; });
+  return found;
+}
+
+}  // namespace tessarine

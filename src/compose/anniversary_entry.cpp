@@ -1,0 +1,134 @@
+#include "compose/anniversary_entry.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "calendar/lunar_names.h"
+
+namespace tessarine {
+namespace {
+
+constexpr std::string_view kLeap = "闰";
+
+struct MonthWord {
+  std::string_view text;
+  unsigned month;
+};
+// Longest first, so that 十一月 is not read as 十 and a day.
+constexpr std::array<MonthWord, 14> kMonthWords = {{
+    {"十一月", 11}, {"十二月", 12}, {"正月", 1}, {"二月", 2}, {"三月", 3}, {"四月", 4}, {"五月", 5},
+    {"六月", 6},    {"七月", 7},    {"八月", 8}, {"九月", 9}, {"十月", 10}, {"冬月", 11}, {"腊月", 12},
+}};
+
+std::string_view Trim(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<int> Number(std::string_view text) {
+  int value = 0;
+  if (!AllDigits(text) || text.size() > 4) return std::nullopt;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+std::variant<Anniversary, EntryProblem> ParseNumbers(std::string_view text, bool leap) {
+  const auto dash = text.find('-');
+  const auto month = Number(text.substr(0, dash));
+  if (!month || *month < 1 || *month > 12) return EntryProblem::UnknownMonth;
+  const auto day = Number(text.substr(dash + 1));
+  if (!day || *day < 1 || *day > 30) return EntryProblem::UnknownDay;
+  Anniversary entry;
+  entry.month = static_cast<unsigned>(*month);
+  entry.day = static_cast<unsigned>(*day);
+  entry.leap = leap;
+  return entry;
+}
+
+std::variant<Anniversary, EntryProblem> ParseWords(std::string_view text, bool leap) {
+  const auto word = std::find_if(kMonthWords.begin(), kMonthWords.end(),
+                                 [text](const MonthWord& w) { return text.starts_with(w.text); });
+  if (word == kMonthWords.end()) return EntryProblem::UnknownMonth;
+  const std::string_view dayText = text.substr(word->text.size());
+  for (unsigned day = 1; day <= 30; ++day) {
+    if (DayName(day) == dayText) {
+      Anniversary entry;
+      entry.month = word->month;
+      entry.day = day;
+      entry.leap = leap;
+      return entry;
+    }
+  }
+  return EntryProblem::UnknownDay;
+}
+
+// yyyy-mm-dd: the lunar date and lunar year of that day.
+std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text) {
+  const auto y = Number(text.substr(0, 4));
+  const auto m = Number(text.substr(5, 2));
+  const auto d = Number(text.substr(8, 2));
+  const std::chrono::year_month_day ymd{std::chrono::year{y.value_or(0)},
+                                        std::chrono::month{static_cast<unsigned>(m.value_or(0))},
+                                        std::chrono::day{static_cast<unsigned>(d.value_or(0))}};
+  if (!y || !m || !d || !ymd.ok() || !IsDescribable(std::chrono::sys_days{ymd})) {
+    return EntryProblem::DateOutOfRange;
+  }
+  const LunarDate lunar = *ToLunarDate(std::chrono::sys_days{ymd});
+  Anniversary entry;
+  entry.month = lunar.month;
+  entry.day = lunar.day;
+  entry.leap = lunar.leap;
+  entry.firstYear = lunar.year;
+  return entry;
+}
+
+bool LooksGregorian(std::string_view text) {
+  return text.size() == 10 && text[4] == '-' && text[7] == '-';
+}
+
+}  // namespace
+
+std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
+  bool leap = false;
+  if (text.starts_with(kLeap)) {
+    leap = true;
+    text.remove_prefix(kLeap.size());
+  } else if (text.starts_with('L') || text.starts_with('l')) {
+    leap = true;
+    text.remove_prefix(1);
+  }
+  if (text.find('-') != std::string_view::npos) return ParseNumbers(text, leap);
+  if (text.find("月") != std::string_view::npos) return ParseWords(text, leap);
+  return EntryProblem::UnknownDate;
+}
+
+EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
+  if (fields.size() > 3) return EntryError{4, EntryProblem::TooManyFields, fields[3]};
+  const std::string_view name = fields.empty() ? std::string_view() : Trim(fields[0]);
+  if (name.empty()) return EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]};
+  const std::string_view dateText = fields.size() < 2 ? std::string_view() : Trim(fields[1]);
+  if (dateText.empty()) return EntryError{2, EntryProblem::MissingDate, ""};
+
+  const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText) : ParseLunarMonthDay(dateText);
+  if (const auto* problem = std::get_if<EntryProblem>(&parsed)) return EntryError{2, *problem, fields[1]};
+  Anniversary entry = std::get<Anniversary>(parsed);
+  entry.name = name;
+  entry.dateText = dateText;
+
+  const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);
+  if (!firstYear.empty()) {
+    const auto year = Number(firstYear);
+    if (!year) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+    entry.firstYear = *year;
+  }
+  return entry;
+}
+
+}  // namespace tessarine

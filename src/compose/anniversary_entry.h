@@ -1,0 +1,44 @@
+// One entry of the anniversary list as a person writes it: a name, a date
+// (lunar, as the program writes it or as numbers, or the Gregorian day of
+// birth) and an optional first lunar year. Parsing says exactly which field
+// is wrong and why; each front end words that in its own language.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "compose/anniversary.h"
+
+namespace tessarine {
+
+enum class EntryProblem {
+  MissingName,     // the name is empty
+  MissingDate,     // no date at all
+  UnknownDate,     // the date has none of the accepted forms
+  UnknownMonth,    // a lunar month that does not exist: 十三月初一, 13-1
+  UnknownDay,      // a lunar day that does not exist: 四月四十, 4-31
+  DateOutOfRange,  // a Gregorian date outside 1901-01-01..2050-12-31, or not a real day
+  BadFirstYear,    // the first year is not a number
+  TooManyFields,   // more than name, date and first year
+};
+
+struct EntryError {
+  int field;  // 1 name, 2 date, 3 first year, 4 the first field too many
+  EntryProblem problem;
+  std::string text;  // the field as written
+};
+
+using EntryResult = std::variant<Anniversary, EntryError>;
+
+// Parses a row's fields: name, date and optionally the first lunar year. A
+// Gregorian date gives the lunar date of that day and its lunar year as the
+// first year, unless a first year is given too.
+EntryResult ParseAnniversary(const std::vector<std::string>& fields);
+
+// The lunar month and day of `text`: 三月初八, 闰四月十五, 冬月初五 or
+// 十一月初五, 腊月廿三 or 十二月廿三, 3-8, 闰4-15 or L4-15.
+std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text);
+
+}  // namespace tessarine

@@ -1,0 +1,64 @@
+#include "compose/anniversary_entry.h"
+
+#include <gtest/gtest.h>
+
+namespace tessarine {
+namespace {
+
+TEST(AnniversaryEntryTest, DateForms) {
+  struct Case {
+    std::string date;
+    unsigned month, day;
+    bool leap;
+    std::optional<int> firstYear;
+  };
+  const Case cases[] = {
+      {"三月初八", 3, 8, false, {}},      {"闰四月十五", 4, 15, true, {}},  {"正月初一", 1, 1, false, {}},
+      {"冬月初五", 11, 5, false, {}},     {"十一月初五", 11, 5, false, {}}, {"腊月廿三", 12, 23, false, {}},
+      {"十二月廿三", 12, 23, false, {}},  {"八月三十", 8, 30, false, {}},   {"十月二十", 10, 20, false, {}},
+      {"3-8", 3, 8, false, {}},           {"闰4-15", 4, 15, true, {}},      {"L4-15", 4, 15, true, {}},
+      {" 12-30 ", 12, 30, false, {}},
+      // A Gregorian day of birth: its lunar date and lunar year.
+      {"1960-04-03", 3, 8, false, 1960},  {"2023-03-22", 2, 1, true, 2023}, {"1901-01-01", 11, 11, false, 1900},
+  };
+  for (const auto& c : cases) {
+    const EntryResult result = ParseAnniversary({"生日", c.date});
+    ASSERT_TRUE(std::holds_alternative<Anniversary>(result)) << c.date;
+    const auto& entry = std::get<Anniversary>(result);
+    EXPECT_EQ(entry.month, c.month) << c.date;
+    EXPECT_EQ(entry.day, c.day) << c.date;
+    EXPECT_EQ(entry.leap, c.leap) << c.date;
+    EXPECT_EQ(entry.firstYear, c.firstYear) << c.date;
+  }
+  const auto withYear = std::get<Anniversary>(ParseAnniversary({" 妈妈生日 ", "三月初八", " 1960"}));
+  EXPECT_EQ(withYear.name, "妈妈生日");
+  EXPECT_EQ(withYear.dateText, "三月初八");
+  EXPECT_EQ(withYear.firstYear, 1960);
+}
+
+TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
+  struct Case {
+    std::vector<std::string> fields;
+    int field;
+    EntryProblem problem;
+  };
+  const Case cases[] = {
+      {{"a", "十三月初一"}, 2, EntryProblem::UnknownMonth},   {{"a", "四月四十"}, 2, EntryProblem::UnknownDay},
+      {{"a", "13-1"}, 2, EntryProblem::UnknownMonth},         {{"a", "4-31"}, 2, EntryProblem::UnknownDay},
+      {{"a", "闰三月"}, 2, EntryProblem::UnknownDay},         {{"a", "tomorrow"}, 2, EntryProblem::UnknownDate},
+      {{"a", "1900-12-31"}, 2, EntryProblem::DateOutOfRange}, {{"a", "2051-01-01"}, 2, EntryProblem::DateOutOfRange},
+      {{"a", "2023-02-29"}, 2, EntryProblem::DateOutOfRange}, {{"a", "3-8", "1960年"}, 3, EntryProblem::BadFirstYear},
+      {{"", "3-8"}, 1, EntryProblem::MissingName},            {{"  ", "3-8"}, 1, EntryProblem::MissingName},
+      {{"a"}, 2, EntryProblem::MissingDate},                  {{"a", "3-8", "1960", "x"}, 4, EntryProblem::TooManyFields},
+  };
+  for (const auto& c : cases) {
+    const EntryResult result = ParseAnniversary(c.fields);
+    ASSERT_TRUE(std::holds_alternative<EntryError>(result)) << c.fields.size();
+    const auto& error = std::get<EntryError>(result);
+    EXPECT_EQ(error.field, c.field) << (c.fields.size() > 1 ? c.fields[1] : c.fields[0]);
+    EXPECT_EQ(error.problem, c.problem) << (c.fields.size() > 1 ? c.fields[1] : c.fields[0]);
+  }
+}
+
+}  // namespace
+}  // namespace tessarine

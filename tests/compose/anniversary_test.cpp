@@ -1,0 +1,58 @@
+#include "compose/anniversary.h"
+
+#include <gtest/gtest.h>
+
+#include "support/dates.h"
+
+namespace tessarine {
+namespace {
+
+using testing::Date;
+using testing::Iso;
+using namespace std::chrono;
+
+Anniversary Entry(unsigned month, unsigned day, bool leap = false, std::optional<int> firstYear = {}) {
+  return Anniversary{"生日", "x", month, day, leap, firstYear};
+}
+
+TEST(AnniversaryTest, TheDayInEachLunarYear) {
+  struct Case {
+    const char* name;
+    Anniversary entry;
+    int year;
+    sys_days date;
+  };
+  const Case cases[] = {
+      // 2023 has a leap second month (闰二月 starts 2023-03-22).
+      {"regular month in a year that repeats it", Entry(2, 1), 2023, Date(2023, 2, 20)},
+      {"leap-month date in a year with that leap month", Entry(2, 1, true), 2023, Date(2023, 3, 22)},
+      {"leap-month date in a year without it", Entry(2, 1, true), 2024, Date(2024, 3, 10)},
+      {"leap-month date, another month's leap year", Entry(4, 15, true), 2023, Date(2023, 6, 2)},
+      {"day 30 in a 29-day month falls on the 29th", Entry(1, 30), 2023, Date(2023, 2, 19)},
+      {"day 30 in a 30-day month", Entry(2, 30), 2023, Date(2023, 3, 21)},
+      {"腊月 of lunar 2025 in January 2026", Entry(12, 23), 2025, Date(2026, 2, 10)},
+  };
+  for (const auto& c : cases) {
+    const auto date = OccurrenceIn(c.entry, c.year);
+    ASSERT_TRUE(date) << c.name;
+    EXPECT_EQ(Iso(*date), Iso(c.date)) << c.name;
+  }
+  EXPECT_FALSE(OccurrenceIn(Entry(1, 1), 1900));
+  EXPECT_FALSE(OccurrenceIn(Entry(1, 1), 2051));
+}
+
+TEST(AnniversaryTest, SpanTitlesAndCounts) {
+  const std::vector<Anniversary> entries = {Entry(12, 23, false, 2020), Entry(1, 1, false, 2026)};
+  const auto found = Occurrences(entries, 2026y, 2026y);
+  // 腊月廿三 of lunar 2025 falls in February 2026, that of lunar 2026 in 2027
+  // and is left out; 春节 of lunar 2025 lies before the entry's first year.
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(Iso(found[0].date), "2026-02-10");
+  EXPECT_EQ(found[0].title, "生日 (5)");
+  EXPECT_EQ(found[0].lunarYear, 2025);
+  EXPECT_EQ(Iso(found[1].date), "2026-02-17");
+  EXPECT_EQ(found[1].title, "生日 (0)");  // the first year itself is written
+}
+
+}  // namespace
+}  // namespace tessarine

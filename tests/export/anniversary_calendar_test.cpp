@@ -1,0 +1,94 @@
+#include "export/anniversary_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <fmt/format.h>
+
+#include <map>
+
+#include "export/anniversary_list.h"
+#include "export/ical_builder.h"
+#include "support/ical_check.h"
+#include "support/lines.h"
+
+namespace tessarine {
+namespace {
+
+using namespace std::chrono;
+
+const local_seconds kMoment = local_days{2026y / 12 / 8} + 22h + 30min + 6s;
+
+std::string Stamp(sys_days date) {
+  const year_month_day ymd{date};
+  return fmt::format("{:04}{:02}{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                     static_cast<unsigned>(ymd.day()));
+}
+
+// The days of an entry found by walking every day of the span and asking the
+// engine for its lunar date: the entry's month and day, the leap month only
+// when the entry is in it (or the year has no such leap month), and the last
+// day of a 29-day month for day 30.
+std::map<std::string, std::string> WalkedTitles(const Anniversary& entry, int first, int last) {
+  std::map<std::string, std::string> found;
+  for (sys_days d{year{first} / 1 / 1}; d <= sys_days{year{last} / 12 / 31}; d += days{1}) {
+    const LunarDate lunar = *ToLunarDate(d);
+    if (lunar.month != entry.month) continue;
+    if (lunar.leap && !entry.leap) continue;
+    if (!lunar.leap && entry.leap && LeapMonthOf(lunar.year) == entry.month) continue;
+    const bool lastOf29 = lunar.day == 29 && ToLunarDate(d + days{1})->day == 1;
+    if (lunar.day != entry.day && !(entry.day == 30 && lastOf29)) continue;
+    if (entry.firstYear && lunar.year < *entry.firstYear) continue;
+    found[Stamp(d)] = entry.name + (entry.firstYear ? fmt::format(" ({})", lunar.year - *entry.firstYear) : "");
+  }
+  return found;
+}
+
+TEST(AnniversaryCalendarTest, EveryOccurrenceAsAnIndependentWalkFindsIt) {
+  const auto list = ReadAnniversaryList(
+      "闰月,闰四月十五\n三十,八月三十\n腊月,腊月廿三,1990\n正月,正月初一\n生于闰月,2020-06-05\n闰二月,闰2-1\n");
+  ASSERT_TRUE(list.errors.empty());
+  for (const auto& [first, last] : {std::pair{1901, 1910}, std::pair{2020, 2026}, std::pair{2045, 2050}}) {
+    const std::string file = AnniversaryCalendarFile(list.entries, year{first}, year{last}, std::nullopt, kMoment);
+    const auto events = testing::ParseCalendar(file);
+    std::map<std::string, std::string> expected;
+    for (const auto& entry : list.entries) {
+      for (auto& [day, title] : WalkedTitles(entry, first, last)) {
+        ASSERT_FALSE(expected.count(day)) << "two entries on one day: pick other test dates";
+        expected[day] = title;
+      }
+    }
+    EXPECT_EQ(events, expected) << first << ".." << last;
+  }
+}
+
+TEST(AnniversaryCalendarTest, FileLinesUidAndReminder) {
+  const auto list = ReadAnniversaryList("妈妈生日,三月初八,1960\n");
+  const std::string file = AnniversaryCalendarFile(list.entries, 2026y, 2026y, 2, kMoment);
+  const auto lines = testing::Lines(file);
+  const std::string uid = fmt::format("UID:20260424-{:016x}@tessarine", Fnv1a64("妈妈生日\t三月初八"));
+  const std::vector<std::string> expected = {
+      "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:Tessarine v1.12//EN", "X-WR-CALNAME:农历纪念日",
+      "BEGIN:VEVENT", uid, "DTSTART;VALUE=DATE:20260424", "DTEND;VALUE=DATE:20260425",
+      "DTSTAMP:20261208T120000Z", "CREATED:20261208T120000Z", "SUMMARY:妈妈生日 (66)", "TRANSP:TRANSPARENT",
+      "X-MICROSOFT-CDO-BUSYSTATUS:FREE", "BEGIN:VALARM", "ACTION:DISPLAY", "DESCRIPTION:妈妈生日 (66)",
+      "TRIGGER:-P1DT15H", "END:VALARM", "END:VEVENT", "END:VCALENDAR"};
+  EXPECT_EQ(lines, expected);
+  EXPECT_TRUE(file.starts_with(kByteOrderMark));
+  // The UID stays when the count in the title changes.
+  const std::string nextYear = AnniversaryCalendarFile(list.entries, 2027y, 2027y, std::nullopt, kMoment);
+  EXPECT_NE(nextYear.find(fmt::format("-{:016x}@tessarine", Fnv1a64("妈妈生日\t三月初八"))), std::string::npos);
+}
+
+TEST(AnniversaryCalendarTest, ReminderTriggers) {
+  const auto list = ReadAnniversaryList("a,1-1\n");
+  const std::pair<int, const char*> cases[] = {{0, "TRIGGER:PT9H"}, {1, "TRIGGER:-PT15H"}, {2, "TRIGGER:-P1DT15H"},
+                                               {30, "TRIGGER:-P29DT15H"}};
+  for (const auto& [daysBefore, trigger] : cases) {
+    const std::string file = AnniversaryCalendarFile(list.entries, 2026y, 2026y, daysBefore, kMoment);
+    EXPECT_NE(file.find(std::string(trigger) + "\r\n"), std::string::npos) << daysBefore;
+  }
+  EXPECT_EQ(AnniversaryFileName(2026y, 2030y, kMoment), "Tessarine_Anniversaries_2026-2030_261208-223006.ics");
+}
+
+}  // namespace
+}  // namespace tessarine
