@@ -22,6 +22,9 @@ DesktopServices DesktopServices::System() {
         return ChooseOutputFolder(QCoreApplication::applicationDirPath(),
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
       },
+      [] {
+        return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/anniversaries.csv";
+      },
       WriteNewFile,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { QDesktopServices::openUrl(address); },

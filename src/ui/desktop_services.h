@@ -28,6 +28,8 @@ struct DesktopServices {
   std::function<QString()> ProgramFilePath;
   // The folder the calendar files go to.
   std::function<QString()> OutputFolder;
+  // The anniversary list, kept in the user's configuration folder.
+  std::function<QString()> AnniversaryListFile;
   // Writes a new file into the folder under the name, or the next free one.
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
       WriteFile;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "compose/template_engine.h"
+#include "ui/anniversaries_tab.h"
 #include "ui/custom_format_tab.h"
 #include "ui/flat_style.h"
 #include "ui/instructions.h"
@@ -77,6 +78,8 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   customTab = new CustomFormatTab;
   formatTabs->addTab(normalTab, "普通格式");
   formatTabs->addTab(customTab, "自定义格式");
+  anniversariesTab = new AnniversariesTab(services_.AnniversaryListFile());
+  formatTabs->addTab(anniversariesTab, "纪念日");
   middle->addWidget(formatTabs);
   columns->addWidget(formatGroup);
 

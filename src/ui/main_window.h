@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace tessarine {
 
+class AnniversariesTab;
 class CustomFormatTab;
 class NormalFormatTab;
 class YearSelector;
@@ -59,6 +60,8 @@ class MainWindow : public QMainWindow {
   void generateYears();
   bool checkYears(int& start, int& end);
   void generateYear(std::chrono::year year, const QString& folder, const QString& rangeText, bool lastOfRange);
+  void generateAnniversaries(int start, int end, const QString& folder, const QString& rangeText);
+  void report(const WrittenFile& written, std::string_view file, const QString& completion, const QString& note);
   QMessageBox::StandardButton message(const QString& text, const QString& caption, QMessageBox::Icon icon,
                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
@@ -90,6 +93,7 @@ class MainWindow : public QMainWindow {
   QTabWidget* formatTabs = nullptr;
   NormalFormatTab* normalTab = nullptr;
   CustomFormatTab* customTab = nullptr;
+  AnniversariesTab* anniversariesTab = nullptr;
   QPlainTextEdit* textBox = nullptr;
 };
 

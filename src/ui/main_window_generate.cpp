@@ -4,8 +4,10 @@
 #include <filesystem>
 
 #include "calendar/lunar_date.h"
+#include "export/anniversary_calendar.h"
 #include "export/ical_builder.h"
 #include "export/year_calendar.h"
+#include "ui/anniversaries_tab.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/year_selector.h"
@@ -71,6 +73,10 @@ void MainWindow::generateYears() {
                                 ? yearSelector->startText() + " 年至 " + yearSelector->endText() + " 年"
                                 : QString();
   const QString folder = services_.OutputFolder();
+  if (formatTabs->currentWidget() == anniversariesTab) {
+    generateAnniversaries(start, end, folder, rangeText);
+    return;
+  }
   // A year whose file fails does not stop the next one.
   for (int year = start; year <= end; ++year) generateYear(std::chrono::year{year}, folder, rangeText, year == end);
 }
@@ -83,25 +89,50 @@ void MainWindow::generateYear(std::chrono::year year, const QString& folder, con
       YearCalendarFile(year, [&format](std::chrono::sys_days date) { return TitleOf(date, format); }, now);
   const WrittenFile written =
       services_.WriteFile(std::filesystem::path(folder.toStdString()), YearFileName(year, now), file);
-  const QString path = QString::fromStdString(written.path.string());
+  QString success;
+  if (rangeText.isEmpty()) {
+    success = QString("成功生成 %1 年 iCal 文件, 存放在以下目录: \r\n%2")
+                  .arg(static_cast<int>(year))
+                  .arg(QString::fromStdString(written.path.string()));
+  } else if (lastOfRange) {
+    success = "成功生成 " + rangeText + " iCal 文件, 存放在以下目录: \r\n" + folder + "/";
+  }
+  report(written, file, success, QString());
+}
 
+void MainWindow::generateAnniversaries(int start, int end, const QString& folder, const QString& rangeText) {
+  const auto now = ToLocalSeconds(services_.Now());
+  const std::chrono::year first{start}, last{end};
+  const std::string file =
+      AnniversaryCalendarFile(anniversariesTab->validEntries(), first, last, anniversariesTab->remindDaysBefore(), now);
+  const WrittenFile written =
+      services_.WriteFile(std::filesystem::path(folder.toStdString()), AnniversaryFileName(first, last, now), file);
+  const QString span = rangeText.isEmpty() ? QString("%1 年").arg(start) : rangeText;
+  const QString success = "成功生成 " + span + " 农历纪念日 iCal 文件, 存放在以下目录: \r\n" +
+                          QString::fromStdString(written.path.string());
+  QStringList bad;
+  for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
+  const QString note = bad.isEmpty() ? QString() : "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
+  report(written, file, success, note);
+}
+
+void MainWindow::report(const WrittenFile& written, std::string_view file, const QString& success,
+                        const QString& note) {
+  const QString path = QString::fromStdString(written.path.string());
   QString completion;
   if (written.error) {
     completion = kWriteFailedMessage + path;
     message(completion, kErrorCaption, QMessageBox::Critical);
-  } else if (completionPromptAction->isChecked()) {
-    if (rangeText.isEmpty()) {
-      completion = QString("成功生成 %1 年 iCal 文件, 存放在以下目录: \r\n%2").arg(static_cast<int>(year)).arg(path);
-    } else if (lastOfRange) {
-      completion = "成功生成 " + rangeText + " iCal 文件, 存放在以下目录: \r\n" + folder + "/";
-    }
-    if (!completion.isEmpty() &&
-        message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
+  } else if (completionPromptAction->isChecked() && !success.isEmpty()) {
+    completion = success + note;
+    if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
       services_.ShowInFileManager(path);
     }
+  } else {
+    completion = note.trimmed();  // rows left out are reported even without the question
   }
-  const std::string_view text = std::string_view(file).substr(kByteOrderMark.size());
+  const std::string_view text = file.substr(kByteOrderMark.size());
   setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(text));
 }
 

@@ -51,6 +51,7 @@ class WindowTest : public ::testing::Test {
     };
     services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
     services.OutputFolder = [this] { return outputFolder; };
+    services.AnniversaryListFile = [this] { return QString::fromStdString(config.File("anniversaries.csv")); };
     services.WriteFile = [this](const std::filesystem::path& folder, std::string_view name,
                                 std::string_view bytes) -> WrittenFile {
       const auto path = folder / std::string(name);
@@ -87,6 +88,7 @@ class WindowTest : public ::testing::Test {
   std::vector<QString> fileManager;
   std::vector<QUrl> opened;
   QString outputFolder = "/opt/tessarine";
+  TempFolder config;  // the user's configuration folder
 };
 
 inline const QString kDefaultTemplate = QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size());
