@@ -4,6 +4,7 @@
 #   screenshot.png           the window as it opens
 #   screenshot-menu.png      the 控制 menu open
 #   screenshot-question.png  the question after generating a year
+#   screenshot-anniversaries.png  the 纪念日 tab
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -19,6 +20,7 @@ xvfb=$!
 before=$(ls "$(dirname "$app")"/Tessarine_*.ics 2>/dev/null || true)
 cleanup() {
   kill "${pid:-}" "$xvfb" 2>/dev/null || true
+  rm -rf "${config:-}"
   for file in "$(dirname "$app")"/Tessarine_*.ics; do
     [ -e "$file" ] && ! grep -qxF "$file" <<<"$before" && rm -f "$file"
   done
@@ -26,7 +28,13 @@ cleanup() {
 }
 trap cleanup EXIT
 sleep 1
-export DISPLAY=$display LANG=zh_CN.UTF-8
+# A configuration folder of its own, with an example anniversary list: the
+# user's own list is neither shown nor touched.
+config=$(mktemp -d)
+mkdir -p "$config/Tessarine"
+printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆忌日,腊月廿三' '奶奶生日,十三月初一' \
+  >"$config/Tessarine/anniversaries.csv"
+export DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
 "$app" &
 pid=$!
 sleep "${SCREENSHOT_WAIT:-3}"
@@ -57,3 +65,9 @@ if ! grep -qxF '提示' <<<"$titles"; then
   exit 1
 fi
 xdotool key Escape
+sleep 0.5
+# The 纪念日 tab, third in the tab bar: a click on it.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 330)) $((Y + 56)) click 1
+sleep 1
+shot screenshot-anniversaries.png

@@ -74,7 +74,7 @@ AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(
   layout->addWidget(remindDaysSpin, 1, 4);
   layout->setColumnStretch(2, 1);
 
-  hintLabel = Named<QLabel>("hintLabel", "日期如 三月初八、闰四月十五、腊月廿三、3-8, 或公历生日 1960-04-03");
+  hintLabel = Named<QLabel>("hintLabel", "日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03");
   hintLabel->setToolTip("红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成");
   layout->addWidget(hintLabel, 2, 0, 1, 5);
 
