@@ -25,7 +25,7 @@ struct Occurrence {
   std::chrono::sys_days date;
   int lunarYear;
   std::string title;  // the name, with " (N)" when the entry has a first year
-  const Anniversary* entry;
+  const Anniversary* entry;  // into the list given to Occurrences, which must outlive this
 };
 
 // The day of `entry` in lunar year `year`, nothing when the engine does not
