@@ -12,22 +12,31 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs}
 app=${TESSARINE_APP:-build/app/tessarine}
-display=:${SCREENSHOT_DISPLAY:-97}
 mkdir -p "$out"
 
-Xvfb "$display" -screen 0 1000x480x24 -nolisten tcp &
+# Xvfb picks a free display itself and says which.
+numberfile=$(mktemp)
+Xvfb -displayfd 1 -screen 0 1000x480x24 -nolisten tcp >"$numberfile" &
 xvfb=$!
 before=$(ls "$(dirname "$app")"/Tessarine_*.ics 2>/dev/null || true)
 cleanup() {
   kill "${pid:-}" "$xvfb" 2>/dev/null || true
-  rm -rf "${config:-}"
+  rm -rf "${config:-}" "$numberfile"
   for file in "$(dirname "$app")"/Tessarine_*.ics; do
     [ -e "$file" ] && ! grep -qxF "$file" <<<"$before" && rm -f "$file"
   done
   return 0
 }
 trap cleanup EXIT
-sleep 1
+# Waits up to 20 s for a command to succeed.
+wait_for() {
+  for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
+  echo "timed out waiting for: $*" >&2
+  return 1
+}
+wait_for test -s "$numberfile"
+display=:$(head -1 "$numberfile")
+wait_for env DISPLAY="$display" xdotool getdisplaygeometry
 # A configuration folder of its own, with an example anniversary list: the
 # user's own list is neither shown nor touched.
 config=$(mktemp -d)
@@ -37,14 +46,16 @@ printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆
 export DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
 "$app" &
 pid=$!
-sleep "${SCREENSHOT_WAIT:-3}"
+wait_for xdotool search --onlyvisible --name '^Tessarine$'
+window=$(xdotool search --onlyvisible --name '^Tessarine$' | head -1)
+sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
 shot screenshot.png
 
 # Without a window manager nothing gives the window the focus: give it.
-window=$(xdotool search --sync --name '^Tessarine$' | head -1)
-xdotool windowfocus --sync "$window"
+xdotool windowfocus "$window"
+sleep 0.3
 xdotool key alt+c
 sleep 1
 shot screenshot-menu.png
