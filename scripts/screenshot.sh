@@ -43,7 +43,8 @@ config=$(mktemp -d)
 mkdir -p "$config/Tessarine"
 printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆忌日,腊月廿三' '奶奶生日,十三月初一' \
   >"$config/Tessarine/anniversaries.csv"
-export DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
+# A real X11 window, even when the caller runs its tests offscreen.
+export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
 "$app" &
 pid=$!
 wait_for xdotool search --onlyvisible --name '^Tessarine$'
