@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "calendar/lunar_names.h"
+#include "compose/utf8_text.h"
 
 namespace tessarine {
 namespace {
@@ -119,7 +120,8 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
   const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText) : ParseLunarMonthDay(dateText);
   if (const auto* problem = std::get_if<EntryProblem>(&parsed)) return EntryError{2, *problem, fields[1]};
   Anniversary entry = std::get<Anniversary>(parsed);
-  entry.name = name;
+  // A list saved in another encoding must not put malformed UTF-8 into a file.
+  entry.name = ToValidUtf8(name);
   entry.dateText = dateText;
 
   const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);

@@ -34,6 +34,8 @@ TEST(AnniversaryEntryTest, DateForms) {
   EXPECT_EQ(withYear.name, "妈妈生日");
   EXPECT_EQ(withYear.dateText, "三月初八");
   EXPECT_EQ(withYear.firstYear, 1960);
+  // A name saved in GBK by mistake comes out as well-formed UTF-8.
+  EXPECT_EQ(std::get<Anniversary>(ParseAnniversary({"\xC2\xE8", "3-8"})).name, "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
