@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/commands.h"
+#include "support/cli_run.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 
@@ -14,16 +14,8 @@ using tessarine::testing::ParseCalendar;
 using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using tessarine::testing::Cli;
+using tessarine::testing::CliRun;
 
 TEST(AnniversariesCommandTest, WritesOneFileForTheSpan) {
   TempFolder folder;

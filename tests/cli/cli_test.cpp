@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/commands.h"
+#include "support/cli_run.h"
 #include "support/file_size_limit.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
@@ -16,16 +16,8 @@ using tessarine::testing::ParseCalendar;
 using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using tessarine::testing::Cli;
+using tessarine::testing::CliRun;
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
