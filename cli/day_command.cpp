@@ -12,6 +12,7 @@ namespace tessarine::cli {
 
 int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   FormatOptions format;
+  NormalFormat normal;
   std::vector<DateSpan> spans;
   try {
     CLI::App app;
@@ -27,7 +28,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     if (dates.empty()) throw UsageError("day needs at least one date or range");
     for (const auto& arg : dates) spans.push_back(ParseDateArgument(arg));
-    format.Normal();  // refuses a bad --mode or --both before any output
+    normal = format.Normal();  // refuses a bad --mode or --both before any output
   } catch (const UsageError& e) {
     err << "tessarine-cli day: " << EscapeControls(e.what()) << "\n";
     return 2;
@@ -35,7 +36,6 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   // Fields 2 to 6 are the plain description; the title applies the normal
   // format to it.
-  const NormalFormat normal = format.Normal();
   std::string line;
   for (const auto& span : spans) {
     for (auto date = span.From; date <= span.To && out; date += std::chrono::days{1}) {

@@ -27,8 +27,7 @@ namespace {
 std::string_view LunarFestivalOf(const LunarDate& lunar) {
   // The last day of the twelfth month is New Year's Eve whether the month has
   // 29 or 30 days. Lunar 1900's twelfth month has 30.
-  const unsigned lastOfTwelfth = lunar.year == 1900 ? 30 : LunarMonthDays(lunar.year, 12);
-  if (lunar.month == 12 && lunar.day == lastOfTwelfth) return "除夕";
+  if (lunar.month == 12 && lunar.day == (lunar.year == 1900 ? 30 : LunarMonthDays(lunar.year, 12))) return "除夕";
   for (const auto& festival : LunarFestivalDates) {
     if (festival.month == lunar.month && festival.day == lunar.day) return festival.name;
   }

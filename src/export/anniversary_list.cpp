@@ -23,11 +23,14 @@ void OnRow(int, void* data) {
   auto* reader = static_cast<Reader*>(data);
   std::vector<std::string> fields = std::move(reader->fields);
   reader->fields.clear();
-  const bool blank = std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
-  if (!blank) reader->rows.push_back({reader->line, std::move(fields)});
+  if (!IsBlankRow(fields)) reader->rows.push_back({reader->line, std::move(fields)});
 }
 
 }  // namespace
+
+bool IsBlankRow(const std::vector<std::string>& fields) {
+  return std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); });
+}
 
 std::vector<CsvRow> ReadCsvRows(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);

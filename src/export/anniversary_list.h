@@ -17,7 +17,10 @@ struct CsvRow {
   std::vector<std::string> fields;
 };
 
-// The rows of `text`, each with its line number.
+// True when every field is empty: a row that holds no entry.
+bool IsBlankRow(const std::vector<std::string>& fields);
+
+// The rows of `text` that are not blank, each with its line number.
 std::vector<CsvRow> ReadCsvRows(std::string_view text);
 
 struct RowError {

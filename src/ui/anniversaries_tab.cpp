@@ -1,7 +1,5 @@
 #include "ui/anniversaries_tab.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -14,7 +12,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "compose/anniversary_entry.h"
 #include "export/anniversary_list.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
@@ -126,13 +123,17 @@ std::vector<std::string> AnniversariesTab::fieldsOf(int row) const {
   return fields;
 }
 
+std::optional<EntryResult> AnniversariesTab::parsedRow(int row) const {
+  const std::vector<std::string> fields = fieldsOf(row);
+  if (IsBlankRow(fields)) return std::nullopt;
+  return ParseAnniversary(fields);
+}
+
 void AnniversariesTab::check() {
   const QSignalBlocker quiet(entriesTable);  // colouring is no edit
   for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const std::vector<std::string> fields = fieldsOf(row);
-    const bool blank = std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
-    const EntryResult result = ParseAnniversary(fields);
-    const EntryError* error = blank ? nullptr : std::get_if<EntryError>(&result);
+    const std::optional<EntryResult> result = parsedRow(row);
+    const EntryError* error = result ? std::get_if<EntryError>(&*result) : nullptr;
     for (int column = 0; column < kColumns; ++column) {
       QTableWidgetItem* item = entriesTable->item(row, column);
       if (!item) entriesTable->setItem(row, column, item = new QTableWidgetItem);
@@ -163,8 +164,8 @@ void AnniversariesTab::onRemoveClicked() {
 std::vector<Anniversary> AnniversariesTab::validEntries() const {
   std::vector<Anniversary> entries;
   for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const EntryResult result = ParseAnniversary(fieldsOf(row));
-    if (const auto* entry = std::get_if<Anniversary>(&result)) entries.push_back(*entry);
+    const std::optional<EntryResult> result = parsedRow(row);
+    if (const auto* entry = result ? std::get_if<Anniversary>(&*result) : nullptr) entries.push_back(*entry);
   }
   return entries;
 }
@@ -172,9 +173,8 @@ std::vector<Anniversary> AnniversariesTab::validEntries() const {
 std::vector<int> AnniversariesTab::invalidRows() const {
   std::vector<int> rows;
   for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const std::vector<std::string> fields = fieldsOf(row);
-    const bool blank = std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
-    if (!blank && std::holds_alternative<EntryError>(ParseAnniversary(fields))) rows.push_back(row + 1);
+    const std::optional<EntryResult> result = parsedRow(row);
+    if (result && std::holds_alternative<EntryError>(*result)) rows.push_back(row + 1);
   }
   return rows;
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "compose/anniversary.h"
+#include "compose/anniversary_entry.h"
 
 class QCheckBox;
 class QLabel;
@@ -39,6 +39,8 @@ class AnniversariesTab : public QWidget {
   void onAddClicked();
   void onRemoveClicked();
   std::vector<std::string> fieldsOf(int row) const;
+  // The row read as an entry; nothing for a row left blank.
+  std::optional<EntryResult> parsedRow(int row) const;
 
   QString listFile_;
   bool loading_ = false;
