@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <exception>
 
+#include "ui/flat_style.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
 
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   // window title, and the message boxes' captions are 提示 and 错误 exactly.
   QGuiApplication::setDesktopFileName("com.example.tessarine");
   tessarine::InstallChineseTranslation(application);
+  // The window's flat look; the application owns the style from here on.
+  QApplication::setStyle(new tessarine::FlatStyle);
   tessarine::MainWindow window;
   application.window = &window;
   window.show();

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/day_info.h"
+#include "calendar/year_range.h"
 #include "compose/template_engine.h"
 #include "support/literal_walk.h"
 
@@ -10,12 +11,12 @@ namespace {
 
 using std::chrono::days;
 
-constexpr std::int64_t kDescribedDays = (LastDescribedDate - FirstDescribedDate).count() + 1;
+constexpr std::int64_t kDescribedDays = (YearRange::All().lastDay() - YearRange::All().firstDay()).count() + 1;
 
 // Every day the program describes, 1901-01-01 to 2050-12-31: 54,787 days.
 void BM_GetDayInfoAllDays(benchmark::State& state) {
   for (auto _ : state) {
-    for (auto date = FirstDescribedDate; date <= LastDescribedDate; date += days{1}) {
+    for (auto date = YearRange::All().firstDay(); date <= YearRange::All().lastDay(); date += days{1}) {
       benchmark::DoNotOptimize(GetDayInfo(date, MonthNaming::WinterAndLast));
     }
   }
@@ -27,7 +28,7 @@ BENCHMARK(BM_GetDayInfoAllDays)->Unit(benchmark::kMillisecond);
 // from 1901 for each day, as the conversion was first described.
 void BM_ToLunarDateAllDays(benchmark::State& state) {
   for (auto _ : state) {
-    for (auto date = FirstDescribedDate; date <= LastDescribedDate; date += days{1}) {
+    for (auto date = YearRange::All().firstDay(); date <= YearRange::All().lastDay(); date += days{1}) {
       benchmark::DoNotOptimize(ToLunarDate(date));
     }
   }
@@ -35,7 +36,7 @@ void BM_ToLunarDateAllDays(benchmark::State& state) {
 }
 void BM_LiteralWalkAllDays(benchmark::State& state) {
   for (auto _ : state) {
-    for (auto date = FirstDescribedDate; date <= LastDescribedDate; date += days{1}) {
+    for (auto date = YearRange::All().firstDay(); date <= YearRange::All().lastDay(); date += days{1}) {
       benchmark::DoNotOptimize(testing::LiteralWalk(date));
     }
   }

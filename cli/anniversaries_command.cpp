@@ -7,21 +7,18 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/deferred_signals.h"
+#include "cli/generate_run.h"
 #include "cli/help.h"
-#include "cli/local_clock.h"
-#include "export/anniversary_calendar.h"
-#include "export/anniversary_list.h"
-#include "export/new_file.h"
+#include "lists/anniversary_list.h"
 
 namespace tessarine::cli {
 namespace {
 
 struct Request {
   std::string listFile;
-  std::chrono::year first, last;
-  std::filesystem::path folder;
+  YearRange years;
   std::optional<int> remind;
+  std::filesystem::path folder;
 };
 
 std::string ReadWholeFile(const std::string& path) {
@@ -32,8 +29,9 @@ std::string ReadWholeFile(const std::string& path) {
   return text.str();
 }
 
-Request ParseRequest(const Arguments& args, std::ostream& out, bool& help) {
+std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   CLI::App app;
+  bool help = false;
   PrepareCommand(app, help);
   std::vector<std::string> positionals;
   std::string output = ".";
@@ -43,29 +41,23 @@ Request ParseRequest(const Arguments& args, std::ostream& out, bool& help) {
   app.add_option("arguments", positionals);
   Parse(app, args);
   if (help) {
-    out << kAnniversariesHelp;
-    return {};
+    out << WithYears(kAnniversariesHelpFormat);
+    return std::nullopt;
   }
   if (positionals.size() < 2 || positionals.size() > 3) {
     throw UsageError("anniversaries needs a list file, a start year and at most an end year");
   }
-  Request request;
-  request.listFile = positionals[0];
-  request.first = ParseYearArgument(positionals[1], "start year");
-  request.last = positionals.size() == 3 ? ParseYearArgument(positionals[2], "end year") : request.first;
-  if (request.last < request.first) {
-    throw UsageError("end year " + Quoted(positionals[2]) + " is before the start year " + Quoted(positionals[1]));
-  }
+  const YearRange years = ParseYearRange({positionals.begin() + 1, positionals.end()});
+  std::optional<int> remindDays;
   if (remind) {
     const bool digits = !remind->empty() && remind->size() <= 2 &&
                         remind->find_first_not_of("0123456789") == std::string::npos;
     if (!digits || std::stoi(*remind) > 30) {
       throw UsageError("--remind " + Quoted(*remind) + " is not a number of days from 0 to 30");
     }
-    request.remind = std::stoi(*remind);
+    remindDays = std::stoi(*remind);
   }
-  request.folder = OutputFolder(output);
-  return request;
+  return Request{positionals[0], years, remindDays, OutputFolder(output)};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -75,7 +67,9 @@ std::string ProblemText(EntryProblem problem) {
     case EntryProblem::UnknownDate: return "not a date: write a lunar date such as 三月初八 or 3-8, or yyyy-mm-dd";
     case EntryProblem::UnknownMonth: return "unknown lunar month";
     case EntryProblem::UnknownDay: return "unknown lunar day";
-    case EntryProblem::DateOutOfRange: return "not a day from 1901-01-01 to 2050-12-31";
+    case EntryProblem::DateOutOfRange:
+      return fmt::format("not a day from {}-01-01 to {}-12-31", static_cast<int>(YearRange::First),
+                         static_cast<int>(YearRange::Last));
     case EntryProblem::BadFirstYear: return "the first year is not a number";
     case EntryProblem::TooManyFields: return "more than three fields (name, date, first year)";
   }
@@ -85,13 +79,12 @@ std::string ProblemText(EntryProblem problem) {
 }  // namespace
 
 int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err) {
-  Request request;
+  std::optional<Request> request;
   AnniversaryList list;
   try {
-    bool help = false;
-    request = ParseRequest(args, out, help);
-    if (help) return 0;
-    list = ReadAnniversaryList(ReadWholeFile(request.listFile));
+    request = ParseRequest(args, out);
+    if (!request) return 0;  // the help was asked for
+    list = ReadAnniversaryList(ReadWholeFile(request->listFile));
   } catch (const UsageError& e) {
     err << "tessarine-cli anniversaries: " << EscapeControls(e.what()) << "\n";
     return 2;
@@ -100,27 +93,14 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
     // Nothing is written while any row is bad: the first one is reported.
     const RowError& bad = list.errors.front();
     const char* const fieldNames[] = {"", "name", "date", "first year", "extra field"};
-    err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request.listFile, bad.line, bad.error.field,
+    err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request->listFile, bad.line, bad.error.field,
                                       fieldNames[bad.error.field], Quoted(bad.error.text),
                                       ProblemText(bad.error.problem)))
         << "\n";
     return 2;
   }
-
-  const auto now = LocalNow();
-  const std::string bytes = AnniversaryCalendarFile(list.entries, request.first, request.last, request.remind, now);
-  WrittenFile written;
-  {
-    const DeferredSignals deferred;
-    written = WriteNewFile(request.folder, AnniversaryFileName(request.first, request.last, now), bytes);
-  }
-  if (written.error) {
-    err << "tessarine-cli anniversaries: cannot write " << written.path.string() << ": " << written.error.message()
-        << "\n";
-    return 1;
-  }
-  out << written.path.string() << "\n";
-  return 0;
+  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind};
+  return RunGeneration(files, request->folder, "anniversaries", out, err);
 }
 
 }  // namespace tessarine::cli

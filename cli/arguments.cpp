@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 
-#include "calendar/lunar_date.h"
+#include "calendar/year_range.h"
 #include "compose/template_engine.h"
 #include "compose/utf8_text.h"
 
@@ -39,7 +40,10 @@ std::chrono::sys_days ParseDate(std::string_view text) {
     throw UsageError("invalid date " + Quoted(text) + ": expected a real date written YYYY-MM-DD");
   }
   const std::chrono::sys_days date{ymd};
-  if (!IsDescribable(date)) throw UsageError("date " + Quoted(text) + " is outside 1901-01-01..2050-12-31");
+  if (!IsDescribable(date)) {
+    throw UsageError(fmt::format("date {} is outside {}..{}", Quoted(text), IsoDate(YearRange::All().firstDay()),
+                                 IsoDate(YearRange::All().lastDay())));
+  }
   return date;
 }
 
@@ -52,6 +56,19 @@ Value Choice(std::string_view option, const std::string& given,
   std::string names;
   for (const auto& choice : choices) names += (names.empty() ? "" : ", ") + std::string(choice.first);
   throw UsageError(fmt::format("invalid value {} for --{} (choose {})", Quoted(given), option, names));
+}
+
+// A year as a number; a sign is allowed, and a number too large to hold is
+// as far outside the calendar as any.
+int YearNumber(std::string_view text, std::string_view role) {
+  if (!AllDigits(text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0))) {
+    throw UsageError(fmt::format("{} {} is not a number", role, Quoted(text)));
+  }
+  long long value = 0;
+  const auto digits = text.substr(text.starts_with('+') ? 1 : 0);
+  const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (parsed.ec != std::errc{} || value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  return static_cast<int>(std::max<long long>(value, std::numeric_limits<int>::min()));
 }
 
 }  // namespace
@@ -94,16 +111,26 @@ DateSpan ParseDateArgument(std::string_view text) {
   return {date, date};
 }
 
-std::chrono::year ParseYearArgument(std::string_view text, std::string_view role) {
-  if (!AllDigits(text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0))) {
-    throw UsageError(fmt::format("{} {} is not a number", role, Quoted(text)));
+YearRange ParseYearRange(const std::vector<std::string>& years) {
+  const std::string& startText = years.front();
+  const std::string& endText = years.back();
+  const int start = YearNumber(startText, "start year");
+  const auto outside = [](std::string_view role, const std::string& text) {
+    const YearRange all = YearRange::All();
+    return UsageError(fmt::format("{} {} is outside {}..{}", role, Quoted(text), static_cast<int>(all.first()),
+                                  static_cast<int>(all.last())));
+  };
+  // The start year is judged before the end year is read.
+  if (std::holds_alternative<YearRangeProblem>(YearRange::Checked(start, start))) throw outside("start year", startText);
+  const int end = years.size() == 2 ? YearNumber(endText, "end year") : start;
+  const auto range = YearRange::Checked(start, end);
+  if (const auto* problem = std::get_if<YearRangeProblem>(&range)) {
+    if (*problem == YearRangeProblem::EndBeforeStart) {
+      throw UsageError("end year " + Quoted(endText) + " is before the start year " + Quoted(startText));
+    }
+    throw *problem == YearRangeProblem::BadStart ? outside("start year", startText) : outside("end year", endText);
   }
-  const auto value = Digits(text);
-  if (!value || *value < FirstDescribedYear || *value > LastDescribedYear) {
-    throw UsageError(fmt::format("{} {} is outside {}..{}", role, Quoted(text), FirstDescribedYear,
-                                 LastDescribedYear));
-  }
-  return std::chrono::year{static_cast<int>(*value)};
+  return std::get<YearRange>(range);
 }
 
 std::filesystem::path OutputFolder(const std::string& given) {

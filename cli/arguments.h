@@ -1,6 +1,8 @@
 // What tessarine-cli's arguments mean: dates, date ranges, years, templates
-// and the title options. Every refusal is a UsageError whose message names
-// the bad argument.
+// and the title options.
+//
+// Errors: every refusal is a UsageError whose message names the bad
+// argument; the command catches it, prints one line and exits with 2.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "calendar/lunar_names.h"
+#include "calendar/year_range.h"
 #include "compose/normal_summary.h"
 
 namespace tessarine::cli {
@@ -24,19 +27,19 @@ struct UsageError : std::runtime_error {
 
 // An inclusive run of days; a single date is a span of one day.
 struct DateSpan {
-  std::chrono::sys_days From;
-  std::chrono::sys_days To;
+  std::chrono::sys_days from;
+  std::chrono::sys_days to;
 };
 
 // A date as the command line writes it: "YYYY-MM-DD".
 std::string IsoDate(std::chrono::sys_days date);
 
-// "YYYY-MM-DD" or "FROM..TO", every date within 1901-01-01..2050-12-31.
+// "YYYY-MM-DD" or "FROM..TO", every date a day of the described years.
 DateSpan ParseDateArgument(std::string_view text);
 
-// A year from 1901 to 2050; `role` ("start year", "end year") names it in
-// the message.
-std::chrono::year ParseYearArgument(std::string_view text, std::string_view role);
+// START or START END, as given on the command line: the range they make, or
+// a UsageError naming the start or the end year and what is wrong with it.
+YearRange ParseYearRange(const std::vector<std::string>& years);
 
 // The folder given to --output, made absolute; it must exist.
 std::filesystem::path OutputFolder(const std::string& given);

@@ -4,12 +4,13 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
+#include "version.h"
 
 namespace tessarine::cli {
 
 int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << kMainHelp;
+    err << WithYears(kMainHelpFormat);
     return 2;
   }
   const std::string_view command = args.front();
@@ -19,7 +20,11 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (command == "ics") return RunIcs(rest, out, err);
   if (command == "anniversaries") return RunAnniversaries(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
-    out << kMainHelp;
+    out << WithYears(kMainHelpFormat);
+    return 0;
+  }
+  if (command == "--version") {
+    out << "tessarine-cli " << kVersion << "\n";
     return 0;
   }
   err << "tessarine-cli: unknown command " << Quoted(command) << " (try tessarine-cli --help)\n";

@@ -23,7 +23,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
     app.add_option("dates", dates);
     Parse(app, args);
     if (help) {
-      out << kDayHelp << kFormatOptionsHelp << "\n" << kDatesHelp;
+      out << kDayHelp << kFormatOptionsHelp << "\n" << WithYears(kDatesHelpFormat);
       return 0;
     }
     if (dates.empty()) throw UsageError("day needs at least one date or range");
@@ -38,13 +38,14 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   // format to it.
   std::string line;
   for (const auto& span : spans) {
-    for (auto date = span.From; date <= span.To && out; date += std::chrono::days{1}) {
+    for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       const DayInfo info = GetDayInfo(date, format.Naming());
       const std::string title = NormalSummary(info, normal);
+      const std::string yearText = info.yearText();
       line.assign(IsoDate(date));
       for (const std::string_view field :
-           {std::string_view(info.YearText), std::string_view(info.MonthText), std::string_view(info.DayText),
-            std::string_view(info.TermText), std::string_view(info.FestText),
+           {std::string_view(yearText), std::string_view(info.monthText), std::string_view(info.dayText),
+            std::string_view(info.termText), std::string_view(info.festText),
             SolarFestivalOf(std::chrono::year_month_day{date}),
             WeekdayNames[std::chrono::weekday{date}.c_encoding()], std::string_view(title)}) {
         line.append("\t").append(field);

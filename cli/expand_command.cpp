@@ -23,7 +23,7 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
     app.add_option("arguments", positionals);
     Parse(app, args);
     if (help) {
-      out << kExpandHelp << kDatesHelp;
+      out << kExpandHelp << WithYears(kDatesHelpFormat);
       return 0;
     }
     if (positionals.size() < 2) throw UsageError("expand needs a template and at least one date");
@@ -36,7 +36,7 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   std::string line;
   for (const auto& span : spans) {
-    for (auto date = span.From; date <= span.To && out; date += std::chrono::days{1}) {
+    for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
       line.append(ExpandTemplate(templ, date, format.Naming(), !keepSpaces)).append("\n");
       out << line;

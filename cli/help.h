@@ -1,6 +1,8 @@
-// The help texts of tessarine-cli.
+// The help texts of tessarine-cli. The texts that name the described years
+// are formats: {first} and {last} are filled in from the calendar's range.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tessarine::cli {
@@ -17,8 +19,8 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
                          冬月 and 腊月
 )";
 
-inline constexpr std::string_view kDatesHelp = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
-date lies within 1901-01-01..2050-12-31. Dates are described in the order given.
+inline constexpr std::string_view kDatesHelpFormat = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
+date lies within {first}-01-01..{last}-12-31. Dates are described in the order given.
 )";
 
 inline constexpr std::string_view kDayHelp = R"(Usage: tessarine-cli day [OPTIONS] DATE|FROM..TO...
@@ -47,10 +49,10 @@ Options:
 
 )";
 
-inline constexpr std::string_view kIcsHelp = R"(Usage: tessarine-cli ics [OPTIONS] START [END]
+inline constexpr std::string_view kIcsHelpFormat = R"(Usage: tessarine-cli ics [OPTIONS] START [END]
 
 Writes one iCalendar file per year from START to END (or START alone), years
-1901 to 2050, named Tessarine_YEAR_yymmdd-hhnnss.ics, and prints the full path
+{first} to {last}, named Tessarine_YEAR_yymmdd-hhnnss.ics, and prints the full path
 of each file written. Exit status 0 when every file was written, 1 when one
 could not be written (the others are still written), 2 for bad arguments.
 
@@ -62,10 +64,10 @@ Options:
 
 )";
 
-inline constexpr std::string_view kAnniversariesHelp = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]
+inline constexpr std::string_view kAnniversariesHelpFormat = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]
 
 Writes one iCalendar file with every lunar birthday and anniversary listed in
-FILE that falls in the years START to END (or START alone), years 1901 to 2050,
+FILE that falls in the years START to END (or START alone), years {first} to {last},
 named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
 
 FILE is a CSV file in UTF-8, one entry a row: name, date and, optionally, the
@@ -85,9 +87,9 @@ Exit status 0 when written, 1 when the file could not be written, 2 for bad
 arguments or a bad row.
 )help";
 
-inline constexpr std::string_view kMainHelp = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
+inline constexpr std::string_view kMainHelpFormat = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
 
-Chinese lunar-calendar information for every day from 1901 to 2050.
+Chinese lunar-calendar information for every day from {first} to {last}.
 
 Commands:
   day      describe dates: lunar date, solar term, festivals, weekday, title
@@ -96,7 +98,11 @@ Commands:
   anniversaries
            write lunar birthdays and anniversaries from a CSV list
 
-Run "tessarine-cli COMMAND --help" for a command's arguments and options.
+Run "tessarine-cli COMMAND --help" for a command's arguments and options, and
+"tessarine-cli --version" for the version.
 )";
+
+// A help format with the described years filled in.
+std::string WithYears(std::string_view helpFormat);
 
 }  // namespace tessarine::cli

@@ -1,27 +1,23 @@
 // tessarine-cli ics: one calendar file per year, written into a chosen folder.
 #include <filesystem>
-#include <system_error>
+#include <optional>
 
 #include "cli/arguments.h"
-#include "cli/deferred_signals.h"
 #include "cli/commands.h"
+#include "cli/generate_run.h"
 #include "cli/help.h"
-#include "cli/local_clock.h"
-#include "compose/title_format.h"
-#include "export/new_file.h"
-#include "export/year_calendar.h"
 
 namespace tessarine::cli {
 namespace {
 
 struct IcsRequest {
-  std::chrono::year start, end;
+  YearFilesRequest files;
   std::filesystem::path folder;
-  TitleFormat format;
 };
 
-IcsRequest ParseIcs(const Arguments& args, std::ostream& out, bool& help) {
+std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   CLI::App app;
+  bool help = false;
   PrepareCommand(app, help);
   FormatOptions format;
   format.AddTo(app, true);
@@ -34,58 +30,33 @@ IcsRequest ParseIcs(const Arguments& args, std::ostream& out, bool& help) {
   app.add_option("years", years);
   Parse(app, args);
   if (help) {
-    out << kIcsHelp << kFormatOptionsHelp;
-    return {};
+    out << WithYears(kIcsHelpFormat) << kFormatOptionsHelp;
+    return std::nullopt;
   }
   if (years.empty() || years.size() > 2) throw UsageError("ics needs a start year and at most an end year");
-  IcsRequest request;
-  request.start = ParseYearArgument(years.front(), "start year");
-  request.end = years.size() == 2 ? ParseYearArgument(years.back(), "end year") : request.start;
-  if (request.end < request.start) {
-    throw UsageError("end year " + Quoted(years.back()) + " is before the start year " + Quoted(years.front()));
-  }
-  request.format.monthNaming = format.Naming();
+  const YearRange range = ParseYearRange(years);
+  TitleFormat titles;
+  titles.monthNaming = format.Naming();
   if (templ.empty()) {
-    request.format.style = format.Normal();
+    titles.style = format.Normal();
   } else {
-    request.format.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
+    titles.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
   }
-  request.folder = OutputFolder(output);
-  return request;
+  return IcsRequest{{range, titles}, OutputFolder(output)};
 }
 
 }  // namespace
 
 int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err) {
-  IcsRequest request;
+  std::optional<IcsRequest> request;
   try {
-    bool help = false;
-    request = ParseIcs(args, out, help);
-    if (help) return 0;
+    request = ParseIcs(args, out);
+    if (!request) return 0;  // the help was asked for
   } catch (const UsageError& e) {
     err << "tessarine-cli ics: " << EscapeControls(e.what()) << "\n";
     return 2;
   }
-
-  const auto titleOf = [&request](std::chrono::sys_days date) { return TitleOf(date, request.format); };
-  int status = 0;
-  // A year whose file fails does not stop the next one.
-  for (auto year = request.start; year <= request.end; ++year) {
-    const auto now = LocalNow();
-    const std::string bytes = YearCalendarFile(year, titleOf, now);
-    WrittenFile written;
-    {
-      const DeferredSignals deferred;
-      written = WriteNewFile(request.folder, YearFileName(year, now), bytes);
-    }
-    if (written.error) {
-      err << "tessarine-cli ics: cannot write " << written.path.string() << ": " << written.error.message() << "\n";
-      status = 1;
-    } else {
-      out << written.path.string() << "\n";
-    }
-  }
-  return status;
+  return RunGeneration(request->files, request->folder, "ics", out, err);
 }
 
 }  // namespace tessarine::cli

@@ -25,12 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& arg : args) {
     try {
       const cli::DateSpan span = cli::ParseDateArgument(arg);
-      if (span.To < span.From) __builtin_trap();
+      if (span.to < span.from) __builtin_trap();
     } catch (const cli::UsageError&) {
     }
     try {
-      const auto year = cli::ParseYearArgument(arg, "year");
-      if (static_cast<int>(year) < 1901 || static_cast<int>(year) > 2050) __builtin_trap();
+      const YearRange years = cli::ParseYearRange({arg, args.front()});
+      if (years.first() > years.last() || years.first() < YearRange::First || years.last() > YearRange::Last) {
+        __builtin_trap();
+      }
     } catch (const cli::UsageError&) {
     }
   }

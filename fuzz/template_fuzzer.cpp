@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/year_range.h"
 #include "compose/template_engine.h"
 #include "compose/utf8_text.h"
 #include "export/ical_text.h"
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Two bytes pick the day (a few days past the end on purpose), one byte the
   // switches; the rest is the template.
   const int offset = (data[0] | data[1] << 8) % 54800;
-  const std::chrono::sys_days date = FirstDescribedDate + std::chrono::days{offset};
+  const std::chrono::sys_days date = YearRange::All().firstDay() + std::chrono::days{offset};
   const MonthNaming naming = data[2] & 1 ? MonthNaming::WinterAndLast : MonthNaming::Numbered;
   const bool collapse = data[2] & 2;
   const std::string_view templ(reinterpret_cast<const char*>(data + 3), size - 3);

@@ -1,6 +1,7 @@
 #include "calendar/day_info.h"
 
 #include "calendar/solar_terms.h"
+#include "calendar/year_range.h"
 
 namespace tessarine {
 
@@ -25,9 +26,10 @@ namespace {
 // A festival is looked up by month and day number alone, so the days of a
 // leap month carry the festivals of the month they repeat.
 std::string_view LunarFestivalOf(const LunarDate& lunar) {
-  // The last day of the twelfth month is New Year's Eve whether the month has
-  // 29 or 30 days. Lunar 1900's twelfth month has 30.
-  if (lunar.month == 12 && lunar.day == (lunar.year == 1900 ? 30 : LunarMonthDays(lunar.year, 12))) return "除夕";
+  // The last day of the year is New Year's Eve whether its month has 29 or
+  // 30 days: the last day of the twelfth month, or of its leap copy.
+  const bool lastMonth = lunar.month == 12 && (lunar.leap || LeapMonthOf(lunar.year) != 12);
+  if (lastMonth && lunar.day == LunarMonthDays(lunar.year, 12, lunar.leap)) return "除夕";
   for (const auto& festival : LunarFestivalDates) {
     if (festival.month == lunar.month && festival.day == lunar.day) return festival.name;
   }
@@ -43,14 +45,16 @@ DayInfo GetDayInfo(sys_days date, MonthNaming naming) {
   const std::chrono::year_month_day ymd{date};
   const int gregorianYear = static_cast<int>(ymd.year());
 
-  if (const unsigned term = SolarTermIndex(ymd); term != 0) info.TermText = SolarTermNames[term - 1];
-  info.FestText = LunarFestivalOf(lunar);
+  if (const unsigned term = SolarTermIndex(ymd); term != 0) info.termText = SolarTermNames[term - 1];
+  info.festText = LunarFestivalOf(lunar);
   // The year is named from the Gregorian year: a Gregorian month smaller than
   // the lunar month means the lunar year began the year before.
   const bool yearBefore = static_cast<unsigned>(ymd.month()) < lunar.month;
-  info.YearText = YearName(yearBefore ? gregorianYear - 1 : gregorianYear);
-  info.MonthText = MonthName(lunar.month, lunar.leap, naming);
-  info.DayText = DayName(lunar.day);
+  const int namedYear = yearBefore ? gregorianYear - 1 : gregorianYear;
+  info.stemBranch = StemBranchName(namedYear);
+  info.zodiac = ZodiacName(namedYear);
+  info.monthText = MonthName(lunar.month, lunar.leap, naming);
+  info.dayText = DayName(lunar.day);
   return info;
 }
 

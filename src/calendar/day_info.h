@@ -13,11 +13,17 @@
 namespace tessarine {
 
 struct DayInfo {
-  std::string YearText;   // e.g. 癸巳 蛇年
-  std::string MonthText;  // e.g. 正月, 闰五月, 冬月
-  std::string DayText;    // 初一 to 三十
-  std::string TermText;   // a solar term's name, or empty
-  std::string FestText;   // a lunar festival's name, or empty
+  std::string stemBranch;  // the lunar year's stem and branch, e.g. 癸巳
+  std::string zodiac;      // the lunar year's animal, e.g. 蛇
+  std::string monthText;   // e.g. 正月, 闰五月, 冬月
+  std::string dayText;     // 初一 to 三十
+  std::string termText;    // a solar term's name, or empty
+  std::string festText;    // a lunar festival's name, or empty
+
+  // The year as one name, e.g. 癸巳 蛇年; empty for an undescribed day.
+  std::string yearText() const {
+    return stemBranch.empty() ? std::string() : stemBranch + " " + zodiac + "年";
+  }
   friend bool operator==(const DayInfo&, const DayInfo&) = default;
 };
 
@@ -28,7 +34,7 @@ struct LunarFestival {
 };
 extern const std::array<LunarFestival, 13> LunarFestivalDates;
 
-// Describes `date`. Dates outside 1901-01-01..2050-12-31, which the tables
+// Describes `date`. Days outside the described years, which the tables
 // cannot describe, give a record of empty texts.
 DayInfo GetDayInfo(sys_days date, MonthNaming naming);
 

@@ -16,17 +16,19 @@ constexpr Chars10 kMonthNumerals = {"正", "二", "三", "四", "五", "六", "�
 constexpr std::array<std::string_view, 4> kDayTens = {"初", "十", "廿", "三"};
 constexpr Chars10 kDayUnits = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
+// The sexagenary cycle counts from year 4, a 甲子 year.
+constexpr int CycleOf(int year) { return ((year - 4) % 60 + 60) % 60; }  // [0, 59]
+
 }  // namespace
 
-std::string YearName(int year) {
-  // The cycle counts from year 4, a 甲子 year.
-  const int cycle = ((year - 4) % 60 + 60) % 60;  // [0, 59]
-  std::string name;
-  name.reserve(13);
-  name.append(kStems[cycle % 10]).append(kBranches[cycle % 12]);
-  name.append(" ").append(kAnimals[cycle % 12]).append("年");
-  return name;
+std::string StemBranchName(int year) {
+  const int cycle = CycleOf(year);
+  return std::string(kStems[cycle % 10]).append(kBranches[cycle % 12]);
 }
+
+std::string_view ZodiacName(int year) { return kAnimals[CycleOf(year) % 12]; }
+
+std::string YearName(int year) { return StemBranchName(year).append(" ").append(ZodiacName(year)).append("年"); }
 
 std::string MonthName(unsigned month, bool leap, MonthNaming naming) {
   if (month < 1 || month > 12) return {};

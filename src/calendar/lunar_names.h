@@ -2,11 +2,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tessarine {
 
 // How lunar months 11 and 12 are named: 冬月 and 腊月, or 十一月 and 十二月.
 enum class MonthNaming { WinterAndLast, Numbered };
+
+// The year's stem and branch, e.g. "癸卯".
+std::string StemBranchName(int year);
+
+// The year's zodiac animal, e.g. "兔".
+std::string_view ZodiacName(int year);
 
 // Stem, branch, a blank, the zodiac animal and 年, e.g. "癸卯 兔年".
 std::string YearName(int year);

@@ -11,10 +11,13 @@ std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int 
   return FromLunarDate({year, entry.month, std::min(entry.day, length), leap});
 }
 
-std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, std::chrono::year first,
-                                    std::chrono::year last) {
+std::string OccurrenceKey(const Anniversary& entry) { return entry.name + "\t" + entry.dateText; }
+
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {
+  const std::chrono::year first = years.first(), last = years.last();
   std::vector<Occurrence> found;
   for (const Anniversary& entry : entries) {
+    const std::string key = OccurrenceKey(entry);
     for (int year = static_cast<int>(first) - 1; year <= static_cast<int>(last); ++year) {
       if (entry.firstYear && year < *entry.firstYear) continue;
       const auto date = OccurrenceIn(entry, year);
@@ -23,7 +26,7 @@ std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, std
       if (gregorian < first || gregorian > last) continue;
       std::string title = entry.name;
       if (entry.firstYear) title += " (" + std::to_string(year - *entry.firstYear) + ")";
-      found.push_back({*date, year, std::move(title), &entry});
+      found.push_back({*date, year, std::move(title), key});
     }
   }
   std::stable_sort(found.begin(), found.end(),

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calendar/lunar_date.h"
+#include "calendar/year_range.h"
 
 namespace tessarine {
 
@@ -25,8 +26,13 @@ struct Occurrence {
   std::chrono::sys_days date;
   int lunarYear;
   std::string title;  // the name, with " (N)" when the entry has a first year
-  const Anniversary* entry;  // into the list given to Occurrences, which must outlive this
+  // Names the entry whatever its title's count says: its name and date as
+  // written, so the same entry on the same day keeps one identity.
+  std::string key;
 };
+
+// The identity of `entry`, as each of its occurrences carries it.
+std::string OccurrenceKey(const Anniversary& entry);
 
 // The day of `entry` in lunar year `year`, nothing when the engine does not
 // reach it. A regular-month date falls in the regular month even when the
@@ -35,11 +41,10 @@ struct Occurrence {
 // month falls on its 29th.
 std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int year);
 
-// Every occurrence of the entries whose Gregorian date lies in the years
-// first..last, in date order (entries in list order on one day). Lunar years
-// first-1..last are looked at: a 腊月 date of one lunar year falls in
+// Every occurrence of the entries whose Gregorian date lies in `years`, in
+// date order (entries in list order on one day). Lunar years from the one
+// before the first are looked at: a 腊月 date of one lunar year falls in
 // January or February of the next Gregorian year.
-std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, std::chrono::year first,
-                                    std::chrono::year last);
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years);
 
 }  // namespace tessarine

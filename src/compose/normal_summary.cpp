@@ -6,17 +6,17 @@ std::string NormalSummary(const DayInfo& info, const NormalFormat& format) {
   std::string day;
   if (format.mode == DisplayMode::FestivalsAndTerms || format.mode == DisplayMode::TermsOnly) {
     // no lunar day at all
-  } else if (info.DayText == "初一") {  // the first of a month shows the month's name
-    day = info.MonthText;
+  } else if (info.dayText == "初一") {  // the first of a month shows the month's name
+    day = info.monthText;
   } else if (format.mode == DisplayMode::MonthAndDay) {
-    day = info.MonthText + info.DayText;
+    day = info.monthText + info.dayText;
   } else {
-    day = info.DayText;
+    day = info.dayText;
   }
   const bool showFestival = !format.withoutFestivalsAndTerms && format.mode != DisplayMode::TermsOnly;
   const bool showTerm = !format.withoutFestivalsAndTerms;
-  const std::string_view fest = showFestival ? std::string_view(info.FestText) : std::string_view();
-  const std::string_view term = showTerm ? std::string_view(info.TermText) : std::string_view();
+  const std::string_view fest = showFestival ? std::string_view(info.festText) : std::string_view();
+  const std::string_view term = showTerm ? std::string_view(info.termText) : std::string_view();
 
   if (!fest.empty() && !term.empty()) {
     switch (format.onSameDay) {

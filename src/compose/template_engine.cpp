@@ -94,17 +94,12 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
   std::snprintf(y2, sizeof y2, "%02d", ((year % 100) + 100) % 100);
 
   const DayInfo info = GetDayInfo(date, naming);
-  // The year name is stem, branch, a blank, the animal and 年, three bytes a
-  // character.
-  const std::string_view yearText = info.YearText;
-  const std::string_view stemBranch = yearText.substr(0, std::min<std::size_t>(6, yearText.size()));
-  const std::string_view animal = yearText.size() >= 10 ? yearText.substr(7, 3) : std::string_view{};
   const std::string_view festival = SolarFestivalOf(ymd);
 
   const std::string cm = std::to_string(month);
   const std::string cd = std::to_string(day);
   const std::array<std::string_view, TemplateTokens.size()> values = {
-      stemBranch, animal, info.MonthText, info.DayText, info.TermText, info.FestText,
+      info.stemBranch, info.zodiac, info.monthText, info.dayText, info.termText, info.festText,
       y1,         y2,     cm,             cd,           WeekdayNames[std::chrono::weekday{date}.c_encoding()],
       festival};
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 #include <string>
 
 namespace tessarine {
@@ -39,6 +40,18 @@ WrittenFile LinkFreeName(const std::string& source, const std::filesystem::path&
   return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
 }
 
+// ".<name>.XXXXXX" with six random letters and digits: hidden, and unlikely
+// to be taken.
+std::string TemporaryName(std::string_view name) {
+  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+  std::string temporary = ".";
+  temporary.append(name).append(".");
+  for (int i = 0; i < 6; ++i) temporary += kLetters[pick(random)];
+  return temporary;
+}
+
 }  // namespace
 
 std::string NumberedName(std::string_view name, int n) {
@@ -69,18 +82,17 @@ WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view n
 
 WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
                                          std::string_view bytes) {
-  std::string hidden = ".";
-  hidden.append(name).append(".XXXXXX");
-  std::string temporary = (folder / hidden).string();
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return {folder / std::string(name), LastError()};
-  // mkstemp creates the file for its owner only; a calendar file is an
-  // ordinary document, readable as the user's umask allows.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  WrittenFile result{folder / std::string(name), {}};
-  if (::fchmod(fd, 0666 & ~mask) != 0) result.error = LastError();
-  if (!result.error) result.error = WriteAllAndSync(fd, bytes);
+  // Created as any new file is, so the kernel applies the user's umask: a
+  // calendar file is an ordinary document.
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < kMostNames && fd < 0; ++attempt) {
+    temporary = (folder / TemporaryName(name)).string();
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return {folder / std::string(name), LastError()};
+  }
+  if (fd < 0) return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
+  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, bytes)};
   if (::close(fd) != 0 && !result.error) result.error = LastError();
   if (!result.error) result = LinkFreeName(temporary, folder, name, 0);
   ::unlink(temporary.c_str());

@@ -2,21 +2,31 @@
 
 #include <fmt/format.h>
 
-#include "export/ical_builder.h"
 #include "export/ical_text.h"
+#include "export/ical_writer.h"
 
 namespace tessarine {
 
-std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment) {
-  IcalBuilder builder(fmt::format("农历 {}", static_cast<int>(year)), moment, 366);
+void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf) {
   const std::chrono::sys_days first{year / std::chrono::January / 1};
   const std::chrono::sys_days last{year / std::chrono::December / 31};
+  events.reserve(events.size() + static_cast<std::size_t>((last - first).count() + 1));
   for (auto date = first; date <= last; date += std::chrono::days{1}) {
-    const std::string title = titleOf(date);
-    if (!title.empty()) builder.AddAllDayEvent(date, title);
+    std::string title = titleOf(date);
+    if (title.empty()) continue;
+    DayEvent& event = events.emplace_back();
+    event.date = date;
+    event.title = std::move(title);
   }
-  return std::move(builder).Finish();
+}
+
+std::string YearCalendarName(std::chrono::year year) { return fmt::format("农历 {}", static_cast<int>(year)); }
+
+std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
+                             std::chrono::local_seconds moment) {
+  std::vector<DayEvent> events;
+  AppendYearEvents(events, year, titleOf);
+  return IcalText(YearCalendarName(year), events, moment);
 }
 
 std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment) {

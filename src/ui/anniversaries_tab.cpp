@@ -12,7 +12,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "export/anniversary_list.h"
+#include "calendar/year_range.h"
+#include "lists/anniversary_list.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
 
@@ -29,7 +30,10 @@ QString ProblemText(EntryProblem problem) {
     case EntryProblem::UnknownDate: return "无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)";
     case EntryProblem::UnknownMonth: return "没有这个农历月份";
     case EntryProblem::UnknownDay: return "没有这个农历日期";
-    case EntryProblem::DateOutOfRange: return "公历日期必需在 1901-01-01 至 2050-12-31 之间";
+    case EntryProblem::DateOutOfRange:
+      return QString("公历日期必需在 %1-01-01 至 %2-12-31 之间")
+          .arg(static_cast<int>(YearRange::First))
+          .arg(static_cast<int>(YearRange::Last));
     case EntryProblem::BadFirstYear: return "起始年必需是数字";
     case EntryProblem::TooManyFields: return "多余的内容";
   }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "compose/anniversary_entry.h"
+#include "lists/anniversary_entry.h"
 
 class QCheckBox;
 class QLabel;

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "calendar/year_range.h"
+
 #include "compose/template_engine.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
@@ -97,8 +99,9 @@ QWidget* CustomFormatTab::buildSideColumn() {
   previewDateEdit = Named<QDateEdit>("previewDateEdit", QDate(2014, 9, 8));
   previewDateEdit->setCalendarPopup(true);
   previewDateEdit->setDisplayFormat("yyyy-MM-dd");
-  // The engine describes 1901 to 2050 only.
-  previewDateEdit->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
+  // The engine describes its own years only.
+  previewDateEdit->setDateRange(QDate(static_cast<int>(YearRange::First), 1, 1),
+                                QDate(static_cast<int>(YearRange::Last), 12, 31));
   // A click into the date selects the part under the mouse, so that digits
   // typed next replace it, as in any date field; without this they were
   // inserted beside the old digits and refused.

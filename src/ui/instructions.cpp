@@ -1,14 +1,19 @@
 #include "ui/instructions.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <string>
+
+#include "calendar/year_range.h"
+#include "version.h"
 
 namespace tessarine {
 namespace {
 
 constexpr std::array<std::string_view, 11> kItems = {
-    "1. 可生成1901年至2050年之间包含农历日期、农历节日和节气等信息的iCal文件，便于用户导入到Google日历同步到手机上查看。",
-    "2. 年份选择下拉列表只显示当年到2050年之间的年份，如需要生成以前的年份请自行输入，每次只生成1年的农历信息。如需要生成多个年份的iCal文件，请勾选【结束】项并选择结束年份，届时会生成对应年份的iCal文件，每个年份对应一个文件，请自行选择导入。",
+    "1. 可生成{first}年至{last}年之间包含农历日期、农历节日和节气等信息的iCal文件，便于用户导入到Google日历同步到手机上查看。",
+    "2. 年份选择下拉列表只显示当年到{last}年之间的年份，如需要生成以前的年份请自行输入，每次只生成1年的农历信息。如需要生成多个年份的iCal文件，请勾选【结束】项并选择结束年份，届时会生成对应年份的iCal文件，每个年份对应一个文件，请自行选择导入。",
     "3. 为在手机上节省显示空间，【普通格式】生成的农历信息只显示农历日期不显示农历月份，每月初一显示该农历月份，若同一天既有节日又有节气，则按选择分别显示“节日”、“节气”或“节日/节气”。",
     "4. 【普通格式】生成的农历信息是包含有节日节气信息的，如果希望只显示农历日期而不需要节日节气信息，可在【农历信息内容控制】中勾选【无节日节气】。",
     "5. 【普通格式】生成的农历信息只显示农历“日期”，还可在【农历信息内容控制】中选择输出显示“月份+日期”、“节日和节气”或是只显示“节气”。",
@@ -21,8 +26,12 @@ constexpr std::array<std::string_view, 11> kItems = {
 };
 
 std::string Build() {
-  std::string text = "Tessarine - 农历iCal文件生成器使用说明\r\nv1.13 - 2013-01-06\r\n\r\n";
-  for (const auto item : kItems) text.append(item).append("\r\n\r\n");
+  std::string text = fmt::format("Tessarine - 农历iCal文件生成器使用说明\r\nv{} - 2013-01-06\r\n\r\n", kVersion);
+  for (const auto item : kItems) {
+    text.append(fmt::format(fmt::runtime(item), fmt::arg("first", static_cast<int>(YearRange::First)),
+                            fmt::arg("last", static_cast<int>(YearRange::Last))));
+    text.append("\r\n\r\n");
+  }
   text.append(kMakerName).append("\r\n").append(kMakerAddress);
   return text;
 }

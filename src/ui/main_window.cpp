@@ -1,8 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,12 +14,12 @@
 #include "compose/template_engine.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/custom_format_tab.h"
-#include "ui/flat_style.h"
 #include "ui/instructions.h"
 #include "ui/named.h"
 #include "ui/normal_format_tab.h"
 #include "ui/qt_text.h"
 #include "ui/year_selector.h"
+#include "version.h"
 
 // The menu pictures live in a static library, whose resources the linker
 // would drop unless they are registered by hand.
@@ -51,11 +49,6 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   font.setPixelSize(12);
   setFont(font);
 
-  // The flat look, owned by the application once switched on; the window
-  // keeps a reference until it closes.
-  flatStyle_ = new FlatStyle;
-  QApplication::setStyle(flatStyle_);
-
   RegisterIcons();
   menuIcons_ = {QIcon(":/icons/instructions.xpm"), QIcon(":/icons/generate.xpm"), QIcon(":/icons/exit.xpm"),
                 QIcon(":/icons/tessarine.png")};
@@ -68,30 +61,11 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   columns->setContentsMargins(6, 6, 6, 6);
   columns->setSpacing(6);
   columns->addWidget(buildLeftColumn());
-
-  formatGroup = Named<QGroupBox>("formatGroup");
-  formatGroup->setFixedWidth(392);
-  auto* middle = new QVBoxLayout(formatGroup);
-  middle->setContentsMargins(4, 4, 4, 4);
-  formatTabs = Named<QTabWidget>("formatTabs");
-  normalTab = new NormalFormatTab;
-  customTab = new CustomFormatTab;
-  formatTabs->addTab(normalTab, "普通格式");
-  formatTabs->addTab(customTab, "自定义格式");
-  anniversariesTab = new AnniversariesTab(services_.AnniversaryListFile());
-  formatTabs->addTab(anniversariesTab, "纪念日");
-  middle->addWidget(formatTabs);
-  columns->addWidget(formatGroup);
-
-  textBox = Named<QPlainTextEdit>("textBox");
-  textBox->setReadOnly(true);
-  textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  textBox->setFont(font);
-  columns->addWidget(textBox, 1);
+  columns->addWidget(buildFormatGroup());
+  columns->addWidget(buildTextBox(font), 1);
   setCentralWidget(client);
 
-  // The year lists run from the current year to 2050.
+  // The year lists run from the current year to the last described year.
   yearSelector->fillYears(services_.Now().date().year());
   // Return and Enter press the focused button, as Space does.
   for (QPushButton* button : findChildren<QPushButton*>()) button->installEventFilter(this);
@@ -128,7 +102,7 @@ void MainWindow::buildMenu() {
   titleAction->setFont(bold);
   aboutMenu->setDefaultAction(titleAction);
   aboutMenu->addSeparator();
-  versionAction = NamedAction(aboutMenu, "versionAction", "Ver 1.13  / 2013-01-06");
+  versionAction = NamedAction(aboutMenu, "versionAction", QString("Ver %1  / 2013-01-06").arg(ToQString(kVersion)));
   authorAction = NamedAction(aboutMenu, "authorAction", ToQString(kMakerName));
   feedbackMenu = aboutMenu->addMenu("问题反馈");
   feedbackMenu->setObjectName("feedbackMenu");
@@ -140,6 +114,31 @@ void MainWindow::buildMenu() {
   connect(openFolderAction, &QAction::triggered, this, &MainWindow::onOpenFolderClicked);
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
   connect(blogAction, &QAction::triggered, this, [this] { services_.OpenUrl(QUrl(ToQString(kMakerAddress))); });
+}
+
+QWidget* MainWindow::buildFormatGroup() {
+  formatGroup = Named<QGroupBox>("formatGroup");
+  formatGroup->setFixedWidth(392);
+  auto* layout = new QVBoxLayout(formatGroup);
+  layout->setContentsMargins(4, 4, 4, 4);
+  formatTabs = Named<QTabWidget>("formatTabs");
+  normalTab = new NormalFormatTab;
+  customTab = new CustomFormatTab;
+  formatTabs->addTab(normalTab, "普通格式");
+  formatTabs->addTab(customTab, "自定义格式");
+  anniversariesTab = new AnniversariesTab(services_.AnniversaryListFile());
+  formatTabs->addTab(anniversariesTab, "纪念日");
+  layout->addWidget(formatTabs);
+  return formatGroup;
+}
+
+QWidget* MainWindow::buildTextBox(const QFont& font) {
+  textBox = Named<QPlainTextEdit>("textBox");
+  textBox->setReadOnly(true);
+  textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  textBox->setFont(font);
+  return textBox;
 }
 
 QWidget* MainWindow::buildLeftColumn() {
@@ -200,11 +199,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  flatStyle_.clear();
-  QMainWindow::closeEvent(event);
 }
 
 TitleFormat MainWindow::titleFormat() const {

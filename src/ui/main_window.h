@@ -5,10 +5,11 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
-#include <chrono>
 #include <exception>
+#include <optional>
+#include <string_view>
 
+#include "calendar/year_range.h"
 #include "compose/title_format.h"
 #include "ui/desktop_services.h"
 
@@ -17,7 +18,6 @@ class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QStyle;
 class QTabWidget;
 
 namespace tessarine {
@@ -45,11 +45,12 @@ class MainWindow : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildMenu();
   QWidget* buildLeftColumn();
+  QWidget* buildFormatGroup();
+  QWidget* buildTextBox(const QFont& font);
   QWidget* buildControlGroup();
 
   void onGenerateClicked();
@@ -57,16 +58,15 @@ class MainWindow : public QMainWindow {
   void onMonthNamesToggled();
 
   // Generation, in main_window_generate.cpp.
-  void generateYears();
-  bool checkYears(int& start, int& end);
-  void generateYear(std::chrono::year year, const QString& folder, const QString& rangeText, bool lastOfRange);
-  void generateAnniversaries(int start, int end, const QString& folder, const QString& rangeText);
-  void report(const WrittenFile& written, std::string_view file, const QString& completion, const QString& note);
+  void generate();
+  // The years chosen, or nothing after saying what is wrong with them.
+  std::optional<YearRange> checkedYears();
+  // The completion question, when wanted, and the preview of the last file.
+  void present(const WrittenFile& last, std::string_view preview, const QString& success, const QString& note);
   QMessageBox::StandardButton message(const QString& text, const QString& caption, QMessageBox::Icon icon,
                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
   DesktopServices services_;
-  QPointer<QStyle> flatStyle_;
   QList<QIcon> menuIcons_;
 
   QMenu* controlMenu = nullptr;

@@ -1,12 +1,10 @@
-// The window's generation: the year boxes checked, one file written per year
-// into the output folder, the completion question and the preview.
+// The window's generation: the year boxes checked, a request built from the
+// window's choices, the pipeline run, and its outcome presented: an error
+// for each file that failed, the completion question and the preview.
 #include <QFileInfo>
 #include <filesystem>
 
-#include "calendar/lunar_date.h"
-#include "export/anniversary_calendar.h"
-#include "export/ical_builder.h"
-#include "export/year_calendar.h"
+#include "export/generate.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -19,11 +17,16 @@ namespace {
 const QString kPromptCaption = "提示";
 const QString kErrorCaption = "错误";
 const QString kEmptyYearMessage = "年份不能为空, 请重新输入.";
-const QString kYearRangeMessage = "年份必需在 1901 至 2050 之间, 请重新输入.";
 const QString kYearOrderMessage = "结束年份必需大于等于开始年份, 请重新输入.";
 const QString kWriteFailedMessage = "无法生成 iCal 文件，请检查是否有写入文件权限：\r\n";
 const QString kOpenFolderQuestion = "是否打开所在文件夹?";
 const QString kPreviewHeading = "==========内容预览========== ";
+
+QString YearRangeMessage() {
+  return QString("年份必需在 %1 至 %2 之间, 请重新输入.")
+      .arg(static_cast<int>(YearRange::First))
+      .arg(static_cast<int>(YearRange::Last));
+}
 
 std::chrono::local_seconds ToLocalSeconds(const QDateTime& moment) {
   const QDate date = moment.date();
@@ -33,107 +36,95 @@ std::chrono::local_seconds ToLocalSeconds(const QDateTime& moment) {
          std::chrono::seconds{time.second()};
 }
 
+QString PathText(const WrittenFile& file) { return QString::fromStdString(file.path.string()); }
+
+// "2013 年", or "2013 年至 2015 年" for a range.
+QString YearsText(YearRange years) {
+  const QString first = QString("%1 年").arg(static_cast<int>(years.first()));
+  return years.single() ? first : first + QString("至 %1 年").arg(static_cast<int>(years.last()));
+}
+
 }  // namespace
 
 void MainWindow::onGenerateClicked() {
   try {
-    generateYears();
+    generate();
   } catch (const ConversionError& error) {
     reportError(error);
   }
 }
 
-bool MainWindow::checkYears(int& start, int& end) {
+std::optional<YearRange> MainWindow::checkedYears() {
   if (yearSelector->startText().isEmpty()) {
     message(kEmptyYearMessage, kPromptCaption, QMessageBox::Warning);
     yearSelector->focusStart();
-    return false;
+    return std::nullopt;
   }
-  start = ParseYearText(yearSelector->startText().toStdString());
-  if (start < FirstDescribedYear || start > LastDescribedYear) {
-    message(kYearRangeMessage, kPromptCaption, QMessageBox::Warning);
-    yearSelector->focusStart();
-    return false;
+  const int start = ParseYearText(yearSelector->startText().toStdString());
+  // The start year is judged before the end year is read.
+  auto range = YearRange::Checked(start, start);
+  if (yearSelector->rangeSelected() && std::holds_alternative<YearRange>(range)) {
+    range = YearRange::Checked(start, ParseYearText(yearSelector->endText().toStdString()));
   }
-  end = start;
-  if (!yearSelector->rangeSelected()) return true;
-  end = ParseYearText(yearSelector->endText().toStdString());
-  if (start > end) {
-    message(kYearOrderMessage, kPromptCaption, QMessageBox::Warning);
-    yearSelector->focusEnd();
-    return false;
-  }
-  return true;
+  if (const auto* years = std::get_if<YearRange>(&range)) return *years;
+  const YearRangeProblem problem = std::get<YearRangeProblem>(range);
+  message(problem == YearRangeProblem::EndBeforeStart ? kYearOrderMessage : YearRangeMessage(), kPromptCaption,
+          QMessageBox::Warning);
+  problem == YearRangeProblem::BadStart ? yearSelector->focusStart() : yearSelector->focusEnd();
+  return std::nullopt;
 }
 
-void MainWindow::generateYears() {
-  int start = 0, end = 0;
-  if (!checkYears(start, end)) return;
-  const QString rangeText = yearSelector->rangeSelected()
-                                ? yearSelector->startText() + " 年至 " + yearSelector->endText() + " 年"
-                                : QString();
+void MainWindow::generate() {
+  const std::optional<YearRange> years = checkedYears();
+  if (!years) return;
+  const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
+  GenerateRequest request = YearFilesRequest{*years, titleFormat()};
+  if (anniversaries) {
+    request = AnniversariesRequest{anniversariesTab->validEntries(), *years, anniversariesTab->remindDaysBefore()};
+  }
+  GenerateOptions options;
+  options.write = services_.WriteFile;
+  // Each file that fails is reported at once; the others are still written.
+  options.afterEach = [this](const WrittenFile& file) {
+    if (file.error) message(kWriteFailedMessage + PathText(file), kErrorCaption, QMessageBox::Critical);
+    return AfterFile::Continue;
+  };
   const QString folder = services_.OutputFolder();
-  if (formatTabs->currentWidget() == anniversariesTab) {
-    generateAnniversaries(start, end, folder, rangeText);
-    return;
+  const Generation done =
+      Generate(request, std::filesystem::path(folder.toStdString()), ToLocalSeconds(services_.Now()), options);
+  if (done.files.empty()) return;
+  const WrittenFile& last = done.files.back();
+  if (anniversaries) {
+    QStringList bad;
+    for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
+    const QString note = bad.isEmpty() ? QString() : "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
+    const QString success =
+        "成功生成 " + YearsText(*years) + " 农历纪念日 iCal 文件, 存放在以下目录: \r\n" + PathText(last);
+    present(last, done.preview, success, note);
+  } else if (years->single()) {
+    present(last, done.preview, "成功生成 " + YearsText(*years) + " iCal 文件, 存放在以下目录: \r\n" + PathText(last),
+            QString());
+  } else {
+    present(last, done.preview, "成功生成 " + YearsText(*years) + " iCal 文件, 存放在以下目录: \r\n" + folder + "/",
+            QString());
   }
-  // A year whose file fails does not stop the next one.
-  for (int year = start; year <= end; ++year) generateYear(std::chrono::year{year}, folder, rangeText, year == end);
 }
 
-void MainWindow::generateYear(std::chrono::year year, const QString& folder, const QString& rangeText,
-                              bool lastOfRange) {
-  const auto now = ToLocalSeconds(services_.Now());
-  const TitleFormat format = titleFormat();
-  const std::string file =
-      YearCalendarFile(year, [&format](std::chrono::sys_days date) { return TitleOf(date, format); }, now);
-  const WrittenFile written =
-      services_.WriteFile(std::filesystem::path(folder.toStdString()), YearFileName(year, now), file);
-  QString success;
-  if (rangeText.isEmpty()) {
-    success = QString("成功生成 %1 年 iCal 文件, 存放在以下目录: \r\n%2")
-                  .arg(static_cast<int>(year))
-                  .arg(QString::fromStdString(written.path.string()));
-  } else if (lastOfRange) {
-    success = "成功生成 " + rangeText + " iCal 文件, 存放在以下目录: \r\n" + folder + "/";
-  }
-  report(written, file, success, QString());
-}
-
-void MainWindow::generateAnniversaries(int start, int end, const QString& folder, const QString& rangeText) {
-  const auto now = ToLocalSeconds(services_.Now());
-  const std::chrono::year first{start}, last{end};
-  const std::string file =
-      AnniversaryCalendarFile(anniversariesTab->validEntries(), first, last, anniversariesTab->remindDaysBefore(), now);
-  const WrittenFile written =
-      services_.WriteFile(std::filesystem::path(folder.toStdString()), AnniversaryFileName(first, last, now), file);
-  const QString span = rangeText.isEmpty() ? QString("%1 年").arg(start) : rangeText;
-  const QString success = "成功生成 " + span + " 农历纪念日 iCal 文件, 存放在以下目录: \r\n" +
-                          QString::fromStdString(written.path.string());
-  QStringList bad;
-  for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
-  const QString note = bad.isEmpty() ? QString() : "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
-  report(written, file, success, note);
-}
-
-void MainWindow::report(const WrittenFile& written, std::string_view file, const QString& success,
-                        const QString& note) {
-  const QString path = QString::fromStdString(written.path.string());
+void MainWindow::present(const WrittenFile& last, std::string_view preview, const QString& success,
+                         const QString& note) {
   QString completion;
-  if (written.error) {
-    completion = kWriteFailedMessage + path;
-    message(completion, kErrorCaption, QMessageBox::Critical);
-  } else if (completionPromptAction->isChecked() && !success.isEmpty()) {
+  if (last.error) {
+    completion = kWriteFailedMessage + PathText(last);  // already reported as it failed
+  } else if (completionPromptAction->isChecked()) {
     completion = success + note;
     if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-      services_.ShowInFileManager(path);
+      services_.ShowInFileManager(PathText(last));
     }
   } else {
     completion = note.trimmed();  // rows left out are reported even without the question
   }
-  const std::string_view text = file.substr(kByteOrderMark.size());
-  setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(text));
+  setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(preview));
 }
 
 void MainWindow::onOpenFolderClicked() {

@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "calendar/lunar_date.h"
+#include "calendar/year_range.h"
 #include "ui/named.h"
 
 namespace tessarine {
@@ -68,7 +68,7 @@ YearSelector::YearSelector(QWidget* parent) : QGroupBox(" 选择年份 ", parent
 }
 
 void YearSelector::fillYears(int firstYear) {
-  for (int year = firstYear; year <= LastDescribedYear; ++year) {
+  for (int year = firstYear; year <= static_cast<int>(YearRange::Last); ++year) {
     startYearBox->addItem(QString::number(year));
     endYearBox->addItem(QString::number(year));
   }

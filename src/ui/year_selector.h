@@ -16,7 +16,8 @@ class YearSelector : public QGroupBox {
  public:
   explicit YearSelector(QWidget* parent = nullptr);
 
-  // Lists the years from `firstYear` to 2050 in both boxes.
+  // Lists the years from `firstYear` to the last described year in both
+  // boxes.
   void fillYears(int firstYear);
 
   QString startText() const;

@@ -1,4 +1,5 @@
 #include "calendar/day_info.h"
+#include "calendar/year_range.h"
 
 #include <gtest/gtest.h>
 
@@ -23,24 +24,24 @@ TEST(DayInfoTest, KnownDays) {
     DayInfo info;
   };
   const Case cases[] = {
-      {Date(2013, 2, 9), {"壬辰 龙年", "腊月", "廿九", "", "除夕"}},
-      {Date(2013, 2, 10), {"癸巳 蛇年", "正月", "初一", "", "春节"}},
-      {Date(2012, 1, 22), {"辛卯 兔年", "腊月", "廿九", "", "除夕"}},
-      {Date(2034, 2, 18), {"癸丑 牛年", "腊月", "三十", "雨水", "除夕"}},
-      {Date(1901, 2, 18), {"庚子 鼠年", "腊月", "三十", "", "除夕"}},
-      {Date(1901, 1, 27), {"庚子 鼠年", "腊月", "初八", "", "腊八节"}},
-      {Date(1901, 1, 1), {"庚子 鼠年", "冬月", "十一", "", ""}},
-      {Date(1901, 2, 19), {"辛丑 牛年", "正月", "初一", "雨水", "春节"}},
-      {Date(2009, 6, 27), {"己丑 牛年", "闰五月", "初五", "", "端午"}},
-      {Date(2009, 5, 28), {"己丑 牛年", "五月", "初五", "", "端午"}},
-      {Date(2014, 11, 1), {"甲午 马年", "闰九月", "初九", "", "重阳"}},
-      {Date(1984, 11, 23), {"甲子 鼠年", "闰十月", "初一", "", "祭祖节"}},
-      {Date(2013, 1, 5), {"壬辰 龙年", "冬月", "廿四", "小寒", ""}},
-      {Date(2013, 1, 20), {"壬辰 龙年", "腊月", "初九", "大寒", ""}},
-      {Date(2013, 12, 22), {"癸巳 蛇年", "冬月", "二十", "冬至", ""}},
-      {Date(1909, 6, 22), {"己酉 鸡年", "五月", "初五", "夏至", "端午"}},
-      {Date(2023, 3, 22), {"癸卯 兔年", "闰二月", "初一", "", ""}},
-      {Date(2050, 12, 31), {"庚午 马年", "冬月", "十八", "", ""}},
+      {Date(2013, 2, 9), {"壬辰", "龙", "腊月", "廿九", "", "除夕"}},
+      {Date(2013, 2, 10), {"癸巳", "蛇", "正月", "初一", "", "春节"}},
+      {Date(2012, 1, 22), {"辛卯", "兔", "腊月", "廿九", "", "除夕"}},
+      {Date(2034, 2, 18), {"癸丑", "牛", "腊月", "三十", "雨水", "除夕"}},
+      {Date(1901, 2, 18), {"庚子", "鼠", "腊月", "三十", "", "除夕"}},
+      {Date(1901, 1, 27), {"庚子", "鼠", "腊月", "初八", "", "腊八节"}},
+      {Date(1901, 1, 1), {"庚子", "鼠", "冬月", "十一", "", ""}},
+      {Date(1901, 2, 19), {"辛丑", "牛", "正月", "初一", "雨水", "春节"}},
+      {Date(2009, 6, 27), {"己丑", "牛", "闰五月", "初五", "", "端午"}},
+      {Date(2009, 5, 28), {"己丑", "牛", "五月", "初五", "", "端午"}},
+      {Date(2014, 11, 1), {"甲午", "马", "闰九月", "初九", "", "重阳"}},
+      {Date(1984, 11, 23), {"甲子", "鼠", "闰十月", "初一", "", "祭祖节"}},
+      {Date(2013, 1, 5), {"壬辰", "龙", "冬月", "廿四", "小寒", ""}},
+      {Date(2013, 1, 20), {"壬辰", "龙", "腊月", "初九", "大寒", ""}},
+      {Date(2013, 12, 22), {"癸巳", "蛇", "冬月", "二十", "冬至", ""}},
+      {Date(1909, 6, 22), {"己酉", "鸡", "五月", "初五", "夏至", "端午"}},
+      {Date(2023, 3, 22), {"癸卯", "兔", "闰二月", "初一", "", ""}},
+      {Date(2050, 12, 31), {"庚午", "马", "冬月", "十八", "", ""}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Describe(c.date), c.info) << testing::Iso(c.date);
@@ -48,25 +49,25 @@ TEST(DayInfoTest, KnownDays) {
 }
 
 TEST(DayInfoTest, MonthNamingIsAnArgument) {
-  EXPECT_EQ(Describe(Date(2013, 2, 9)).MonthText, "腊月");
-  EXPECT_EQ(Describe(Date(2013, 2, 9), MonthNaming::Numbered).MonthText, "十二月");
-  EXPECT_EQ(Describe(Date(2033, 12, 22), MonthNaming::Numbered).MonthText, "闰十一月");
+  EXPECT_EQ(Describe(Date(2013, 2, 9)).monthText, "腊月");
+  EXPECT_EQ(Describe(Date(2013, 2, 9), MonthNaming::Numbered).monthText, "十二月");
+  EXPECT_EQ(Describe(Date(2033, 12, 22), MonthNaming::Numbered).monthText, "闰十一月");
 }
 
 TEST(DayInfoTest, NewYearsEveEveryYearWhateverTheLengthOfTheTwelfthMonth) {
   // Lunar new year's day is 春节; the day before it is 除夕, in every year.
   int eves = 0, twentyNinth = 0;
-  for (auto date = Date(1901, 1, 1); date <= LastDescribedDate; date += days{1}) {
+  for (auto date = Date(1901, 1, 1); date <= YearRange::All().lastDay(); date += days{1}) {
     const DayInfo info = Describe(date);
-    if (info.FestText == "春节") {
-      EXPECT_EQ(info.DayText, "初一");
-      if (date > FirstDescribedDate) {
+    if (info.festText == "春节") {
+      EXPECT_EQ(info.dayText, "初一");
+      if (date > YearRange::All().firstDay()) {
         const DayInfo eve = Describe(date - days{1});
-        EXPECT_EQ(eve.FestText, "除夕") << testing::Iso(date);
-        twentyNinth += eve.DayText == "廿九";
+        EXPECT_EQ(eve.festText, "除夕") << testing::Iso(date);
+        twentyNinth += eve.dayText == "廿九";
       }
     }
-    eves += info.FestText == "除夕";
+    eves += info.festText == "除夕";
   }
   EXPECT_EQ(eves, 150);  // lunar 1900 to 2049
   EXPECT_GT(twentyNinth, 0);
@@ -77,7 +78,7 @@ TEST(DayInfoTest, TwentyFourTermDaysInEveryYear) {
     std::map<std::string, int> terms;
     for (auto date = Date(year, 1, 1); date <= Date(year, 12, 31); date += days{1}) {
       const DayInfo info = Describe(date);
-      if (!info.TermText.empty()) ++terms[info.TermText];
+      if (!info.termText.empty()) ++terms[info.termText];
     }
     EXPECT_EQ(terms.size(), 24u) << year;
     for (const auto& [name, count] : terms) EXPECT_EQ(count, 1) << year << " " << name;
@@ -95,7 +96,7 @@ TEST(DayInfoTest, DescriptionDoesNotDependOnWhatWasDescribedBefore) {
   Describe(Date(2033, 12, 22));
   EXPECT_EQ(Describe(Date(1901, 1, 1)), fresh);
   Describe(Date(2033, 12, 22));
-  EXPECT_EQ(Describe(Date(1901, 1, 19)).MonthText, "冬月");
+  EXPECT_EQ(Describe(Date(1901, 1, 19)).monthText, "冬月");
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ TEST(LunarDateTest, MonthLengthsAndLeapMonths) {
   };
   const Case cases[] = {
       {2023, 1, false, 29}, {2023, 2, false, 30}, {2023, 2, true, 29}, {2023, 3, false, 29},
-      {2023, 3, true, 0},   {2024, 2, true, 0},   {1900, 12, false, 0}, {2051, 1, false, 0},
+      {2023, 3, true, 0},   {2024, 2, true, 0},   {1900, 12, false, 30}, {1900, 11, false, 29},
+      {1900, 10, false, 0}, {2051, 1, false, 0},
       {2023, 13, false, 0}, {2023, 0, false, 0},  {2033, 11, true, 29},
   };
   for (const auto& c : cases) {
@@ -64,7 +65,7 @@ TEST(LunarDateTest, MonthLengthsAndLeapMonths) {
 // The walk and the tables agree on the date and the leap flag of every day.
 TEST(LunarDateTest, ConversionMatchesTheLiteralWalkOnEveryDay) {
   int leapDays = 0;
-  for (auto date = LunarEpoch; date <= LastConvertibleDate; date += days{1}) {
+  for (auto date = Date(1901, 1, 1); date <= LastConvertibleDate; date += days{1}) {
     const auto lunar = ToLunarDate(date);
     ASSERT_TRUE(lunar) << Iso(date);
     ASSERT_EQ(*lunar, testing::LiteralWalk(date)) << Iso(date);
@@ -75,7 +76,7 @@ TEST(LunarDateTest, ConversionMatchesTheLiteralWalkOnEveryDay) {
 }
 
 TEST(LunarDateTest, FromLunarDateInvertsTheConversion) {
-  for (auto date = Date(1901, 2, 19); date <= LastConvertibleDate; date += days{1}) {
+  for (auto date = Date(1901, 1, 1); date <= LastConvertibleDate; date += days{1}) {
     ASSERT_EQ(FromLunarDate(*ToLunarDate(date)), date) << Iso(date);
   }
 }
@@ -85,9 +86,34 @@ TEST(LunarDateTest, FromLunarDateRefusesDaysThatDoNotExist) {
       {2024, 2, 1, true},   // 2024 has no leap month
       {2023, 3, 1, true},   // 2023's leap month is the second
       {2023, 1, 30, false},  // its first month has 29 days
-      {2023, 1, 0, false},  {2023, 13, 1, false}, {1900, 12, 1, false}, {2051, 1, 1, false},
+      {2023, 1, 0, false},  {2023, 13, 1, false}, {2051, 1, 1, false},
+      {1900, 11, 10, false},  // the day before the tables begin
+      {1900, 10, 1, false},
   };
-  for (const auto& lunar : missing) EXPECT_FALSE(FromLunarDate(lunar)) << lunar.year << "-" << lunar.month;
+  for (const auto& lunar : missing) {
+    EXPECT_FALSE(lunar.ok()) << lunar.year << "-" << lunar.month;
+    EXPECT_FALSE(FromLunarDate(lunar)) << lunar.year << "-" << lunar.month;
+  }
+}
+
+// Conversion is a constant expression: a few Spring Festivals, and the
+// first and last days the tables reach, are checked by the compiler.
+static_assert(FromLunarDate({1901, 1, 1}) == Date(1901, 2, 19));
+static_assert(FromLunarDate({1949, 1, 1}) == Date(1949, 1, 29));
+static_assert(FromLunarDate({2000, 1, 1}) == Date(2000, 2, 5));
+static_assert(FromLunarDate({2026, 1, 1}) == Date(2026, 2, 17));
+static_assert(FromLunarDate({2050, 1, 1}) == Date(2050, 1, 23));
+static_assert(ToLunarDate(Date(2024, 2, 10)) == LunarDate{2024, 1, 1});
+static_assert(ToLunarDate(Date(1901, 1, 1)) == LunarDate{1900, 11, 11});
+static_assert(ToLunarDate(Date(1901, 1, 20)) == LunarDate{1900, 12, 1});
+static_assert(!ToLunarDate(LastConvertibleDate + days{1}));
+
+TEST(LunarDateTest, CalendarOrderPutsALeapMonthAfterTheMonthItRepeats) {
+  const LunarDate ordered[] = {{2022, 12, 30}, {2023, 2, 30}, {2023, 2, 1, true}, {2023, 2, 29, true}, {2023, 3, 1}};
+  for (std::size_t i = 1; i < std::size(ordered); ++i) {
+    EXPECT_LT(ordered[i - 1], ordered[i]) << i;
+    EXPECT_LT(*FromLunarDate(ordered[i - 1]), *FromLunarDate(ordered[i])) << i;
+  }
 }
 
 }  // namespace

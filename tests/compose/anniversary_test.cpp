@@ -43,7 +43,7 @@ TEST(AnniversaryTest, TheDayInEachLunarYear) {
 
 TEST(AnniversaryTest, SpanTitlesAndCounts) {
   const std::vector<Anniversary> entries = {Entry(12, 23, false, 2020), Entry(1, 1, false, 2026)};
-  const auto found = Occurrences(entries, 2026y, 2026y);
+  const auto found = Occurrences(entries, testing::Years(2026, 2026));
   // 腊月廿三 of lunar 2025 falls in February 2026, that of lunar 2026 in 2027
   // and is left out; 春节 of lunar 2025 lies before the entry's first year.
   ASSERT_EQ(found.size(), 2u);

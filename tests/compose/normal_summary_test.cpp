@@ -79,7 +79,7 @@ TEST(NormalSummaryTest, WithoutFestivalsAndTermsEveryTitleIsADayOrMonthName) {
 }
 
 TEST(NormalSummaryTest, TermsOnlyDropsTheFestivalOfTheDescription) {
-  const DayInfo info{"", "三月", "初五", "清明", "寒食"};
+  const DayInfo info{"", "", "三月", "初五", "清明", "寒食"};
   EXPECT_EQ(NormalSummary(info, {Terms, Fest, false}), "清明");
   EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食/清明");
   EXPECT_EQ(NormalSummary(info, {Day, Term, true}), "初五");

@@ -8,7 +8,7 @@
 
 #include "compose/template_engine.h"
 #include "compose/title_format.h"
-#include "export/ical_builder.h"
+#include "export/ical_writer.h"
 #include "support/ical_check.h"
 #include "support/lines.h"
 

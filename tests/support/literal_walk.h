@@ -15,7 +15,7 @@ inline unsigned LunarYearDays(int year) {
 }
 
 inline LunarDate LiteralWalk(sys_days date) {
-  int n = (date - LunarEpoch).count();
+  int n = (date - sys_days{std::chrono::year{1901} / 1 / 1}).count();
   if (n < 49) {
     if (n < 19) return {1900, 11, static_cast<unsigned>(n + 11), false};
     return {1900, 12, static_cast<unsigned>(n - 18), false};

@@ -3,14 +3,17 @@
 
 #include <QApplication>
 
+#include "ui/flat_style.h"
 #include "ui/translation.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  // As the program starts: a name, no display name, Chinese standard texts.
+  // As the program starts: a name, no display name, Chinese standard texts,
+  // the flat look.
   QApplication::setApplicationName("Tessarine");
   tessarine::InstallChineseTranslation(application);
+  QApplication::setStyle(new tessarine::FlatStyle);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -19,7 +19,7 @@ enum class EntryProblem {
   UnknownDate,     // the date has none of the accepted forms
   UnknownMonth,    // a lunar month that does not exist: 十三月初一, 13-1
   UnknownDay,      // a lunar day that does not exist: 四月四十, 4-31
-  DateOutOfRange,  // a Gregorian date outside 1901-01-01..2050-12-31, or not a real day
+  DateOutOfRange,  // a Gregorian date outside the described years, or not a real day
   BadFirstYear,    // the first year is not a number
   TooManyFields,   // more than name, date and first year
 };

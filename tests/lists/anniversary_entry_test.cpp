@@ -1,4 +1,4 @@
-#include "compose/anniversary_entry.h"
+#include "lists/anniversary_entry.h"
 
 #include <gtest/gtest.h>
 

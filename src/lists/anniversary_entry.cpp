@@ -1,10 +1,11 @@
-#include "compose/anniversary_entry.h"
+#include "lists/anniversary_entry.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "calendar/lunar_names.h"
+#include "calendar/year_range.h"
 #include "compose/utf8_text.h"
 
 namespace tessarine {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compose/anniversary_entry.h"
+#include "lists/anniversary_entry.h"
 
 namespace tessarine {
 

@@ -1,4 +1,4 @@
-#include "export/anniversary_list.h"
+#include "lists/anniversary_list.h"
 
 #include <gtest/gtest.h>
 

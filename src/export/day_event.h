@@ -1,0 +1,34 @@
+// One all-day event, the unit every calendar file is made of: a day of a
+// year file, an occurrence of an anniversary, and any calendar still to
+// come. The model only; writing it as iCalendar is ical_writer's job.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessarine {
+
+// Whether an event marks its day busy in the user's calendar.
+enum class Transparency {
+  Transparent,  // information, not an appointment: never busy, in Outlook either
+  Opaque,       // an appointment that takes the day
+};
+
+struct DayEvent {
+  // The day covered. In the model the end is the day itself; the file's
+  // DTEND, being exclusive, is the day after.
+  std::chrono::sys_days date;
+  std::string title;  // plain text; escaped when written
+  // What the UID's stable part is made from. Empty: the title as the file
+  // writes it, so the same content always gets the same UID.
+  std::string uidKey;
+  // A reminder at 09:00 local time that many days before the day (0: on the
+  // day itself), or none.
+  std::optional<int> remindDaysBefore;
+  std::vector<std::string> categories;  // plain text, none by default
+  Transparency transparency = Transparency::Transparent;
+};
+
+}  // namespace tessarine

@@ -1,0 +1,75 @@
+#include "export/generate.h"
+
+#include <algorithm>
+
+#include "export/anniversary_calendar.h"
+#include "export/ical_writer.h"
+#include "export/year_calendar.h"
+
+namespace tessarine {
+namespace {
+
+// One calendar file of the batch, ready to write.
+struct PlannedFile {
+  std::string fileName;
+  std::string calendarName;
+};
+
+// Runs the batch. One text buffer and one event list serve every file, so a
+// long range allocates them once instead of once a year.
+class Batch {
+ public:
+  Batch(const std::filesystem::path& folder, std::chrono::local_seconds now, const GenerateOptions& options)
+      : folder_(folder), now_(now), options_(options) {}
+
+  // Writes the events gathered so far as one file; false when the caller
+  // stops the batch.
+  bool Write(const PlannedFile& file) {
+    WriteIcal(text_, file.calendarName, events_, now_);
+    events_.clear();
+    result_.files.push_back(options_.write(folder_, file.fileName, text_));
+    return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue;
+  }
+
+  std::vector<DayEvent>& events() { return events_; }
+  std::chrono::local_seconds now() const { return now_; }
+
+  Generation Finish() && {
+    result_.preview.assign(std::string_view(text_).substr(std::min(text_.size(), kByteOrderMark.size())));
+    return std::move(result_);
+  }
+
+ private:
+  const std::filesystem::path& folder_;
+  std::chrono::local_seconds now_;
+  const GenerateOptions& options_;
+  std::string text_;
+  std::vector<DayEvent> events_;
+  Generation result_;
+};
+
+void Run(Batch& batch, const YearFilesRequest& request) {
+  const TitleFunction titleOf = [&format = request.format](std::chrono::sys_days date) {
+    return TitleOf(date, format);
+  };
+  for (auto year = request.years.first(); year <= request.years.last(); ++year) {
+    AppendYearEvents(batch.events(), year, titleOf);
+    if (!batch.Write({YearFileName(year, batch.now()), YearCalendarName(year)})) return;
+  }
+}
+
+void Run(Batch& batch, const AnniversariesRequest& request) {
+  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore);
+  batch.Write({AnniversaryFileName(request.years, batch.now()), std::string(kAnniversaryCalendarName)});
+}
+
+}  // namespace
+
+Generation Generate(const GenerateRequest& request, const std::filesystem::path& folder,
+                    std::chrono::local_seconds now, const GenerateOptions& options) {
+  Batch batch(folder, now, options);
+  std::visit([&batch](const auto& r) { Run(batch, r); }, request);
+  return std::move(batch).Finish();
+}
+
+}  // namespace tessarine

@@ -1,0 +1,62 @@
+// The one generation pipeline. A front end builds a request; Generate turns
+// it into events, the events into iCalendar text, the text into new files in
+// a folder, and hands back what it wrote.
+//
+// Errors: nothing here throws for a file that cannot be written. Each file's
+// outcome carries the system's reason, and the batch goes on unless the
+// caller asks it to stop. Validation and wording belong to the front ends.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calendar/year_range.h"
+#include "compose/anniversary.h"
+#include "compose/title_format.h"
+#include "export/new_file.h"
+
+namespace tessarine {
+
+// One file per year of the range, each day titled by the format.
+struct YearFilesRequest {
+  YearRange years;
+  TitleFormat format;
+};
+
+// One file with every occurrence of the entries in the range.
+struct AnniversariesRequest {
+  std::vector<Anniversary> entries;
+  YearRange years;
+  std::optional<int> remindDaysBefore;  // 0 to 30 days, or no reminder
+};
+
+using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest>;
+
+// What the caller does after each file: go on with the batch, or stop it.
+enum class AfterFile { Continue, Stop };
+
+struct GenerateOptions {
+  // Writes a new file; the window's tests and the command line's signal
+  // guard replace it.
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+      write = WriteNewFile;
+  // Told of each file as soon as it is written or has failed.
+  std::function<AfterFile(const WrittenFile& file)> afterEach;
+};
+
+struct Generation {
+  std::vector<WrittenFile> files;  // in order, one per file attempted
+  std::string preview;             // the last file's text without the byte-order mark, to show
+};
+
+// `now`, the local time of generation, names the files and stamps the events.
+Generation Generate(const GenerateRequest& request, const std::filesystem::path& folder,
+                    std::chrono::local_seconds now, const GenerateOptions& options = {});
+
+}  // namespace tessarine

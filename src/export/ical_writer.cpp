@@ -1,0 +1,118 @@
+#include "export/ical_writer.h"
+
+#include "export/ical_text.h"
+
+namespace tessarine {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+// Bytes of one event with a typical title: the buffer grows once at most.
+constexpr std::size_t kBytesPerEvent = 224;
+
+// "yyyymmdd" in a small fixed buffer. Two dates an event make this the
+// export's hottest formatting, so the digits are placed directly.
+class DateDigits {
+ public:
+  explicit DateDigits(std::chrono::year_month_day date) {
+    Put(text_, static_cast<unsigned>(static_cast<int>(date.year()) % 10000), 4);  // [1900, 9999]
+    Put(text_ + 4, static_cast<unsigned>(date.month()), 2);                        // [1, 12]
+    Put(text_ + 6, static_cast<unsigned>(date.day()), 2);                          // [1, 31]
+  }
+  std::string_view view() const { return {text_, sizeof text_}; }
+
+ private:
+  static void Put(char* out, unsigned value, int width) {
+    for (int i = width - 1; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
+  }
+  char text_[8];
+};
+
+// Appends the file's lines to one buffer; the escaped title is kept for the
+// UID, the SUMMARY and the reminder.
+class IcalLines {
+ public:
+  IcalLines(std::string& out, std::chrono::local_seconds moment) : out_(out) {
+    const std::chrono::year_month_day today{std::chrono::floor<std::chrono::days>(moment)};
+    stamp_.assign(DateDigits(today).view()).append("T120000Z");
+  }
+
+  void Line(std::string_view a, std::string_view b = {}) { out_.append(a).append(b).append(kCrLf); }
+
+  void Event(const DayEvent& event) {
+    escaped_.clear();
+    AppendEscapedText(escaped_, event.title);
+    const DateDigits start{std::chrono::year_month_day{event.date}};
+    // The model's end is the day itself; DTEND is exclusive.
+    const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
+    std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
+    char hex[16];
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+
+    out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
+    out_.append(hex, sizeof hex).append("@tessarine\r\n");
+    Line("DTSTART;VALUE=DATE:", start.view());
+    Line("DTEND;VALUE=DATE:", end.view());
+    Line("DTSTAMP:", stamp_);
+    Line("CREATED:", stamp_);
+    Line("SUMMARY:", escaped_);
+    if (!event.categories.empty()) Categories(event.categories);
+    if (event.transparency == Transparency::Transparent) {
+      out_.append("TRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\n");
+    } else {
+      out_.append("TRANSP:OPAQUE\r\n");
+    }
+    if (event.remindDaysBefore) Reminder(*event.remindDaysBefore);
+    out_.append("END:VEVENT\r\n");
+  }
+
+ private:
+  void Categories(const std::vector<std::string>& categories) {
+    out_.append("CATEGORIES:");
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+      if (i > 0) out_.append(",");
+      AppendEscapedText(out_, categories[i]);
+    }
+    out_.append(kCrLf);
+  }
+
+  void Reminder(int daysBefore) {
+    // 09:00 on the day `n` days before: n days less 9 hours before the start.
+    const int n = daysBefore;
+    const std::string trigger = n == 0   ? std::string("PT9H")
+                                : n == 1 ? std::string("-PT15H")
+                                         : "-P" + std::to_string(n - 1) + "DT15H";
+    out_.append("BEGIN:VALARM\r\nACTION:DISPLAY\r\n");
+    Line("DESCRIPTION:", escaped_);
+    Line("TRIGGER:", trigger);
+    out_.append("END:VALARM\r\n");
+  }
+
+  std::string& out_;
+  std::string escaped_;  // the current title as written
+  std::string stamp_;    // the generation date, "yyyymmddT120000Z"
+};
+
+}  // namespace
+
+void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
+               std::chrono::local_seconds moment) {
+  out.clear();
+  out.reserve(kByteOrderMark.size() + 128 + events.size() * kBytesPerEvent);
+  IcalLines lines(out, moment);
+  out.append(kByteOrderMark);
+  lines.Line("BEGIN:VCALENDAR");
+  lines.Line("VERSION:2.0");
+  lines.Line(kProductId);
+  lines.Line("X-WR-CALNAME:", EscapeText(calendarName));
+  for (const DayEvent& event : events) lines.Event(event);
+  lines.Line("END:VCALENDAR");
+}
+
+std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
+                     std::chrono::local_seconds moment) {
+  std::string text;
+  WriteIcal(text, calendarName, events, moment);
+  return text;
+}
+
+}  // namespace tessarine

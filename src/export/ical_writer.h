@@ -1,0 +1,40 @@
+// The one iCalendar writer: a calendar's display name and its all-day events
+// become the file's text, with CR LF line ends, the byte-order mark, the
+// calendar's header, the events in the order given, and the footer.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "export/day_event.h"
+
+namespace tessarine {
+
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The PRODID line is a fixed part of the file format: calendars that imported
+// earlier files recognise ours by it. It names the format, not the program's
+// version, and must not follow the version number.
+inline constexpr std::string_view kProductId = "PRODID:Tessarine v1.12//EN";
+
+// The 64-bit FNV-1a hash of `bytes`: the stable part of an event's UID.
+constexpr std::uint64_t Fnv1a64(std::string_view bytes) noexcept {
+  std::uint64_t hash = 0xcbf29ce484222325;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
+  return hash;
+}
+
+// Replaces the contents of `out` with the file. Its capacity is kept, so one
+// string reused over a batch of files is allocated once. `moment`, the local
+// time of generation, stamps every event.
+void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
+               std::chrono::local_seconds moment);
+
+// The same as a new string.
+std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
+                     std::chrono::local_seconds moment);
+
+}  // namespace tessarine

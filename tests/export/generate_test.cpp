@@ -1,0 +1,105 @@
+// The one pipeline, below both front ends: what it writes, what it hands
+// back, and how a batch goes on or stops after each file.
+#include "export/generate.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "export/anniversary_calendar.h"
+#include "export/ical_writer.h"
+#include "export/year_calendar.h"
+#include "lists/anniversary_list.h"
+#include "support/dates.h"
+#include "support/temp_folder.h"
+
+namespace tessarine {
+namespace {
+
+using namespace std::chrono;
+using testing::Years;
+
+const local_seconds kNow = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
+
+// Files kept in memory; the names listed in `failing` cannot be written.
+struct MemoryFolder {
+  std::map<std::string, std::string> files;
+  std::vector<std::string> failing;
+
+  GenerateOptions Options() {
+    GenerateOptions options;
+    options.write = [this](const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+      const WrittenFile file{folder / std::string(name), {}};
+      if (std::find(failing.begin(), failing.end(), name) != failing.end()) {
+        return WrittenFile{file.path, std::make_error_code(std::errc::no_space_on_device)};
+      }
+      files[std::string(name)] = std::string(bytes);
+      return file;
+    };
+    return options;
+  }
+};
+
+TEST(GenerateTest, YearFilesAreTheYearCalendarsOfTheRange) {
+  MemoryFolder folder;
+  const TitleFormat format{MonthNaming::Numbered, TemplateFormat{"LM LD, CW", false}};
+  const Generation done = Generate(YearFilesRequest{Years(2019, 2021), format}, "/out", kNow, folder.Options());
+  ASSERT_EQ(done.files.size(), 3u);
+  for (int y = 2019; y <= 2021; ++y) {
+    const std::string name = YearFileName(year{y}, kNow);
+    EXPECT_EQ(done.files[y - 2019].path, "/out/" + name);
+    EXPECT_FALSE(done.files[y - 2019].error);
+    // The batch reuses its buffers; each file is still exactly its year.
+    EXPECT_TRUE(folder.files[name] == YearCalendarFile(year{y}, [&](sys_days d) { return TitleOf(d, format); }, kNow))
+        << y;
+  }
+  EXPECT_EQ(kByteOrderMark.data() + done.preview, folder.files[YearFileName(2021y, kNow)]);
+}
+
+TEST(GenerateTest, AnniversariesAreOneFile) {
+  MemoryFolder folder;
+  const auto list = ReadAnniversaryList("妈妈生日,三月初八,1960\n");
+  const Generation done =
+      Generate(AnniversariesRequest{list.entries, Years(2026, 2028), 1}, "/out", kNow, folder.Options());
+  ASSERT_EQ(done.files.size(), 1u);
+  EXPECT_EQ(done.files[0].path, "/out/Tessarine_Anniversaries_2026-2028_130106-142530.ics");
+  EXPECT_TRUE(folder.files.begin()->second == AnniversaryCalendarFile(list.entries, Years(2026, 2028), 1, kNow));
+}
+
+TEST(GenerateTest, AFailedFileIsReportedAndTheCallerDecidesWhetherToGoOn) {
+  struct Case {
+    const char* named;
+    AfterFile answer;
+    std::size_t attempted, written;
+  };
+  const Case cases[] = {{"go on", AfterFile::Continue, 4, 3}, {"stop", AfterFile::Stop, 2, 1}};
+  for (const auto& c : cases) {
+    MemoryFolder folder;
+    folder.failing = {YearFileName(2031y, kNow)};
+    GenerateOptions options = folder.Options();
+    std::vector<std::string> told;
+    options.afterEach = [&](const WrittenFile& file) {
+      told.push_back(file.path.filename().string());
+      return file.error ? c.answer : AfterFile::Continue;
+    };
+    const Generation done = Generate(YearFilesRequest{Years(2030, 2033), {}}, "/out", kNow, options);
+    ASSERT_EQ(done.files.size(), c.attempted) << c.named;
+    EXPECT_EQ(told.size(), c.attempted) << c.named;
+    EXPECT_EQ(done.files[1].error, std::errc::no_space_on_device) << c.named;
+    EXPECT_EQ(folder.files.size(), c.written) << c.named;
+  }
+}
+
+TEST(GenerateTest, WritesNewFilesIntoARealFolder) {
+  testing::TempFolder folder;
+  const Generation first = Generate(YearFilesRequest{Years(2050, 2050), {}}, folder.path(), kNow);
+  const Generation again = Generate(YearFilesRequest{Years(2050, 2050), {}}, folder.path(), kNow);
+  ASSERT_FALSE(first.files.at(0).error);
+  ASSERT_FALSE(again.files.at(0).error);
+  // The same second gives the same name: the second run takes the next free one.
+  EXPECT_EQ(again.files[0].path.filename(), "Tessarine_2050_130106-142530-2.ics");
+  EXPECT_EQ(testing::ReadFile(again.files[0].path), testing::ReadFile(first.files[0].path));
+}
+
+}  // namespace
+}  // namespace tessarine
