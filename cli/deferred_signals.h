@@ -6,6 +6,8 @@
 
 #include <signal.h>
 
+#include <initializer_list>
+
 namespace tessarine::cli {
 
 class DeferredSignals {

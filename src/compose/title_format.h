@@ -1,5 +1,9 @@
 // How a day's event title is composed: by the normal rules or by a custom
 // template, with the user's choice of month names for either.
+//
+// Errors: composition takes valid values and does not fail. A day the
+// calendar cannot describe gets empty lunar pieces; text from outside, such
+// as a template, is made well-formed UTF-8 rather than refused.
 #pragma once
 
 #include <string>

@@ -2,6 +2,10 @@
 // byte-order mark allowed, one entry a row (name, date, first year), fields
 // quoted when they hold a comma; blank lines and lines starting with # are
 // ignored. The command line reads it; the window reads and writes it.
+//
+// Errors: reading never refuses a whole list. It returns the rows that parse
+// and, for each row that does not, its line, the field and the reason, for
+// the front end to word. Only running out of memory throws.
 #pragma once
 
 #include <string>

@@ -37,6 +37,49 @@ QColor ButtonFill(const QStyleOption* option) {
   return Qt::white;
 }
 
+// A menu item's picture in the gutter, or its check mark in the accent
+// colour, drawn as two strokes.
+void DrawMenuMark(QPainter* painter, const QStyleOptionMenuItem* item, const QRect& gutter, bool enabled) {
+  if (!item->icon.isNull()) {
+    const QPixmap picture = item->icon.pixmap(16, 16, enabled ? QIcon::Normal : QIcon::Disabled);
+    painter->drawPixmap(gutter.center().x() - 7, gutter.center().y() - 7, picture);
+  } else if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
+    const QPoint c = gutter.center();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(enabled ? kAccent : kBorder, 2));
+    painter->drawPolyline(QPolygon({c + QPoint(-5, 0), c + QPoint(-2, 3), c + QPoint(5, -4)}));
+    painter->setRenderHint(QPainter::Antialiasing, false);
+  }
+}
+
+// A menu item's caption on the left and its shortcut, after a tab, on the
+// right; the default item in bold.
+void DrawMenuText(QPainter* painter, const QStyleOptionMenuItem* item, const QRect& textRect, bool enabled) {
+  QFont font = item->font;
+  if (item->menuItemType == QStyleOptionMenuItem::DefaultItem) font.setBold(true);
+  painter->setFont(font);
+  painter->setPen(enabled ? item->palette.color(QPalette::WindowText)
+                          : item->palette.color(QPalette::Disabled, QPalette::WindowText));
+  const QStringList parts = item->text.split('\t');
+  const int flags = Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
+  painter->drawText(textRect, flags | Qt::AlignLeft, parts.value(0));
+  if (parts.size() > 1) painter->drawText(textRect, flags | Qt::AlignRight, parts.value(1));
+}
+
+// Tabs drawn as flat buttons: the page showing is filled with the accent.
+void DrawTabShape(QPainter* painter, const QStyleOptionTab* tab) {
+  const QRect box = tab->rect.adjusted(1, 1, -1, -1);
+  painter->save();
+  if (tab->state & QStyle::State_Selected) {
+    painter->fillRect(box, kAccent);
+  } else {
+    painter->fillRect(box, (tab->state & QStyle::State_MouseOver) ? kHover : Qt::white);
+    painter->setPen(kBorder);
+    painter->drawRect(box.adjusted(0, 0, -1, -1));
+  }
+  painter->restore();
+}
+
 }  // namespace
 
 FlatStyle::FlatStyle() : QProxyStyle(QStyleFactory::create("Fusion")) { setObjectName("FlatStyle"); }
@@ -125,51 +168,7 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
   switch (element) {
     case CE_MenuItem:
       if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
-        painter->save();
-        const QRect rect = item->rect;
-        painter->fillRect(rect, Qt::white);
-        painter->fillRect(QRect(rect.left(), rect.top(), kGutterWidth, rect.height()), kGutter);
-        if (item->menuItemType == QStyleOptionMenuItem::Separator) {
-          painter->setPen(kBorder);
-          const int y = rect.center().y();
-          painter->drawLine(rect.left() + kGutterWidth + 4, y, rect.right() - 4, y);
-          painter->restore();
-          return;
-        }
-        const bool enabled = item->state & State_Enabled;
-        if ((item->state & State_Selected) && enabled) {
-          painter->fillRect(rect.adjusted(2, 1, -2, -1), kHover);
-          painter->setPen(kAccent);
-          painter->drawRect(rect.adjusted(2, 1, -3, -2));
-        }
-        const QRect gutter(rect.left(), rect.top(), kGutterWidth, rect.height());
-        if (!item->icon.isNull()) {
-          const QPixmap picture = item->icon.pixmap(16, 16, enabled ? QIcon::Normal : QIcon::Disabled);
-          painter->drawPixmap(gutter.center().x() - 7, gutter.center().y() - 7, picture);
-        } else if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
-          // A check mark in the accent colour, drawn as two strokes.
-          const QPoint c = gutter.center();
-          painter->setRenderHint(QPainter::Antialiasing, true);
-          painter->setPen(QPen(enabled ? kAccent : kBorder, 2));
-          painter->drawPolyline(QPolygon({c + QPoint(-5, 0), c + QPoint(-2, 3), c + QPoint(5, -4)}));
-          painter->setRenderHint(QPainter::Antialiasing, false);
-        }
-        QFont font = item->font;
-        if (item->menuItemType == QStyleOptionMenuItem::DefaultItem) font.setBold(true);
-        painter->setFont(font);
-        painter->setPen(enabled ? item->palette.color(QPalette::WindowText)
-                                : item->palette.color(QPalette::Disabled, QPalette::WindowText));
-        const QStringList parts = item->text.split('\t');
-        const QRect textRect = rect.adjusted(kGutterWidth + 8, 0, -20, 0);
-        const int flags = Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
-        painter->drawText(textRect, flags | Qt::AlignLeft, parts.value(0));
-        if (parts.size() > 1) painter->drawText(textRect, flags | Qt::AlignRight, parts.value(1));
-        if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
-          QStyleOption arrow(*item);
-          arrow.rect = QRect(rect.right() - 16, rect.center().y() - 5, 10, 10);
-          proxy()->drawPrimitive(PE_IndicatorArrowRight, &arrow, painter, widget);
-        }
-        painter->restore();
+        drawMenuItem(item, painter, widget);
         return;
       }
       break;
@@ -187,17 +186,7 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
       break;
     case CE_TabBarTabShape:
       if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
-        // Tabs drawn as flat buttons: the page showing is filled with the accent.
-        const QRect box = tab->rect.adjusted(1, 1, -1, -1);
-        painter->save();
-        if (tab->state & State_Selected) {
-          painter->fillRect(box, kAccent);
-        } else {
-          painter->fillRect(box, (tab->state & State_MouseOver) ? kHover : Qt::white);
-          painter->setPen(kBorder);
-          painter->drawRect(box.adjusted(0, 0, -1, -1));
-        }
-        painter->restore();
+        DrawTabShape(painter, tab);
         return;
       }
       break;
@@ -213,6 +202,35 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
       break;
   }
   QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void FlatStyle::drawMenuItem(const QStyleOptionMenuItem* item, QPainter* painter, const QWidget* widget) const {
+  painter->save();
+  const QRect rect = item->rect;
+  const QRect gutter(rect.left(), rect.top(), kGutterWidth, rect.height());
+  painter->fillRect(rect, Qt::white);
+  painter->fillRect(gutter, kGutter);
+  if (item->menuItemType == QStyleOptionMenuItem::Separator) {
+    painter->setPen(kBorder);
+    const int y = rect.center().y();
+    painter->drawLine(rect.left() + kGutterWidth + 4, y, rect.right() - 4, y);
+    painter->restore();
+    return;
+  }
+  const bool enabled = item->state & State_Enabled;
+  if ((item->state & State_Selected) && enabled) {
+    painter->fillRect(rect.adjusted(2, 1, -2, -1), kHover);
+    painter->setPen(kAccent);
+    painter->drawRect(rect.adjusted(2, 1, -3, -2));
+  }
+  DrawMenuMark(painter, item, gutter, enabled);
+  DrawMenuText(painter, item, rect.adjusted(kGutterWidth + 8, 0, -20, 0), enabled);
+  if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
+    QStyleOption arrow(*item);
+    arrow.rect = QRect(rect.right() - 16, rect.center().y() - 5, 10, 10);
+    proxy()->drawPrimitive(PE_IndicatorArrowRight, &arrow, painter, widget);
+  }
+  painter->restore();
 }
 
 void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

@@ -8,6 +8,8 @@
 
 #include <QProxyStyle>
 
+class QStyleOptionMenuItem;
+
 namespace tessarine {
 
 class FlatStyle : public QProxyStyle {
@@ -33,6 +35,9 @@ class FlatStyle : public QProxyStyle {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void drawMenuItem(const QStyleOptionMenuItem* item, QPainter* painter, const QWidget* widget) const;
 };
 
 }  // namespace tessarine

@@ -1,5 +1,10 @@
 // The program's one window: year selection, the title formats, generation,
 // the menu and the text box that shows the guide and the written file.
+//
+// Errors: the window checks what the user chose and says, in Chinese, what
+// is wrong, in a message box; each file the pipeline could not write is
+// reported as it fails. An error no handler deals with reaches
+// reportError through the application.
 #pragma once
 
 #include <QIcon>

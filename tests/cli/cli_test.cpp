@@ -125,6 +125,15 @@ TEST(CliHelpTest, EveryCommandExplainsItself) {
     EXPECT_NE(run.out.find("Usage: tessarine-cli " + command), std::string::npos);
   }
   EXPECT_NE(Cli({"--help"}).out.find("Commands:"), std::string::npos);
+  // The years come from the calendar's range, not from the help's text.
+  EXPECT_NE(Cli({"--help"}).out.find("every day from 1901 to 2050."), std::string::npos);
+  EXPECT_NE(Cli({"day", "--help"}).out.find("within 1901-01-01..2050-12-31."), std::string::npos);
+}
+
+TEST(CliHelpTest, VersionIsTheProjectVersion) {
+  const CliRun run = Cli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "tessarine-cli " TESSARINE_PROJECT_VERSION "\n");
 }
 
 TEST(ExpandCommandTest, TemplatesForDates) {

@@ -31,6 +31,7 @@ TEST(AnniversaryTest, TheDayInEachLunarYear) {
       {"day 30 in a 29-day month falls on the 29th", Entry(1, 30), 2023, Date(2023, 2, 19)},
       {"day 30 in a 30-day month", Entry(2, 30), 2023, Date(2023, 3, 21)},
       {"腊月 of lunar 2025 in January 2026", Entry(12, 23), 2025, Date(2026, 2, 10)},
+      {"腊月 of lunar 1900, where the tables begin", Entry(12, 8), 1900, Date(1901, 1, 27)},
   };
   for (const auto& c : cases) {
     const auto date = OccurrenceIn(c.entry, c.year);
@@ -38,6 +39,7 @@ TEST(AnniversaryTest, TheDayInEachLunarYear) {
     EXPECT_EQ(Iso(*date), Iso(c.date)) << c.name;
   }
   EXPECT_FALSE(OccurrenceIn(Entry(1, 1), 1900));
+  EXPECT_FALSE(OccurrenceIn(Entry(11, 5), 1900));  // before the tables begin
   EXPECT_FALSE(OccurrenceIn(Entry(1, 1), 2051));
 }
 

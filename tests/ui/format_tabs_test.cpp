@@ -9,9 +9,9 @@ using testing::kDefaultTemplate;
 
 TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
   Open();
-  auto* rb7 = Find<QRadioButton>("monthAndDayRadio");
-  auto* rb9 = Find<QRadioButton>("termsOnlyRadio");
-  rb9->click();
+  auto* monthAndDay = Find<QRadioButton>("monthAndDayRadio");
+  auto* termsOnly = Find<QRadioButton>("termsOnlyRadio");
+  termsOnly->click();
   EXPECT_EQ(Normal().mode, DisplayMode::TermsOnly);
   Find<QRadioButton>("showBothRadio")->click();
   EXPECT_EQ(Normal().onSameDay, FestivalAndTerm::Both);
@@ -26,9 +26,9 @@ TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
   for (const char* name : {"showFestivalRadio", "showTermRadio", "showBothRadio", "festivalsAndTermsRadio", "termsOnlyRadio"}) EXPECT_TRUE(Find<QRadioButton>(name)->isEnabled()) << name;
   EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
 
-  rb7->click();
+  monthAndDay->click();
   Find<QCheckBox>("withoutFestivalsCheck")->click();
-  EXPECT_TRUE(rb7->isChecked());
+  EXPECT_TRUE(monthAndDay->isChecked());
   EXPECT_EQ(Normal().mode, DisplayMode::MonthAndDay);
 }
 
@@ -40,9 +40,9 @@ TEST_F(WindowTest, TabsAndMonthNames) {
   pgc1->setCurrentIndex(0);
   EXPECT_TRUE(std::holds_alternative<NormalFormat>(window->titleFormat().style));
 
-  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* templateEdit = Find<QLineEdit>("templateEdit");
   auto* preview = Find<QLineEdit>("previewEdit");
-  edtDIY->setText("LM");
+  templateEdit->setText("LM");
   Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 12, 4));
   EXPECT_EQ(preview->text(), "冬月");
   Action("monthNamesAction")->trigger();
@@ -59,7 +59,7 @@ TEST_F(WindowTest, TabsAndMonthNames) {
 TEST_F(WindowTest, CustomFormatControls) {
   Open();
   Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
-  auto* edtDIY = Find<QLineEdit>("templateEdit");
+  auto* templateEdit = Find<QLineEdit>("templateEdit");
   auto* preview = Find<QLineEdit>("previewEdit");
   auto* clearSpace = Find<QCheckBox>("collapseSpacesCheck");
   EXPECT_EQ(clearSpace->toolTip(), "将多个空格合并为一个空格");
@@ -67,9 +67,9 @@ TEST_F(WindowTest, CustomFormatControls) {
   EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->maximumDate(), QDate(2050, 12, 31));
 
   Find<QPushButton>("clearTemplateButton")->click();
-  EXPECT_EQ(edtDIY->text(), "");
+  EXPECT_EQ(templateEdit->text(), "");
   EXPECT_EQ(preview->text(), "");
-  edtDIY->setText("LD LT LF CW");
+  templateEdit->setText("LD LT LF CW");
   Find<QDateEdit>("previewDateEdit")->setDate(QDate(2013, 1, 2));
   EXPECT_EQ(preview->text(), "廿一 三");
   clearSpace->click();
@@ -78,29 +78,29 @@ TEST_F(WindowTest, CustomFormatControls) {
 
   // A token label appends at the end, whatever is selected, and puts the
   // caret after it.
-  edtDIY->setSelection(0, 2);
-  auto* lblCW = Find<TokenLabel>("weekdayToken");
-  EXPECT_EQ(lblCW->text(), " 星期 - CW ");
-  QTest::mouseClick(lblCW, Qt::LeftButton);
-  EXPECT_EQ(edtDIY->text(), "LD LT LF CWCW");
-  EXPECT_FALSE(edtDIY->hasSelectedText());
-  EXPECT_EQ(edtDIY->cursorPosition(), edtDIY->text().size());
+  templateEdit->setSelection(0, 2);
+  auto* weekdayToken = Find<TokenLabel>("weekdayToken");
+  EXPECT_EQ(weekdayToken->text(), " 星期 - CW ");
+  QTest::mouseClick(weekdayToken, Qt::LeftButton);
+  EXPECT_EQ(templateEdit->text(), "LD LT LF CWCW");
+  EXPECT_FALSE(templateEdit->hasSelectedText());
+  EXPECT_EQ(templateEdit->cursorPosition(), templateEdit->text().size());
   EXPECT_EQ(Custom().text, "LD LT LF CWCW");
   EXPECT_EQ(preview->text(), "廿一   三三");
 
-  EXPECT_TRUE(lblCW->font().bold());
-  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, true);
-  EXPECT_FALSE(lblCW->font().bold());
-  EXPECT_EQ(lblCW->cursor().shape(), Qt::PointingHandCursor);
-  Find<CustomFormatTab>("customTab")->setTokenHover(lblCW, false);
-  EXPECT_TRUE(lblCW->font().bold());
+  EXPECT_TRUE(weekdayToken->font().bold());
+  Find<CustomFormatTab>("customTab")->setTokenHover(weekdayToken, true);
+  EXPECT_FALSE(weekdayToken->font().bold());
+  EXPECT_EQ(weekdayToken->cursor().shape(), Qt::PointingHandCursor);
+  Find<CustomFormatTab>("customTab")->setTokenHover(weekdayToken, false);
+  EXPECT_TRUE(weekdayToken->font().bold());
 
   Find<QPushButton>("defaultTemplateButton")->click();
-  EXPECT_EQ(edtDIY->text(), kDefaultTemplate);
+  EXPECT_EQ(templateEdit->text(), kDefaultTemplate);
 
   const QString longTemplate = QString("LD  ").repeated(25000);  // 100,000 characters
-  edtDIY->setText(longTemplate);
-  EXPECT_EQ(edtDIY->text().size(), 100000);
+  templateEdit->setText(longTemplate);
+  EXPECT_EQ(templateEdit->text().size(), 100000);
   EXPECT_EQ(preview->text(), QString("廿一  ").repeated(25000).trimmed());  // the switch is still off
 }
 

@@ -14,15 +14,15 @@ TEST_F(WindowTest, StartUpState) {
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
-  auto* cbbY1 = Find<QComboBox>("startYearBox");
-  auto* cbbY2 = Find<QComboBox>("endYearBox");
-  ASSERT_EQ(cbbY1->count(), 38);
-  EXPECT_EQ(cbbY1->itemText(0), "2013");
-  EXPECT_EQ(cbbY1->itemText(37), "2050");
-  EXPECT_EQ(cbbY1->currentText(), "2013");
-  EXPECT_EQ(cbbY2->currentText(), "2013");
-  EXPECT_FALSE(cbbY2->isEnabled());
-  EXPECT_FALSE(cbbY2->isEditable());
+  auto* startYears = Find<QComboBox>("startYearBox");
+  auto* endYears = Find<QComboBox>("endYearBox");
+  ASSERT_EQ(startYears->count(), 38);
+  EXPECT_EQ(startYears->itemText(0), "2013");
+  EXPECT_EQ(startYears->itemText(37), "2050");
+  EXPECT_EQ(startYears->currentText(), "2013");
+  EXPECT_EQ(endYears->currentText(), "2013");
+  EXPECT_FALSE(endYears->isEnabled());
+  EXPECT_FALSE(endYears->isEditable());
   EXPECT_FALSE(Find<QCheckBox>("endYearCheck")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>("dayRadio")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>("showFestivalRadio")->isChecked());
@@ -88,8 +88,8 @@ TEST_F(WindowTest, GeneratingARangeAsksOnceAndOpensTheLastFile) {
   Open();
   answer = QMessageBox::Yes;
   Find<QCheckBox>("endYearCheck")->click();
-  auto* cbbY2 = Find<QComboBox>("endYearBox");
-  cbbY2->setCurrentIndex(cbbY2->findText("2015"));
+  auto* endYears = Find<QComboBox>("endYearBox");
+  endYears->setCurrentIndex(endYears->findText("2015"));
   Find<QPushButton>("generateButton")->click();
   EXPECT_EQ(files.size(), 3u);
   ASSERT_EQ(shown.size(), 1u);
@@ -102,8 +102,8 @@ TEST_F(WindowTest, AWriteFailureIsReportedForEachYear) {
   Open();
   failWrites = true;
   Find<QCheckBox>("endYearCheck")->click();
-  auto* cbbY2 = Find<QComboBox>("endYearBox");
-  cbbY2->setCurrentIndex(cbbY2->findText("2014"));
+  auto* endYears = Find<QComboBox>("endYearBox");
+  endYears->setCurrentIndex(endYears->findText("2014"));
   Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 2u);
   for (int i = 0; i < 2; ++i) {

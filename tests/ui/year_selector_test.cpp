@@ -31,25 +31,25 @@ TEST_F(WindowTest, StartYearTakesDigitsOnly) {
 
 TEST_F(WindowTest, YearBoxesKeepEachOtherInOrder) {
   Open();
-  auto* cbbY1 = Find<QComboBox>("startYearBox");
-  auto* cbbY2 = Find<QComboBox>("endYearBox");
+  auto* startYears = Find<QComboBox>("startYearBox");
+  auto* endYears = Find<QComboBox>("endYearBox");
   Find<QCheckBox>("endYearCheck")->click();
-  EXPECT_TRUE(cbbY2->isEnabled());
+  EXPECT_TRUE(endYears->isEnabled());
   auto choose = [](QComboBox* box, const QString& year) {
     box->setCurrentIndex(box->findText(year));
     emit box->activated(box->currentIndex());
   };
-  choose(cbbY1, "2030");
-  EXPECT_EQ(cbbY2->currentText(), "2030");
-  choose(cbbY2, "2020");
-  EXPECT_EQ(cbbY1->currentText(), "2020");
-  choose(cbbY2, "2040");
-  EXPECT_EQ(cbbY1->currentText(), "2020");
-  choose(cbbY1, "2045");
-  EXPECT_EQ(cbbY2->currentText(), "2045");
+  choose(startYears, "2030");
+  EXPECT_EQ(endYears->currentText(), "2030");
+  choose(endYears, "2020");
+  EXPECT_EQ(startYears->currentText(), "2020");
+  choose(endYears, "2040");
+  EXPECT_EQ(startYears->currentText(), "2020");
+  choose(startYears, "2045");
+  EXPECT_EQ(endYears->currentText(), "2045");
   Find<QCheckBox>("endYearCheck")->click();
-  EXPECT_FALSE(cbbY2->isEnabled());
-  EXPECT_EQ(cbbY2->currentText(), "2045");
+  EXPECT_FALSE(endYears->isEnabled());
+  EXPECT_EQ(endYears->currentText(), "2045");
 }
 
 // A key step through the start list counts as a choice from the list, and
@@ -75,23 +75,23 @@ TEST_F(WindowTest, ArrowKeysStepFromATypedYearAndKeepTheEndYearInOrder) {
 
 TEST_F(WindowTest, YearErrorsMoveTheFocusToTheBoxAtFault) {
   Open();
-  auto* cbbY1 = Find<QComboBox>("startYearBox");
-  auto* cbbY2 = Find<QComboBox>("endYearBox");
+  auto* startYears = Find<QComboBox>("startYearBox");
+  auto* endYears = Find<QComboBox>("endYearBox");
   Find<QCheckBox>("endYearCheck")->click();
-  cbbY2->setCurrentIndex(cbbY2->findText("2030"));
-  cbbY1->lineEdit()->setFocus();
-  cbbY1->lineEdit()->clear();
-  QTest::keyClicks(cbbY1->lineEdit(), "2040");  // typed, not chosen: the end year stays
+  endYears->setCurrentIndex(endYears->findText("2030"));
+  startYears->lineEdit()->setFocus();
+  startYears->lineEdit()->clear();
+  QTest::keyClicks(startYears->lineEdit(), "2040");  // typed, not chosen: the end year stays
   Find<QPushButton>("openFolderButton")->setFocus();
   Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "结束年份必需大于等于开始年份, 请重新输入.");
-  EXPECT_TRUE(cbbY2->hasFocus());
+  EXPECT_TRUE(endYears->hasFocus());
 
-  cbbY1->setEditText("1900");
+  startYears->setEditText("1900");
   Find<QPushButton>("generateButton")->click();
   EXPECT_EQ(shown.back().text, "年份必需在 1901 至 2050 之间, 请重新输入.");
-  EXPECT_TRUE(cbbY1->hasFocus());
+  EXPECT_TRUE(startYears->hasFocus());
   EXPECT_TRUE(files.empty());
 }
 
