@@ -23,19 +23,19 @@ struct DesktopServices {
       QWidget* owner, const QString& text, const QString& caption, QMessageBox::Icon icon,
       QMessageBox::StandardButtons buttons)>;
 
-  std::function<QDateTime()> Now;
-  MessageFunction ShowMessage;
-  std::function<QString()> ProgramFilePath;
+  std::function<QDateTime()> now;
+  MessageFunction showMessage;
+  std::function<QString()> programFilePath;
   // The folder the calendar files go to.
-  std::function<QString()> OutputFolder;
+  std::function<QString()> outputFolder;
   // The anniversary list, kept in the user's configuration folder.
-  std::function<QString()> AnniversaryListFile;
+  std::function<QString()> anniversaryListFile;
   // Writes a new file into the folder under the name, or the next free one.
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
-      WriteFile;
+      writeFile;
   // Opens a file-manager window on the folder of `path` with `path` selected.
-  std::function<void(const QString& path)> ShowInFileManager;
-  std::function<void(const QUrl& address)> OpenUrl;
+  std::function<void(const QString& path)> showInFileManager;
+  std::function<void(const QUrl& address)> openUrl;
 
   // The real desktop.
   static DesktopServices System();

@@ -66,7 +66,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   setCentralWidget(client);
 
   // The year lists run from the current year to the last described year.
-  yearSelector->fillYears(services_.Now().date().year());
+  yearSelector->fillYears(services_.now().date().year());
   // Return and Enter press the focused button, as Space does.
   for (QPushButton* button : findChildren<QPushButton*>()) button->installEventFilter(this);
   adjustSize();
@@ -113,7 +113,7 @@ void MainWindow::buildMenu() {
   connect(monthNamesAction, &QAction::triggered, this, &MainWindow::onMonthNamesToggled);
   connect(openFolderAction, &QAction::triggered, this, &MainWindow::onOpenFolderClicked);
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
-  connect(blogAction, &QAction::triggered, this, [this] { services_.OpenUrl(QUrl(ToQString(kMakerAddress))); });
+  connect(blogAction, &QAction::triggered, this, [this] { services_.openUrl(QUrl(ToQString(kMakerAddress))); });
 }
 
 QWidget* MainWindow::buildFormatGroup() {
@@ -126,7 +126,7 @@ QWidget* MainWindow::buildFormatGroup() {
   customTab = new CustomFormatTab;
   formatTabs->addTab(normalTab, "普通格式");
   formatTabs->addTab(customTab, "自定义格式");
-  anniversariesTab = new AnniversariesTab(services_.AnniversaryListFile());
+  anniversariesTab = new AnniversariesTab(services_.anniversaryListFile());
   formatTabs->addTab(anniversariesTab, "纪念日");
   layout->addWidget(formatTabs);
   return formatGroup;

@@ -83,15 +83,15 @@ void MainWindow::generate() {
     request = AnniversariesRequest{anniversariesTab->validEntries(), *years, anniversariesTab->remindDaysBefore()};
   }
   GenerateOptions options;
-  options.write = services_.WriteFile;
+  options.write = services_.writeFile;
   // Each file that fails is reported at once; the others are still written.
   options.afterEach = [this](const WrittenFile& file) {
     if (file.error) message(kWriteFailedMessage + PathText(file), kErrorCaption, QMessageBox::Critical);
     return AfterFile::Continue;
   };
-  const QString folder = services_.OutputFolder();
+  const QString folder = services_.outputFolder();
   const Generation done =
-      Generate(request, std::filesystem::path(folder.toStdString()), ToLocalSeconds(services_.Now()), options);
+      Generate(request, std::filesystem::path(folder.toStdString()), ToLocalSeconds(services_.now()), options);
   if (done.files.empty()) return;
   const WrittenFile& last = done.files.back();
   if (anniversaries) {
@@ -119,7 +119,7 @@ void MainWindow::present(const WrittenFile& last, std::string_view preview, cons
     completion = success + note;
     if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-      services_.ShowInFileManager(PathText(last));
+      services_.showInFileManager(PathText(last));
     }
   } else {
     completion = note.trimmed();  // rows left out are reported even without the question
@@ -128,20 +128,20 @@ void MainWindow::present(const WrittenFile& last, std::string_view preview, cons
 }
 
 void MainWindow::onOpenFolderClicked() {
-  const QString folder = services_.OutputFolder();
-  const QString program = services_.ProgramFilePath();
+  const QString folder = services_.outputFolder();
+  const QString program = services_.programFilePath();
   // Beside the program, the program itself is shown selected; elsewhere the
   // output folder is opened.
   if (QFileInfo(program).absolutePath() == folder) {
-    services_.ShowInFileManager(program);
+    services_.showInFileManager(program);
   } else {
-    services_.OpenUrl(QUrl::fromLocalFile(folder));
+    services_.openUrl(QUrl::fromLocalFile(folder));
   }
 }
 
 QMessageBox::StandardButton MainWindow::message(const QString& text, const QString& caption,
                                                 QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
-  return services_.ShowMessage(this, text, caption, icon, buttons);
+  return services_.showMessage(this, text, caption, icon, buttons);
 }
 
 }  // namespace tessarine

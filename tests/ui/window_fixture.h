@@ -42,17 +42,17 @@ class WindowTest : public ::testing::Test {
  protected:
   void Open(QDateTime now = QDateTime(QDate(2013, 1, 6), QTime(14, 25, 30))) {
     DesktopServices services;
-    services.Now = [now] { return now; };
-    services.ShowMessage = [this](QWidget* owner, const QString& text, const QString& caption,
+    services.now = [now] { return now; };
+    services.showMessage = [this](QWidget* owner, const QString& text, const QString& caption,
                                   QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
       EXPECT_EQ(owner, window.get());
       shown.push_back({text, caption, icon, buttons});
       return buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
     };
-    services.ProgramFilePath = [] { return QString("/opt/tessarine/tessarine"); };
-    services.OutputFolder = [this] { return outputFolder; };
-    services.AnniversaryListFile = [this] { return QString::fromStdString(config.File("anniversaries.csv")); };
-    services.WriteFile = [this](const std::filesystem::path& folder, std::string_view name,
+    services.programFilePath = [] { return QString("/opt/tessarine/tessarine"); };
+    services.outputFolder = [this] { return outputFolder; };
+    services.anniversaryListFile = [this] { return QString::fromStdString(config.File("anniversaries.csv")); };
+    services.writeFile = [this](const std::filesystem::path& folder, std::string_view name,
                                 std::string_view bytes) -> WrittenFile {
       const auto path = folder / std::string(name);
       if (failWrites) return {path, std::make_error_code(std::errc::permission_denied)};
@@ -60,8 +60,8 @@ class WindowTest : public ::testing::Test {
       files[path.string()] = std::string(bytes);
       return {path, {}};
     };
-    services.ShowInFileManager = [this](const QString& path) { fileManager.push_back(path); };
-    services.OpenUrl = [this](const QUrl& address) { opened.push_back(address); };
+    services.showInFileManager = [this](const QString& path) { fileManager.push_back(path); };
+    services.openUrl = [this](const QUrl& address) { opened.push_back(address); };
     window = std::make_unique<MainWindow>(std::move(services));
     window->show();
     window->activateWindow();
