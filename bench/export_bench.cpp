@@ -26,7 +26,7 @@ void BM_YearFileNormalFormat(benchmark::State& state) { BuildOneYear(state, {});
 void BM_YearFileDefaultTemplate(benchmark::State& state) {
   BuildOneYear(state, {MonthNaming::WinterAndLast, TemplateFormat{std::string(DefaultTemplate), true}});
 }
-// The whole pipeline over 1901-2050, with the writing step discarding the
+// The whole pipeline over every year, 1901-2100, with the writing step discarding the
 // bytes: the batch's own cost, buffers reused from year to year.
 void BM_GenerateAllYearsNormalFormat(benchmark::State& state) {
   const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};

@@ -14,6 +14,8 @@ packages=(
   libical-dev python3-icalendar   # tests read every written file with two independent parsers
   libcli11-dev libfmt-dev         # the command line; text formatting
   libcsv-dev                      # the anniversary list
+  liberfa-dev                     # the IAU astronomy behind the lunar-table generator
+  calcurse                        # a real calendar client imports the written files
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions
   xvfb xauth imagemagick xdotool x11-utils  # screenshots of the window, and its test on X11

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Debian's python3 carries the python3-icalendar package.
-# Writes every year from 1901 to 2050 and reads each file back with
+# Writes every year the calendar covers and reads each file back with
 # python3-icalendar, a parser independent of the libical used by the unit
 # tests: every file must parse, hold one all-day event per titled day with a
 # unique UID, and name itself after its year.
 set -euo pipefail
-cli=${1:?usage: check_icalendar.sh PATH-TO-tessarine-cli}
+cli=${1:?usage: check_icalendar.sh PATH-TO-tessarine-cli FIRST-YEAR LAST-YEAR}
+first=${2:?} last=${3:?}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$cli" ics 1901 2050 --output "$out" >/dev/null
-/usr/bin/python3 - "$out" <<'PY'
+"$cli" ics "$first" "$last" --output "$out" >/dev/null
+/usr/bin/python3 - "$out" "$first" "$last" <<'PY'
 import datetime, pathlib, sys
 import icalendar
 files = sorted(pathlib.Path(sys.argv[1]).glob("Tessarine_*.ics"))
-assert len(files) == 150, len(files)
+first, last = int(sys.argv[2]), int(sys.argv[3])
+assert [int(p.name.split("_")[1]) for p in files] == list(range(first, last + 1)), len(files)
 events = 0
 for path in files:
     year = int(path.name.split("_")[1])

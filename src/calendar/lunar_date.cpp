@@ -7,14 +7,17 @@ namespace tessarine::lunar_detail {
 static_assert(YearLengthAt(TableIndex(1901)) == 354);
 static_assert(YearLengthAt(TableIndex(1903)) == 383);
 static_assert(YearLengthAt(TableIndex(2023)) == 384);
-static_assert(
-    [] {
-      int years = 0;
-      for (int i = 0; i < kTableYears; ++i) years += LeapMonthAt(i) != 0;
-      return years;
-    }() == 55,
-    "55 lunar years of 1901-2050 have a leap month");
-static_assert(LastConvertibleDate == sys_days{std::chrono::year{2051} / 2 / 10},
-              "the tables end with lunar 2050 on 2051-02-10");
+
+// Lunar years from `first` to `last` with a leap month.
+constexpr int LeapYears(int first, int last) {
+  int years = 0;
+  for (int year = first; year <= last; ++year) years += LeapMonthAt(TableIndex(year)) != 0;
+  return years;
+}
+static_assert(LeapYears(1901, 2100) == 73, "73 lunar years of 1901-2100 have a leap month");
+static_assert(LeapYears(1901, 2050) == 55, "55 of them lie in 1901-2050");
+static_assert(LeapMonthAt(TableIndex(2033)) == 11, "2033 repeats month 11");
+static_assert(LastConvertibleDate == sys_days{std::chrono::year{2101} / 1 / 28},
+              "the tables end with lunar 2100 on 2101-01-28");
 
 }  // namespace tessarine::lunar_detail

@@ -44,13 +44,16 @@ struct LunarDate {
 
 namespace lunar_detail {
 
-// The tables begin on 1901-01-01, day 11 of lunar 1900's month 11 (29 days),
-// which is followed by its month 12 (30 days). Day 49 is lunar new year 1901.
-inline constexpr sys_days Epoch{std::chrono::year{1901} / 1 / 1};
-inline constexpr int kEpochDayOfMonth = 11;
-inline constexpr unsigned kLunar1900Month11Days = 29;
-inline constexpr unsigned kLunar1900Month12Days = 30;
-inline constexpr int kFirstDayOfLunar1901 = 49;
+// The tables begin on 1 January of their first year, inside month 11 of the
+// lunar year before (day 11 of lunar 1900's month 11). That year's months 11
+// and 12 are answered from the lengths the tables give them.
+static_assert(kEpochLunarMonth == 11, "the tables begin in month 11 of the lunar year before");
+inline constexpr sys_days Epoch{std::chrono::year{kFirstTableYear} / 1 / 1};
+inline constexpr int kEpochDayOfMonth = static_cast<int>(kEpochLunarDay);
+inline constexpr unsigned kLunar1900Month11Days = kMonth11DaysBeforeTables;
+inline constexpr unsigned kLunar1900Month12Days = kMonth12DaysBeforeTables;
+inline constexpr int kFirstDayOfLunar1901 =
+    static_cast<int>(kLunar1900Month11Days + kLunar1900Month12Days) - kEpochDayOfMonth + 1;
 
 constexpr bool InTables(int year) noexcept { return year >= kFirstTableYear && year <= kLastTableYear; }
 constexpr int TableIndex(int year) noexcept { return year - kFirstTableYear; }

@@ -11,7 +11,7 @@ namespace tessarine {
 extern const std::array<std::string_view, 24> SolarTermNames;
 
 // 0 when no solar term falls on the day, else 1-24: 2m-1 for the first term
-// of month m, 2m for its second. Years outside 1901-2050 give 0.
+// of month m, 2m for its second. Years the tables do not hold give 0.
 unsigned SolarTermIndex(std::chrono::year_month_day date) noexcept;
 
 }  // namespace tessarine

@@ -48,7 +48,7 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
       {{list, "2026", "--output", out}, list + ":3: field 2 (date) '十三月初一': unknown lunar month\n"},
       {{folder.File("missing.csv"), "2026"}, "tessarine-cli anniversaries: cannot read '" + folder.File("missing.csv") + "'\n"},
       {{list, "2026", "2025"}, "tessarine-cli anniversaries: end year '2025' is before the start year '2026'\n"},
-      {{list, "2026", "2051"}, "tessarine-cli anniversaries: end year '2051' is outside 1901..2050\n"},
+      {{list, "2026", "2101"}, "tessarine-cli anniversaries: end year '2101' is outside 1901..2100\n"},
       {{list, "2026", "--remind", "31"}, "tessarine-cli anniversaries: --remind '31' is not a number of days from 0 to 30\n"},
       {{list, "2026", "--remind", "-1"}, "tessarine-cli anniversaries: --remind '-1' is not a number of days from 0 to 30\n"},
       {{list}, "tessarine-cli anniversaries: anniversaries needs a list file, a start year and at most an end year\n"},

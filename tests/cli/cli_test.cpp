@@ -66,10 +66,10 @@ TEST(DayCommandTest, OptionsShapeOnlyTheTitle) {
 }
 
 TEST(DayCommandTest, WholeRangeHasOneLineADayWithNineFields) {
-  const CliRun run = Cli({"day", "1901-01-01..2050-12-31"});
+  const CliRun run = Cli({"day", "1901-01-01..2100-12-31"});
   ASSERT_EQ(run.status, 0);
   const auto lines = Split(run.out, '\n');
-  ASSERT_EQ(lines.size(), 54787u);
+  ASSERT_EQ(lines.size(), 73049u);
   int leapDays = 0;
   for (const auto& line : lines) {
     const auto fields = Split(line + "\t", '\t');
@@ -77,8 +77,8 @@ TEST(DayCommandTest, WholeRangeHasOneLineADayWithNineFields) {
     EXPECT_FALSE(fields[8].empty()) << line;
     leapDays += fields[2].starts_with("闰");
   }
-  EXPECT_GT(leapDays, 54 * 29);
-  EXPECT_TRUE(lines.back().starts_with("2050-12-31\t庚午 马年\t冬月\t十八"));
+  EXPECT_GT(leapDays, 72 * 29);
+  EXPECT_TRUE(lines.back().starts_with("2100-12-31\t庚申 猴年\t腊月\t初一"));
 }
 
 TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
@@ -91,7 +91,7 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"day", "2013-02-29"}, "'2013-02-29'"},
       {{"day", "2013-1-1"}, "'2013-1-1'"},
       {{"day", "1900-12-31"}, "'1900-12-31'"},
-      {{"day", "2051-01-01"}, "'2051-01-01'"},
+      {{"day", "2101-01-01"}, "'2101-01-01'"},
       {{"day", "2013-02-10..2013-02-01"}, "'2013-02-10..2013-02-01'"},
       {{"day", "2013-02-10..x"}, "'x'"},
       {{"day", "--colour", "2013-01-01"}, "--colour"},
@@ -126,8 +126,8 @@ TEST(CliHelpTest, EveryCommandExplainsItself) {
   }
   EXPECT_NE(Cli({"--help"}).out.find("Commands:"), std::string::npos);
   // The years come from the calendar's range, not from the help's text.
-  EXPECT_NE(Cli({"--help"}).out.find("every day from 1901 to 2050."), std::string::npos);
-  EXPECT_NE(Cli({"day", "--help"}).out.find("within 1901-01-01..2050-12-31."), std::string::npos);
+  EXPECT_NE(Cli({"--help"}).out.find("every day from 1901 to 2100."), std::string::npos);
+  EXPECT_NE(Cli({"day", "--help"}).out.find("within 1901-01-01..2100-12-31."), std::string::npos);
 }
 
 TEST(CliHelpTest, VersionIsTheProjectVersion) {
@@ -179,13 +179,13 @@ TEST(IcsCommandTest, YearsAreCheckedBeforeAnythingIsWritten) {
   };
   const Case cases[] = {
       {{""}, "start year '' is not a number"},
-      {{"1900"}, "start year '1900' is outside 1901..2050"},
+      {{"1900"}, "start year '1900' is outside 1901..2100"},
       {{"2040", "2030"}, "end year '2030' is before the start year '2040'"},
       {{"２０１３"}, "start year '２０１３' is not a number"},
-      {{"2049", "2051"}, "end year '2051' is outside 1901..2050"},
-      {{"2026", "20270"}, "end year '20270' is outside 1901..2050"},
-      {{"2050", "2147483647"}, "end year '2147483647' is outside 1901..2050"},
-      {{"2050", "99999999999999999999"}, "end year '99999999999999999999' is outside 1901..2050"},
+      {{"2099", "2101"}, "end year '2101' is outside 1901..2100"},
+      {{"2026", "20270"}, "end year '20270' is outside 1901..2100"},
+      {{"2100", "2147483647"}, "end year '2147483647' is outside 1901..2100"},
+      {{"2100", "99999999999999999999"}, "end year '99999999999999999999' is outside 1901..2100"},
       {{"2013", "x"}, "end year 'x' is not a number"},
   };
   for (const auto& c : cases) {

@@ -92,6 +92,7 @@ TEST(YearCalendarTest, FormatsAgreeWithCompositionAndParse) {
       {2013, normal(DisplayMode::FestivalsAndTerms, FestivalAndTerm::Festival, false, winter), 37},
       {2023, normal(DisplayMode::MonthAndDay, FestivalAndTerm::Both, false, MonthNaming::Numbered), 365},
       {2033, normal(DisplayMode::Day, FestivalAndTerm::Term, true, winter), 365},
+      {2100, normal(DisplayMode::Day, FestivalAndTerm::Festival, false, winter), 365},
       {2014, custom(DefaultTemplate, true, winter), 365},
       {2014, custom("LD LT LF CW", false, MonthNaming::Numbered), 365},
       {2019, custom("LT,LF;CF\\", true, winter), 365},

@@ -48,7 +48,7 @@ TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
       {{"a", "十三月初一"}, 2, EntryProblem::UnknownMonth},   {{"a", "四月四十"}, 2, EntryProblem::UnknownDay},
       {{"a", "13-1"}, 2, EntryProblem::UnknownMonth},         {{"a", "4-31"}, 2, EntryProblem::UnknownDay},
       {{"a", "闰三月"}, 2, EntryProblem::UnknownDay},         {{"a", "tomorrow"}, 2, EntryProblem::UnknownDate},
-      {{"a", "1900-12-31"}, 2, EntryProblem::DateOutOfRange}, {{"a", "2051-01-01"}, 2, EntryProblem::DateOutOfRange},
+      {{"a", "1900-12-31"}, 2, EntryProblem::DateOutOfRange}, {{"a", "2101-01-01"}, 2, EntryProblem::DateOutOfRange},
       {{"a", "2023-02-29"}, 2, EntryProblem::DateOutOfRange}, {{"a", "3-8", "1960年"}, 3, EntryProblem::BadFirstYear},
       {{"", "3-8"}, 1, EntryProblem::MissingName},            {{"  ", "3-8"}, 1, EntryProblem::MissingName},
       {{"a"}, 2, EntryProblem::MissingDate},                  {{"a", "3-8", "1960", "x"}, 4, EntryProblem::TooManyFields},

@@ -64,7 +64,7 @@ TEST_F(WindowTest, CustomFormatControls) {
   auto* clearSpace = Find<QCheckBox>("collapseSpacesCheck");
   EXPECT_EQ(clearSpace->toolTip(), "将多个空格合并为一个空格");
   EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->minimumDate(), QDate(1901, 1, 1));
-  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->maximumDate(), QDate(2050, 12, 31));
+  EXPECT_EQ(Find<QDateEdit>("previewDateEdit")->maximumDate(), QDate(2100, 12, 31));
 
   Find<QPushButton>("clearTemplateButton")->click();
   EXPECT_EQ(templateEdit->text(), "");

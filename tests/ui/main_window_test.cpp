@@ -1,5 +1,6 @@
 // The window as a whole: start-up, menus, generation and its messages.
 #include "ui/window_fixture.h"
+#include "version.h"
 
 namespace tessarine {
 namespace {
@@ -16,9 +17,9 @@ TEST_F(WindowTest, StartUpState) {
 
   auto* startYears = Find<QComboBox>("startYearBox");
   auto* endYears = Find<QComboBox>("endYearBox");
-  ASSERT_EQ(startYears->count(), 38);
+  ASSERT_EQ(startYears->count(), 88);
   EXPECT_EQ(startYears->itemText(0), "2013");
-  EXPECT_EQ(startYears->itemText(37), "2050");
+  EXPECT_EQ(startYears->itemText(87), "2100");
   EXPECT_EQ(startYears->currentText(), "2013");
   EXPECT_EQ(endYears->currentText(), "2013");
   EXPECT_FALSE(endYears->isEnabled());
@@ -45,8 +46,8 @@ TEST_F(WindowTest, StartUpState) {
   EXPECT_EQ(Preview(), QString::fromUtf8(InstructionsText().data()).replace("\r\n", "\n"));
 }
 
-TEST_F(WindowTest, AfterTwentyFiftyTheListsAreEmptyAndGeneratingSaysSo) {
-  Open(QDateTime(QDate(2051, 3, 1), QTime(9, 0)));
+TEST_F(WindowTest, AfterTheLastYearTheListsAreEmptyAndGeneratingSaysSo) {
+  Open(QDateTime(QDate(2101, 3, 1), QTime(9, 0)));
   EXPECT_EQ(Find<QComboBox>("startYearBox")->count(), 0);
   EXPECT_EQ(Find<QComboBox>("endYearBox")->count(), 0);
   EXPECT_EQ(Find<QComboBox>("startYearBox")->currentText(), "");
@@ -135,7 +136,7 @@ TEST_F(WindowTest, MenuLayout) {
   EXPECT_EQ(about->defaultAction(), Action("titleAction"));
   EXPECT_TRUE(Action("titleAction")->font().bold());
   EXPECT_FALSE(Action("titleAction")->icon().isNull());
-  EXPECT_EQ(Action("versionAction")->text(), "Ver 1.13  / 2013-01-06");
+  EXPECT_EQ(Action("versionAction")->text(), QString("Ver %1  / 2013-01-06").arg(kVersion.data()));
   Action("exitAction")->trigger();
   EXPECT_FALSE(window->isVisible());
 }

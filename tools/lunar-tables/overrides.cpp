@@ -1,0 +1,44 @@
+#include "overrides.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+#include "day_text.h"
+
+namespace tessarine::tables {
+namespace {
+
+using std::chrono::days;
+using std::chrono::year;
+
+constexpr std::string_view kLocalMeanTime =
+    "the almanacs of the time reckoned in Beijing local mean time (UTC+7:45:40), and every historical source "
+    "follows them; UTC+8 puts the new moon on the next day";
+
+constexpr std::array kMonthStarts = {
+    Override{year{1914} / 11 / 17, kLocalMeanTime},
+    Override{year{1916} / 2 / 3, kLocalMeanTime},
+    Override{year{1920} / 11 / 10, kLocalMeanTime},
+    Override{year{2057} / 9 / 29,
+             "eraMoon98 puts the new moon 2 s before midnight, the more precise lunar theories 4-5 s after it, and "
+             "calendars follow them; either way it lies far inside the uncertainty of the predicted Earth rotation"},
+};
+
+}  // namespace
+
+std::span<const Override> MonthStartOverrides() { return kMonthStarts; }
+
+void ApplyOverrides(std::vector<SkyEvent>& newMoons) {
+  for (const Override& override : kMonthStarts) {
+    const auto moved = std::find_if(newMoons.begin(), newMoons.end(), [&](const SkyEvent& moon) {
+      return moon.day >= override.day - days{1} && moon.day <= override.day + days{1};
+    });
+    if (moved == newMoons.end()) {
+      throw std::runtime_error("the override of " + Text(override.day) + " finds no computed new moon within a day of it");
+    }
+    moved->day = override.day;
+  }
+}
+
+}  // namespace tessarine::tables
