@@ -19,7 +19,10 @@ assert [int(p.name.split("_")[1]) for p in files] == list(range(first, last + 1)
 events = 0
 for path in files:
     year = int(path.name.split("_")[1])
-    calendar = icalendar.Calendar.from_ical(path.read_bytes().decode("utf-8-sig"))
+    raw = path.read_bytes()
+    assert not raw.startswith(b"\xef\xbb\xbf"), path
+    assert all(len(line) <= 75 for line in raw.split(b"\r\n")), path
+    calendar = icalendar.Calendar.from_ical(raw)
     assert str(calendar["X-WR-CALNAME"]) == f"农历 {year}", path
     uids = set()
     for event in calendar.walk("VEVENT"):

@@ -35,7 +35,7 @@ class Batch {
   std::chrono::local_seconds now() const { return now_; }
 
   Generation Finish() && {
-    result_.preview.assign(std::string_view(text_).substr(std::min(text_.size(), kByteOrderMark.size())));
+    result_.preview = std::move(text_);
     return std::move(result_);
   }
 

@@ -52,7 +52,7 @@ struct GenerateOptions {
 
 struct Generation {
   std::vector<WrittenFile> files;  // in order, one per file attempted
-  std::string preview;             // the last file's text without the byte-order mark, to show
+  std::string preview;             // the last file's text, to show
 };
 
 // `now`, the local time of generation, names the files and stamps the events.

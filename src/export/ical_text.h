@@ -1,5 +1,5 @@
 // The pieces of an iCalendar file that do not depend on the batch: TEXT value
-// escaping and the time stamp in a file's name.
+// escaping, line folding and the time stamp in a file's name.
 #pragma once
 
 #include <chrono>
@@ -13,6 +13,14 @@ namespace tessarine {
 // are escaped, and every line break becomes \n, so a title stays one line.
 void AppendEscapedText(std::string& out, std::string_view title);
 std::string EscapeText(std::string_view title);
+
+// The longest line a file holds, in octets, CR LF not counted.
+inline constexpr std::size_t kMaxLineOctets = 75;
+
+// Appends one content line and its CR LF, folded where it is longer than
+// kMaxLineOctets: the rest goes on following lines that begin with a space,
+// and a cut never falls inside a UTF-8 character.
+void AppendContentLine(std::string& out, std::string_view line);
 
 // "yymmdd-hhnnss", the time stamp in a file's name.
 std::string FileTimeStamp(std::chrono::local_seconds moment);

@@ -36,7 +36,14 @@ class IcalLines {
     stamp_.assign(DateDigits(today).view()).append("T120000Z");
   }
 
-  void Line(std::string_view a, std::string_view b = {}) { out_.append(a).append(b).append(kCrLf); }
+  void Line(std::string_view a, std::string_view b = {}) {
+    if (a.size() + b.size() <= kMaxLineOctets) {
+      out_.append(a).append(b).append(kCrLf);
+      return;
+    }
+    line_.assign(a).append(b);
+    AppendContentLine(out_, line_);
+  }
 
   void Event(const DayEvent& event) {
     escaped_.clear();
@@ -67,12 +74,12 @@ class IcalLines {
 
  private:
   void Categories(const std::vector<std::string>& categories) {
-    out_.append("CATEGORIES:");
+    std::string values;
     for (std::size_t i = 0; i < categories.size(); ++i) {
-      if (i > 0) out_.append(",");
-      AppendEscapedText(out_, categories[i]);
+      if (i > 0) values.append(",");
+      AppendEscapedText(values, categories[i]);
     }
-    out_.append(kCrLf);
+    Line("CATEGORIES:", values);
   }
 
   void Reminder(int daysBefore) {
@@ -90,6 +97,7 @@ class IcalLines {
   std::string& out_;
   std::string escaped_;  // the current title as written
   std::string stamp_;    // the generation date, "yyyymmddT120000Z"
+  std::string line_;     // a long line before it is folded
 };
 
 }  // namespace
@@ -97,9 +105,8 @@ class IcalLines {
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
                std::chrono::local_seconds moment) {
   out.clear();
-  out.reserve(kByteOrderMark.size() + 128 + events.size() * kBytesPerEvent);
+  out.reserve(128 + events.size() * kBytesPerEvent);
   IcalLines lines(out, moment);
-  out.append(kByteOrderMark);
   lines.Line("BEGIN:VCALENDAR");
   lines.Line("VERSION:2.0");
   lines.Line(kProductId);

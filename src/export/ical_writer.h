@@ -1,6 +1,7 @@
 // The one iCalendar writer: a calendar's display name and its all-day events
-// become the file's text, with CR LF line ends, the byte-order mark, the
-// calendar's header, the events in the order given, and the footer.
+// become the file's text: UTF-8 without a byte-order mark (calendar clients
+// refuse one), CR LF line ends, lines folded at 75 octets, the calendar's
+// header, the events in the order given, and the footer.
 #pragma once
 
 #include <chrono>
@@ -12,8 +13,6 @@
 #include "export/day_event.h"
 
 namespace tessarine {
-
-inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The PRODID line is a fixed part of the file format: calendars that imported
 // earlier files recognise ours by it. It names the format, not the program's

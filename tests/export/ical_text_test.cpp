@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tessarine {
 namespace {
 
@@ -25,6 +28,38 @@ TEST(IcalTextTest, EscapeText) {
   };
   for (const auto& [title, escaped] : cases) EXPECT_EQ(EscapeText(title), escaped) << title;
   EXPECT_EQ(EscapeText(std::string_view("a\0b", 3)), "ab");
+}
+
+// Long lines fold at 75 octets into lines that begin with a space, never
+// inside a UTF-8 character; unfolding gives the line back.
+TEST(IcalTextTest, LongLinesFold) {
+  std::string chinese = "SUMMARY:";  // then 25 characters of three octets: 75 falls inside the 23rd
+  for (int i = 0; i < 12; ++i) chinese += "农历";
+  chinese += "年";
+  const std::pair<std::string, std::vector<std::size_t>> cases[] = {
+      {std::string(75, 'a'), {75}},
+      {std::string(76, 'a'), {75, 2}},
+      {std::string(75 + 74, 'a'), {75, 75}},
+      {std::string(75 + 75, 'a'), {75, 75, 2}},
+      {chinese, {74, 10}},                         // 75 would cut a character
+      {std::string(74, 'a') + "中文", {74, 7}},    // a three-byte character at the cut moves whole
+      {std::string(80, '\x80'), {75, 6}},        // not UTF-8: cut where the octets run out
+  };
+  for (const auto& [line, octets] : cases) {
+    std::string out;
+    AppendContentLine(out, line);
+    std::vector<std::size_t> lengths;
+    std::string unfolded;
+    for (std::size_t start = 0; start < out.size();) {
+      const std::size_t end = out.find("\r\n", start);
+      ASSERT_NE(end, std::string::npos);
+      lengths.push_back(end - start);
+      unfolded += out.substr(start == 0 ? 0 : start + 1, end - start - (start == 0 ? 0 : 1));
+      start = end + 2;
+    }
+    EXPECT_EQ(lengths, octets) << line;
+    EXPECT_EQ(unfolded, line);
+  }
 }
 
 TEST(IcalTextTest, Stamps) {

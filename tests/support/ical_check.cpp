@@ -18,8 +18,11 @@ std::string Yyyymmdd(icaltimetype time) {
 
 std::map<std::string, std::string> ParseCalendar(std::string_view bytes) {
   std::map<std::string, std::string> events;
-  EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF")) << "no byte-order mark";
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF")) << "a byte-order mark";
+  for (std::size_t start = 0, end = 0; start < bytes.size(); start = end + 2) {
+    end = std::min(bytes.find("\r\n", start), bytes.size());
+    EXPECT_LE(end - start, 75u) << "a line longer than 75 octets: " << bytes.substr(start, end - start);
+  }
   const std::string text(bytes);
   icalcomponent* calendar = icalparser_parse_string(text.c_str());
   if (calendar == nullptr) {

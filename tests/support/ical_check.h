@@ -8,9 +8,9 @@
 
 namespace tessarine::testing {
 
-// Parses `bytes` (byte-order mark included) and returns each event's start
+// Parses the raw bytes of a file and returns each event's start
 // date ("yyyymmdd") with its unescaped title. Adds a test failure for a file
-// that does not parse, an event that is not all-day, whose end is not the
+// that does not parse or has a line over 75 octets, an event that is not all-day, whose end is not the
 // next day, or that lacks a UID, and for two events on one day.
 std::map<std::string, std::string> ParseCalendar(std::string_view bytes);
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Imports a year file in the default template (long, folded titles) and an
+# anniversary file with a long name and reminders into calcurse, a real
+# calendar client, and counts what it took in: every event, nothing skipped.
+set -euo pipefail
+cli=${1:?usage: check_calcurse.sh PATH-TO-tessarine-cli}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/out" "$work/year" "$work/anniversaries"
+
+"$cli" ics 2024 --template default --output "$work/out" >/dev/null
+long=$(printf '很长的名字%.0s' {1..12})
+printf '妈妈生日,三月初八,1960\n%s,腊月廿三\n' "$long" >"$work/list.csv"
+"$cli" anniversaries "$work/list.csv" 2026 2027 --remind 3 --output "$work/out" >/dev/null
+
+import() {  # FOLDER FILE EXPECTED-EVENTS
+  local report
+  report=$(calcurse -D "$1" -i "$2")
+  echo "$report"
+  grep -q "0 apps / $3 events / 0 todos / 0 skipped" <<<"$report"
+  [ "$(wc -l <"$1/apts")" -eq "$3" ]
+}
+import "$work/year" "$work"/out/Tessarine_2024_*.ics 366
+import "$work/anniversaries" "$work"/out/Tessarine_Anniversaries_*.ics 4
+grep -q "$long" "$work/anniversaries/apts"
