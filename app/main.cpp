@@ -1,6 +1,7 @@
 // The window program: one application, one window, Chinese standard texts.
 #include <QApplication>
 #include <QPointer>
+#include <csignal>
 #include <exception>
 
 #include "ui/flat_style.h"
@@ -29,6 +30,9 @@ class Application : public QApplication {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file past the user's size limit fails its write with EFBIG, which the
+  // window reports, instead of ending the program without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   Application application(argc, argv);
   QApplication::setApplicationName("Tessarine");
   // No display name on purpose: the platform would append it to every

@@ -1,6 +1,7 @@
 // tessarine-cli: runs one command and makes sure that what it printed really
 // reached standard output.
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -10,6 +11,10 @@
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // A file past the user's size limit (ulimit -f) fails its write with
+  // EFBIG, reported like any other write error, instead of killing us
+  // without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   errno = 0;
   int status = tessarine::cli::RunCli(args, std::cout, std::cerr);

@@ -2,7 +2,10 @@
 // behind as a stray temporary, and never replaces another file.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -16,17 +19,37 @@ struct WrittenFile {
 // Writes `bytes` into `folder` under `name`, or, when that name is taken,
 // under the first free one of name-2, name-3, ... (before the extension).
 // The bytes reach the disk before the name appears, and taking a name
-// refuses an existing file, so two writers never overwrite each other. On
-// Linux the file is unnamed until complete, so even a killed writer leaves
-// nothing; where the file system refuses that, a named temporary file is
-// used and removed on every failure.
+// refuses an existing file, so two writers never overwrite each other.
+//
+// The file is unnamed until complete, so even a killed writer leaves
+// nothing. Where the file system cannot do that (FAT and exFAT on USB
+// sticks and SD cards, some FUSE and network file systems), a named
+// temporary file is created and moved into place without replacing
+// anything; it is removed on every failure, and the leftovers of a killed
+// run are removed by the next run once their process is gone.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 
 // The same, always through a named temporary file.
 WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
                                          std::string_view bytes);
 
+// The system calls that decide which way a file is written. Tests replace
+// them with calls that fail as a FAT file system does.
+struct FileSystemCalls {
+  int (*openUnnamed)(const char* folder, mode_t mode);             // open(O_TMPFILE)
+  int (*linkAt)(int, const char*, int, const char*, int);          // linkat
+  int (*renameNoReplace)(const char* from, const char* to);       // renameat2(RENAME_NOREPLACE)
+};
+extern const FileSystemCalls kSystemCalls;
+
+WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
+                              std::string_view name, std::string_view bytes);
+
 // `name` with "-n" before its extension for n >= 2; `name` itself for 1.
 std::string NumberedName(std::string_view name, int n);
+
+// ".<name>.tessarine-<pid>-XXXXXX": the named temporary file of process
+// `pid` for `name`, hidden, with six random letters and digits.
+std::string TemporaryName(std::string_view name, pid_t pid);
 
 }  // namespace tessarine

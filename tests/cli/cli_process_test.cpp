@@ -50,6 +50,16 @@ TEST(CliProcessTest, LostOutputIsAnErrorAndAClosedPipeIsQuiet) {
   EXPECT_EQ(piped.err, "");
 }
 
+// Past the user's file size limit a write fails with a message: the
+// signal that would end the program silently is ignored.
+TEST(CliProcessTest, AFileSizeLimitIsAWriteError) {
+  TempFolder folder;
+  const ShellRun run = Shell("ulimit -f 10; \"$CLI\" ics 2026 --output '" + folder.path().string() + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+  EXPECT_EQ(folder.Count(), 0u);
+}
+
 TEST(CliProcessTest, TwoRunsInTheSameSecondKeepBothFiles) {
   TempFolder folder;
   const std::string ics = "\"$CLI\" ics 2026 --output '" + folder.path().string() + "' >/dev/null";

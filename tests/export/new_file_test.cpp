@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 
 #include "support/file_size_limit.h"
@@ -57,9 +60,50 @@ TEST_P(NewFileTest, FailsForFoldersThatAreMissingOrNotFolders) {
   EXPECT_EQ(folder.Count(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(UnnamedAndNamedTemporary, NewFileTest,
-                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary),
-                         [](const auto& info) { return info.index == 0 ? "Unnamed" : "NamedTemporary"; });
+// File systems that refuse what the first way needs, as FAT (no unnamed
+// files, no links) and exFAT (unnamed files that cannot be linked) do.
+int Refuse(int error) {
+  errno = error;
+  return -1;
+}
+const FileSystemCalls kFat = {[](const char*, mode_t) { return Refuse(EOPNOTSUPP); },
+                                  [](int, const char*, int, const char*, int) { return Refuse(EPERM); },
+                                  kSystemCalls.renameNoReplace};
+const FileSystemCalls kExfat = {kSystemCalls.openUnnamed,
+                                    [](int, const char*, int, const char*, int) { return Refuse(EPERM); },
+                                    kSystemCalls.renameNoReplace};
+
+WrittenFile WriteOnFat(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return WriteNewFileUsing(kFat, folder, name, bytes);
+}
+WrittenFile WriteOnExfat(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return WriteNewFileUsing(kExfat, folder, name, bytes);
+}
+std::string WayName(const ::testing::TestParamInfo<Writer>& info) {
+  constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat"};
+  return kNames[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, NewFileTest,
+                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat),
+                         WayName);
+
+// A killed run on such a file system leaves its temporary file; the next
+// run removes it once the process that wrote it is gone, and nothing else.
+TEST(NewFileTest, LeftoversOfGoneWritersAreRemoved) {
+  TempFolder folder;
+  constexpr pid_t kGone = 2147483646;  // above every pid_max
+  const std::string gone = TemporaryName("Tessarine_2026_261209-101010.ics", kGone);
+  const std::string running = TemporaryName("Tessarine_2027_261209-101010.ics", ::getpid());
+  const std::string others[] = {".tessarine-notes", ".a.ics.tessarine-12x-abcdef",
+                                "b.ics.tessarine-" + std::to_string(kGone) + "-abcdef"};
+  for (const auto& name : {gone, running, others[0], others[1], others[2]}) std::ofstream(folder.File(name)) << "x";
+  ASSERT_FALSE(WriteNewFileUsing(kFat, folder.path(), "a.ics", "new").error);
+  EXPECT_FALSE(std::filesystem::exists(folder.File(gone)));
+  EXPECT_TRUE(std::filesystem::exists(folder.File(running)));
+  for (const auto& name : others) EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
+  EXPECT_EQ(ReadFile(folder.File("a.ics")), "new");
+}
 
 TEST(NumberedNameTest, NumberGoesBeforeTheExtension) {
   EXPECT_EQ(NumberedName("Tessarine_2026_261208-223006.ics", 1), "Tessarine_2026_261208-223006.ics");
