@@ -2,6 +2,9 @@
 // anniversaries listed in a CSV file, for a span of years.
 #include <fmt/format.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,15 +21,47 @@ struct Request {
   std::string listFile;
   YearRange years;
   std::optional<int> remind;
+  ReminderStyle reminderStyle = ReminderStyle::Alarm;
   std::filesystem::path folder;
 };
 
-std::string ReadWholeFile(const std::string& path) {
+// A list is a few kilobytes; anything past this is not one.
+constexpr std::uintmax_t kMostListBytes = 10 * 1024 * 1024;
+// How much of a bad field a message repeats.
+constexpr std::size_t kMostEchoedBytes = 60;
+
+std::string ReadListFile(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error) throw UsageError("cannot read " + Quoted(path) + ": " + error.message());
+  if (!std::filesystem::is_regular_file(status)) throw UsageError(Quoted(path) + " is not a file");
+  if (std::filesystem::file_size(path, error) > kMostListBytes) {
+    throw UsageError(Quoted(path) + " is larger than 10 MB: not an anniversary list");
+  }
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError("cannot read " + Quoted(path));
   std::ostringstream text;
-  text << in.rdbuf();
+  if (in) text << in.rdbuf();
+  if (!in || in.bad() || !text) {
+    throw UsageError("cannot read " + Quoted(path) + (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
+  }
   return text.str();
+}
+
+// `text` cut to about kMostEchoedBytes, at a character's start.
+std::string Shortened(std::string_view text) {
+  if (text.size() <= kMostEchoedBytes) return std::string(text);
+  std::size_t cut = kMostEchoedBytes;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
+std::string ProblemText(const ListProblem& problem) {
+  switch (problem.kind) {
+    case ListProblem::Kind::NotText: return "not text in UTF-8 or GB18030";
+    case ListProblem::Kind::UnclosedQuote: return "a quote opens here and is never closed";
+  }
+  return {};
 }
 
 std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
@@ -38,6 +73,8 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   std::optional<std::string> remind;
   app.add_option("--output", output);
   app.add_option_function<std::string>("--remind", [&remind](const std::string& given) { remind = given; });
+  bool reminderEvents = false;
+  app.add_flag("--reminder-events", reminderEvents);
   app.add_option("arguments", positionals);
   Parse(app, args);
   if (help) {
@@ -57,7 +94,8 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     }
     remindDays = std::stoi(*remind);
   }
-  return Request{positionals[0], years, remindDays, OutputFolder(output)};
+  const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
+  return Request{positionals[0], years, remindDays, style, OutputFolder(output)};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -67,10 +105,12 @@ std::string ProblemText(EntryProblem problem) {
     case EntryProblem::UnknownDate: return "not a date: write a lunar date such as 三月初八 or 3-8, or yyyy-mm-dd";
     case EntryProblem::UnknownMonth: return "unknown lunar month";
     case EntryProblem::UnknownDay: return "unknown lunar day";
+    case EntryProblem::NoSuchDay: return "no such Gregorian day";
     case EntryProblem::DateOutOfRange:
       return fmt::format("not a day from {}-01-01 to {}-12-31", static_cast<int>(YearRange::First),
                          static_cast<int>(YearRange::Last));
-    case EntryProblem::BadFirstYear: return "the first year is not a number";
+    case EntryProblem::BadFirstYear:
+      return fmt::format("the first year is not a four-digit year up to {}", static_cast<int>(YearRange::Last));
     case EntryProblem::TooManyFields: return "more than three fields (name, date, first year)";
   }
   return {};
@@ -84,9 +124,14 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
   try {
     request = ParseRequest(args, out);
     if (!request) return 0;  // the help was asked for
-    list = ReadAnniversaryList(ReadWholeFile(request->listFile));
+    list = ReadAnniversaryList(ReadListFile(request->listFile));
   } catch (const UsageError& e) {
     err << "tessarine-cli anniversaries: " << EscapeControls(e.what()) << "\n";
+    return 2;
+  }
+  if (list.problem) {
+    err << EscapeControls(fmt::format("{}:{}: {}", request->listFile, list.problem->line, ProblemText(*list.problem)))
+        << "\n";
     return 2;
   }
   if (!list.errors.empty()) {
@@ -94,12 +139,16 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
     const RowError& bad = list.errors.front();
     const char* const fieldNames[] = {"", "name", "date", "first year", "extra field"};
     err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request->listFile, bad.line, bad.error.field,
-                                      fieldNames[bad.error.field], Quoted(bad.error.text),
+                                      fieldNames[std::min(bad.error.field, 4)], Quoted(Shortened(bad.error.text)),
                                       ProblemText(bad.error.problem)))
         << "\n";
     return 2;
   }
-  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind};
+  if (list.entries.empty()) {
+    err << "tessarine-cli anniversaries: " << EscapeControls(request->listFile) << " lists no anniversary: nothing written\n";
+    return 1;
+  }
+  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind, request->reminderStyle};
   return RunGeneration(files, request->folder, "anniversaries", out, err);
 }
 

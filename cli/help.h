@@ -70,21 +70,28 @@ Writes one iCalendar file with every lunar birthday and anniversary listed in
 FILE that falls in the years START to END (or START alone), years {first} to {last},
 named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
 
-FILE is a CSV file in UTF-8, one entry a row: name, date and, optionally, the
-first lunar year. A date is a lunar date as the program writes it (三月初八,
-闰四月十五, 冬月初五, 腊月廿三), the same in numbers (3-8, 闰4-15 or L4-15), or a
-Gregorian day of birth yyyy-mm-dd, which gives the lunar date and first year.
-With a first year the title counts the years: "妈妈生日 (66)". Blank lines and
-lines starting with # are ignored. A bad row is reported as FILE:LINE and
+FILE is a CSV file in UTF-8 (a byte-order mark allowed) or GB18030, one entry
+a row: name, date and, optionally, the first lunar year (four digits). A date
+is a lunar date as the program writes it (三月初八, 闰四月十五, 冬月初五,
+腊月廿三) or as people write it (农历三月初八, 三月初八日, 润四月十五, 元月初一,
+3月8日), the same in numbers (3-8, 闰4-15 or L4-15), or a Gregorian day of
+birth (1960-04-03, 1960-4-3 or 1960/04/03), which gives the lunar date and
+first year. With a first year the title counts the years: "妈妈生日 (66)".
+Blank lines, lines starting with #, a header row 名称,日期,起始年 and empty
+fields at the end of a row are ignored. A bad row is reported as FILE:LINE and
 nothing is written.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
   --remind DAYS          a reminder at 09:00 that many days before (0 to 30;
                          0 is the day itself)
+  --reminder-events      with --remind 1 or more: write each reminder as an
+                         all-day event of its own, "3天后：妈妈生日", for
+                         calendars that drop reminders on import (Google's)
 
-Exit status 0 when written, 1 when the file could not be written, 2 for bad
-arguments or a bad row.
+Exit status 0 when written, 1 when the file could not be written or the list
+holds no entry, 2 for bad arguments, a bad row or a file that is not a list
+(not text, or a quote never closed).
 )help";
 
 inline constexpr std::string_view kMainHelpFormat = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,13 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   errno = 0;
-  int status = tessarine::cli::RunCli(args, std::cout, std::cerr);
+  int status = 1;
+  try {
+    status = tessarine::cli::RunCli(args, std::cout, std::cerr);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "tessarine-cli: out of memory\n";
+    return 1;
+  }
   std::cout.flush();
   // A full disk or a closed standard output loses the output: that is a
   // failure, not a success. (A closed pipe ends the program quietly through

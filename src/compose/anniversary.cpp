@@ -1,6 +1,7 @@
 #include "compose/anniversary.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tessarine {
 
@@ -16,8 +17,12 @@ std::string OccurrenceKey(const Anniversary& entry) { return entry.name + "\t" +
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {
   const std::chrono::year first = years.first(), last = years.last();
   std::vector<Occurrence> found;
+  std::map<std::string, int> seen;
   for (const Anniversary& entry : entries) {
-    const std::string key = OccurrenceKey(entry);
+    // Two rows with the same name and date (a first year apart, say) must
+    // not share UIDs, or a calendar keeps only one: the second gets a number.
+    std::string key = OccurrenceKey(entry);
+    if (const int earlier = seen[key]++; earlier > 0) key.append("\t").append(std::to_string(earlier + 1));
     for (int year = static_cast<int>(first) - 1; year <= static_cast<int>(last); ++year) {
       if (entry.firstYear && year < *entry.firstYear) continue;
       const auto date = OccurrenceIn(entry, year);

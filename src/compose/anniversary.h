@@ -42,7 +42,9 @@ std::string OccurrenceKey(const Anniversary& entry);
 std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int year);
 
 // Every occurrence of the entries whose Gregorian date lies in `years`, in
-// date order (entries in list order on one day). Lunar years from the one
+// date order (entries in list order on one day). Keys are unique: an entry
+// that repeats an earlier one's name and date has its number in the list of
+// such entries added to its key. Lunar years from the one
 // before the first are looked at: a 腊月 date of one lunar year falls in
 // January or February of the next Gregorian year.
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years);

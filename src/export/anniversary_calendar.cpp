@@ -2,25 +2,35 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include "export/ical_text.h"
 #include "export/ical_writer.h"
 
 namespace tessarine {
 
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
-                                        std::optional<int> remindDaysBefore) {
+                                        std::optional<int> remindDaysBefore, ReminderStyle style) {
   std::vector<Occurrence> occurrences = Occurrences(entries, years);
+  const bool separate = style == ReminderStyle::SeparateEvent && remindDaysBefore.value_or(0) > 0;
   std::vector<DayEvent> events;
-  events.reserve(occurrences.size());
+  events.reserve(occurrences.size() * (separate ? 2 : 1));
   for (Occurrence& occurrence : occurrences) {
+    if (separate) {
+      DayEvent& reminder = events.emplace_back();
+      reminder.date = occurrence.date - std::chrono::days{*remindDaysBefore};
+      reminder.title = fmt::format("{}天后：{}", *remindDaysBefore, occurrence.title);
+      reminder.uidKey = occurrence.key + "\treminder";
+    }
     // The same entry on the same day always has the same UID, whatever its
     // title's count says.
     DayEvent& event = events.emplace_back();
     event.date = occurrence.date;
     event.title = std::move(occurrence.title);
     event.uidKey = std::move(occurrence.key);
-    event.remindDaysBefore = remindDaysBefore;
+    if (!separate) event.remindDaysBefore = remindDaysBefore;
   }
+  std::stable_sort(events.begin(), events.end(), [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; });
   return events;
 }
 

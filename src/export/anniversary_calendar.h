@@ -16,10 +16,19 @@ namespace tessarine {
 
 inline constexpr std::string_view kAnniversaryCalendarName = "农历纪念日";
 
-// `remindDaysBefore`: a reminder at 09:00 local time that many days before
-// (0: on the day), or none.
+// How a reminder reaches the user. Some calendars (Google's among them)
+// drop alarms on import; for them a reminder can be an event of its own.
+enum class ReminderStyle {
+  Alarm,          // an alarm at 09:00 local time, in the event
+  SeparateEvent,  // an all-day event that many days before: "3天后：妈妈生日 (66)"
+};
+
+// `remindDaysBefore`: a reminder that many days before (0: on the day), or
+// none. A separate reminder event needs at least one day: on the day itself
+// the anniversary's own event is the reminder. Events come in date order.
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
-                                        std::optional<int> remindDaysBefore);
+                                        std::optional<int> remindDaysBefore,
+                                        ReminderStyle style = ReminderStyle::Alarm);
 
 // The whole file; `moment`, the local time of generation, stamps the events.
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,

@@ -59,7 +59,7 @@ void Run(Batch& batch, const YearFilesRequest& request) {
 }
 
 void Run(Batch& batch, const AnniversariesRequest& request) {
-  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore);
+  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle);
   batch.Write({AnniversaryFileName(request.years, batch.now()), std::string(kAnniversaryCalendarName)});
 }
 

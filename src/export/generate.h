@@ -19,6 +19,7 @@
 #include "calendar/year_range.h"
 #include "compose/anniversary.h"
 #include "compose/title_format.h"
+#include "export/anniversary_calendar.h"
 #include "export/new_file.h"
 
 namespace tessarine {
@@ -34,6 +35,7 @@ struct AnniversariesRequest {
   std::vector<Anniversary> entries;
   YearRange years;
   std::optional<int> remindDaysBefore;  // 0 to 30 days, or no reminder
+  ReminderStyle reminderStyle = ReminderStyle::Alarm;
 };
 
 using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest>;

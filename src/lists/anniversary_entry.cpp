@@ -7,6 +7,7 @@
 #include "calendar/lunar_names.h"
 #include "calendar/year_range.h"
 #include "compose/utf8_text.h"
+#include "lists/date_spelling.h"
 
 namespace tessarine {
 namespace {
@@ -79,9 +80,8 @@ std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text) {
   const std::chrono::year_month_day ymd{std::chrono::year{y.value_or(0)},
                                         std::chrono::month{static_cast<unsigned>(m.value_or(0))},
                                         std::chrono::day{static_cast<unsigned>(d.value_or(0))}};
-  if (!y || !m || !d || !ymd.ok() || !IsDescribable(std::chrono::sys_days{ymd})) {
-    return EntryProblem::DateOutOfRange;
-  }
+  if (!y || !m || !d || !ymd.ok()) return EntryProblem::NoSuchDay;
+  if (!IsDescribable(std::chrono::sys_days{ymd})) return EntryProblem::DateOutOfRange;
   const LunarDate lunar = *ToLunarDate(std::chrono::sys_days{ymd});
   Anniversary entry;
   entry.month = lunar.month;
@@ -112,10 +112,12 @@ std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text
 }
 
 EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
-  if (fields.size() > 3) return EntryError{4, EntryProblem::TooManyFields, fields[3]};
+  for (std::size_t extra = 3; extra < fields.size(); ++extra) {
+    if (!Trim(fields[extra]).empty()) return EntryError{static_cast<int>(extra) + 1, EntryProblem::TooManyFields, fields[extra]};
+  }
   const std::string_view name = fields.empty() ? std::string_view() : Trim(fields[0]);
   if (name.empty()) return EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]};
-  const std::string_view dateText = fields.size() < 2 ? std::string_view() : Trim(fields[1]);
+  const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trim(fields[1]));
   if (dateText.empty()) return EntryError{2, EntryProblem::MissingDate, ""};
 
   const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText) : ParseLunarMonthDay(dateText);
@@ -123,12 +125,12 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
   Anniversary entry = std::get<Anniversary>(parsed);
   // A list saved in another encoding must not put malformed UTF-8 into a file.
   entry.name = ToValidUtf8(name);
-  entry.dateText = dateText;
+  entry.dateText = Trim(fields[1]);  // as written: the UID of its events follows it
 
   const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);
   if (!firstYear.empty()) {
-    const auto year = Number(firstYear);
-    if (!year) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+    const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
+    if (!year || *year > static_cast<int>(YearRange::Last)) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
     entry.firstYear = *year;
   }
   return entry;

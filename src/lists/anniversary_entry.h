@@ -19,9 +19,10 @@ enum class EntryProblem {
   UnknownDate,     // the date has none of the accepted forms
   UnknownMonth,    // a lunar month that does not exist: 十三月初一, 13-1
   UnknownDay,      // a lunar day that does not exist: 四月四十, 4-31
-  DateOutOfRange,  // a Gregorian date outside the described years, or not a real day
-  BadFirstYear,    // the first year is not a number
-  TooManyFields,   // more than name, date and first year
+  NoSuchDay,       // a Gregorian date that does not exist: 1960-02-30
+  DateOutOfRange,  // a Gregorian date outside the described years
+  BadFirstYear,    // the first year is not a four-digit year up to the last described one
+  TooManyFields,   // text after name, date and first year
 };
 
 struct EntryError {
@@ -32,9 +33,10 @@ struct EntryError {
 
 using EntryResult = std::variant<Anniversary, EntryError>;
 
-// Parses a row's fields: name, date and optionally the first lunar year. A
-// Gregorian date gives the lunar date of that day and its lunar year as the
-// first year, unless a first year is given too.
+// Parses a row's fields: name, date and optionally the first lunar year;
+// empty fields after them are allowed. The date may be spelt in any way
+// NormalDateSpelling knows. A Gregorian date gives the lunar date of that day
+// and its lunar year as the first year, unless a first year is given too.
 EntryResult ParseAnniversary(const std::vector<std::string>& fields);
 
 // The lunar month and day of `text`: 三月初八, 闰四月十五, 冬月初五 or

@@ -1,65 +1,52 @@
 #include "lists/anniversary_list.h"
 
-#include <csv.h>
-
-#include <algorithm>
-#include <memory>
-#include <stdexcept>
-
 namespace tessarine {
 namespace {
 
-struct Reader {
-  std::vector<CsvRow> rows;
-  std::vector<std::string> fields;
-  int line = 0;
-};
-
-void OnField(void* data, std::size_t size, void* reader) {
-  static_cast<Reader*>(reader)->fields.emplace_back(static_cast<const char*>(data), size);
-}
-
-void OnRow(int, void* data) {
-  auto* reader = static_cast<Reader*>(data);
-  std::vector<std::string> fields = std::move(reader->fields);
-  reader->fields.clear();
-  if (!IsBlankRow(fields)) reader->rows.push_back({reader->line, std::move(fields)});
+bool IsHeaderRow(const std::vector<std::string>& fields) {
+  return fields.size() >= 2 && fields[0] == "名称" && fields[1] == "日期" && (fields.size() < 3 || fields[2] == "起始年");
 }
 
 }  // namespace
 
-bool IsBlankRow(const std::vector<std::string>& fields) {
-  return std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); });
-}
-
-std::vector<CsvRow> ReadCsvRows(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  csv_parser parser;
-  if (csv_init(&parser, 0) != 0) throw std::bad_alloc();
-  const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
-  Reader reader;
-  // Fed a line at a time so that each row knows its line; a quoted field may
-  // still run over several lines.
-  while (!text.empty()) {
-    ++reader.line;
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
-    text.remove_prefix(line.size());
-    if (reader.fields.empty() && line.starts_with('#')) continue;
-    if (csv_parse(&parser, line.data(), line.size(), OnField, OnRow, &reader) != line.size()) {
-      throw std::bad_alloc();  // the only failure outside strict mode
-    }
+std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes) {
+  auto decoded = DecodeListBytes(bytes);
+  if (const auto* notText = std::get_if<NotText>(&decoded)) return ListProblem{ListProblem::Kind::NotText, notText->line};
+  DecodedText& text = std::get<DecodedText>(decoded);
+  auto parsed = ParseCsvDocument(text.text);
+  if (const auto* unclosed = std::get_if<UnclosedQuote>(&parsed)) {
+    return ListProblem{ListProblem::Kind::UnclosedQuote, unclosed->line};
   }
-  csv_fini(&parser, OnField, OnRow, &reader);
-  return std::move(reader.rows);
+  return LoadedList{std::move(std::get<CsvDocument>(parsed)), text.encoding};
 }
 
-AnniversaryList ReadAnniversaryList(std::string_view csvText) {
+std::string SavedListBytes(const LoadedList& list) { return EncodeListText(DocumentText(list.document), list.encoding); }
+
+std::vector<std::size_t> EntryRecords(const CsvDocument& document) {
+  std::vector<std::size_t> records;
+  bool headerSeen = false;
+  for (std::size_t i = 0; i < document.records.size(); ++i) {
+    const CsvRecord& record = document.records[i];
+    if (record.kind != RecordKind::Fields || (IsBlankRow(record.fields) && !record.text.empty())) continue;
+    // Only the first row may be the header; a later one is a (bad) entry.
+    if (!headerSeen && IsHeaderRow(record.fields)) {
+      headerSeen = true;
+      continue;
+    }
+    headerSeen = true;
+    records.push_back(i);
+  }
+  return records;
+}
+
+AnniversaryList ReadAnniversaryList(const CsvDocument& document) {
   AnniversaryList list;
-  for (const CsvRow& row : ReadCsvRows(csvText)) {
-    EntryResult result = ParseAnniversary(row.fields);
+  for (const std::size_t index : EntryRecords(document)) {
+    const CsvRecord& record = document.records[index];
+    if (IsBlankRow(record.fields)) continue;  // a row added and not yet written
+    EntryResult result = ParseAnniversary(record.fields);
     if (auto* error = std::get_if<EntryError>(&result)) {
-      list.errors.push_back({row.line, std::move(*error)});
+      list.errors.push_back({record.line, std::move(*error)});
     } else {
       list.entries.push_back(std::move(std::get<Anniversary>(result)));
     }
@@ -67,18 +54,14 @@ AnniversaryList ReadAnniversaryList(std::string_view csvText) {
   return list;
 }
 
-std::string WriteCsv(const std::vector<std::vector<std::string>>& rows) {
-  std::string text;
-  for (const auto& row : rows) {
-    for (std::size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) text += ',';
-      std::string quoted(row[i].size() * 2 + 2, '\0');
-      quoted.resize(csv_write(quoted.data(), quoted.size(), row[i].data(), row[i].size()));
-      text += quoted;
-    }
-    text += "\r\n";
+AnniversaryList ReadAnniversaryList(std::string_view bytes) {
+  auto loaded = LoadList(bytes);
+  if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
+    AnniversaryList list;
+    list.problem = *problem;
+    return list;
   }
-  return text;
+  return ReadAnniversaryList(std::get<LoadedList>(loaded).document);
 }
 
 }  // namespace tessarine

@@ -1,31 +1,49 @@
-// The anniversary list as a CSV file, as a spreadsheet saves it: UTF-8, a
-// byte-order mark allowed, one entry a row (name, date, first year), fields
-// quoted when they hold a comma; blank lines and lines starting with # are
-// ignored. The command line reads it; the window reads and writes it.
+// The anniversary list as a CSV file, as a spreadsheet or a hand saves it:
+// one entry a row (name, date, first year), fields quoted when they hold a
+// comma; comments (#), blank lines, a header row (名称,日期,起始年) and extra
+// columns are kept and skipped. UTF-8 with or without a byte-order mark, or
+// GB18030. The command line reads it; the window reads and edits it as a
+// document (lists/csv_document.h), so what it does not understand survives.
 //
-// Errors: reading never refuses a whole list. It returns the rows that parse
-// and, for each row that does not, its line, the field and the reason, for
-// the front end to word. Only running out of memory throws.
+// Errors: a file that is not a list at all (not text, or a quote never
+// closed) is refused as a whole, with its line, so that nobody saves over
+// it. Otherwise reading returns the rows that parse and, for each row that
+// does not, its line, the field and the reason, for the front end to word.
+// Only running out of memory throws.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "lists/anniversary_entry.h"
+#include "lists/csv_document.h"
+#include "lists/list_encoding.h"
 
 namespace tessarine {
 
-struct CsvRow {
-  int line;  // where the row ends, counted from 1
-  std::vector<std::string> fields;
+struct ListProblem {
+  enum class Kind { NotText, UnclosedQuote } kind;
+  int line;
 };
 
-// True when every field is empty: a row that holds no entry.
-bool IsBlankRow(const std::vector<std::string>& fields);
+struct LoadedList {
+  CsvDocument document;
+  TextEncoding encoding = TextEncoding::Utf8;
+};
 
-// The rows of `text` that are not blank, each with its line number.
-std::vector<CsvRow> ReadCsvRows(std::string_view text);
+// The file's bytes as a document.
+std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes);
+
+// The bytes to save the document as.
+std::string SavedListBytes(const LoadedList& list);
+
+// The records that hold entries, in order: rows of fields that are neither
+// blank nor the header row.
+std::vector<std::size_t> EntryRecords(const CsvDocument& document);
 
 struct RowError {
   int line;
@@ -33,14 +51,12 @@ struct RowError {
 };
 
 struct AnniversaryList {
-  std::vector<Anniversary> entries;  // the rows that parse, in order
-  std::vector<RowError> errors;      // the rows that do not
+  std::vector<Anniversary> entries;   // the rows that parse, in order
+  std::vector<RowError> errors;       // the rows that do not
+  std::optional<ListProblem> problem;  // the file is not a list at all
 };
 
-AnniversaryList ReadAnniversaryList(std::string_view csvText);
-
-// Rows as CSV text, every field quoted, CR LF line ends, as spreadsheets
-// write it.
-std::string WriteCsv(const std::vector<std::vector<std::string>>& rows);
+AnniversaryList ReadAnniversaryList(const CsvDocument& document);
+AnniversaryList ReadAnniversaryList(std::string_view bytes);
 
 }  // namespace tessarine

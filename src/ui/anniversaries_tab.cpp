@@ -1,19 +1,20 @@
 #include "ui/anniversaries_tab.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "calendar/year_range.h"
-#include "lists/anniversary_list.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
 
@@ -22,19 +23,19 @@ namespace {
 
 constexpr int kColumns = 3;
 const QColor kBadCell(255, 205, 205);
+const QColor kRepeatedCell(255, 240, 190);
 
 QString ProblemText(EntryProblem problem) {
+  const int first = static_cast<int>(YearRange::First), last = static_cast<int>(YearRange::Last);
   switch (problem) {
     case EntryProblem::MissingName: return "请填写名称";
     case EntryProblem::MissingDate: return "请填写日期";
     case EntryProblem::UnknownDate: return "无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)";
     case EntryProblem::UnknownMonth: return "没有这个农历月份";
     case EntryProblem::UnknownDay: return "没有这个农历日期";
-    case EntryProblem::DateOutOfRange:
-      return QString("公历日期必需在 %1-01-01 至 %2-12-31 之间")
-          .arg(static_cast<int>(YearRange::First))
-          .arg(static_cast<int>(YearRange::Last));
-    case EntryProblem::BadFirstYear: return "起始年必需是数字";
+    case EntryProblem::NoSuchDay: return "公历没有这一天";
+    case EntryProblem::DateOutOfRange: return QString("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
+    case EntryProblem::BadFirstYear: return QString("起始年必须是四位数的年份, 不晚于 %1").arg(last);
     case EntryProblem::TooManyFields: return "多余的内容";
   }
   return {};
@@ -47,7 +48,17 @@ AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
+  buildTable();
+  buildControls();
+  buildProblemBar();
 
+  watcher_ = new QFileSystemWatcher(this);
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &AnniversariesTab::onFileChanged);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &AnniversariesTab::onFileChanged);
+  load();
+}
+
+void AnniversariesTab::buildTable() {
   entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns);
   entriesTable->setHorizontalHeaderLabels({"名称", "日期 (农历或公历)", "起始年"});
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -56,8 +67,14 @@ AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(
   entriesTable->verticalHeader()->setDefaultSectionSize(20);
   entriesTable->verticalHeader()->setMinimumWidth(22);
   entriesTable->setToolTip("每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)");
-  layout->addWidget(entriesTable, 0, 0, 1, 5);
+  static_cast<QGridLayout*>(layout())->addWidget(entriesTable, 0, 0, 1, 5);
+  connect(entriesTable, &QTableWidget::cellChanged, this, [this](int row) {
+    if (!loading_) onCellChanged(row);
+  });
+}
 
+void AnniversariesTab::buildControls() {
+  auto* grid = static_cast<QGridLayout*>(layout());
   addButton = Named<QPushButton>("addButton", "添加");
   addButton->setToolTip("添加一行纪念日");
   removeButton = Named<QPushButton>("removeButton", "删除");
@@ -69,53 +86,45 @@ AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(
   remindDaysSpin->setValue(1);
   remindDaysSpin->setSuffix(" 天");
   remindDaysSpin->setEnabled(false);
-  layout->addWidget(addButton, 1, 0);
-  layout->addWidget(removeButton, 1, 1);
-  layout->addWidget(remindCheck, 1, 3);
-  layout->addWidget(remindDaysSpin, 1, 4);
-  layout->setColumnStretch(2, 1);
+  reminderEventsCheck = Named<QCheckBox>("reminderEventsCheck", "提醒写成单独事件");
+  reminderEventsCheck->setToolTip("Google 日历导入时会丢弃提醒: 勾选后, 提醒写成提前几天的全天事件, 如 “3天后：妈妈生日”");
+  reminderEventsCheck->setEnabled(false);
+  grid->addWidget(addButton, 1, 0);
+  grid->addWidget(removeButton, 1, 1);
+  grid->addWidget(remindCheck, 1, 3);
+  grid->addWidget(remindDaysSpin, 1, 4);
+  grid->addWidget(reminderEventsCheck, 2, 3, 1, 2);
+  grid->setColumnStretch(2, 1);
 
   hintLabel = Named<QLabel>("hintLabel", "日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03");
   hintLabel->setToolTip("红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成");
-  layout->addWidget(hintLabel, 2, 0, 1, 5);
+  hintLabel->setWordWrap(true);
+  grid->addWidget(hintLabel, 2, 0, 1, 3);
 
   connect(addButton, &QPushButton::clicked, this, &AnniversariesTab::onAddClicked);
   connect(removeButton, &QPushButton::clicked, this, &AnniversariesTab::onRemoveClicked);
   connect(remindCheck, &QCheckBox::toggled, remindDaysSpin, &QSpinBox::setEnabled);
-  connect(entriesTable, &QTableWidget::cellChanged, this, [this] {
-    if (loading_) return;
-    check();
-    save();
-  });
-  load();
+  connect(remindCheck, &QCheckBox::toggled, reminderEventsCheck, &QCheckBox::setEnabled);
 }
 
-void AnniversariesTab::load() {
-  QFile file(listFile_);
-  if (!file.open(QIODevice::ReadOnly)) return;  // no list yet
-  const QByteArray bytes = file.readAll();
-  loading_ = true;
-  for (const CsvRow& row : ReadCsvRows(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-    const int at = entriesTable->rowCount();
-    entriesTable->insertRow(at);
-    for (int column = 0; column < kColumns && column < static_cast<int>(row.fields.size()); ++column) {
-      entriesTable->setItem(at, column, new QTableWidgetItem(ToQString(row.fields[column])));
-    }
-  }
-  loading_ = false;
-  check();
-}
-
-void AnniversariesTab::save() const {
-  std::vector<std::vector<std::string>> rows;
-  for (int row = 0; row < entriesTable->rowCount(); ++row) rows.push_back(fieldsOf(row));
-  QDir().mkpath(QFileInfo(listFile_).absolutePath());
-  QSaveFile file(listFile_);
-  const std::string text = WriteCsv(rows);
-  if (file.open(QIODevice::WriteOnly)) {
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    file.commit();
-  }
+void AnniversariesTab::buildProblemBar() {
+  problemLabel = Named<QLabel>("problemLabel");
+  problemLabel->setWordWrap(true);
+  problemLabel->setStyleSheet("color: #b00000;");
+  openListFolderButton = Named<QPushButton>("openListFolderButton", "打开文件夹");
+  newListButton = Named<QPushButton>("newListButton", "新建列表");
+  newListButton->setToolTip("把无法读取的文件改名留作备份, 从空列表开始");
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(problemLabel, 1);
+  bar->addWidget(openListFolderButton);
+  bar->addWidget(newListButton);
+  static_cast<QGridLayout*>(layout())->addLayout(bar, 3, 0, 1, 5);
+  problemLabel->hide();
+  openListFolderButton->hide();
+  newListButton->hide();
+  connect(openListFolderButton, &QPushButton::clicked, this,
+          [this] { emit openFolderRequested(QFileInfo(listFile_).absolutePath()); });
+  connect(newListButton, &QPushButton::clicked, this, &AnniversariesTab::onNewListClicked);
 }
 
 std::vector<std::string> AnniversariesTab::fieldsOf(int row) const {
@@ -135,32 +144,71 @@ std::optional<EntryResult> AnniversariesTab::parsedRow(int row) const {
 
 void AnniversariesTab::check() {
   const QSignalBlocker quiet(entriesTable);  // colouring is no edit
+  std::map<std::tuple<std::string, unsigned, unsigned, bool>, int> firstRowOf;
   for (int row = 0; row < entriesTable->rowCount(); ++row) {
     const std::optional<EntryResult> result = parsedRow(row);
     const EntryError* error = result ? std::get_if<EntryError>(&*result) : nullptr;
+    const Anniversary* entry = result ? std::get_if<Anniversary>(&*result) : nullptr;
+    int repeats = 0;  // the earlier row with the same name and date, from 1
+    if (entry) {
+      const auto [at, fresh] = firstRowOf.try_emplace({entry->name, entry->month, entry->day, entry->leap}, row + 1);
+      if (!fresh) repeats = at->second;
+    }
     for (int column = 0; column < kColumns; ++column) {
       QTableWidgetItem* item = entriesTable->item(row, column);
       if (!item) entriesTable->setItem(row, column, item = new QTableWidgetItem);
-      const bool bad = error && error->field == column + 1;
-      item->setBackground(bad ? QBrush(kBadCell) : QBrush());
-      item->setToolTip(bad ? ProblemText(error->problem) : QString());
+      const bool bad = error && std::min(error->field, kColumns) == column + 1;  // extra columns: the last shown
+      const bool repeated = repeats > 0 && column == 0;
+      item->setBackground(bad ? QBrush(kBadCell) : repeated ? QBrush(kRepeatedCell) : QBrush());
+      item->setToolTip(bad        ? ProblemText(error->problem)
+                       : repeated ? QString("与第 %1 行的名称和日期相同").arg(repeats)
+                                  : QString());
     }
   }
 }
 
+void AnniversariesTab::markUnsaved() {
+  for (int row = 0; row < entriesTable->rowCount(); ++row) {
+    auto* header = new QTableWidgetItem(unsavedRows_.count(row) ? QString("%1*").arg(row + 1) : QString::number(row + 1));
+    if (unsavedRows_.count(row)) header->setToolTip("这一行还没有保存");
+    entriesTable->setVerticalHeaderItem(row, header);
+  }
+}
+
+void AnniversariesTab::onCellChanged(int row) {
+  if (!list_ || row < 0 || row >= static_cast<int>(rowRecords_.size())) return;
+  SetLeadingFields(list_->document, rowRecords_[static_cast<std::size_t>(row)], fieldsOf(row));
+  unsavedRows_.insert(row);
+  check();
+  save();
+}
+
 void AnniversariesTab::onAddClicked() {
+  if (!list_) return;
+  rowRecords_.push_back(AppendRow(list_->document));
   const int row = entriesTable->rowCount();
   entriesTable->insertRow(row);
   check();
-  save();
+  markUnsaved();
   entriesTable->setCurrentCell(row, 0);
   entriesTable->editItem(entriesTable->item(row, 0));
 }
 
 void AnniversariesTab::onRemoveClicked() {
-  const int row = entriesTable->currentRow();
-  if (row < 0) return;
-  entriesTable->removeRow(row);
+  if (!list_) return;
+  std::set<int> rows;
+  for (const QModelIndex& index : entriesTable->selectionModel()->selectedIndexes()) rows.insert(index.row());
+  if (rows.empty() && entriesTable->currentRow() >= 0) rows.insert(entriesTable->currentRow());
+  if (rows.empty()) return;
+  // From the last, so that the earlier rows keep their records' places.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    const std::size_t record = rowRecords_[static_cast<std::size_t>(*row)];
+    list_->document.records.erase(list_->document.records.begin() + static_cast<std::ptrdiff_t>(record));
+    rowRecords_.erase(rowRecords_.begin() + *row);
+    for (std::size_t& later : rowRecords_) later -= later > record;
+    entriesTable->removeRow(*row);
+  }
+  unsavedRows_.clear();
   check();
   save();
 }
@@ -186,6 +234,10 @@ std::vector<int> AnniversariesTab::invalidRows() const {
 std::optional<int> AnniversariesTab::remindDaysBefore() const {
   if (!remindCheck->isChecked()) return std::nullopt;
   return remindDaysSpin->value();
+}
+
+ReminderStyle AnniversariesTab::reminderStyle() const {
+  return reminderEventsCheck->isChecked() ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
 }
 
 }  // namespace tessarine

@@ -1,16 +1,27 @@
 // The 纪念日 tab: the list of lunar birthdays and anniversaries, edited in a
-// table and saved, after every change, as the CSV file tessarine-cli reads.
+// table and saved, after every change, to the CSV file tessarine-cli reads.
 // A cell that does not parse turns red and says why in its tool tip; such
-// rows are left out of generation.
+// rows are left out of generation. A row that repeats another's name and
+// date is marked as a repeat.
+//
+// The file is the user's own document: what the table does not show
+// (comments, blank lines, extra columns) is kept, and only the edited row
+// changes. A file that cannot be read as a list is never saved over; one
+// changed by another program is read again, never overwritten; a save that
+// fails says why and leaves its rows marked as unsaved.
 #pragma once
 
 #include <QWidget>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
-#include "lists/anniversary_entry.h"
+#include "export/anniversary_calendar.h"
+#include "lists/anniversary_list.h"
 
 class QCheckBox;
+class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -31,25 +42,56 @@ class AnniversariesTab : public QWidget {
   std::vector<int> invalidRows() const;
   // Days before each anniversary for a reminder, when one is wanted.
   std::optional<int> remindDaysBefore() const;
+  ReminderStyle reminderStyle() const;
+  // Why the list file cannot be used, or empty.
+  QString listProblem() const { return problem_; }
+
+ signals:
+  // The user asked to see the folder that holds the list.
+  void openFolderRequested(const QString& folder);
 
  private:
+  void buildTable();
+  void buildControls();
+  void buildProblemBar();
+
+  // The file (anniversaries_tab_file.cpp).
   void load();
-  void save() const;
+  void display(LoadedList list);
+  void refuse(const QString& why);
+  void save();
+  void onFileChanged();
+  void onNewListClicked();
+  std::optional<std::string> diskBytes(QString* error = nullptr) const;
+
+  // The table.
   void check();
+  void markUnsaved();
+  void onCellChanged(int row);
   void onAddClicked();
   void onRemoveClicked();
   std::vector<std::string> fieldsOf(int row) const;
-  // The row read as an entry; nothing for a row left blank.
   std::optional<EntryResult> parsedRow(int row) const;
 
   QString listFile_;
+  std::optional<LoadedList> list_;        // nothing while the file cannot be read as a list
+  std::vector<std::size_t> rowRecords_;   // table row -> record of the list
+  std::optional<std::string> savedBytes_;  // the file as last read or written; nothing when absent
+  std::set<int> unsavedRows_;
+  QString problem_;
   bool loading_ = false;
+
   QTableWidget* entriesTable = nullptr;
   QPushButton* addButton = nullptr;
   QPushButton* removeButton = nullptr;
   QCheckBox* remindCheck = nullptr;
   QSpinBox* remindDaysSpin = nullptr;
+  QCheckBox* reminderEventsCheck = nullptr;
   QLabel* hintLabel = nullptr;
+  QLabel* problemLabel = nullptr;
+  QPushButton* openListFolderButton = nullptr;
+  QPushButton* newListButton = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
 };
 
 }  // namespace tessarine

@@ -128,6 +128,8 @@ QWidget* MainWindow::buildFormatGroup() {
   formatTabs->addTab(customTab, "自定义格式");
   anniversariesTab = new AnniversariesTab(services_.anniversaryListFile());
   formatTabs->addTab(anniversariesTab, "纪念日");
+  connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
+          [this](const QString& folder) { services_.openUrl(QUrl::fromLocalFile(folder)); });
   layout->addWidget(formatTabs);
   return formatGroup;
 }

@@ -20,6 +20,7 @@ const QString kEmptyYearMessage = "年份不能为空, 请重新输入.";
 const QString kYearOrderMessage = "结束年份必需大于等于开始年份, 请重新输入.";
 const QString kWriteFailedMessage = "无法生成 iCal 文件，请检查是否有写入文件权限：\r\n";
 const QString kOpenFolderQuestion = "是否打开所在文件夹?";
+const QString kNoAnniversaryMessage = "纪念日列表中没有可用的纪念日, 未生成文件.";
 const QString kPreviewHeading = "==========内容预览========== ";
 
 QString YearRangeMessage() {
@@ -80,7 +81,14 @@ void MainWindow::generate() {
   const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
   GenerateRequest request = YearFilesRequest{*years, titleFormat()};
   if (anniversaries) {
-    request = AnniversariesRequest{anniversariesTab->validEntries(), *years, anniversariesTab->remindDaysBefore()};
+    std::vector<Anniversary> entries = anniversariesTab->validEntries();
+    if (entries.empty()) {
+      const QString problem = anniversariesTab->listProblem();
+      message(problem.isEmpty() ? kNoAnniversaryMessage : problem, kPromptCaption, QMessageBox::Warning);
+      return;
+    }
+    request = AnniversariesRequest{std::move(entries), *years, anniversariesTab->remindDaysBefore(),
+                                   anniversariesTab->reminderStyle()};
   }
   GenerateOptions options;
   options.write = services_.writeFile;

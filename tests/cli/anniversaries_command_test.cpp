@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "support/cli_run.h"
@@ -34,10 +35,43 @@ TEST(AnniversariesCommandTest, WritesOneFileForTheSpan) {
   EXPECT_NE(file.find("TRIGGER:PT9H\r\n"), std::string::npos);
 }
 
+// Reminders as events of their own, and rows that repeat a name and date
+// with UIDs of their own; a GBK list read as it is.
+TEST(AnniversariesCommandTest, ReminderEventsAndRepeatedRows) {
+  TempFolder folder;
+  const std::string list = folder.File("list.csv");
+  std::ofstream(list) << "\xC2\xE8\xC2\xE8,3-8,1960\n\xC2\xE8\xC2\xE8,3-8,1961\n";  // 妈妈 twice, in GBK
+  const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string(), "--remind", "3",
+                          "--reminder-events"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string file = ReadFile(run.out.substr(0, run.out.size() - 1));
+  EXPECT_EQ(file.find("BEGIN:VALARM"), std::string::npos);
+  EXPECT_NE(file.find("DTSTART;VALUE=DATE:20260421\r\nDTEND;VALUE=DATE:20260422\r\nDTSTAMP:"), std::string::npos);
+  EXPECT_NE(file.find("SUMMARY:3天后：妈妈 (66)\r\n"), std::string::npos);
+  std::set<std::string> uids;
+  for (std::size_t at = file.find("UID:"); at != std::string::npos; at = file.find("UID:", at + 1)) {
+    EXPECT_TRUE(uids.insert(file.substr(at, file.find('\r', at) - at)).second) << "a repeated UID";
+  }
+  EXPECT_EQ(uids.size(), 4u);  // two rows, each with its reminder
+}
+
+TEST(AnniversariesCommandTest, AListWithoutEntriesWritesNothing) {
+  TempFolder folder;
+  const std::string list = folder.File("list.csv");
+  std::ofstream(list) << "名称,日期,起始年\n# 还没有\n\n";
+  const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tessarine-cli anniversaries: " + list + " lists no anniversary: nothing written\n");
+  EXPECT_EQ(folder.Count(), 1u);
+}
+
 TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
   TempFolder folder;
   const std::string list = folder.File("list.csv");
   std::ofstream(list) << "a,3-8\n\nb,十三月初一\nc,四月四十\n";
+  const std::string unclosed = folder.File("unclosed.csv"), longField = folder.File("long.csv");
+  std::ofstream(unclosed) << "a,3-8\n\"b,4-4\nc,5-5\n";
+  std::ofstream(longField) << "a," << std::string(500, 'x') << "\n";
   const std::string out = folder.File("out");
   std::filesystem::create_directory(out);
   struct Case {
@@ -46,7 +80,13 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
   };
   const Case cases[] = {
       {{list, "2026", "--output", out}, list + ":3: field 2 (date) '十三月初一': unknown lunar month\n"},
-      {{folder.File("missing.csv"), "2026"}, "tessarine-cli anniversaries: cannot read '" + folder.File("missing.csv") + "'\n"},
+      {{folder.File("missing.csv"), "2026"},
+       "tessarine-cli anniversaries: cannot read '" + folder.File("missing.csv") + "': No such file or directory\n"},
+      {{folder.path().string(), "2026"}, "tessarine-cli anniversaries: '" + folder.path().string() + "' is not a file\n"},
+      {{"/dev/zero", "2026"}, "tessarine-cli anniversaries: '/dev/zero' is not a file\n"},
+      {{unclosed, "2026"}, unclosed + ":2: a quote opens here and is never closed\n"},
+      {{longField, "2026"}, longField + ":1: field 2 (date) '" + std::string(60, 'x') + "...': not a date: write a lunar "
+                            "date such as 三月初八 or 3-8, or yyyy-mm-dd\n"},
       {{list, "2026", "2025"}, "tessarine-cli anniversaries: end year '2025' is before the start year '2026'\n"},
       {{list, "2026", "2101"}, "tessarine-cli anniversaries: end year '2101' is outside 1901..2100\n"},
       {{list, "2026", "--remind", "31"}, "tessarine-cli anniversaries: --remind '31' is not a number of days from 0 to 30\n"},

@@ -18,8 +18,14 @@ TEST(AnniversaryEntryTest, DateForms) {
       {"十二月廿三", 12, 23, false, {}},  {"八月三十", 8, 30, false, {}},   {"十月二十", 10, 20, false, {}},
       {"3-8", 3, 8, false, {}},           {"闰4-15", 4, 15, true, {}},      {"L4-15", 4, 15, true, {}},
       {" 12-30 ", 12, 30, false, {}},
+      // As people write them.
+      {"润四月十五", 4, 15, true, {}},    {"閏四月十五", 4, 15, true, {}},  {"臘月廿三", 12, 23, false, {}},
+      {"元月初一", 1, 1, false, {}},      {"一月初一", 1, 1, false, {}},    {"三月初八日", 3, 8, false, {}},
+      {"农历三月初八", 3, 8, false, {}},  {"农历3月8日", 3, 8, false, {}},  {"3月8日", 3, 8, false, {}},
+      {"闰4月15", 4, 15, true, {}},       {"３－８", 3, 8, false, {}},      {"十一月初一", 11, 1, false, {}},
       // A Gregorian day of birth: its lunar date and lunar year.
       {"1960-04-03", 3, 8, false, 1960},  {"2023-03-22", 2, 1, true, 2023}, {"1901-01-01", 11, 11, false, 1900},
+      {"1960/04/03", 3, 8, false, 1960},  {"1960-4-3", 3, 8, false, 1960},  {"１９６０/4/3", 3, 8, false, 1960},
   };
   for (const auto& c : cases) {
     const EntryResult result = ParseAnniversary({"生日", c.date});
@@ -30,7 +36,7 @@ TEST(AnniversaryEntryTest, DateForms) {
     EXPECT_EQ(entry.leap, c.leap) << c.date;
     EXPECT_EQ(entry.firstYear, c.firstYear) << c.date;
   }
-  const auto withYear = std::get<Anniversary>(ParseAnniversary({" 妈妈生日 ", "三月初八", " 1960"}));
+  const auto withYear = std::get<Anniversary>(ParseAnniversary({" 妈妈生日 ", "三月初八", " 1960", ""}));
   EXPECT_EQ(withYear.name, "妈妈生日");
   EXPECT_EQ(withYear.dateText, "三月初八");
   EXPECT_EQ(withYear.firstYear, 1960);
@@ -49,9 +55,12 @@ TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
       {{"a", "13-1"}, 2, EntryProblem::UnknownMonth},         {{"a", "4-31"}, 2, EntryProblem::UnknownDay},
       {{"a", "闰三月"}, 2, EntryProblem::UnknownDay},         {{"a", "tomorrow"}, 2, EntryProblem::UnknownDate},
       {{"a", "1900-12-31"}, 2, EntryProblem::DateOutOfRange}, {{"a", "2101-01-01"}, 2, EntryProblem::DateOutOfRange},
-      {{"a", "2023-02-29"}, 2, EntryProblem::DateOutOfRange}, {{"a", "3-8", "1960年"}, 3, EntryProblem::BadFirstYear},
+      {{"a", "2023-02-29"}, 2, EntryProblem::NoSuchDay},      {{"a", "3-8", "1960年"}, 3, EntryProblem::BadFirstYear},
+      {{"a", "1960/4/31"}, 2, EntryProblem::NoSuchDay},       {{"a", "1960-4-31"}, 2, EntryProblem::NoSuchDay},
+      {{"a", "3-8", "2101"}, 3, EntryProblem::BadFirstYear},  {{"a", "3-8", "960"}, 3, EntryProblem::BadFirstYear},
       {{"", "3-8"}, 1, EntryProblem::MissingName},            {{"  ", "3-8"}, 1, EntryProblem::MissingName},
       {{"a"}, 2, EntryProblem::MissingDate},                  {{"a", "3-8", "1960", "x"}, 4, EntryProblem::TooManyFields},
+      {{"a", "3-8", "1960", "", "x"}, 5, EntryProblem::TooManyFields},
   };
   for (const auto& c : cases) {
     const EntryResult result = ParseAnniversary(c.fields);

@@ -5,48 +5,107 @@
 namespace tessarine {
 namespace {
 
-TEST(AnniversaryListTest, RowsAsASpreadsheetSavesThem) {
-  const std::string text =
-      "\xEF\xBB\xBF# family\r\n"
-      "妈妈生日,三月初八,1960\r\n"
-      "\r\n"
-      "\"Wang, Li\",闰四月十五\r\n"
-      "   \r\n"
-      "\"say \"\"hi\"\"\",3-8,\r\n"
-      "last,1-1";
-  const auto rows = ReadCsvRows(text);
-  ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[0].line, 2);
-  EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"妈妈生日", "三月初八", "1960"}));
-  EXPECT_EQ(rows[1].line, 4);
-  EXPECT_EQ(rows[1].fields, (std::vector<std::string>{"Wang, Li", "闰四月十五"}));
-  EXPECT_EQ(rows[2].line, 6);
-  EXPECT_EQ(rows[2].fields, (std::vector<std::string>{"say \"hi\"", "3-8", ""}));
-  EXPECT_EQ(rows[3].line, 7);
+// A list kept by hand: a byte-order mark, a header, comments, blank lines, a
+// name over two lines whose second line starts with #, an extra column,
+// every kind of line end, and no line end at the very end.
+const std::string kHandKept =
+    "\xEF\xBB\xBF名称,日期,起始年\r\n"
+    "# family\r\n"
+    "妈妈生日,三月初八,1960,note\r\n"
+    "\r\n"
+    "\"Wang,\n# Li\",闰四月十五\n"
+    "   \r"
+    "\"say \"\"hi\"\"\",3-8,\r\n"
+    "last,1-1";
+
+LoadedList Load(std::string_view bytes) {
+  auto loaded = LoadList(bytes);
+  EXPECT_TRUE(std::holds_alternative<LoadedList>(loaded));
+  return std::get<LoadedList>(std::move(loaded));
 }
 
-TEST(AnniversaryListTest, BadRowsAreReportedWithTheirLines) {
-  const auto list = ReadAnniversaryList("a,3-8\n# comment\nb,十三月初一\nc,四月四十,1,2\n,3-8\nd,1-1,x\n");
-  ASSERT_EQ(list.entries.size(), 1u);
-  ASSERT_EQ(list.errors.size(), 4u);
-  const std::pair<int, EntryProblem> expected[] = {{3, EntryProblem::UnknownMonth},
-                                                   {4, EntryProblem::TooManyFields},
-                                                   {5, EntryProblem::MissingName},
-                                                   {6, EntryProblem::BadFirstYear}};
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(list.errors[i].line, expected[i].first);
-    EXPECT_EQ(list.errors[i].error.problem, expected[i].second) << i;
+TEST(AnniversaryListTest, AHandKeptListReadsAndSavesByteForByte) {
+  const LoadedList list = Load(kHandKept);
+  EXPECT_EQ(SavedListBytes(list), kHandKept);
+  const CsvDocument& document = list.document;
+  std::vector<std::pair<int, std::vector<std::string>>> rows;
+  for (const std::size_t record : EntryRecords(document)) {
+    rows.emplace_back(document.records[record].line, document.records[record].fields);
+  }
+  const std::vector<std::pair<int, std::vector<std::string>>> expected = {
+      {3, {"妈妈生日", "三月初八", "1960", "note"}},
+      {5, {"Wang,\n# Li", "闰四月十五"}},
+      {8, {"say \"hi\"", "3-8", ""}},
+      {9, {"last", "1-1"}},
+  };
+  EXPECT_EQ(rows, expected);
+  const AnniversaryList read = ReadAnniversaryList(document);
+  EXPECT_EQ(read.entries.size(), 3u);  // the extra column is an error, and stays in the file
+  ASSERT_EQ(read.errors.size(), 1u);
+  EXPECT_EQ(read.errors[0].line, 3);
+  EXPECT_EQ(read.errors[0].error.problem, EntryProblem::TooManyFields);
+}
+
+// Editing, adding and removing change those rows and nothing else.
+TEST(AnniversaryListTest, EditsTouchOnlyTheirRows) {
+  LoadedList list = Load(kHandKept);
+  const std::vector<std::size_t> rows = EntryRecords(list.document);
+  SetLeadingFields(list.document, rows[2], {"爸爸生日", "腊月廿三", ""});
+  std::string expected = kHandKept;
+  expected.replace(expected.find("\"say"), std::string("\"say \"\"hi\"\"\",3-8,\r\n").size(),
+                   "\"爸爸生日\",\"腊月廿三\",\"\"\r\n");
+  EXPECT_EQ(SavedListBytes(list), expected);
+
+  SetLeadingFields(list.document, rows[0], {"妈妈", "三月初八", "1960"});  // the extra column stays
+  EXPECT_NE(SavedListBytes(list).find("\"妈妈\",\"三月初八\",\"1960\",\"note\"\r\n"), std::string::npos);
+
+  const std::size_t added = AppendRow(list.document);
+  const std::string withEmptyRow = SavedListBytes(list);
+  EXPECT_TRUE(withEmptyRow.ends_with("last,1-1"));  // an empty new row is not written
+  SetLeadingFields(list.document, added, {"新", "1-2", ""});
+  EXPECT_TRUE(SavedListBytes(list).ends_with("last,1-1\r\n\"新\",\"1-2\",\"\"\r\n"));
+
+  list.document.records.erase(list.document.records.begin() + static_cast<std::ptrdiff_t>(rows[3]));
+  EXPECT_EQ(SavedListBytes(list).find("last,1-1"), std::string::npos);
+  EXPECT_TRUE(SavedListBytes(list).starts_with("\xEF\xBB\xBF名称,日期,起始年\r\n# family\r\n"));
+}
+
+TEST(AnniversaryListTest, FilesThatAreNotListsAreRefusedWithTheirLine) {
+  const std::string gbkMother = "\xC2\xE8\xC2\xE8";  // 妈妈 in GBK
+  struct Case {
+    std::string bytes;
+    ListProblem::Kind kind;
+    int line;
+  };
+  const Case cases[] = {
+      {"a,1-1\r\n\"b,2-2\r\nc,3-3\r\n", ListProblem::Kind::UnclosedQuote, 2},
+      {"a,1-1\rb,2-2\r\"c", ListProblem::Kind::UnclosedQuote, 3},
+      {"a,1-1\n" + gbkMother + "\xFF,1-1\n", ListProblem::Kind::NotText, 2},
+  };
+  for (const auto& c : cases) {
+    auto loaded = LoadList(c.bytes);
+    ASSERT_TRUE(std::holds_alternative<ListProblem>(loaded)) << c.bytes;
+    EXPECT_EQ(std::get<ListProblem>(loaded).kind, c.kind) << c.bytes;
+    EXPECT_EQ(std::get<ListProblem>(loaded).line, c.line) << c.bytes;
   }
 }
 
-TEST(AnniversaryListTest, WrittenRowsReadBackTheSame) {
-  const std::vector<std::vector<std::string>> rows = {
-      {"妈妈生日", "三月初八", "1960"}, {"Wang, Li", "闰四月十五", ""}, {"say \"hi\"", "3-8", ""}};
-  const std::string text = WriteCsv(rows);
-  EXPECT_TRUE(text.starts_with("\"妈妈生日\",\"三月初八\",\"1960\"\r\n"));
-  const auto read = ReadCsvRows(text);
-  ASSERT_EQ(read.size(), rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(read[i].fields, rows[i]);
+TEST(AnniversaryListTest, EncodingsAndLineEnds) {
+  // 妈妈生日,三月初八 as Excel saves it on a Chinese system: GBK.
+  const LoadedList gbk = Load("\xC2\xE8\xC2\xE8\xC9\xFA\xC8\xD5,\xC8\xFD\xD4\xC2\xB3\xF5\xB0\xCB\r\n");
+  EXPECT_EQ(gbk.encoding, TextEncoding::Gb18030);
+  const AnniversaryList read = ReadAnniversaryList(gbk.document);
+  ASSERT_EQ(read.entries.size(), 1u);
+  EXPECT_EQ(read.entries[0].name, "妈妈生日");
+  EXPECT_EQ(SavedListBytes(gbk), "妈妈生日,三月初八\r\n");  // saved as UTF-8
+  EXPECT_EQ(Load("\xEF\xBB\xBF" "a,1-1").encoding, TextEncoding::Utf8WithByteOrderMark);
+  for (const std::string_view lineEnd : {"\n", "\r", "\r\n"}) {
+    const std::string text = "a,1-1" + std::string(lineEnd) + std::string(lineEnd) + "b,x";
+    const AnniversaryList list = ReadAnniversaryList(text);
+    ASSERT_EQ(list.errors.size(), 1u);
+    EXPECT_EQ(list.errors[0].line, 3) << "line end " << static_cast<int>(lineEnd.back());
+    EXPECT_EQ(Load(text).document.lineEnd, lineEnd);
+  }
 }
 
 }  // namespace

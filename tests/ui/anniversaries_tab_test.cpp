@@ -53,7 +53,7 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   QTableWidgetItem* badDate = Table()->item(0, 1);
   EXPECT_EQ(badDate->background().color(), QColor(255, 205, 205));
   EXPECT_EQ(badDate->toolTip(), "没有这个农历月份");
-  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必需是数字");
+  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是四位数的年份, 不晚于 2100");
   EXPECT_EQ(Table()->item(2, 1)->toolTip(), "");
   Table()->item(0, 1)->setText("正月初二");
   EXPECT_EQ(Table()->item(0, 1)->toolTip(), "");  // mended
@@ -74,7 +74,7 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   EXPECT_EQ(Table()->item(1, 2)->text(), "2000");
   Table()->setCurrentCell(0, 0);
   Find<QPushButton>("removeButton")->click();
-  EXPECT_EQ(SavedList(), "\"Wang, Li\",\"L4-15\",\"2000\"\r\n");
+  EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte
   EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
 }
 
