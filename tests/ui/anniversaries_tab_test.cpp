@@ -1,5 +1,6 @@
 // The 纪念日 tab driven as a user would: rows added and typed, the list
 // saved and loaded, bad cells marked, and the file generated.
+#include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <fstream>
@@ -76,6 +77,91 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   Find<QPushButton>("removeButton")->click();
   EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte
   EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
+}
+
+// A list kept by hand survives the window: an edit changes its row alone.
+TEST_F(AnniversariesTabTest, AHandKeptListChangesOnlyInTheEditedRow) {
+  const std::string before = "\xEF\xBB\xBF名称,日期,起始年\r\n# 家里\r\n妈妈生日,三月初八,1960,备注\r\n\r\n爸爸生日,腊月廿三\r\n";
+  std::ofstream(config.File("anniversaries.csv")) << before;
+  Open();
+  ShowTab();
+  ASSERT_EQ(Table()->rowCount(), 2);
+  Table()->item(1, 2)->setText("1958");
+  std::string after = before;
+  after.replace(after.find("爸爸生日,腊月廿三"), std::string("爸爸生日,腊月廿三").size(), "\"爸爸生日\",\"腊月廿三\",\"1958\"");
+  EXPECT_EQ(SavedList(), after);
+}
+
+// A file that is not a list is never saved over: the tab says why and where,
+// and edits again only after the user starts a new list, keeping a backup.
+TEST_F(AnniversariesTabTest, AFileThatIsNotAListIsNeverSavedOver) {
+  const std::string unreadable = "妈妈生日,三月初八\n\"爸爸生日,腊月廿三\n外婆,5-5\n";
+  std::ofstream(config.File("anniversaries.csv")) << unreadable;
+  Open();
+  ShowTab();
+  EXPECT_FALSE(Table()->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("addButton")->isEnabled());
+  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("第 2 行的引号没有闭合"));
+  Find<QPushButton>("openListFolderButton")->click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].toLocalFile().toStdString(), config.path().string());
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.contains("无法作为列表读取"));
+  EXPECT_TRUE(files.empty());
+  EXPECT_EQ(SavedList(), unreadable);
+
+  Find<QPushButton>("newListButton")->click();
+  EXPECT_TRUE(Table()->isEnabled());
+  AddRow("妈妈生日", "三月初八");
+  EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"\"\r\n");
+  int backups = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(config.path())) {
+    if (entry.path().extension() == ".bak") backups += testing::ReadFile(entry.path()) == unreadable;
+  }
+  EXPECT_EQ(backups, 1);
+}
+
+// A list changed by another program while the window is open is read again,
+// never overwritten.
+TEST_F(AnniversariesTabTest, ANewerFileWins) {
+  std::ofstream(config.File("anniversaries.csv")) << "a,1-1\n";
+  Open();
+  ShowTab();
+  std::ofstream(config.File("anniversaries.csv")) << "a,1-1\nb,2-2\n";  // an editor adds a row
+  Table()->item(0, 0)->setText("changed");
+  EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\n");
+  ASSERT_EQ(Table()->rowCount(), 2);
+  EXPECT_EQ(Table()->item(1, 0)->text(), "b");
+  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("已被其他程序修改"));
+}
+
+TEST_F(AnniversariesTabTest, AFailedSaveIsShownAndItsRowMarked) {
+  Open();
+  ShowTab();
+  std::filesystem::remove_all(config.path());
+  std::ofstream(config.path()) << "a file where the folder was";
+  AddRow("妈妈生日", "三月初八");
+  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().startsWith("保存纪念日列表失败"));
+  EXPECT_EQ(Table()->verticalHeaderItem(0)->text(), "1*");
+  std::filesystem::remove(config.path());
+  std::filesystem::create_directory(config.path());
+  Table()->item(0, 2)->setText("1960");
+  EXPECT_EQ(Table()->verticalHeaderItem(0)->text(), "1");
+  EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"1960\"\r\n");
+}
+
+TEST_F(AnniversariesTabTest, RepeatsAreMarkedAndAnEmptyListGeneratesNothing) {
+  Open();
+  ShowTab();
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "纪念日列表中没有可用的纪念日, 未生成文件.");
+  EXPECT_TRUE(files.empty());
+  AddRow("妈妈生日", "三月初八", "1960");
+  AddRow("妈妈生日", "3-8");
+  EXPECT_EQ(Table()->item(1, 0)->toolTip(), "与第 1 行的名称和日期相同");
+  EXPECT_EQ(Table()->item(0, 0)->toolTip(), "");
 }
 
 }  // namespace
