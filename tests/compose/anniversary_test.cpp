@@ -56,5 +56,16 @@ TEST(AnniversaryTest, SpanTitlesAndCounts) {
   EXPECT_EQ(found[1].title, "生日 (0)");  // the first year itself is written
 }
 
+// The first Gregorian year reaches into lunar 1900, and two rows with the
+// same name and date keep apart.
+TEST(AnniversaryTest, FirstYearAndRepeatedRows) {
+  const auto first = Occurrences({Entry(12, 23)}, testing::Years(1901, 1901));
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(Iso(first[0].date), "1901-02-11");
+  const auto twice = Occurrences({Entry(3, 8, false, 1960), Entry(3, 8, false, 1961)}, testing::Years(2026, 2026));
+  ASSERT_EQ(twice.size(), 2u);
+  EXPECT_NE(twice[0].key, twice[1].key);
+}
+
 }  // namespace
 }  // namespace tessarine
