@@ -92,6 +92,17 @@ TEST_F(AnniversariesTabTest, AHandKeptListChangesOnlyInTheEditedRow) {
   EXPECT_EQ(SavedList(), after);
 }
 
+// Excel and WPS save a list in GBK: it is read, and saved as UTF-8 once edited.
+TEST_F(AnniversariesTabTest, AGbkListIsReadAndSavedAsUtf8) {
+  std::ofstream(config.File("anniversaries.csv")) << "\xC2\xE8\xC2\xE8,3-8\r\n";  // 妈妈 in GBK
+  Open();
+  ShowTab();
+  EXPECT_EQ(Table()->item(0, 0)->text(), "妈妈");
+  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("保存为 UTF-8"));
+  Table()->item(0, 2)->setText("1960");
+  EXPECT_EQ(SavedList(), "\"妈妈\",\"3-8\",\"1960\"\r\n");
+}
+
 // A file that is not a list is never saved over: the tab says why and where,
 // and edits again only after the user starts a new list, keeping a backup.
 TEST_F(AnniversariesTabTest, AFileThatIsNotAListIsNeverSavedOver) {
