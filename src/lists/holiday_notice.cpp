@@ -1,0 +1,122 @@
+#include "lists/holiday_notice.h"
+
+#include <algorithm>
+#include <map>
+
+#include "lists/notice_text.h"
+
+namespace tessarine {
+namespace {
+
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+constexpr std::string_view kNewYear = "元旦";
+
+// Reads one item's sentences into `days`, the item's days by date.
+class ItemReader {
+ public:
+  ItemReader(int noticeYear, const notice::Item& item, std::map<sys_days, HolidayDay>& days)
+      : noticeYear_(noticeYear), item_(item), days_(days) {}
+
+  std::optional<NoticeError> Read() {
+    for (const std::string& sentence : notice::Split(item_.text, ".\n;")) {
+      for (const std::string& clause : notice::Split(sentence, ",")) {
+        if (auto error = Clause(clause)) return NoticeError{error->problem, item_.name + ": " + sentence};
+      }
+    }
+    if (found_ == 0) return NoticeError{NoticeProblem::NoDays, item_.name + ":" + item_.text};
+    return std::nullopt;
+  }
+
+ private:
+  struct Problem {
+    NoticeProblem problem;
+  };
+
+  std::optional<Problem> Clause(std::string_view clause) {
+    const bool workdays = clause.find("上班") != std::string_view::npos;
+    const bool daysOff = !workdays && (clause.find("放假") != std::string_view::npos ||
+                                       clause.find("补休") != std::string_view::npos);
+    const notice::ClauseDates written = notice::DatesIn(clause);
+    if ((workdays || daysOff) && !written.dates.empty()) {
+      std::vector<sys_days> dates;
+      std::optional<int> clauseYear;  // a year written earlier in the clause
+      for (const notice::WrittenDate& date : written.dates) {
+        if (date.year) clauseYear = date.year;
+        const auto day = Resolve(date, clauseYear);
+        if (!day) return Problem{NoticeProblem::NoSuchDate};
+        dates.push_back(*day);
+      }
+      if (written.range && dates.size() == 2) {
+        if (dates[1] < dates[0] && !written.dates[1].year) dates[1] = AYearLater(dates[1]);
+        for (sys_days d = dates[0] + std::chrono::days{1}; d < dates[1]; d += std::chrono::days{1}) dates.push_back(d);
+      }
+      for (const sys_days date : dates) {
+        if (auto problem = Add(date, workdays ? HolidayKind::Workday : HolidayKind::DayOff)) return problem;
+      }
+    }
+    if (const auto count = notice::DayCount(clause); count && *count != daysOff_) {
+      return Problem{NoticeProblem::CountMismatch};
+    }
+    return std::nullopt;
+  }
+
+  // The day a written date means: in the year written in its clause, else
+  // the notice's year, where a December in a 元旦 item is the year before.
+  // A month not written is the one before it in the item.
+  std::optional<sys_days> Resolve(const notice::WrittenDate& date, std::optional<int> clauseYear) {
+    if (date.month) month_ = *date.month;
+    int y = clauseYear.value_or(noticeYear_);
+    if (!clauseYear && month_ == 12 && item_.name == kNewYear) y = noticeYear_ - 1;
+    const year_month_day ymd{std::chrono::year{y}, std::chrono::month{static_cast<unsigned>(month_)},
+                             std::chrono::day{static_cast<unsigned>(date.day)}};
+    if (month_ == 0 || !ymd.ok()) return std::nullopt;
+    return sys_days{ymd};
+  }
+
+  static sys_days AYearLater(sys_days date) {
+    const year_month_day ymd{date};
+    return sys_days{(ymd.year() + std::chrono::years{1}) / ymd.month() / ymd.day()};
+  }
+
+  std::optional<Problem> Add(sys_days date, HolidayKind kind) {
+    const year_month_day ymd{date};
+    const int y = static_cast<int>(ymd.year());
+    const bool decemberBefore = item_.name == kNewYear && y == noticeYear_ - 1 && ymd.month() == std::chrono::December;
+    if (y != noticeYear_ && !decemberBefore) return Problem{NoticeProblem::OutsideTheYear};
+    const auto [at, fresh] = days_.try_emplace(date, HolidayDay{date, kind, item_.name});
+    if (!fresh && at->second.kind != kind) return Problem{NoticeProblem::BothKinds};
+    if (fresh) {
+      ++found_;
+      daysOff_ += kind == HolidayKind::DayOff;
+    }
+    return std::nullopt;
+  }
+
+  const int noticeYear_;
+  int month_ = 0;
+  const notice::Item& item_;
+  std::map<sys_days, HolidayDay>& days_;
+  int found_ = 0;    // days this item added
+  int daysOff_ = 0;  // of them, days off
+};
+
+}  // namespace
+
+std::variant<HolidaySchedule, NoticeError> ParseHolidayNotice(std::string_view pasted) {
+  const std::string text = notice::Normalised(pasted);
+  const std::optional<int> year = notice::NoticeYear(text);
+  if (!year) return NoticeError{NoticeProblem::NoYear, {}};
+  const std::vector<notice::Item> items = notice::Items(text);
+  if (items.empty()) return NoticeError{NoticeProblem::NoItems, {}};
+  std::map<sys_days, HolidayDay> days;
+  for (const notice::Item& item : items) {
+    if (auto error = ItemReader(*year, item, days).Read()) return *error;
+  }
+  HolidaySchedule schedule{*year, {}};
+  for (auto& [date, day] : days) schedule.days.push_back(std::move(day));
+  return schedule;
+}
+
+}  // namespace tessarine
