@@ -14,6 +14,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunHolidays(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command's name.
 int RunCli(const Arguments& args, std::ostream& out, std::ostream& err);

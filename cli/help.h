@@ -61,8 +61,37 @@ Options:
   --template TEMPLATE    titles from a custom-format template ("default" for the
                          default template) instead of the normal format
   --keep-spaces          with --template: keep runs of white space
+  --holiday-marks        add (休) or (班) to the title of each official day off
+                         or make-up workday of the known years
 
 )";
+
+inline constexpr std::string_view kHolidaysHelpFormat = R"help(Usage: tessarine-cli holidays [OPTIONS] START [END]
+       tessarine-cli holidays --import FILE|- [--dry-run]
+
+Writes one iCalendar file with the official days off ("<name>(休)") and make-up
+workdays ("<name>(班)") of mainland China for the years START to END (or START
+alone), named Tessarine_Holidays_START-END_yymmdd-hhnnss.ics, and prints its
+path. The schedules are built in for the years of the State Council's notices
+from 2008; a year added from a notice is kept in holidays.csv in
+$XDG_CONFIG_HOME/Tessarine/ (by default ~/.config/Tessarine/) and replaces the
+built-in year. Years without a schedule are named on standard error and never
+guessed. Years must lie within {first} to {last}.
+
+With --import, reads the text of a notice (国务院办公厅关于YYYY年部分节假日安排的
+通知, as pasted from a web page) from FILE or standard input (-), prints one line
+per day found, "YYYY-MM-DD<TAB>休|班<TAB>name", and stores that year in the
+list.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --import FILE          read a notice and store its year
+  --dry-run              with --import: print the days without storing them
+
+Exit status 0 when done, 1 when no year of the range is known or a file could
+not be written (nothing is written), 2 for bad arguments, a bad list or a text
+that is not a readable notice (nothing is stored).
+)help";
 
 inline constexpr std::string_view kAnniversariesHelpFormat = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]
 
@@ -104,6 +133,8 @@ Commands:
   ics      write iCalendar files, one per year, to import into a calendar
   anniversaries
            write lunar birthdays and anniversaries from a CSV list
+  holidays write the official days off and make-up workdays (休/班), or add
+           a year from the State Council's notice
 
 Run "tessarine-cli COMMAND --help" for a command's arguments and options, and
 "tessarine-cli --version" for the version.

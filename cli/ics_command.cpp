@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/generate_run.h"
 #include "cli/help.h"
+#include "cli/holiday_list_file.h"
 
 namespace tessarine::cli {
 namespace {
@@ -23,10 +24,11 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   format.AddTo(app, true);
   std::string output = ".";
   std::vector<std::string> templ, years;
-  bool keepSpaces = false;
+  bool keepSpaces = false, holidayMarks = false;
   app.add_option("--output", output);
   app.add_option("--template", templ)->expected(1);
   app.add_flag("--keep-spaces", keepSpaces);
+  app.add_flag("--holiday-marks", holidayMarks);
   app.add_option("years", years);
   Parse(app, args);
   if (help) {
@@ -42,7 +44,9 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   } else {
     titles.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
   }
-  return IcsRequest{{range, titles}, OutputFolder(output)};
+  IcsRequest request{{range, titles}, OutputFolder(output)};
+  if (holidayMarks) request.files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
+  return request;
 }
 
 }  // namespace

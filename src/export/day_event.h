@@ -24,11 +24,18 @@ struct DayEvent {
   // What the UID's stable part is made from. Empty: the title as the file
   // writes it, so the same content always gets the same UID.
   std::string uidKey;
+  // The whole UID, for calendars whose events name themselves (the holiday
+  // calendar's "yyyymmdd-holiday@tessarine"); empty: made from the date and
+  // uidKey.
+  std::string uid;
   // A reminder at 09:00 local time that many days before the day (0: on the
   // day itself), or none.
   std::optional<int> remindDaysBefore;
   std::vector<std::string> categories;  // plain text, none by default
   Transparency transparency = Transparency::Transparent;
+  // Further content lines, written as they are after the standard ones, for
+  // the extensions some clients read (X-APPLE-SPECIAL-DAY:WORK-HOLIDAY).
+  std::vector<std::string> properties;
 };
 
 }  // namespace tessarine

@@ -49,8 +49,9 @@ class Batch {
 };
 
 void Run(Batch& batch, const YearFilesRequest& request) {
-  const TitleFunction titleOf = [&format = request.format](std::chrono::sys_days date) {
-    return TitleOf(date, format);
+  const HolidayMarks marks = MarksOf(request.holidayMarks);
+  const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
+    return marks.empty() ? TitleOf(date, format) : MarkedTitle(TitleOf(date, format), date, marks);
   };
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
     AppendYearEvents(batch.events(), year, titleOf);
@@ -61,6 +62,11 @@ void Run(Batch& batch, const YearFilesRequest& request) {
 void Run(Batch& batch, const AnniversariesRequest& request) {
   batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle);
   batch.Write({AnniversaryFileName(request.years, batch.now()), std::string(kAnniversaryCalendarName)});
+}
+
+void Run(Batch& batch, const HolidaysRequest& request) {
+  batch.events() = HolidayEvents(request.schedules, request.years);
+  batch.Write({HolidayFileName(request.years, batch.now()), std::string(kHolidayCalendarName)});
 }
 
 }  // namespace

@@ -20,14 +20,17 @@
 #include "compose/anniversary.h"
 #include "compose/title_format.h"
 #include "export/anniversary_calendar.h"
+#include "export/holiday_calendar.h"
 #include "export/new_file.h"
 
 namespace tessarine {
 
-// One file per year of the range, each day titled by the format.
+// One file per year of the range, each day titled by the format; with
+// marks, a day off or make-up workday of the schedules gets (休) or (班).
 struct YearFilesRequest {
   YearRange years;
   TitleFormat format;
+  std::vector<HolidaySchedule> holidayMarks = {};  // none: the titles as they are
 };
 
 // One file with every occurrence of the entries in the range.
@@ -38,7 +41,14 @@ struct AnniversariesRequest {
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
 };
 
-using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest>;
+// One file with the days off and make-up workdays of the known years in
+// the range; the front end has checked that at least one is known.
+struct HolidaysRequest {
+  YearRange years;
+  std::vector<HolidaySchedule> schedules;
+};
+
+using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, HolidaysRequest>;
 
 // What the caller does after each file: go on with the batch, or stop it.
 enum class AfterFile { Continue, Stop };

@@ -55,8 +55,13 @@ class IcalLines {
     char hex[16];
     for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
 
-    out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
-    out_.append(hex, sizeof hex).append("@tessarine\r\n");
+    if (event.uid.empty()) {
+      out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
+      out_.append(hex, sizeof hex).append("@tessarine\r\n");
+    } else {
+      out_.append("BEGIN:VEVENT\r\n");
+      Line("UID:", event.uid);
+    }
     Line("DTSTART;VALUE=DATE:", start.view());
     Line("DTEND;VALUE=DATE:", end.view());
     Line("DTSTAMP:", stamp_);
@@ -68,6 +73,7 @@ class IcalLines {
     } else {
       out_.append("TRANSP:OPAQUE\r\n");
     }
+    for (const std::string& property : event.properties) Line(property);
     if (event.remindDaysBefore) Reminder(*event.remindDaysBefore);
     out_.append("END:VEVENT\r\n");
   }

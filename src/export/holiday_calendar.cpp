@@ -1,0 +1,54 @@
+#include "export/holiday_calendar.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+#include "export/ical_text.h"
+
+namespace tessarine {
+namespace {
+
+std::string Suffix(HolidayKind kind) { return kind == HolidayKind::DayOff ? "(休)" : "(班)"; }
+
+}  // namespace
+
+std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedules, YearRange years) {
+  std::vector<DayEvent> events;
+  for (const HolidaySchedule& schedule : schedules) {
+    if (std::chrono::year{schedule.year} < years.first() || std::chrono::year{schedule.year} > years.last()) continue;
+    for (const HolidayDay& day : schedule.days) {
+      DayEvent& event = events.emplace_back();
+      event.date = day.date;
+      event.title = day.name + Suffix(day.kind);
+      const std::chrono::year_month_day ymd{day.date};
+      event.uid = fmt::format("{:04}{:02}{:02}-holiday@tessarine", static_cast<int>(ymd.year()),
+                              static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+      event.properties = {day.kind == HolidayKind::DayOff ? "X-APPLE-SPECIAL-DAY:WORK-HOLIDAY"
+                                                          : "X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY"};
+    }
+  }
+  std::stable_sort(events.begin(), events.end(), [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; });
+  return events;
+}
+
+std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment) {
+  return fmt::format("Tessarine_Holidays_{}-{}_{}.ics", static_cast<int>(years.first()),
+                     static_cast<int>(years.last()), FileTimeStamp(moment));
+}
+
+HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules) {
+  HolidayMarks marks;
+  for (const HolidaySchedule& schedule : schedules) {
+    for (const HolidayDay& day : schedule.days) marks[day.date] = day.kind;
+  }
+  return marks;
+}
+
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks) {
+  if (title.empty()) return title;
+  const auto mark = marks.find(date);
+  return mark == marks.end() ? title : title + Suffix(mark->second);
+}
+
+}  // namespace tessarine

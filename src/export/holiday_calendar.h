@@ -1,0 +1,35 @@
+// The official holidays as one calendar: one all-day event for every day off
+// (<name>(休)) and every make-up workday (<name>(班)) of the known years in a
+// span, marked for the clients that show such days (Apple's calendar), and
+// the marks the lunar year files can carry on those days.
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/official_holidays.h"
+#include "calendar/year_range.h"
+#include "export/day_event.h"
+
+namespace tessarine {
+
+inline constexpr std::string_view kHolidayCalendarName = "法定节假日";
+
+// The events of the schedules whose year lies in `years`, in date order.
+std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedules, YearRange years);
+
+// "Tessarine_Holidays_<first>-<last>_<yymmdd-hhnnss>.ics"
+std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment);
+
+// Which days of the schedules are days off and workdays, for marking titles.
+using HolidayMarks = std::map<std::chrono::sys_days, HolidayKind>;
+HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules);
+
+// `title` with "(休)" or "(班)" when `date` is marked; an empty title stays
+// empty, so a day without an event still has none.
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks);
+
+}  // namespace tessarine

@@ -1,0 +1,101 @@
+#include "lists/holiday_list.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include <fmt/format.h>
+
+namespace tessarine {
+namespace {
+
+std::optional<int> Number(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// yyyy-mm-dd, a real day.
+std::optional<std::chrono::sys_days> IsoDay(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto y = Number(text.substr(0, 4)), m = Number(text.substr(5, 2)), d = Number(text.substr(8, 2));
+  if (!y || !m || !d) return std::nullopt;
+  const std::chrono::year_month_day ymd{std::chrono::year{*y}, std::chrono::month{static_cast<unsigned>(*m)},
+                                        std::chrono::day{static_cast<unsigned>(*d)}};
+  if (!ymd.ok()) return std::nullopt;
+  return std::chrono::sys_days{ymd};
+}
+
+bool IsHeader(const std::vector<std::string>& fields) { return !fields.empty() && fields[0] == "年份"; }
+
+std::optional<std::pair<int, HolidayDay>> ParseRow(const std::vector<std::string>& fields) {
+  if (fields.size() < 4 || fields[3].empty()) return std::nullopt;
+  const auto year = Number(fields[0]);
+  const auto date = IsoDay(fields[1]);
+  if (!year || !date || (fields[2] != "休" && fields[2] != "班")) return std::nullopt;
+  const HolidayKind kind = fields[2] == "休" ? HolidayKind::DayOff : HolidayKind::Workday;
+  return std::pair{*year, HolidayDay{*date, kind, fields[3]}};
+}
+
+std::string RowText(const std::vector<std::string>& fields) {
+  std::string text;
+  for (const std::string& field : fields) text += (text.empty() ? "" : ",") + field;
+  return text;
+}
+
+}  // namespace
+
+std::string_view KindMark(HolidayKind kind) { return kind == HolidayKind::DayOff ? "休" : "班"; }
+
+HolidayList ReadHolidayList(const CsvDocument& document) {
+  HolidayList list;
+  for (const CsvRecord& record : document.records) {
+    if (record.kind != RecordKind::Fields || IsBlankRow(record.fields) || IsHeader(record.fields)) continue;
+    if (const auto row = ParseRow(record.fields)) {
+      HolidaySchedule& schedule = list.years[row->first];
+      schedule.year = row->first;
+      schedule.days.push_back(row->second);
+    } else {
+      list.errors.push_back({record.line, RowText(record.fields)});
+    }
+  }
+  for (auto& [year, schedule] : list.years) {
+    std::stable_sort(schedule.days.begin(), schedule.days.end(),
+                     [](const HolidayDay& a, const HolidayDay& b) { return a.date < b.date; });
+  }
+  return list;
+}
+
+void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule) {
+  auto& records = document.records;
+  std::erase_if(records, [&](const CsvRecord& record) {
+    const auto row = record.kind == RecordKind::Fields ? ParseRow(record.fields) : std::nullopt;
+    return row && row->first == schedule.year;
+  });
+  const bool hasHeader = std::any_of(records.begin(), records.end(),
+                                     [](const CsvRecord& r) { return r.kind == RecordKind::Fields && IsHeader(r.fields); });
+  if (!hasHeader) {
+    records.insert(records.begin(), {0, RecordKind::Fields, std::string(kHolidayListHeader) + document.lineEnd,
+                                     {"年份", "日期", "类别", "名称"}});
+  }
+  for (const HolidayDay& day : schedule.days) {
+    const std::chrono::year_month_day ymd{day.date};
+    std::vector<std::string> fields = {
+        std::to_string(schedule.year),
+        fmt::format("{:04}-{:02}-{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                    static_cast<unsigned>(ymd.day())),
+        std::string(KindMark(day.kind)), day.name};
+    records.push_back({0, RecordKind::Fields, RecordText(fields, document.lineEnd), fields});
+  }
+}
+
+std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list) {
+  std::map<int, HolidaySchedule> known;
+  for (const int year : BuiltInHolidayYears()) known[year] = *BuiltInHolidaySchedule(year);
+  for (const auto& [year, schedule] : list.years) known[year] = schedule;
+  std::vector<HolidaySchedule> schedules;
+  for (auto& [year, schedule] : known) schedules.push_back(std::move(schedule));
+  return schedules;
+}
+
+}  // namespace tessarine

@@ -1,0 +1,43 @@
+// The user's official-holiday list, holidays.csv beside anniversaries.csv:
+// the years the user added from a notice, one day a row (notice year, date,
+// 休 or 班, name), read and written with the same care as the anniversary
+// list. A year in it replaces the built-in year; a year in neither is not
+// known, and nothing is guessed for it.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calendar/official_holidays.h"
+#include "lists/anniversary_list.h"
+
+namespace tessarine {
+
+struct HolidayRowError {
+  int line;
+  std::string text;  // the row as written
+};
+
+struct HolidayList {
+  std::map<int, HolidaySchedule> years;  // by notice year
+  std::vector<HolidayRowError> errors;   // rows that are not a day of a schedule
+};
+
+// The header row a new list begins with.
+inline constexpr std::string_view kHolidayListHeader = "年份,日期,类别,名称";
+
+HolidayList ReadHolidayList(const CsvDocument& document);
+
+// Puts `schedule` into the document in place of the rows of its year; the
+// other rows, comments and blank lines stay as they are.
+void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule);
+
+// Every known schedule in year order: the built-in years, each replaced by
+// the user's own where the list has it, and the user's later years.
+std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list);
+
+// "休" or "班".
+std::string_view KindMark(HolidayKind kind);
+
+}  // namespace tessarine

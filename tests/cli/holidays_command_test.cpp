@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "support/cli_run.h"
+#include "support/ical_check.h"
+#include "support/temp_folder.h"
+
+namespace tessarine::cli {
+namespace {
+
+using tessarine::testing::Cli;
+using tessarine::testing::ReadFile;
+using tessarine::testing::TempFolder;
+
+// Each test gets a configuration folder of its own for holidays.csv.
+class HolidaysCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
+  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+  std::string Written(const std::string& out) { return ReadFile(out.substr(0, out.find('\n'))); }
+  TempFolder config, out;
+};
+
+TEST_F(HolidaysCommandTest, KnownYearsAreWrittenAndMissingOnesNamed) {
+  const auto run = Cli({"holidays", "2025", "2027", "--output", out.path().string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "tessarine-cli holidays: no schedule for 2027 (known: 2008-2026)\n");
+  EXPECT_EQ(tessarine::testing::ParseCalendar(Written(run.out)).size(), 28u + 5u + 33u + 6u);
+  const auto none = Cli({"holidays", "2030", "--output", out.path().string()});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(out.Count(), 1u);
+  EXPECT_EQ(Cli({"holidays", "2101"}).status, 2);
+}
+
+TEST_F(HolidaysCommandTest, ANoticeAddsItsYear) {
+  const std::string notice = out.File("notice.txt");
+  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日至3日放假，共3天。\n"
+                           "二、春节：2月5日至11日放假调休，共7天。2月20日（星期六）上班。\n";
+  const auto dry = Cli({"holidays", "--import", notice, "--dry-run"});
+  ASSERT_EQ(dry.status, 0) << dry.err;
+  EXPECT_TRUE(dry.out.starts_with("2027-01-01\t休\t元旦\n2027-01-02\t休\t元旦\n"));
+  EXPECT_TRUE(dry.out.ends_with("2027-02-20\t班\t春节\n"));
+  EXPECT_FALSE(std::filesystem::exists(config.File("Tessarine/holidays.csv")));
+
+  ASSERT_EQ(Cli({"holidays", "--import", notice}).status, 0);
+  const auto run = Cli({"holidays", "2027", "--output", out.path().string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(tessarine::testing::ParseCalendar(Written(run.out)).size(), 11u);
+
+  std::ofstream(notice) << "国务院办公厅关于2028年部分节假日安排的通知\n一、春节：2月30日放假。\n";
+  const auto bad = Cli({"holidays", "--import", notice});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("a date that does not exist: 春节: 2月30日放假"), std::string::npos) << bad.err;
+}
+
+TEST_F(HolidaysCommandTest, MarksOnTheYearFiles) {
+  const auto run = Cli({"ics", "2026", "--holiday-marks", "--output", out.path().string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto titles = tessarine::testing::ParseCalendar(Written(run.out));
+  EXPECT_EQ(titles.at("20260217"), "春节(休)");
+  EXPECT_EQ(titles.at("20260228"), "十二(班)");
+  EXPECT_EQ(titles.at("20260301"), "十三");
+}
+
+}  // namespace
+}  // namespace tessarine::cli

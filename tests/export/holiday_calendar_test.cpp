@@ -1,0 +1,43 @@
+#include "export/holiday_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "export/ical_writer.h"
+#include "lists/holiday_list.h"
+#include "support/dates.h"
+#include "support/ical_check.h"
+
+namespace tessarine {
+namespace {
+
+using testing::Date;
+
+TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
+  const std::vector<HolidaySchedule> known = KnownSchedules({});
+  const std::vector<DayEvent> events = HolidayEvents(known, testing::Years(2026, 2026));
+  ASSERT_EQ(events.size(), 33u + 6u);
+  EXPECT_EQ(events.front().title, "元旦(休)");
+  EXPECT_EQ(events.front().uid, "20260101-holiday@tessarine");
+  EXPECT_EQ(events.front().properties, std::vector<std::string>{"X-APPLE-SPECIAL-DAY:WORK-HOLIDAY"});
+  EXPECT_EQ(events[3].title, "元旦(班)");
+  EXPECT_EQ(events[3].properties, std::vector<std::string>{"X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY"});
+  // A year's 元旦 that begins in the December before comes with its year.
+  const auto y2023 = HolidayEvents(known, testing::Years(2023, 2023));
+  EXPECT_EQ(y2023.front().date, Date(2022, 12, 31));
+  EXPECT_TRUE(HolidayEvents(known, testing::Years(2030, 2035)).empty());
+
+  const std::string file = IcalText(kHolidayCalendarName, events, std::chrono::local_days{Date(2026, 1, 1).time_since_epoch()});
+  EXPECT_EQ(testing::ParseCalendar(file).size(), events.size());
+  EXPECT_NE(file.find("UID:20261010-holiday@tessarine\r\n"), std::string::npos);
+}
+
+TEST(HolidayCalendarTest, MarksOnlyOnTitledDays) {
+  const HolidayMarks marks = MarksOf(KnownSchedules({}));
+  EXPECT_EQ(MarkedTitle("初一", Date(2026, 2, 17), marks), "初一(休)");
+  EXPECT_EQ(MarkedTitle("十二", Date(2026, 2, 28), marks), "十二(班)");
+  EXPECT_EQ(MarkedTitle("十三", Date(2026, 3, 1), marks), "十三");
+  EXPECT_EQ(MarkedTitle("", Date(2026, 2, 17), marks), "");
+}
+
+}  // namespace
+}  // namespace tessarine

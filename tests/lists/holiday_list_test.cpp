@@ -1,0 +1,46 @@
+#include "lists/holiday_list.h"
+
+#include <gtest/gtest.h>
+
+#include "support/dates.h"
+
+namespace tessarine {
+namespace {
+
+CsvDocument Document(std::string_view text) { return std::get<LoadedList>(LoadList(text)).document; }
+
+TEST(HolidayListTest, AStoredYearReplacesItsRowsAndKeepsTheRest) {
+  CsvDocument document = Document("年份,日期,类别,名称\n# 自己加的\n2027,2027-01-01,休,元旦\n2027,2027-01-02,休,元旦\n");
+  const HolidaySchedule y2027{2027, {{testing::Date(2027, 1, 1), HolidayKind::DayOff, "元旦"},
+                                     {testing::Date(2027, 2, 6), HolidayKind::Workday, "春节"}}};
+  StoreSchedule(document, y2027);
+  const HolidaySchedule y2008{2008, {{testing::Date(2007, 12, 29), HolidayKind::Workday, "元旦"}}};
+  StoreSchedule(document, y2008);
+  EXPECT_EQ(DocumentText(document),
+            "年份,日期,类别,名称\n# 自己加的\n"
+            "\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n\"2027\",\"2027-02-06\",\"班\",\"春节\"\n"
+            "\"2008\",\"2007-12-29\",\"班\",\"元旦\"\n");
+  const HolidayList read = ReadHolidayList(Document(DocumentText(document)));
+  EXPECT_TRUE(read.errors.empty());
+  ASSERT_EQ(read.years.size(), 2u);
+  EXPECT_EQ(read.years.at(2027), y2027);
+
+  // The user's 2008 replaces the built-in one; the user's 2027 is added.
+  const std::vector<HolidaySchedule> known = KnownSchedules(read);
+  EXPECT_EQ(known.front(), y2008);
+  EXPECT_EQ(known.back(), y2027);
+  EXPECT_EQ(known.size(), BuiltInHolidayYears().size() + 1);
+}
+
+TEST(HolidayListTest, BadRowsAreReportedWithTheirLines) {
+  const HolidayList list = ReadHolidayList(
+      Document("2027,2027-01-01,休,元旦\n2027,2027-02-30,休,春节\n2027,2027-02-01,假,春节\n\n2027,2027-02-02,班\n"));
+  ASSERT_EQ(list.errors.size(), 3u);
+  EXPECT_EQ(list.errors[0].line, 2);
+  EXPECT_EQ(list.errors[1].line, 3);
+  EXPECT_EQ(list.errors[2].line, 5);
+  EXPECT_EQ(list.years.at(2027).days.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessarine
