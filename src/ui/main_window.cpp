@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,12 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "compose/template_engine.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/custom_format_tab.h"
+#include "ui/holidays_tab.h"
 #include "ui/instructions.h"
 #include "ui/named.h"
 #include "ui/normal_format_tab.h"
@@ -88,6 +92,13 @@ void MainWindow::buildMenu() {
   completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
+  holidayMarksAction = NamedAction(controlMenu, "holidayMarksAction", "标注休/班");
+  holidayMarksAction->setCheckable(true);
+  holidayMarksAction->setToolTip("在官方放假和调休上班的日子后加上 (休) 或 (班)");
+  holidayMarksAction->setChecked(QSettings(settingsFile(), QSettings::IniFormat).value("holidayMarks", false).toBool());
+  connect(holidayMarksAction, &QAction::toggled, this, [this](bool on) {
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("holidayMarks", on);
+  });
   openFolderAction = NamedAction(controlMenu, "openFolderAction", "打开所在文件夹(&O)");
   controlMenu->addSeparator();
   exitAction = NamedAction(controlMenu, "exitAction", "退出(&X)");
@@ -130,6 +141,8 @@ QWidget* MainWindow::buildFormatGroup() {
   formatTabs->addTab(anniversariesTab, "纪念日");
   connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
           [this](const QString& folder) { services_.openUrl(QUrl::fromLocalFile(folder)); });
+  holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"));
+  formatTabs->addTab(holidaysTab, "节假日");
   layout->addWidget(formatTabs);
   return formatGroup;
 }
@@ -230,6 +243,10 @@ void MainWindow::reportError(const std::exception& error) {
   QString text = QString::fromUtf8(error.what());
   if (!text.endsWith('.')) text += '.';
   message(text, "Tessarine", QMessageBox::Critical);
+}
+
+QString MainWindow::settingsFile() const {
+  return QFileInfo(services_.anniversaryListFile()).dir().filePath("settings.ini");
 }
 
 }  // namespace tessarine

@@ -28,6 +28,7 @@ class QTabWidget;
 namespace tessarine {
 
 class AnniversariesTab;
+class HolidaysTab;
 class CustomFormatTab;
 class NormalFormatTab;
 class YearSelector;
@@ -64,6 +65,10 @@ class MainWindow : public QMainWindow {
 
   // Generation, in main_window_generate.cpp.
   void generate();
+  // The holiday calendar of the chosen years, with the 节假日 tab showing.
+  void generateHolidays(const YearRange& years);
+  // The window's remembered choices, beside the user's lists.
+  QString settingsFile() const;
   // The years chosen, or nothing after saying what is wrong with them.
   std::optional<YearRange> checkedYears();
   // The completion question, when wanted, and the preview of the last file.
@@ -78,6 +83,7 @@ class MainWindow : public QMainWindow {
   QAction* instructionsAction = nullptr;
   QAction* generateAction = nullptr;
   QAction* monthNamesAction = nullptr;
+  QAction* holidayMarksAction = nullptr;
   QAction* completionPromptAction = nullptr;
   QAction* openFolderAction = nullptr;
   QAction* exitAction = nullptr;
@@ -99,6 +105,7 @@ class MainWindow : public QMainWindow {
   NormalFormatTab* normalTab = nullptr;
   CustomFormatTab* customTab = nullptr;
   AnniversariesTab* anniversariesTab = nullptr;
+  HolidaysTab* holidaysTab = nullptr;
   QPlainTextEdit* textBox = nullptr;
 };
 

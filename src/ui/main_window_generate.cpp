@@ -2,10 +2,12 @@
 // window's choices, the pipeline run, and its outcome presented: an error
 // for each file that failed, the completion question and the preview.
 #include <QFileInfo>
+#include <algorithm>
 #include <filesystem>
 
 #include "export/generate.h"
 #include "ui/anniversaries_tab.h"
+#include "ui/holidays_tab.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/year_selector.h"
@@ -78,8 +80,10 @@ std::optional<YearRange> MainWindow::checkedYears() {
 void MainWindow::generate() {
   const std::optional<YearRange> years = checkedYears();
   if (!years) return;
+  if (formatTabs->currentWidget() == holidaysTab) return generateHolidays(*years);
   const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
   GenerateRequest request = YearFilesRequest{*years, titleFormat()};
+  if (holidayMarksAction->isChecked()) std::get<YearFilesRequest>(request).holidayMarks = holidaysTab->knownSchedules();
   if (anniversaries) {
     std::vector<Anniversary> entries = anniversariesTab->validEntries();
     if (entries.empty()) {
@@ -116,6 +120,37 @@ void MainWindow::generate() {
     present(last, done.preview, "成功生成 " + YearsText(*years) + " iCal 文件, 存放在以下目录: \r\n" + folder + "/",
             QString());
   }
+}
+
+void MainWindow::generateHolidays(const YearRange& years) {
+  std::vector<HolidaySchedule> chosen;
+  QStringList missing;
+  for (const HolidaySchedule& schedule : holidaysTab->knownSchedules()) {
+    if (std::chrono::year{schedule.year} >= years.first() && std::chrono::year{schedule.year} <= years.last()) {
+      chosen.push_back(schedule);
+    }
+  }
+  for (auto year = years.first(); year <= years.last(); ++year) {
+    const bool known = std::any_of(chosen.begin(), chosen.end(),
+                                   [&](const HolidaySchedule& s) { return std::chrono::year{s.year} == year; });
+    if (!known) missing << QString::number(static_cast<int>(year));
+  }
+  const QString missingNote = missing.isEmpty() ? QString()
+                                                : "\r\n" + missing.join("、") + " 年的放假安排还不知道, 未生成; "
+                                                  "公布后可在【节假日】中粘贴通知加入.";
+  if (chosen.empty()) {
+    message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
+    return;
+  }
+  GenerateOptions options;
+  options.write = services_.writeFile;
+  const Generation done = Generate(HolidaysRequest{years, std::move(chosen)},
+                                   std::filesystem::path(services_.outputFolder().toStdString()),
+                                   ToLocalSeconds(services_.now()), options);
+  const WrittenFile& last = done.files.back();
+  if (last.error) message(kWriteFailedMessage + PathText(last), kErrorCaption, QMessageBox::Critical);
+  present(last, done.preview,
+          "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" + PathText(last), missingNote);
 }
 
 void MainWindow::present(const WrittenFile& last, std::string_view preview, const QString& success,

@@ -131,7 +131,7 @@ TEST_F(WindowTest, MenuLayout) {
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "生成后弹出提示框(&P)",
-                                   "打开所在文件夹(&O)", "-", "退出(&X)"}));
+                                   "标注休/班", "打开所在文件夹(&O)", "-", "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");
   EXPECT_EQ(about->defaultAction(), Action("titleAction"));
   EXPECT_TRUE(Action("titleAction")->font().bold());

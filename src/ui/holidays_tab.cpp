@@ -1,0 +1,135 @@
+#include "ui/holidays_tab.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "ui/named.h"
+#include "ui/notice_dialog.h"
+#include "ui/qt_text.h"
+
+namespace tessarine {
+namespace {
+
+QString DateText(std::chrono::sys_days date) {
+  const std::chrono::year_month_day ymd{date};
+  return QString("%1-%2-%3")
+      .arg(static_cast<int>(ymd.year()))
+      .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
+      .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0'));
+}
+
+}  // namespace
+
+HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), listFile_(std::move(listFile)) {
+  setObjectName("holidaysTab");
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setVerticalSpacing(3);
+  yearsList = Named<QListWidget>("holidayYearsList");
+  yearsList->setToolTip("已知放假安排的年份; 没有列出的年份不会生成, 也不会猜测");
+  yearsList->setMaximumWidth(110);
+  daysTable = Named<QTableWidget>("holidayDaysTable", 0, 3);
+  daysTable->setHorizontalHeaderLabels({"日期", "休/班", "节日"});
+  daysTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  daysTable->verticalHeader()->hide();
+  daysTable->verticalHeader()->setDefaultSectionSize(20);
+  daysTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  daysTable->setTabKeyNavigation(false);
+  pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", "粘贴通知…");
+  pasteNoticeButton->setToolTip("国务院公布新一年的放假安排后, 把通知全文粘贴进来即可加入这一年");
+  statusLabel = Named<QLabel>("holidayStatusLabel");
+  statusLabel->setWordWrap(true);
+  layout->addWidget(yearsList, 0, 0);
+  layout->addWidget(daysTable, 0, 1);
+  layout->addWidget(pasteNoticeButton, 1, 0);
+  layout->addWidget(statusLabel, 1, 1);
+  connect(yearsList, &QListWidget::currentRowChanged, this, &HolidaysTab::showYear);
+  connect(pasteNoticeButton, &QPushButton::clicked, this, &HolidaysTab::onPasteNoticeClicked);
+  load();
+}
+
+void HolidaysTab::load() {
+  HolidayList user;
+  problem_.clear();
+  list_ = LoadedList{};
+  QFile file(listFile_);
+  if (file.exists()) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    auto loaded = LoadList(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (file.error() != QFileDevice::NoError || std::holds_alternative<ListProblem>(loaded)) {
+      problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取, 只使用内置的年份, 也不会保存.";
+      list_.reset();
+    } else {
+      list_ = std::move(std::get<LoadedList>(loaded));
+      user = ReadHolidayList(list_->document);
+      if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误, 已跳过.").arg(user.errors.front().line);
+    }
+  }
+  known_ = KnownSchedules(user);
+  userYears_.clear();
+  for (const auto& [year, schedule] : user.years) userYears_.push_back(year);
+  yearsList->clear();
+  for (const HolidaySchedule& schedule : known_) {
+    const bool own = std::find(userYears_.begin(), userYears_.end(), schedule.year) != userYears_.end();
+    yearsList->addItem(QString::number(schedule.year) + (own ? " (自己添加)" : ""));
+  }
+  statusLabel->setText(problem_.isEmpty() ? QString("已知 %1 至 %2 年。").arg(known_.front().year).arg(known_.back().year)
+                                          : problem_);
+  yearsList->setCurrentRow(yearsList->count() - 1);
+}
+
+void HolidaysTab::showYear(int row) {
+  daysTable->setRowCount(0);
+  if (row < 0 || row >= static_cast<int>(known_.size())) return;
+  for (const HolidayDay& day : known_[static_cast<std::size_t>(row)].days) {
+    const int at = daysTable->rowCount();
+    daysTable->insertRow(at);
+    daysTable->setItem(at, 0, new QTableWidgetItem(DateText(day.date)));
+    daysTable->setItem(at, 1, new QTableWidgetItem(ToQString(KindMark(day.kind))));
+    daysTable->setItem(at, 2, new QTableWidgetItem(ToQString(day.name)));
+  }
+}
+
+void HolidaysTab::onPasteNoticeClicked() {
+  if (noticeDialog == nullptr) {
+    noticeDialog = new NoticeDialog(this);
+    connect(noticeDialog, &QDialog::accepted, this, [this] {
+      if (const auto schedule = noticeDialog->schedule()) store(*schedule);
+    });
+  }
+  noticeDialog->open();
+}
+
+void HolidaysTab::store(const HolidaySchedule& schedule) {
+  if (!list_) {
+    statusLabel->setText(problem_);
+    return;
+  }
+  LoadedList updated = *list_;
+  StoreSchedule(updated.document, schedule);
+  const std::string bytes = SavedListBytes(updated);
+  QDir().mkpath(QFileInfo(listFile_).absolutePath());
+  QSaveFile file(listFile_);
+  const bool saved = file.open(QIODevice::WriteOnly) &&
+                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
+                     file.commit();
+  if (!saved) {
+    statusLabel->setText("保存节假日列表失败: " + file.errorString());
+    return;
+  }
+  load();
+  const auto at = std::find_if(known_.begin(), known_.end(), [&](const HolidaySchedule& s) { return s.year == schedule.year; });
+  yearsList->setCurrentRow(static_cast<int>(at - known_.begin()));
+  statusLabel->setText(QString("已保存 %1 年的放假安排。").arg(schedule.year));
+}
+
+}  // namespace tessarine

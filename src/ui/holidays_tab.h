@@ -1,0 +1,54 @@
+// The 节假日 tab: the years whose official days off and make-up workdays
+// (休/班) are known, built in or added by the user, and the days of the
+// selected year. 粘贴通知… reads a new year from the State Council's notice
+// and keeps it in holidays.csv beside the anniversary list. With this tab
+// showing, 生成 iCal writes the holiday calendar.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "lists/holiday_list.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace tessarine {
+
+class NoticeDialog;
+
+class HolidaysTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HolidaysTab(QString listFile, QWidget* parent = nullptr);
+
+  // Every known schedule, in year order; a year of the user's list replaces
+  // the built-in one.
+  std::vector<HolidaySchedule> knownSchedules() const { return known_; }
+  // Why the user's list cannot be used, or empty.
+  QString listProblem() const { return problem_; }
+
+ private:
+  void load();
+  void showYear(int row);
+  void onPasteNoticeClicked();
+  void store(const HolidaySchedule& schedule);
+
+  QString listFile_;
+  std::optional<LoadedList> list_;
+  std::vector<HolidaySchedule> known_;
+  std::vector<int> userYears_;
+  QString problem_;
+
+  QListWidget* yearsList = nullptr;
+  QTableWidget* daysTable = nullptr;
+  QPushButton* pasteNoticeButton = nullptr;
+  QLabel* statusLabel = nullptr;
+  NoticeDialog* noticeDialog = nullptr;
+};
+
+}  // namespace tessarine

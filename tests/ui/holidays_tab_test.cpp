@@ -1,0 +1,88 @@
+// The 节假日 tab driven as a user would: the known years, a notice pasted
+// and kept, the holiday calendar generated, and the marks on the year files.
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+#include "ui/notice_dialog.h"
+#include "ui/window_fixture.h"
+
+namespace tessarine {
+namespace {
+
+using testing::WindowTest;
+
+class HolidaysTabTest : public WindowTest {
+ protected:
+  void ShowTab() { Find<QTabWidget>("formatTabs")->setCurrentIndex(3); }
+  void ChooseYears(const QString& start, const QString& end) {
+    if (!Find<QCheckBox>("endYearCheck")->isChecked()) Find<QCheckBox>("endYearCheck")->click();
+    for (const auto& [name, year] : {std::pair{"startYearBox", start}, std::pair{"endYearBox", end}}) {
+      auto* box = Find<QComboBox>(name);
+      box->setCurrentIndex(box->findText(year));
+      emit box->activated(box->currentIndex());
+    }
+  }
+};
+
+TEST_F(HolidaysTabTest, KnownYearsAndANoticeAddingTheNext) {
+  Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  ShowTab();
+  EXPECT_EQ(Find<QTabWidget>("formatTabs")->tabText(3), "节假日");
+  auto* years = Find<QListWidget>("holidayYearsList");
+  ASSERT_EQ(years->count(), 19);
+  EXPECT_EQ(years->currentItem()->text(), "2026");
+  EXPECT_EQ(Find<QTableWidget>("holidayDaysTable")->rowCount(), 39);
+
+  Find<QPushButton>("pasteNoticeButton")->click();
+  auto* dialog = window->findChild<NoticeDialog*>("noticeDialog");
+  ASSERT_NE(dialog, nullptr);
+  auto* save = dialog->findChild<QDialogButtonBox*>("noticeButtons")->button(QDialogButtonBox::Save);
+  dialog->findChild<QPlainTextEdit*>("noticeEdit")->setPlainText("随便一段话");
+  EXPECT_FALSE(save->isEnabled());
+  EXPECT_TRUE(dialog->findChild<QPlainTextEdit*>("noticeResultView")->toPlainText().startsWith("无法读取"));
+  dialog->findChild<QPlainTextEdit*>("noticeEdit")->setPlainText(
+      "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日放假，与周末连休。\n");
+  ASSERT_TRUE(save->isEnabled());
+  save->click();
+  ASSERT_EQ(years->count(), 20);
+  EXPECT_EQ(years->currentItem()->text(), "2027 (自己添加)");
+  EXPECT_EQ(testing::ReadFile(config.File("holidays.csv")),
+            "年份,日期,类别,名称\r\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\r\n");
+}
+
+TEST_F(HolidaysTabTest, GeneratingWritesTheHolidayCalendarAndNamesUnknownYears) {
+  Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  ShowTab();
+  ChooseYears("2026", "2028");
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(files.size(), 1u);
+  const auto& [path, bytes] = *files.begin();
+  EXPECT_NE(path.find("Tessarine_Holidays_2026-2028_261209-100000.ics"), std::string::npos);
+  EXPECT_EQ(testing::ParseCalendar(bytes).size(), 39u);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.contains("2027、2028 年的放假安排还不知道")) << shown[0].text.toStdString();
+
+  ChooseYears("2030", "2031");
+  Find<QPushButton>("generateButton")->click();
+  EXPECT_EQ(files.size(), 1u);  // nothing known: nothing written
+  EXPECT_TRUE(shown.back().text.startsWith("2030、2031 年的放假安排还不知道"));
+}
+
+TEST_F(HolidaysTabTest, MarksOnTheYearFilesAreRemembered) {
+  Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  Action("holidayMarksAction")->trigger();
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(files.size(), 1u);
+  const auto titles = testing::ParseCalendar(files.begin()->second);
+  EXPECT_EQ(titles.at("20261001"), "廿一(休)");
+  EXPECT_EQ(titles.at("20261010"), "九月(班)");
+  EXPECT_EQ(titles.at("20261011"), "初二");
+  Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));  // a new window remembers
+  EXPECT_TRUE(Action("holidayMarksAction")->isChecked());
+}
+
+}  // namespace
+}  // namespace tessarine
