@@ -5,6 +5,7 @@
 #   screenshot-menu.png      the 控制 menu open
 #   screenshot-question.png  the question after generating a year
 #   screenshot-anniversaries.png  the 纪念日 tab
+#   screenshot-holidays.png  the 节假日 tab
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -83,3 +84,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 330)) $((Y + 56)) click 1
 sleep 1
 shot screenshot-anniversaries.png
+# The 节假日 tab, fourth.
+xdotool mousemove $((X + 385)) $((Y + 56)) click 1
+sleep 1
+shot screenshot-holidays.png

@@ -40,6 +40,9 @@ HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), l
   daysTable = Named<QTableWidget>("holidayDaysTable", 0, 3);
   daysTable->setHorizontalHeaderLabels({"日期", "休/班", "节日"});
   daysTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  daysTable->setColumnWidth(0, 80);
+  daysTable->setColumnWidth(1, 44);
+  daysTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   daysTable->verticalHeader()->hide();
   daysTable->verticalHeader()->setDefaultSectionSize(20);
   daysTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
