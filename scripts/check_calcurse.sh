@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Imports a year file in the default template (long, folded titles) and an
-# anniversary file with a long name and reminders into calcurse, a real
-# calendar client, and counts what it took in: every event, nothing skipped.
+# Imports a year file in the default template (long, folded titles), an
+# anniversary file with a long name and reminders, and a holiday file into
+# calcurse, a real calendar client, and counts what it took in: every event,
+# nothing skipped.
 set -euo pipefail
 cli=${1:?usage: check_calcurse.sh PATH-TO-tessarine-cli}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/out" "$work/year" "$work/anniversaries"
+export XDG_CONFIG_HOME=$work/config  # the built-in holidays, not the user's list
+mkdir "$work/out" "$work/year" "$work/anniversaries" "$work/holidays"
 
 "$cli" ics 2024 --template default --output "$work/out" >/dev/null
 long=$(printf '很长的名字%.0s' {1..12})
 printf '妈妈生日,三月初八,1960\n%s,腊月廿三\n' "$long" >"$work/list.csv"
 "$cli" anniversaries "$work/list.csv" 2026 2027 --remind 3 --output "$work/out" >/dev/null
+"$cli" holidays 2025 2026 --output "$work/out" >/dev/null
 
 import() {  # FOLDER FILE EXPECTED-EVENTS
   local report
@@ -23,3 +26,4 @@ import() {  # FOLDER FILE EXPECTED-EVENTS
 import "$work/year" "$work"/out/Tessarine_2024_*.ics 366
 import "$work/anniversaries" "$work"/out/Tessarine_Anniversaries_*.ics 4
 grep -q "$long" "$work/anniversaries/apts"
+import "$work/holidays" "$work"/out/Tessarine_Holidays_*.ics 72
