@@ -22,7 +22,7 @@ class ItemReader {
   std::optional<NoticeError> Read() {
     for (const std::string& sentence : notice::Split(item_.text, ".\n;")) {
       for (const std::string& clause : notice::Split(sentence, ",")) {
-        if (auto error = Clause(clause)) return NoticeError{error->problem, item_.name + ": " + sentence};
+        if (const auto problem = Clause(clause)) return NoticeError{*problem, item_.name + ": " + sentence};
       }
     }
     if (found_ == 0) return NoticeError{NoticeProblem::NoDays, item_.name + ":" + item_.text};
@@ -30,11 +30,7 @@ class ItemReader {
   }
 
  private:
-  struct Problem {
-    NoticeProblem problem;
-  };
-
-  std::optional<Problem> Clause(std::string_view clause) {
+  std::optional<NoticeProblem> Clause(std::string_view clause) {
     const bool workdays = clause.find("上班") != std::string_view::npos;
     const bool daysOff = !workdays && (clause.find("放假") != std::string_view::npos ||
                                        clause.find("补休") != std::string_view::npos);
@@ -45,11 +41,12 @@ class ItemReader {
       for (const notice::WrittenDate& date : written.dates) {
         if (date.year) clauseYear = date.year;
         const auto day = Resolve(date, clauseYear);
-        if (!day) return Problem{NoticeProblem::NoSuchDate};
+        if (!day) return NoticeProblem::NoSuchDate;
         dates.push_back(*day);
       }
       if (written.range && dates.size() == 2) {
         if (dates[1] < dates[0] && !written.dates[1].year) dates[1] = AYearLater(dates[1]);
+        if (dates[1] - dates[0] > std::chrono::days{366}) return NoticeProblem::OutsideTheYear;
         for (sys_days d = dates[0] + std::chrono::days{1}; d < dates[1]; d += std::chrono::days{1}) dates.push_back(d);
       }
       for (const sys_days date : dates) {
@@ -57,7 +54,7 @@ class ItemReader {
       }
     }
     if (const auto count = notice::DayCount(clause); count && *count != daysOff_) {
-      return Problem{NoticeProblem::CountMismatch};
+      return NoticeProblem::CountMismatch;
     }
     return std::nullopt;
   }
@@ -80,13 +77,13 @@ class ItemReader {
     return sys_days{(ymd.year() + std::chrono::years{1}) / ymd.month() / ymd.day()};
   }
 
-  std::optional<Problem> Add(sys_days date, HolidayKind kind) {
+  std::optional<NoticeProblem> Add(sys_days date, HolidayKind kind) {
     const year_month_day ymd{date};
     const int y = static_cast<int>(ymd.year());
     const bool decemberBefore = item_.name == kNewYear && y == noticeYear_ - 1 && ymd.month() == std::chrono::December;
-    if (y != noticeYear_ && !decemberBefore) return Problem{NoticeProblem::OutsideTheYear};
+    if (y != noticeYear_ && !decemberBefore) return NoticeProblem::OutsideTheYear;
     const auto [at, fresh] = days_.try_emplace(date, HolidayDay{date, kind, item_.name});
-    if (!fresh && at->second.kind != kind) return Problem{NoticeProblem::BothKinds};
+    if (!fresh && at->second.kind != kind) return NoticeProblem::BothKinds;
     if (fresh) {
       ++found_;
       daysOff_ += kind == HolidayKind::DayOff;

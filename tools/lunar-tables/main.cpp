@@ -20,11 +20,15 @@ int main(int argc, char** argv) {
       std::cout << header;
       return std::cout.flush() ? 0 : 1;
     }
-    std::ofstream out(argv[1], std::ios::binary);
+    // Written beside the target and renamed over it, so that a failed run
+    // never leaves the committed tables half-written.
+    const std::string temporary = std::string(argv[1]) + ".new";
+    std::ofstream out(temporary, std::ios::binary);
     out << header;
     out.close();
-    if (!out) {
+    if (!out || std::rename(temporary.c_str(), argv[1]) != 0) {
       std::perror(argv[1]);
+      std::remove(temporary.c_str());
       return 1;
     }
     return 0;
