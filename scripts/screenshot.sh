@@ -79,6 +79,14 @@ if ! grep -qxF '提示' <<<"$titles"; then
 fi
 xdotool key Escape
 sleep 0.5
+# The desktop entry's StartupWMClass names the window's class, so that docks
+# group the window under the program's icon.
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
+expected=$(sed -n 's/^StartupWMClass=//p' packaging/com.example.tessarine.desktop)
+if [ "$class" != "$expected" ]; then
+  echo "the window's class is '$class', the desktop entry says '$expected'" >&2
+  exit 1
+fi
 # The 纪念日 tab, third in the tab bar: a click on it.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 330)) $((Y + 56)) click 1
