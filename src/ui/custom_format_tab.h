@@ -26,8 +26,11 @@ class CustomFormatTab : public QWidget {
 
   TemplateFormat format() const;
   void setTemplate(const QString& text);
-  // The month names the preview uses from its next refresh on.
-  void setMonthNaming(MonthNaming naming) { monthNaming_ = naming; }
+  // The month names the preview uses; the preview follows at once.
+  void setMonthNaming(MonthNaming naming) {
+    monthNaming_ = naming;
+    refreshPreview();
+  }
 
   // The preview of the template for the preview date.
   void refreshPreview();
