@@ -28,6 +28,9 @@ class Batch {
     WriteIcal(text_, file.calendarName, events_, now_);
     events_.clear();
     result_.files.push_back(options_.write(folder_, file.fileName, text_));
+    // The preview is the last file written; the buffers swap, so nothing is
+    // copied and both keep their capacity.
+    if (!result_.files.back().error) std::swap(text_, lastWritten_);
     return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue;
   }
 
@@ -35,7 +38,7 @@ class Batch {
   std::chrono::local_seconds now() const { return now_; }
 
   Generation Finish() && {
-    result_.preview = std::move(text_);
+    result_.preview = std::move(lastWritten_);
     return std::move(result_);
   }
 
@@ -44,6 +47,7 @@ class Batch {
   std::chrono::local_seconds now_;
   const GenerateOptions& options_;
   std::string text_;
+  std::string lastWritten_;
   std::vector<DayEvent> events_;
   Generation result_;
 };

@@ -64,7 +64,7 @@ struct GenerateOptions {
 
 struct Generation {
   std::vector<WrittenFile> files;  // in order, one per file attempted
-  std::string preview;             // the last file's text, to show
+  std::string preview;             // the last file written, to show; empty when none was
 };
 
 // `now`, the local time of generation, names the files and stamps the events.

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,6 +29,7 @@ DesktopServices DesktopServices::System() {
       WriteNewFile,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { QDesktopServices::openUrl(address); },
+      [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, "输出文件夹", start); },
   };
 }
 
@@ -37,10 +39,26 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, 
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+namespace {
+
+// Where packages install programs: never a place for the user's files, even
+// when the superuser runs the program.
+bool IsSystemLocation(const QString& folder) {
+  const QString path = QDir::cleanPath(folder) + "/";
+  for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/lib/", "/lib64/", "/opt/", "/snap/", "/app/", "/nix/"}) {
+    if (path.startsWith(prefix)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 QString ChooseOutputFolder(const QString& programFolder, const QString& documentsFolder) {
-  // access() asks the system itself, so a read-only mount or a folder owned
-  // by another user counts as not writable.
-  if (::access(QFile::encodeName(programFolder).constData(), W_OK) == 0) return QDir::cleanPath(programFolder);
+  // A copy the user unpacked and owns writes beside itself. access() asks
+  // the system itself, so a read-only mount counts as not writable.
+  const bool ownCopy = !IsSystemLocation(programFolder) && QFileInfo(programFolder).ownerId() == ::geteuid() &&
+                       ::access(QFile::encodeName(programFolder).constData(), W_OK) == 0;
+  if (ownCopy) return QDir::cleanPath(programFolder);
   const QString folder = QDir::cleanPath(documentsFolder + "/Tessarine");
   QDir().mkpath(folder);
   return folder;

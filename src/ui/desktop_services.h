@@ -36,6 +36,8 @@ struct DesktopServices {
   // Opens a file-manager window on the folder of `path` with `path` selected.
   std::function<void(const QString& path)> showInFileManager;
   std::function<void(const QUrl& address)> openUrl;
+  // Asks the user for a folder, starting at `start`; empty when cancelled.
+  std::function<QString(QWidget* owner, const QString& start)> chooseFolder;
 
   // The real desktop.
   static DesktopServices System();
@@ -45,9 +47,10 @@ struct DesktopServices {
 QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons);
 
-// The program's own folder when it can be written, as for a portable copy;
-// otherwise the subfolder Tessarine of `documentsFolder`, created when
-// needed. Both without a trailing separator.
+// The program's own folder for a copy the user owns and can write, unpacked
+// anywhere but a system location (/usr, /opt, …); otherwise, and always for
+// an installed program, the subfolder Tessarine of `documentsFolder`,
+// created when needed. Both without a trailing separator.
 QString ChooseOutputFolder(const QString& programFolder, const QString& documentsFolder);
 
 // Explorer on Windows; elsewhere the freedesktop FileManager1 service over

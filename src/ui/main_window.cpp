@@ -99,6 +99,8 @@ void MainWindow::buildMenu() {
   connect(holidayMarksAction, &QAction::toggled, this, [this](bool on) {
     QSettings(settingsFile(), QSettings::IniFormat).setValue("holidayMarks", on);
   });
+  outputFolderAction = NamedAction(controlMenu, "outputFolderAction", "输出文件夹…");
+  outputFolderAction->setToolTip("选择生成的 iCal 文件存放的文件夹");
   openFolderAction = NamedAction(controlMenu, "openFolderAction", "打开所在文件夹(&O)");
   controlMenu->addSeparator();
   exitAction = NamedAction(controlMenu, "exitAction", "退出(&X)");
@@ -123,6 +125,7 @@ void MainWindow::buildMenu() {
   connect(generateAction, &QAction::triggered, this, &MainWindow::onGenerateClicked);
   connect(monthNamesAction, &QAction::triggered, this, &MainWindow::onMonthNamesToggled);
   connect(openFolderAction, &QAction::triggered, this, &MainWindow::onOpenFolderClicked);
+  connect(outputFolderAction, &QAction::triggered, this, &MainWindow::onChooseOutputFolder);
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
   connect(blogAction, &QAction::triggered, this, [this] { services_.openUrl(QUrl(ToQString(kMakerAddress))); });
 }

@@ -16,6 +16,7 @@
 
 #include "calendar/year_range.h"
 #include "compose/title_format.h"
+#include "export/generate.h"
 #include "ui/desktop_services.h"
 
 class QAction;
@@ -71,8 +72,20 @@ class MainWindow : public QMainWindow {
   QString settingsFile() const;
   // The years chosen, or nothing after saying what is wrong with them.
   std::optional<YearRange> checkedYears();
-  // The completion question, when wanted, and the preview of the last file.
-  void present(const WrittenFile& last, std::string_view preview, const QString& success, const QString& note);
+  // Runs the pipeline: a busy cursor, a progress bar for a range that takes
+  // a while, and after the first failure of a range one question, whether
+  // to go on. Every failure is in `failed`.
+  struct RunOutcome {
+    Generation done;
+    std::vector<WrittenFile> failed;
+  };
+  RunOutcome run(const GenerateRequest& request, int files);
+  // The outcome shown: a summary when some files failed, else the completion
+  // question when wanted; then the preview of the last file written.
+  void present(const RunOutcome& outcome, const QString& success, const QString& note);
+  // The folder files go to: the user's choice, else the default.
+  QString outputFolder() const;
+  void onChooseOutputFolder();
   QMessageBox::StandardButton message(const QString& text, const QString& caption, QMessageBox::Icon icon,
                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
@@ -84,6 +97,7 @@ class MainWindow : public QMainWindow {
   QAction* generateAction = nullptr;
   QAction* monthNamesAction = nullptr;
   QAction* holidayMarksAction = nullptr;
+  QAction* outputFolderAction = nullptr;
   QAction* completionPromptAction = nullptr;
   QAction* openFolderAction = nullptr;
   QAction* exitAction = nullptr;

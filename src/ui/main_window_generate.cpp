@@ -1,12 +1,18 @@
 // The window's generation: the year boxes checked, a request built from the
-// window's choices, the pipeline run, and its outcome presented: an error
-// for each file that failed, the completion question and the preview.
+// window's choices, the pipeline run with its progress, and its outcome
+// presented: one question after the first failure, a summary of what was
+// not written, the completion question and the preview.
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QProgressDialog>
 #include <algorithm>
 #include <filesystem>
 
 #include "export/generate.h"
 #include "ui/anniversaries_tab.h"
+#include "ui/failure_text.h"
 #include "ui/holidays_tab.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -20,7 +26,6 @@ const QString kPromptCaption = "提示";
 const QString kErrorCaption = "错误";
 const QString kEmptyYearMessage = "年份不能为空, 请重新输入.";
 const QString kYearOrderMessage = "结束年份必需大于等于开始年份, 请重新输入.";
-const QString kWriteFailedMessage = "无法生成 iCal 文件，请检查是否有写入文件权限：\r\n";
 const QString kOpenFolderQuestion = "是否打开所在文件夹?";
 const QString kNoAnniversaryMessage = "纪念日列表中没有可用的纪念日, 未生成文件.";
 const QString kPreviewHeading = "==========内容预览========== ";
@@ -37,6 +42,14 @@ std::chrono::local_seconds ToLocalSeconds(const QDateTime& moment) {
   return std::chrono::local_days{std::chrono::year{date.year()} / date.month() / date.day()} +
          std::chrono::hours{time.hour()} + std::chrono::minutes{time.minute()} +
          std::chrono::seconds{time.second()};
+}
+
+// True when the path to `folder` runs into a file: the folder cannot be
+// there (a file named Documents where the folder should be).
+bool BlockedByAFile(const QString& folder) {
+  QFileInfo at(folder);
+  while (!at.exists() && !at.isRoot() && at.absolutePath() != at.absoluteFilePath()) at = QFileInfo(at.absolutePath());
+  return at.exists() && !at.isDir();
 }
 
 QString PathText(const WrittenFile& file) { return QString::fromStdString(file.path.string()); }
@@ -94,46 +107,31 @@ void MainWindow::generate() {
     request = AnniversariesRequest{std::move(entries), *years, anniversariesTab->remindDaysBefore(),
                                    anniversariesTab->reminderStyle()};
   }
-  GenerateOptions options;
-  options.write = services_.writeFile;
-  // Each file that fails is reported at once; the others are still written.
-  options.afterEach = [this](const WrittenFile& file) {
-    if (file.error) message(kWriteFailedMessage + PathText(file), kErrorCaption, QMessageBox::Critical);
-    return AfterFile::Continue;
-  };
-  const QString folder = services_.outputFolder();
-  const Generation done =
-      Generate(request, std::filesystem::path(folder.toStdString()), ToLocalSeconds(services_.now()), options);
-  if (done.files.empty()) return;
-  const WrittenFile& last = done.files.back();
+  const RunOutcome outcome = run(request, anniversaries ? 1 : static_cast<int>(years->size()));
+  if (outcome.done.files.empty()) return;
+  const QString where = years->single() || anniversaries ? PathText(outcome.done.files.back()) : outputFolder() + "/";
+  QString note;
   if (anniversaries) {
     QStringList bad;
     for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
-    const QString note = bad.isEmpty() ? QString() : "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
-    const QString success =
-        "成功生成 " + YearsText(*years) + " 农历纪念日 iCal 文件, 存放在以下目录: \r\n" + PathText(last);
-    present(last, done.preview, success, note);
-  } else if (years->single()) {
-    present(last, done.preview, "成功生成 " + YearsText(*years) + " iCal 文件, 存放在以下目录: \r\n" + PathText(last),
-            QString());
-  } else {
-    present(last, done.preview, "成功生成 " + YearsText(*years) + " iCal 文件, 存放在以下目录: \r\n" + folder + "/",
-            QString());
+    if (!bad.isEmpty()) note = "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
   }
+  const QString what = anniversaries ? " 农历纪念日 iCal 文件" : " iCal 文件";
+  present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
 }
 
 void MainWindow::generateHolidays(const YearRange& years) {
   std::vector<HolidaySchedule> chosen;
   QStringList missing;
-  for (const HolidaySchedule& schedule : holidaysTab->knownSchedules()) {
-    if (std::chrono::year{schedule.year} >= years.first() && std::chrono::year{schedule.year} <= years.last()) {
-      chosen.push_back(schedule);
-    }
-  }
+  const std::vector<HolidaySchedule> known = holidaysTab->knownSchedules();
   for (auto year = years.first(); year <= years.last(); ++year) {
-    const bool known = std::any_of(chosen.begin(), chosen.end(),
-                                   [&](const HolidaySchedule& s) { return std::chrono::year{s.year} == year; });
-    if (!known) missing << QString::number(static_cast<int>(year));
+    const auto schedule =
+        std::find_if(known.begin(), known.end(), [&](const HolidaySchedule& s) { return std::chrono::year{s.year} == year; });
+    if (schedule == known.end()) {
+      missing << QString::number(static_cast<int>(year));
+    } else {
+      chosen.push_back(*schedule);
+    }
   }
   const QString missingNote = missing.isEmpty() ? QString()
                                                 : "\r\n" + missing.join("、") + " 年的放假安排还不知道, 未生成; "
@@ -142,36 +140,91 @@ void MainWindow::generateHolidays(const YearRange& years) {
     message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
     return;
   }
-  GenerateOptions options;
-  options.write = services_.writeFile;
-  const Generation done = Generate(HolidaysRequest{years, std::move(chosen)},
-                                   std::filesystem::path(services_.outputFolder().toStdString()),
-                                   ToLocalSeconds(services_.now()), options);
-  const WrittenFile& last = done.files.back();
-  if (last.error) message(kWriteFailedMessage + PathText(last), kErrorCaption, QMessageBox::Critical);
-  present(last, done.preview,
-          "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" + PathText(last), missingNote);
+  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen)}, 1);
+  present(outcome,
+          "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" +
+              PathText(outcome.done.files.back()),
+          missingNote);
 }
 
-void MainWindow::present(const WrittenFile& last, std::string_view preview, const QString& success,
-                         const QString& note) {
+MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files) {
+  RunOutcome outcome;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QProgressDialog progress("正在生成 iCal 文件…", "停止", 0, files, this);
+  progress.setObjectName("progressDialog");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);  // only a range that takes a while shows it
+  progress.setAutoReset(false);
+  bool asked = false;
+  GenerateOptions options;
+  options.write = services_.writeFile;
+  options.afterEach = [&](const WrittenFile& file) {
+    const int done = progress.value() + 1;
+    progress.setValue(done);
+    if (file.error) outcome.failed.push_back(file);
+    if (progress.wasCanceled()) return AfterFile::Stop;
+    if (!file.error || asked) return AfterFile::Continue;
+    asked = true;  // one question for the whole range, not one a year
+    QApplication::restoreOverrideCursor();
+    const bool more = done < files;
+    const auto answer = message(WriteFailureText(file) + (more ? "\r\n\r\n是否继续生成其余年份?" : ""), kErrorCaption,
+                                QMessageBox::Critical, more ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return more && answer != QMessageBox::Yes ? AfterFile::Stop : AfterFile::Continue;
+  };
+  outcome.done = Generate(request, std::filesystem::path(outputFolder().toStdString()),
+                          ToLocalSeconds(services_.now()), options);
+  progress.reset();
+  QApplication::restoreOverrideCursor();
+  return outcome;
+}
+
+void MainWindow::present(const RunOutcome& outcome, const QString& success, const QString& note) {
+  const auto& files = outcome.done.files;
+  const auto lastWritten = std::find_if(files.rbegin(), files.rend(), [](const WrittenFile& f) { return !f.error; });
   QString completion;
-  if (last.error) {
-    completion = kWriteFailedMessage + PathText(last);  // already reported as it failed
+  if (lastWritten == files.rend()) {
+    completion = WriteFailureText(files.back());  // already reported as it failed
+  } else if (!outcome.failed.empty()) {
+    QStringList failed;
+    for (const WrittenFile& file : outcome.failed) {
+      failed << QString::fromStdString(file.path.filename().string()) + " (" + ReasonText(file.error) + ")";
+    }
+    completion = QString("生成了 %1 个文件, %2 个未能生成:\r\n")
+                     .arg(files.size() - outcome.failed.size())
+                     .arg(failed.size()) +
+                 failed.join("\r\n") + note;
+    message(completion, kErrorCaption, QMessageBox::Warning);
   } else if (completionPromptAction->isChecked()) {
     completion = success + note;
     if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-      services_.showInFileManager(PathText(last));
+      services_.showInFileManager(PathText(*lastWritten));
     }
   } else {
     completion = note.trimmed();  // rows left out are reported even without the question
   }
-  setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(preview));
+  setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(outcome.done.preview));
+}
+
+QString MainWindow::outputFolder() const {
+  const QString chosen = QSettings(settingsFile(), QSettings::IniFormat).value("outputFolder").toString();
+  return chosen.isEmpty() ? services_.outputFolder() : chosen;
+}
+
+void MainWindow::onChooseOutputFolder() {
+  const QString chosen = services_.chooseFolder(this, outputFolder());
+  if (!chosen.isEmpty()) QSettings(settingsFile(), QSettings::IniFormat).setValue("outputFolder", QDir::cleanPath(chosen));
 }
 
 void MainWindow::onOpenFolderClicked() {
-  const QString folder = services_.outputFolder();
+  const QString folder = outputFolder();
+  if (BlockedByAFile(folder)) {
+    message("输出文件夹 " + QDir::toNativeSeparators(folder) + " 不是文件夹 (路径中有同名的文件), 无法打开. "
+            "请在【控制】菜单的【输出文件夹…】中另选.",
+            kPromptCaption, QMessageBox::Warning);
+    return;
+  }
   const QString program = services_.programFilePath();
   // Beside the program, the program itself is shown selected; elsewhere the
   // output folder is opened.

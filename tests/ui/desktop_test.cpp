@@ -1,5 +1,6 @@
 // The window on the desktop: the output folder, real message boxes, the
 // focus and the keyboard.
+#include <fstream>
 #include "ui/window_fixture.h"
 
 #include <QAbstractItemView>
@@ -40,6 +41,9 @@ TEST(OutputFolderTest, TheProgramsFolderWhenWritableElseDocuments) {
   waitpid(child, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   std::filesystem::permissions(program.path(), std::filesystem::perms::owner_all);
+  // An installed program never writes beside itself, even for the superuser.
+  EXPECT_EQ(ChooseOutputFolder("/usr/bin", QString::fromStdString(documents.path().string())),
+            QString::fromStdString((documents.path() / "Tessarine").string()));
 }
 
 TEST_F(WindowTest, FilesGoToTheOutputFolderAndTheButtonOpensIt) {
@@ -51,6 +55,26 @@ TEST_F(WindowTest, FilesGoToTheOutputFolderAndTheButtonOpensIt) {
   Find<QPushButton>("openFolderButton")->click();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], QUrl::fromLocalFile("/home/user/Documents/Tessarine"));
+}
+
+// 控制 → 输出文件夹… chooses where files go, and the window remembers it;
+// a folder that a file stands in the way of is explained, not opened.
+TEST_F(WindowTest, TheOutputFolderIsChosenAndRemembered) {
+  Open();
+  chosenFolder = QString::fromStdString(config.File("calendars"));
+  Action("outputFolderAction")->trigger();
+  Open();
+  Find<QPushButton>("generateButton")->click();
+  EXPECT_EQ(files.count(config.File("calendars/Tessarine_2013_130106-142530.ics")), 1u);
+
+  std::ofstream(config.File("Documents")) << "a file, not a folder";
+  chosenFolder = QString::fromStdString(config.File("Documents/Tessarine"));
+  Action("outputFolderAction")->trigger();
+  shown.clear();
+  Find<QPushButton>("openFolderButton")->click();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.contains("不是文件夹")) << shown[0].text.toStdString();
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(WindowTest, FolderAndWebPage) {

@@ -99,20 +99,40 @@ TEST_F(WindowTest, GeneratingARangeAsksOnceAndOpensTheLastFile) {
   EXPECT_TRUE(Preview().contains("DTSTART;VALUE=DATE:20150101"));
 }
 
-TEST_F(WindowTest, AWriteFailureIsReportedForEachYear) {
-  Open();
-  failWrites = true;
-  Find<QCheckBox>("endYearCheck")->click();
-  auto* endYears = Find<QComboBox>("endYearBox");
-  endYears->setCurrentIndex(endYears->findText("2014"));
-  Find<QPushButton>("generateButton")->click();
-  ASSERT_EQ(shown.size(), 2u);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(shown[i].caption, "错误");
-    EXPECT_EQ(shown[i].icon, QMessageBox::Critical);
-    EXPECT_EQ(shown[i].text, QString("无法生成 iCal 文件，请检查是否有写入文件权限：\r\n/opt/tessarine/Tessarine_%1_130106-142530.ics")
-                                 .arg(2013 + i));
+// After the first failure of a range one question, go on or stop; at the
+// end one summary of what was not written, and the last file written shown.
+TEST_F(WindowTest, AFailingRangeAsksOnceAndSumsUp) {
+  struct Case {
+    std::string failOnly;
+    QMessageBox::StandardButton answer;
+    std::size_t written, messages;
+    QString lastMessage;
+  };
+  const QString question = "无法生成 iCal 文件，没有写入权限：\r\n/opt/tessarine/Tessarine_%1_130106-142530.ics"
+                           "\r\n\r\n是否继续生成其余年份?";
+  const Case cases[] = {
+      {"_", QMessageBox::Yes, 0, 1, question.arg(2013)},  // every year fails: asked once
+      {"_2013_", QMessageBox::No, 0, 1, question.arg(2013)},  // stopped at the first
+      {"_2014_", QMessageBox::Yes, 2, 2,
+       "生成了 2 个文件, 1 个未能生成:\r\nTessarine_2014_130106-142530.ics (没有写入权限)"},
+  };
+  for (const auto& c : cases) {
+    Open();
+    failWrites = true;
+    failOnly = c.failOnly;
+    answer = c.answer;
+    shown.clear();
+    files.clear();
+    Find<QCheckBox>("endYearCheck")->click();
+    auto* endYears = Find<QComboBox>("endYearBox");
+    endYears->setCurrentIndex(endYears->findText("2015"));
+    Find<QPushButton>("generateButton")->click();
+    EXPECT_EQ(files.size(), c.written) << c.failOnly;
+    ASSERT_EQ(shown.size(), c.messages) << c.failOnly;
+    EXPECT_EQ(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(shown.back().text, c.lastMessage);
   }
+  EXPECT_TRUE(Preview().contains("X-WR-CALNAME:农历 2015"));  // the last file written
 }
 
 TEST_F(WindowTest, AltCOpensTheControlMenuAndIGenerates) {
@@ -131,7 +151,7 @@ TEST_F(WindowTest, MenuLayout) {
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "生成后弹出提示框(&P)",
-                                   "标注休/班", "打开所在文件夹(&O)", "-", "退出(&X)"}));
+                                   "标注休/班", "输出文件夹…", "打开所在文件夹(&O)", "-", "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");
   EXPECT_EQ(about->defaultAction(), Action("titleAction"));
   EXPECT_TRUE(Action("titleAction")->font().bold());

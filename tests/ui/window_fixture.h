@@ -55,13 +55,16 @@ class WindowTest : public ::testing::Test {
     services.writeFile = [this](const std::filesystem::path& folder, std::string_view name,
                                 std::string_view bytes) -> WrittenFile {
       const auto path = folder / std::string(name);
-      if (failWrites) return {path, std::make_error_code(std::errc::permission_denied)};
+      if (failWrites && std::string(name).find(failOnly) != std::string::npos) {
+        return {path, std::make_error_code(std::errc::permission_denied)};
+      }
       testing::ParseCalendar(bytes);
       files[path.string()] = std::string(bytes);
       return {path, {}};
     };
     services.showInFileManager = [this](const QString& path) { fileManager.push_back(path); };
     services.openUrl = [this](const QUrl& address) { opened.push_back(address); };
+    services.chooseFolder = [this](QWidget*, const QString&) { return chosenFolder; };
     window = std::make_unique<MainWindow>(std::move(services));
     window->show();
     window->activateWindow();
@@ -84,9 +87,11 @@ class WindowTest : public ::testing::Test {
   std::vector<Shown> shown;
   QMessageBox::StandardButton answer = QMessageBox::No;
   bool failWrites = false;
+  std::string failOnly;  // with failWrites: only names holding this fail
   std::map<std::string, std::string> files;
   std::vector<QString> fileManager;
   std::vector<QUrl> opened;
+  QString chosenFolder;  // what the folder chooser answers
   QString outputFolder = "/opt/tessarine";
   TempFolder config;  // the user's configuration folder
 };
