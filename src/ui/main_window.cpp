@@ -48,7 +48,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   setObjectName("mainWindow");
   setWindowTitle("Tessarine");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   QFont font({"Tahoma", "Noto Sans CJK SC", "WenQuanYi Micro Hei"});
   font.setPixelSize(12);
   setFont(font);
@@ -60,7 +60,9 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   buildMenu();
 
   auto* client = new QWidget;
-  client->setFixedSize(kClientWidth, kClientHeight);
+  // The default size is the smallest; extra room goes to the text box and,
+  // in height, to the tabs' tables.
+  client->setMinimumSize(kClientWidth, kClientHeight);
   auto* columns = new QHBoxLayout(client);
   columns->setContentsMargins(6, 6, 6, 6);
   columns->setSpacing(6);
@@ -74,7 +76,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   // Return and Enter press the focused button, as Space does.
   for (QPushButton* button : findChildren<QPushButton*>()) button->installEventFilter(this);
   adjustSize();
-  setFixedSize(sizeHint());
+  resize(minimumSizeHint());
 }
 
 MainWindow::~MainWindow() = default;

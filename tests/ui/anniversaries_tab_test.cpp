@@ -1,6 +1,9 @@
 // The 纪念日 tab driven as a user would: rows added and typed, the list
 // saved and loaded, bad cells marked, and the file generated.
+#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <fstream>
@@ -77,6 +80,24 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   Find<QPushButton>("removeButton")->click();
   EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte
   EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
+}
+
+// The window opens at its default size and grows: the text box and the
+// table take the extra room, so a long list shows more rows.
+TEST_F(AnniversariesTabTest, TheWindowGrowsAndTheTableWithIt) {
+  std::string list;
+  for (int i = 1; i <= 200; ++i) list += "第" + std::to_string(i) + "个,3-8\n";
+  std::ofstream(config.File("anniversaries.csv")) << list;
+  Open();
+  ShowTab();
+  EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
+  const int rowsBefore = Table()->viewport()->height() / Table()->verticalHeader()->defaultSectionSize();
+  const int textBefore = Find<QPlainTextEdit>("textBox")->width();
+  window->resize(1200, 800);
+  QApplication::processEvents();
+  const int rowsAfter = Table()->viewport()->height() / Table()->verticalHeader()->defaultSectionSize();
+  EXPECT_GT(rowsAfter, rowsBefore + 15);
+  EXPECT_GT(Find<QPlainTextEdit>("textBox")->width(), textBefore + 300);
 }
 
 // A list kept by hand survives the window: an edit changes its row alone.
