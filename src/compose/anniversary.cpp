@@ -12,6 +12,18 @@ std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int 
   return FromLunarDate({year, entry.month, std::min(entry.day, length), leap});
 }
 
+std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, std::chrono::sys_days from) {
+  // Lunar year y falls from late January of y to February of y + 1, so the
+  // lunar years y - 1 to y + 1 hold the next day after any day of year y.
+  const int y = static_cast<int>(std::chrono::year_month_day{from}.year());
+  for (int year = y - 1; year <= y + 1; ++year) {
+    if (entry.firstYear && year < *entry.firstYear) continue;
+    const auto date = OccurrenceIn(entry, year);
+    if (date && *date >= from) return date;
+  }
+  return std::nullopt;
+}
+
 std::string OccurrenceKey(const Anniversary& entry) { return entry.name + "\t" + entry.dateText; }
 
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {

@@ -41,6 +41,10 @@ std::string OccurrenceKey(const Anniversary& entry);
 // month falls on its 29th.
 std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int year);
 
+// The first day of `entry` on or after `from`, in a lunar year from its
+// first year on; nothing past the engine's last year.
+std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, std::chrono::sys_days from);
+
 // Every occurrence of the entries whose Gregorian date lies in `years`, in
 // date order (entries in list order on one day). Keys are unique: an entry
 // that repeats an earlier one's name and date has its number in the list of

@@ -14,6 +14,8 @@
 #include <map>
 #include <tuple>
 
+#include "calendar/day_info.h"
+#include "calendar/solar_festivals.h"
 #include "calendar/year_range.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
@@ -43,7 +45,8 @@ QString ProblemText(EntryProblem problem) {
 
 }  // namespace
 
-AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(parent), listFile_(std::move(listFile)) {
+AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> today, QWidget* parent)
+    : QWidget(parent), listFile_(std::move(listFile)), today_(std::move(today)) {
   setObjectName("anniversariesTab");
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 4);
@@ -59,11 +62,14 @@ AnniversariesTab::AnniversariesTab(QString listFile, QWidget* parent) : QWidget(
 }
 
 void AnniversariesTab::buildTable() {
-  entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns);
-  entriesTable->setHorizontalHeaderLabels({"名称", "日期 (农历或公历)", "起始年"});
+  entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
+  entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "农历 · 下次"});
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   entriesTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  entriesTable->setColumnWidth(2, 56);
+  entriesTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+  entriesTable->setColumnWidth(2, 48);
+  // Tab leaves the table for the next control instead of walking its cells.
+  entriesTable->setTabKeyNavigation(false);
   entriesTable->verticalHeader()->setDefaultSectionSize(20);
   entriesTable->verticalHeader()->setMinimumWidth(22);
   entriesTable->setToolTip("每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)");
@@ -154,6 +160,9 @@ void AnniversariesTab::check() {
       const auto [at, fresh] = firstRowOf.try_emplace({entry->name, entry->month, entry->day, entry->leap}, row + 1);
       if (!fresh) repeats = at->second;
     }
+    auto* next = new QTableWidgetItem(entry ? nextText(*entry) : QString());
+    next->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);  // shown, never edited
+    entriesTable->setItem(row, kColumns, next);
     for (int column = 0; column < kColumns; ++column) {
       QTableWidgetItem* item = entriesTable->item(row, column);
       if (!item) entriesTable->setItem(row, column, item = new QTableWidgetItem);
@@ -165,6 +174,21 @@ void AnniversariesTab::check() {
                                   : QString());
     }
   }
+}
+
+QString AnniversariesTab::nextText(const Anniversary& entry) const {
+  const QDate today = today_();
+  const auto from = std::chrono::sys_days{std::chrono::year{today.year()} / today.month() / today.day()};
+  const auto next = NextOccurrence(entry, from);
+  if (!next) return "—";
+  const DayInfo info = GetDayInfo(*next, MonthNaming::WinterAndLast);
+  const std::chrono::year_month_day ymd{*next};
+  return ToQString(info.monthText + info.dayText) +
+         QString("  下次: %1-%2-%3 周")
+             .arg(static_cast<int>(ymd.year()))
+             .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
+             .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0')) +
+         ToQString(WeekdayNames[std::chrono::weekday{*next}.c_encoding()]);
 }
 
 void AnniversariesTab::markUnsaved() {

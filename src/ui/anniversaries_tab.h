@@ -11,7 +11,9 @@
 // fails says why and leaves its rows marked as unsaved.
 #pragma once
 
+#include <QDate>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -33,8 +35,9 @@ class AnniversariesTab : public QWidget {
   Q_OBJECT
 
  public:
-  // Loads the list from `listFile`, where every change is saved.
-  explicit AnniversariesTab(QString listFile, QWidget* parent = nullptr);
+  // Loads the list from `listFile`, where every change is saved; `today`
+  // dates the next occurrence each row shows.
+  AnniversariesTab(QString listFile, std::function<QDate()> today, QWidget* parent = nullptr);
 
   // The rows that parse, in table order.
   std::vector<Anniversary> validEntries() const;
@@ -72,8 +75,11 @@ class AnniversariesTab : public QWidget {
   void onRemoveClicked();
   std::vector<std::string> fieldsOf(int row) const;
   std::optional<EntryResult> parsedRow(int row) const;
+  // "三月初八  下次: 2027-04-14 周三" for a row that parses.
+  QString nextText(const Anniversary& entry) const;
 
   QString listFile_;
+  std::function<QDate()> today_;
   std::optional<LoadedList> list_;        // nothing while the file cannot be read as a list
   std::vector<std::size_t> rowRecords_;   // table row -> record of the list
   std::optional<std::string> savedBytes_;  // the file as last read or written; nothing when absent

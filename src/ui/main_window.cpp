@@ -142,7 +142,7 @@ QWidget* MainWindow::buildFormatGroup() {
   customTab = new CustomFormatTab;
   formatTabs->addTab(normalTab, "普通格式");
   formatTabs->addTab(customTab, "自定义格式");
-  anniversariesTab = new AnniversariesTab(services_.anniversaryListFile());
+  anniversariesTab = new AnniversariesTab(services_.anniversaryListFile(), [this] { return services_.now().date(); });
   formatTabs->addTab(anniversariesTab, "纪念日");
   connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
           [this](const QString& folder) { services_.openUrl(QUrl::fromLocalFile(folder)); });

@@ -56,6 +56,22 @@ TEST(AnniversaryTest, SpanTitlesAndCounts) {
   EXPECT_EQ(found[1].title, "生日 (0)");  // the first year itself is written
 }
 
+TEST(AnniversaryTest, NextOccurrence) {
+  struct Case {
+    Anniversary entry;
+    sys_days from;
+    std::optional<sys_days> next;
+  };
+  const Case cases[] = {
+      {Entry(3, 8), Date(2026, 12, 9), Date(2027, 4, 14)},      // this year's is past
+      {Entry(3, 8), Date(2026, 4, 24), Date(2026, 4, 24)},      // the day itself
+      {Entry(12, 23), Date(2027, 1, 5), Date(2027, 1, 30)},     // 腊月 of the lunar year before
+      {Entry(1, 1, false, 2030), Date(2026, 1, 1), std::nullopt},  // not before its first year
+      {Entry(1, 1), Date(2100, 12, 31), std::nullopt},          // past the last year
+  };
+  for (const auto& c : cases) EXPECT_EQ(NextOccurrence(c.entry, c.from), c.next) << Iso(c.from);
+}
+
 // The first Gregorian year reaches into lunar 1900, and two rows with the
 // same name and date keep apart.
 TEST(AnniversaryTest, FirstYearAndRepeatedRows) {
