@@ -67,15 +67,23 @@ void DrawMenuText(QPainter* painter, const QStyleOptionMenuItem* item, const QRe
 }
 
 // Tabs drawn as flat buttons: the page showing is filled with the accent.
+// A focused tab bar shows a dotted frame inside its current tab, white on
+// the accent, so that keyboard users see where they are.
 void DrawTabShape(QPainter* painter, const QStyleOptionTab* tab) {
   const QRect box = tab->rect.adjusted(1, 1, -1, -1);
+  const bool selected = tab->state & QStyle::State_Selected;
   painter->save();
-  if (tab->state & QStyle::State_Selected) {
+  if (selected) {
     painter->fillRect(box, kAccent);
   } else {
     painter->fillRect(box, (tab->state & QStyle::State_MouseOver) ? kHover : Qt::white);
     painter->setPen(kBorder);
     painter->drawRect(box.adjusted(0, 0, -1, -1));
+  }
+  if (tab->state & QStyle::State_HasFocus) {
+    painter->setPen(QPen(selected ? QColor(Qt::white) : kAccent, 1, Qt::DotLine));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(box.adjusted(2, 2, -3, -3));
   }
   painter->restore();
 }

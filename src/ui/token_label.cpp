@@ -1,6 +1,8 @@
 #include "ui/token_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tessarine {
 
@@ -20,6 +22,33 @@ TokenLabel::TokenLabel(const QString& objectName, const QString& caption, const 
   // Sized for the bold caption, the widest it gets: hovering shows it in the
   // regular weight without moving its neighbours.
   setFixedSize(sizeHint());
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void TokenLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void TokenLabel::focusInEvent(QFocusEvent* event) {
+  emit entered();
+  QLabel::focusInEvent(event);
+}
+
+void TokenLabel::focusOutEvent(QFocusEvent* event) {
+  emit left();
+  QLabel::focusOutEvent(event);
+}
+
+void TokenLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void TokenLabel::mouseReleaseEvent(QMouseEvent* event) {

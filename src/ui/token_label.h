@@ -1,5 +1,7 @@
 // A clickable label drawn as a small button that stands for one template
-// token; it reports clicks and the mouse entering and leaving it.
+// token; it reports clicks and the mouse entering and leaving it. From the
+// keyboard it takes the focus with Tab, shows it, and Space or Enter press
+// it; taking the focus counts as the mouse entering.
 #pragma once
 
 #include <QLabel>
@@ -23,6 +25,10 @@ class TokenLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QString token_;

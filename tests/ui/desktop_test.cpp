@@ -137,6 +137,24 @@ TEST(FlatStyleTest, FocusIsDrawn) {
   int accent = 0;
   for (int x = 0; x < image.width(); ++x) accent += image.pixelColor(x, 0) == QColor(60, 160, 250);
   EXPECT_GT(accent, image.width() / 4);  // a dotted line along the top
+
+  // A focused tab bar's current tab, filled with the accent, shows a white
+  // dotted frame.
+  QImage tab(60, 24, QImage::Format_RGB32);
+  const auto whiteOnAccent = [&](QStyle::State state) {
+    tab.fill(Qt::black);
+    QPainter tabPainter(&tab);
+    QStyleOptionTab tabOption;
+    tabOption.rect = tab.rect();
+    tabOption.state = QStyle::State_Enabled | QStyle::State_Selected | state;
+    style.drawControl(QStyle::CE_TabBarTabShape, &tabOption, &tabPainter);
+    tabPainter.end();
+    int white = 0;
+    for (int x = 0; x < tab.width(); ++x) white += tab.pixelColor(x, 3) == QColor(Qt::white);
+    return white;
+  };
+  EXPECT_EQ(whiteOnAccent({}), 0);
+  EXPECT_GT(whiteOnAccent(QStyle::State_HasFocus), tab.width() / 4);
 }
 
 }  // namespace

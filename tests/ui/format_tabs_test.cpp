@@ -86,6 +86,12 @@ TEST_F(WindowTest, CustomFormatControls) {
   EXPECT_EQ(templateEdit->cursorPosition(), templateEdit->text().size());
   EXPECT_EQ(Custom().text, "LD LT LF CWCW");
   EXPECT_EQ(preview->text(), "廿一   三三");
+  // From the keyboard: Tab reaches a token, Space presses it.
+  EXPECT_EQ(weekdayToken->focusPolicy(), Qt::TabFocus);
+  weekdayToken->setFocus();
+  QTest::keyClick(weekdayToken, Qt::Key_Space);
+  EXPECT_EQ(templateEdit->text(), "LD LT LF CWCWCW");
+  templateEdit->setText("LD LT LF CWCW");
 
   EXPECT_TRUE(weekdayToken->font().bold());
   Find<CustomFormatTab>("customTab")->setTokenHover(weekdayToken, true);

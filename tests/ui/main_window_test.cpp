@@ -30,7 +30,7 @@ TEST_F(WindowTest, StartUpState) {
   EXPECT_EQ(Find<QTabWidget>("formatTabs")->currentIndex(), 0);
   EXPECT_TRUE(Action("monthNamesAction")->isChecked());
   EXPECT_TRUE(Action("completionPromptAction")->isChecked());
-  EXPECT_EQ(Find<QPushButton>("generateButton")->text(), "生成 i&Cal");
+  EXPECT_EQ(Find<QPushButton>("generateButton")->text(), "生成 &iCal");
 
   EXPECT_EQ(Normal().mode, DisplayMode::Day);
   EXPECT_EQ(Normal().onSameDay, FestivalAndTerm::Festival);
