@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -17,6 +18,7 @@
 #include "calendar/day_info.h"
 #include "calendar/solar_festivals.h"
 #include "calendar/year_range.h"
+#include "ui/list_change.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
 
@@ -55,6 +57,12 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
   buildControls();
   buildProblemBar();
 
+  undo_ = new QUndoStack(this);
+  auto* undoAction = undo_->createUndoAction(this, "撤销");
+  undoAction->setObjectName("undoAction");
+  undoAction->setShortcut(QKeySequence::Undo);
+  undoAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(undoAction);
   watcher_ = new QFileSystemWatcher(this);
   connect(watcher_, &QFileSystemWatcher::fileChanged, this, &AnniversariesTab::onFileChanged);
   connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &AnniversariesTab::onFileChanged);
@@ -201,6 +209,7 @@ void AnniversariesTab::markUnsaved() {
 
 void AnniversariesTab::onCellChanged(int row) {
   if (!list_ || row < 0 || row >= static_cast<int>(rowRecords_.size())) return;
+  remember(list_->document);
   SetLeadingFields(list_->document, rowRecords_[static_cast<std::size_t>(row)], fieldsOf(row));
   unsavedRows_.insert(row);
   check();
@@ -209,6 +218,7 @@ void AnniversariesTab::onCellChanged(int row) {
 
 void AnniversariesTab::onAddClicked() {
   if (!list_) return;
+  remember(list_->document);
   rowRecords_.push_back(AppendRow(list_->document));
   const int row = entriesTable->rowCount();
   entriesTable->insertRow(row);
@@ -224,6 +234,7 @@ void AnniversariesTab::onRemoveClicked() {
   for (const QModelIndex& index : entriesTable->selectionModel()->selectedIndexes()) rows.insert(index.row());
   if (rows.empty() && entriesTable->currentRow() >= 0) rows.insert(entriesTable->currentRow());
   if (rows.empty()) return;
+  remember(list_->document);
   // From the last, so that the earlier rows keep their records' places.
   for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
     const std::size_t record = rowRecords_[static_cast<std::size_t>(*row)];
@@ -235,6 +246,11 @@ void AnniversariesTab::onRemoveClicked() {
   unsavedRows_.clear();
   check();
   save();
+}
+
+void AnniversariesTab::remember(CsvDocument before) {
+  undo_->push(new ListChange(std::move(before), [this](const CsvDocument& d) { restore(d); },
+                             [this] { return list_ ? list_->document : CsvDocument{}; }));
 }
 
 std::vector<Anniversary> AnniversariesTab::validEntries() const {

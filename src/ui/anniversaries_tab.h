@@ -2,7 +2,8 @@
 // table and saved, after every change, to the CSV file tessarine-cli reads.
 // A cell that does not parse turns red and says why in its tool tip; such
 // rows are left out of generation. A row that repeats another's name and
-// date is marked as a repeat.
+// date is marked as a repeat. Ctrl+Z undoes the last change, and Delete
+// removes every selected row.
 //
 // The file is the user's own document: what the table does not show
 // (comments, blank lines, extra columns) is kept, and only the edited row
@@ -28,6 +29,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QUndoStack;
 
 namespace tessarine {
 
@@ -61,6 +63,11 @@ class AnniversariesTab : public QWidget {
   // The file (anniversaries_tab_file.cpp).
   void load();
   void display(LoadedList list);
+  void fillTable();
+  // Puts the list back to `document`, for undo, and saves it.
+  void restore(const CsvDocument& document);
+  // Records a change of the list for Ctrl+Z.
+  void remember(CsvDocument before);
   void refuse(const QString& why);
   void save();
   void onFileChanged();
@@ -98,6 +105,7 @@ class AnniversariesTab : public QWidget {
   QPushButton* openListFolderButton = nullptr;
   QPushButton* newListButton = nullptr;
   QFileSystemWatcher* watcher_ = nullptr;
+  QUndoStack* undo_ = nullptr;
 };
 
 }  // namespace tessarine

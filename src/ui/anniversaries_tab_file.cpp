@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include "ui/anniversaries_tab.h"
 #include "ui/qt_text.h"
@@ -50,9 +51,7 @@ void AnniversariesTab::load() {
   display(std::move(std::get<LoadedList>(loaded)));
 }
 
-void AnniversariesTab::display(LoadedList list) {
-  list_ = std::move(list);
-  problem_.clear();
+void AnniversariesTab::fillTable() {
   loading_ = true;
   entriesTable->setRowCount(0);
   rowRecords_ = EntryRecords(list_->document);
@@ -68,6 +67,20 @@ void AnniversariesTab::display(LoadedList list) {
   unsavedRows_.clear();
   check();
   markUnsaved();
+}
+
+void AnniversariesTab::restore(const CsvDocument& document) {
+  if (!list_) return;
+  list_->document = document;
+  fillTable();
+  save();
+}
+
+void AnniversariesTab::display(LoadedList list) {
+  list_ = std::move(list);
+  problem_.clear();
+  undo_->clear();  // what was undoable belonged to the file before
+  fillTable();
   for (QWidget* editor : {static_cast<QWidget*>(entriesTable), static_cast<QWidget*>(addButton),
                           static_cast<QWidget*>(removeButton)}) {
     editor->setEnabled(true);
@@ -83,6 +96,7 @@ void AnniversariesTab::display(LoadedList list) {
 
 void AnniversariesTab::refuse(const QString& why) {
   list_.reset();
+  undo_->clear();
   rowRecords_.clear();
   loading_ = true;
   entriesTable->setRowCount(0);

@@ -103,6 +103,28 @@ TEST_F(AnniversariesTabTest, TheWindowGrowsAndTheTableWithIt) {
   EXPECT_GT(Find<QPlainTextEdit>("textBox")->width(), textBefore + 300);
 }
 
+// Ctrl+Z undoes the last change to the table, and the file follows.
+TEST_F(AnniversariesTabTest, CtrlZUndoesTheLastChange) {
+  std::ofstream(config.File("anniversaries.csv")) << "a,1-1\nb,2-2\nc,3-3\n";
+  Open();
+  ShowTab();
+  Table()->item(0, 0)->setText("changed");
+  EXPECT_EQ(SavedList(), "\"changed\",\"1-1\",\"\"\nb,2-2\nc,3-3\n");
+  Table()->setFocus();
+  QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\nc,3-3\n");
+  EXPECT_EQ(Table()->item(0, 0)->text(), "a");
+  // Removing two selected rows at once, then undoing it.
+  Table()->selectRow(0);
+  Table()->selectionModel()->select(Table()->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  Find<QPushButton>("removeButton")->click();
+  EXPECT_EQ(SavedList(), "b,2-2\n");
+  Table()->setFocus();
+  QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\nc,3-3\n");
+  EXPECT_EQ(Table()->rowCount(), 3);
+}
+
 // A list kept by hand survives the window: an edit changes its row alone.
 TEST_F(AnniversariesTabTest, AHandKeptListChangesOnlyInTheEditedRow) {
   const std::string before = "\xEF\xBB\xBF名称,日期,起始年\r\n# 家里\r\n妈妈生日,三月初八,1960,备注\r\n\r\n爸爸生日,腊月廿三\r\n";
