@@ -23,6 +23,7 @@ struct Request {
   std::optional<int> remind;
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   std::filesystem::path folder;
+  FileNaming naming;
 };
 
 // A list is a few kilobytes; anything past this is not one.
@@ -73,8 +74,9 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   std::optional<std::string> remind;
   app.add_option("--output", output);
   app.add_option_function<std::string>("--remind", [&remind](const std::string& given) { remind = given; });
-  bool reminderEvents = false;
+  bool reminderEvents = false, fixedName = false;
   app.add_flag("--reminder-events", reminderEvents);
+  app.add_flag("--fixed-name", fixedName);
   app.add_option("arguments", positionals);
   Parse(app, args);
   if (help) {
@@ -95,7 +97,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     remindDays = std::stoi(*remind);
   }
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  return Request{positionals[0], years, remindDays, style, OutputFolder(output)};
+  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName}};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -148,7 +150,8 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
     err << "tessarine-cli anniversaries: " << EscapeControls(request->listFile) << " lists no anniversary: nothing written\n";
     return 1;
   }
-  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind, request->reminderStyle};
+  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind, request->reminderStyle,
+                                   request->naming};
   return RunGeneration(files, request->folder, "anniversaries", out, err);
 }
 

@@ -13,6 +13,10 @@ int RunGeneration(const GenerateRequest& request, const std::filesystem::path& f
     const DeferredSignals deferred;
     return WriteNewFile(into, name, bytes);
   };
+  options.replace = [](const std::filesystem::path& into, std::string_view name, std::string_view bytes) {
+    const DeferredSignals deferred;
+    return ReplaceFileIn(into, name, bytes);
+  };
   options.afterEach = [&](const WrittenFile& file) {
     if (file.error) {
       err << "tessarine-cli " << command << ": cannot write " << file.path.string() << ": "

@@ -63,6 +63,11 @@ Options:
   --keep-spaces          with --template: keep runs of white space
   --holiday-marks        add (休) or (班) to the title of each official day off
                          or make-up workday of the known years
+  --single-file          one file with every year of the range,
+                         Tessarine_START-END_yymmdd-hhnnss.ics
+  --fixed-name           no time stamp in the name (Tessarine_2026.ics,
+                         Tessarine_2026-2030.ics); a new run replaces the old
+                         file in one step, so a synced folder can serve it
 
 )";
 
@@ -87,6 +92,8 @@ Options:
   --output DIR           write into DIR (default: the current folder)
   --import FILE          read a notice and store its year
   --dry-run              with --import: print the days without storing them
+  --fixed-name           no time stamp in the name; a new run replaces the
+                         old file in one step
 
 Exit status 0 when done, 1 when no year of the range is known or a file could
 not be written (nothing is written), 2 for bad arguments, a bad list or a text
@@ -117,6 +124,8 @@ Options:
   --reminder-events      with --remind 1 or more: write each reminder as an
                          all-day event of its own, "3天后：妈妈生日", for
                          calendars that drop reminders on import (Google's)
+  --fixed-name           no time stamp in the name; a new run replaces the
+                         old file in one step
 
 Exit status 0 when written, 1 when the file could not be written or the list
 holds no entry, 2 for bad arguments, a bad row or a file that is not a list

@@ -23,6 +23,7 @@ struct Request {
   std::optional<std::string> notice;  // --import FILE, or - for standard input
   bool dryRun = false;
   std::filesystem::path folder;
+  FileNaming naming;
 };
 
 std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
@@ -34,6 +35,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_option("--output", output);
   app.add_option("--import", notice);
   app.add_flag("--dry-run", request.dryRun);
+  app.add_flag("--fixed-name", request.naming.fixedName);
   app.add_option("years", request.years);
   Parse(app, args);
   if (help) {
@@ -122,7 +124,7 @@ int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) 
     err << "tessarine-cli holidays: no known year in the range: nothing written\n";
     return 1;
   }
-  return RunGeneration(HolidaysRequest{years, std::move(chosen)}, request.folder, "holidays", out, err);
+  return RunGeneration(HolidaysRequest{years, std::move(chosen), request.naming}, request.folder, "holidays", out, err);
 }
 
 }  // namespace

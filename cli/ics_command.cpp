@@ -25,10 +25,13 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   std::string output = ".";
   std::vector<std::string> templ, years;
   bool keepSpaces = false, holidayMarks = false;
+  FileNaming naming;
   app.add_option("--output", output);
   app.add_option("--template", templ)->expected(1);
   app.add_flag("--keep-spaces", keepSpaces);
   app.add_flag("--holiday-marks", holidayMarks);
+  app.add_flag("--single-file", naming.singleFile);
+  app.add_flag("--fixed-name", naming.fixedName);
   app.add_option("years", years);
   Parse(app, args);
   if (help) {
@@ -44,7 +47,7 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   } else {
     titles.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
   }
-  IcsRequest request{{range, titles}, OutputFolder(output)};
+  IcsRequest request{{range, titles, {}, naming}, OutputFolder(output)};
   if (holidayMarks) request.files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
   return request;
 }

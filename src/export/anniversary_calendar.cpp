@@ -6,6 +6,7 @@
 
 #include "export/ical_text.h"
 #include "export/ical_writer.h"
+#include "export/year_calendar.h"
 
 namespace tessarine {
 
@@ -39,9 +40,10 @@ std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, Yea
   return IcalText(kAnniversaryCalendarName, AnniversaryEvents(entries, years, remindDaysBefore), moment);
 }
 
-std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment) {
-  return fmt::format("Tessarine_Anniversaries_{}-{}_{}.ics", static_cast<int>(years.first()),
-                     static_cast<int>(years.last()), FileTimeStamp(moment));
+std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {
+  return CalendarFileName(
+      fmt::format("Tessarine_Anniversaries_{}-{}", static_cast<int>(years.first()), static_cast<int>(years.last())),
+      moment, fixed);
 }
 
 }  // namespace tessarine

@@ -34,7 +34,8 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,
                                     std::optional<int> remindDaysBefore, std::chrono::local_seconds moment);
 
-// "Tessarine_Anniversaries_<first>-<last>_<yymmdd-hhnnss>.ics"
-std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment);
+// "Tessarine_Anniversaries_<first>-<last>_<yymmdd-hhnnss>.ics", or without
+// the stamp for a fixed name.
+std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
 
 }  // namespace tessarine

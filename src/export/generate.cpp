@@ -13,6 +13,7 @@ namespace {
 struct PlannedFile {
   std::string fileName;
   std::string calendarName;
+  bool replace = false;  // a fixed name: the old file is replaced
 };
 
 // Runs the batch. One text buffer and one event list serve every file, so a
@@ -27,7 +28,7 @@ class Batch {
   bool Write(const PlannedFile& file) {
     WriteIcal(text_, file.calendarName, events_, now_);
     events_.clear();
-    result_.files.push_back(options_.write(folder_, file.fileName, text_));
+    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, text_));
     // The preview is the last file written; the buffers swap, so nothing is
     // copied and both keep their capacity.
     if (!result_.files.back().error) std::swap(text_, lastWritten_);
@@ -57,20 +58,30 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
     return marks.empty() ? TitleOf(date, format) : MarkedTitle(TitleOf(date, format), date, marks);
   };
+  const bool fixed = request.naming.fixedName;
+  if (request.naming.singleFile) {
+    for (auto year = request.years.first(); year <= request.years.last(); ++year) {
+      AppendYearEvents(batch.events(), year, titleOf);
+    }
+    batch.Write({RangeFileName(request.years, batch.now(), fixed), RangeCalendarName(request.years), fixed});
+    return;
+  }
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
     AppendYearEvents(batch.events(), year, titleOf);
-    if (!batch.Write({YearFileName(year, batch.now()), YearCalendarName(year)})) return;
+    if (!batch.Write({YearFileName(year, batch.now(), fixed), YearCalendarName(year), fixed})) return;
   }
 }
 
 void Run(Batch& batch, const AnniversariesRequest& request) {
   batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle);
-  batch.Write({AnniversaryFileName(request.years, batch.now()), std::string(kAnniversaryCalendarName)});
+  const bool fixed = request.naming.fixedName;
+  batch.Write({AnniversaryFileName(request.years, batch.now(), fixed), std::string(kAnniversaryCalendarName), fixed});
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {
   batch.events() = HolidayEvents(request.schedules, request.years);
-  batch.Write({HolidayFileName(request.years, batch.now()), std::string(kHolidayCalendarName)});
+  const bool fixed = request.naming.fixedName;
+  batch.Write({HolidayFileName(request.years, batch.now(), fixed), std::string(kHolidayCalendarName), fixed});
 }
 
 }  // namespace

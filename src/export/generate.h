@@ -22,15 +22,26 @@
 #include "export/anniversary_calendar.h"
 #include "export/holiday_calendar.h"
 #include "export/new_file.h"
+#include "export/replace_file.h"
 
 namespace tessarine {
 
-// One file per year of the range, each day titled by the format; with
-// marks, a day off or make-up workday of the schedules gets (休) or (班).
+// How a request's files are named and written.
+struct FileNaming {
+  // Year files: the whole range in one file, Tessarine_START-END_….ics.
+  bool singleFile = false;
+  // No time stamp in the name (Tessarine_2026.ics), and a new run replaces
+  // the old file in one step: a name that a synced folder can serve.
+  bool fixedName = false;
+};
+
+// One file per year of the range (or one for all), each day titled by the
+// format; with marks, a day off or make-up workday gets (休) or (班).
 struct YearFilesRequest {
   YearRange years;
   TitleFormat format;
   std::vector<HolidaySchedule> holidayMarks = {};  // none: the titles as they are
+  FileNaming naming = {};
 };
 
 // One file with every occurrence of the entries in the range.
@@ -39,6 +50,7 @@ struct AnniversariesRequest {
   YearRange years;
   std::optional<int> remindDaysBefore;  // 0 to 30 days, or no reminder
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
+  FileNaming naming = {};
 };
 
 // One file with the days off and make-up workdays of the known years in
@@ -46,6 +58,7 @@ struct AnniversariesRequest {
 struct HolidaysRequest {
   YearRange years;
   std::vector<HolidaySchedule> schedules;
+  FileNaming naming = {};
 };
 
 using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, HolidaysRequest>;
@@ -58,6 +71,9 @@ struct GenerateOptions {
   // guard replace it.
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
       write = WriteNewFile;
+  // Replaces a file of a fixed name in one step; tests replace it.
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+      replace = ReplaceFileIn;
   // Told of each file as soon as it is written or has failed.
   std::function<AfterFile(const WrittenFile& file)> afterEach;
 };

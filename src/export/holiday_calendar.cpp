@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "export/ical_text.h"
+#include "export/year_calendar.h"
 
 namespace tessarine {
 namespace {
@@ -32,9 +33,10 @@ std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedule
   return events;
 }
 
-std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment) {
-  return fmt::format("Tessarine_Holidays_{}-{}_{}.ics", static_cast<int>(years.first()),
-                     static_cast<int>(years.last()), FileTimeStamp(moment));
+std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {
+  return CalendarFileName(
+      fmt::format("Tessarine_Holidays_{}-{}", static_cast<int>(years.first()), static_cast<int>(years.last())), moment,
+      fixed);
 }
 
 HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules) {

@@ -21,8 +21,9 @@ inline constexpr std::string_view kHolidayCalendarName = "法定节假日";
 // The events of the schedules whose year lies in `years`, in date order.
 std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedules, YearRange years);
 
-// "Tessarine_Holidays_<first>-<last>_<yymmdd-hhnnss>.ics"
-std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment);
+// "Tessarine_Holidays_<first>-<last>_<yymmdd-hhnnss>.ics", or without the
+// stamp for a fixed name.
+std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
 
 // Which days of the schedules are days off and workdays, for marking titles.
 using HolidayMarks = std::map<std::chrono::sys_days, HolidayKind>;

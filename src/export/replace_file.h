@@ -14,4 +14,9 @@ namespace tessarine {
 // file is untouched and no temporary file is left.
 WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 
+// The same for `name` in `folder`, in the shape of WriteNewFile.
+inline WrittenFile ReplaceFileIn(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return ReplaceFile(folder / std::string(name), bytes);
+}
+
 }  // namespace tessarine

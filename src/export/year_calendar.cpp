@@ -29,8 +29,21 @@ std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleO
   return IcalText(YearCalendarName(year), events, moment);
 }
 
-std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment) {
-  return fmt::format("Tessarine_{}_{}.ics", static_cast<int>(year), FileTimeStamp(moment));
+std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed) {
+  return fixed ? fmt::format("{}.ics", stem) : fmt::format("{}_{}.ics", stem, FileTimeStamp(moment));
+}
+
+std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed) {
+  return CalendarFileName(fmt::format("Tessarine_{}", static_cast<int>(year)), moment, fixed);
+}
+
+std::string RangeCalendarName(YearRange years) {
+  return fmt::format("农历 {}-{}", static_cast<int>(years.first()), static_cast<int>(years.last()));
+}
+
+std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {
+  return CalendarFileName(fmt::format("Tessarine_{}-{}", static_cast<int>(years.first()), static_cast<int>(years.last())),
+                          moment, fixed);
 }
 
 }  // namespace tessarine

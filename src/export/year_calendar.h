@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/year_range.h"
 #include "export/day_event.h"
 
 namespace tessarine {
@@ -25,7 +26,16 @@ std::string YearCalendarName(std::chrono::year year);
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
                              std::chrono::local_seconds moment);
 
-// "Tessarine_<year>_<yymmdd-hhnnss>.ics"
-std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment);
+// "Tessarine_<year>_<yymmdd-hhnnss>.ics", or "Tessarine_<year>.ics" for a
+// fixed name.
+std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed = false);
+
+// One file for a range: "农历 <first>-<last>" and
+// "Tessarine_<first>-<last>_<yymmdd-hhnnss>.ics" (or without the stamp).
+std::string RangeCalendarName(YearRange years);
+std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
+
+// "<stem>_<yymmdd-hhnnss>.ics", or "<stem>.ics" for a fixed name.
+std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed);
 
 }  // namespace tessarine

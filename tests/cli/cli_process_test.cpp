@@ -60,6 +60,18 @@ TEST(CliProcessTest, AFileSizeLimitIsAWriteError) {
   EXPECT_EQ(folder.Count(), 0u);
 }
 
+// A fixed name is replaced by the next run, in one step: one file, no
+// temporary left, the new content.
+TEST(CliProcessTest, AFixedNameIsReplaced) {
+  TempFolder folder;
+  const std::string into = " --output '" + folder.path().string() + "' >/dev/null";
+  EXPECT_EQ(Shell("\"$CLI\" ics 2026 --fixed-name" + into).status, 0);
+  EXPECT_EQ(Shell("\"$CLI\" ics 2026 --fixed-name --template 'LD LD'" + into).status, 0);
+  ASSERT_EQ(folder.Count(), 1u);
+  const auto titles = testing::ParseCalendar(ReadFile(folder.File("Tessarine_2026.ics")));
+  EXPECT_EQ(titles.at("20260101"), "十三 十三");
+}
+
 TEST(CliProcessTest, TwoRunsInTheSameSecondKeepBothFiles) {
   TempFolder folder;
   const std::string ics = "\"$CLI\" ics 2026 --output '" + folder.path().string() + "' >/dev/null";

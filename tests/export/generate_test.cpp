@@ -40,6 +40,46 @@ struct MemoryFolder {
   }
 };
 
+// One file for the whole range, and fixed names that replace the old file
+// (through the replacing writer) instead of taking a new name.
+TEST(GenerateTest, SingleFileAndFixedNames) {
+  struct Case {
+    FileNaming naming;
+    std::string name;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {{true, false}, "Tessarine_2019-2021_130106-142530.ics", false},
+      {{true, true}, "Tessarine_2019-2021.ics", true},
+      {{false, true}, "Tessarine_2021.ics", true},
+  };
+  std::vector<std::string> replaced;
+  MemoryFolder folder;
+  GenerateOptions options = folder.Options();
+  options.replace = [&](const std::filesystem::path& into, std::string_view name, std::string_view bytes) {
+    replaced.emplace_back(name);
+    folder.files[std::string(name)] = std::string(bytes);
+    return WrittenFile{into / std::string(name), {}};
+  };
+  for (const auto& c : cases) {
+    replaced.clear();
+    folder.files.clear();
+    const Generation done = Generate(YearFilesRequest{Years(2019, 2021), {}, {}, c.naming}, "/out", kNow, options);
+    EXPECT_EQ(done.files.back().path, "/out/" + c.name);
+    EXPECT_EQ(folder.files.count(c.name), 1u);
+    EXPECT_EQ(replaced.empty(), !c.replaced);
+    if (c.naming.singleFile) {
+      ASSERT_EQ(done.files.size(), 1u);
+      EXPECT_NE(done.preview.find("X-WR-CALNAME:农历 2019-2021\r\n"), std::string::npos);
+      EXPECT_NE(done.preview.find("DTSTART;VALUE=DATE:20190101"), std::string::npos);
+      EXPECT_NE(done.preview.find("DTSTART;VALUE=DATE:20211231"), std::string::npos);
+    }
+  }
+  const Generation anniversaries =
+      Generate(AnniversariesRequest{{}, Years(2026, 2027), {}, {}, {false, true}}, "/out", kNow, options);
+  EXPECT_EQ(anniversaries.files.back().path, "/out/Tessarine_Anniversaries_2026-2027.ics");
+}
+
 TEST(GenerateTest, YearFilesAreTheYearCalendarsOfTheRange) {
   MemoryFolder folder;
   const TitleFormat format{MonthNaming::Numbered, TemplateFormat{"LM LD, CW", false}};
