@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "export/replace_file.h"
+
 
 namespace tessarine {
 
@@ -27,6 +29,7 @@ DesktopServices DesktopServices::System() {
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/anniversaries.csv";
       },
       WriteNewFile,
+      ReplaceFileIn,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { QDesktopServices::openUrl(address); },
       [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, "输出文件夹", start); },

@@ -33,6 +33,9 @@ struct DesktopServices {
   // Writes a new file into the folder under the name, or the next free one.
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
       writeFile;
+  // Replaces the file of that name in the folder in one step (固定文件名).
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+      replaceFile;
   // Opens a file-manager window on the folder of `path` with `path` selected.
   std::function<void(const QString& path)> showInFileManager;
   std::function<void(const QUrl& address)> openUrl;

@@ -94,13 +94,10 @@ void MainWindow::buildMenu() {
   completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
-  holidayMarksAction = NamedAction(controlMenu, "holidayMarksAction", "标注休/班");
-  holidayMarksAction->setCheckable(true);
-  holidayMarksAction->setToolTip("在官方放假和调休上班的日子后加上 (休) 或 (班)");
-  holidayMarksAction->setChecked(QSettings(settingsFile(), QSettings::IniFormat).value("holidayMarks", false).toBool());
-  connect(holidayMarksAction, &QAction::toggled, this, [this](bool on) {
-    QSettings(settingsFile(), QSettings::IniFormat).setValue("holidayMarks", on);
-  });
+  holidayMarksAction = rememberedToggle("holidayMarksAction", "标注休/班", "在官方放假和调休上班的日子后加上 (休) 或 (班)");
+  singleFileAction = rememberedToggle("singleFileAction", "合并为一个文件", "所选的多个年份写进一个文件, 一次导入");
+  fixedNameAction = rememberedToggle("fixedNameAction", "固定文件名",
+                                     "文件名不带生成时间 (如 Tessarine_2026.ics), 再次生成时替换旧文件, 便于同步文件夹提供订阅链接");
   outputFolderAction = NamedAction(controlMenu, "outputFolderAction", "输出文件夹…");
   outputFolderAction->setToolTip("选择生成的 iCal 文件存放的文件夹");
   openFolderAction = NamedAction(controlMenu, "openFolderAction", "打开所在文件夹(&O)");
@@ -248,6 +245,16 @@ void MainWindow::reportError(const std::exception& error) {
   QString text = QString::fromUtf8(error.what());
   if (!text.endsWith('.')) text += '.';
   message(text, "Tessarine", QMessageBox::Critical);
+}
+
+QAction* MainWindow::rememberedToggle(const char* name, const QString& caption, const QString& tip) {
+  QAction* action = NamedAction(controlMenu, name, caption);
+  action->setCheckable(true);
+  action->setToolTip(tip);
+  action->setChecked(QSettings(settingsFile(), QSettings::IniFormat).value(name, false).toBool());
+  connect(action, &QAction::toggled, this,
+          [this, name](bool on) { QSettings(settingsFile(), QSettings::IniFormat).setValue(name, on); });
+  return action;
 }
 
 QString MainWindow::settingsFile() const {

@@ -70,6 +70,10 @@ class MainWindow : public QMainWindow {
   void generateHolidays(const YearRange& years);
   // The window's remembered choices, beside the user's lists.
   QString settingsFile() const;
+  // A checkable 控制 item whose state the window remembers.
+  QAction* rememberedToggle(const char* name, const QString& caption, const QString& tip);
+  // How the next files are named, as 控制 says.
+  FileNaming naming(bool yearFiles) const;
   // The years chosen, or nothing after saying what is wrong with them.
   std::optional<YearRange> checkedYears();
   // Runs the pipeline: a busy cursor, a progress bar for a range that takes
@@ -97,6 +101,8 @@ class MainWindow : public QMainWindow {
   QAction* generateAction = nullptr;
   QAction* monthNamesAction = nullptr;
   QAction* holidayMarksAction = nullptr;
+  QAction* singleFileAction = nullptr;
+  QAction* fixedNameAction = nullptr;
   QAction* outputFolderAction = nullptr;
   QAction* completionPromptAction = nullptr;
   QAction* openFolderAction = nullptr;

@@ -95,7 +95,7 @@ void MainWindow::generate() {
   if (!years) return;
   if (formatTabs->currentWidget() == holidaysTab) return generateHolidays(*years);
   const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
-  GenerateRequest request = YearFilesRequest{*years, titleFormat()};
+  GenerateRequest request = YearFilesRequest{*years, titleFormat(), {}, naming(true)};
   if (holidayMarksAction->isChecked()) std::get<YearFilesRequest>(request).holidayMarks = holidaysTab->knownSchedules();
   if (anniversaries) {
     std::vector<Anniversary> entries = anniversariesTab->validEntries();
@@ -105,16 +105,19 @@ void MainWindow::generate() {
       return;
     }
     request = AnniversariesRequest{std::move(entries), *years, anniversariesTab->remindDaysBefore(),
-                                   anniversariesTab->reminderStyle()};
+                                   anniversariesTab->reminderStyle(), naming(false)};
   }
-  const RunOutcome outcome = run(request, anniversaries ? 1 : static_cast<int>(years->size()));
+  const bool oneFile = anniversaries || years->single() || singleFileAction->isChecked();
+  const RunOutcome outcome = run(request, oneFile ? 1 : static_cast<int>(years->size()));
   if (outcome.done.files.empty()) return;
-  const QString where = years->single() || anniversaries ? PathText(outcome.done.files.back()) : outputFolder() + "/";
+  const QString where = oneFile ? PathText(outcome.done.files.back()) : outputFolder() + "/";
   QString note;
+  // Some online calendars refuse to import a file of more than 1 MB.
+  if (outcome.done.preview.size() > 1024 * 1024) note += "\r\n文件超过 1 MB, 有些网络日历可能无法导入, 可改为分年生成.";
   if (anniversaries) {
     QStringList bad;
     for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
-    if (!bad.isEmpty()) note = "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
+    if (!bad.isEmpty()) note += "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
   }
   const QString what = anniversaries ? " 农历纪念日 iCal 文件" : " iCal 文件";
   present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
@@ -140,7 +143,7 @@ void MainWindow::generateHolidays(const YearRange& years) {
     message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
     return;
   }
-  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen)}, 1);
+  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen), naming(false)}, 1);
   present(outcome,
           "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" +
               PathText(outcome.done.files.back()),
@@ -158,6 +161,7 @@ MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files
   bool asked = false;
   GenerateOptions options;
   options.write = services_.writeFile;
+  options.replace = services_.replaceFile;
   options.afterEach = [&](const WrittenFile& file) {
     const int done = progress.value() + 1;
     progress.setValue(done);
@@ -205,6 +209,10 @@ void MainWindow::present(const RunOutcome& outcome, const QString& success, cons
     completion = note.trimmed();  // rows left out are reported even without the question
   }
   setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(outcome.done.preview));
+}
+
+FileNaming MainWindow::naming(bool yearFiles) const {
+  return FileNaming{yearFiles && singleFileAction->isChecked(), fixedNameAction->isChecked()};
 }
 
 QString MainWindow::outputFolder() const {

@@ -99,6 +99,28 @@ TEST_F(WindowTest, GeneratingARangeAsksOnceAndOpensTheLastFile) {
   EXPECT_TRUE(Preview().contains("DTSTART;VALUE=DATE:20150101"));
 }
 
+// 合并为一个文件 writes the range as one file, and says so past 1 MB;
+// 固定文件名 replaces the file of the same name; both are remembered.
+TEST_F(WindowTest, OneFileForManyYearsAndAFixedName) {
+  Open();
+  Action("singleFileAction")->trigger();
+  Action("fixedNameAction")->trigger();
+  Find<QCheckBox>("endYearCheck")->click();
+  auto* endYears = Find<QComboBox>("endYearBox");
+  endYears->setCurrentIndex(endYears->findText("2025"));
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(files.size(), 1u);
+  const auto& [path, bytes] = *files.begin();
+  EXPECT_EQ(path, "/opt/tessarine/Tessarine_2013-2025.ics");
+  EXPECT_GT(bytes.size(), 1024u * 1024u);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.startsWith("成功生成 2013 年至 2025 年 iCal 文件, 存放在以下目录: \r\n/opt/tessarine/Tessarine_2013-2025.ics"));
+  EXPECT_TRUE(shown[0].text.contains("文件超过 1 MB")) << shown[0].text.toStdString();
+  Open();
+  EXPECT_TRUE(Action("singleFileAction")->isChecked());
+  EXPECT_TRUE(Action("fixedNameAction")->isChecked());
+}
+
 // After the first failure of a range one question, go on or stop; at the
 // end one summary of what was not written, and the last file written shown.
 TEST_F(WindowTest, AFailingRangeAsksOnceAndSumsUp) {
@@ -151,7 +173,8 @@ TEST_F(WindowTest, MenuLayout) {
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "生成后弹出提示框(&P)",
-                                   "标注休/班", "输出文件夹…", "打开所在文件夹(&O)", "-", "退出(&X)"}));
+                                   "标注休/班", "合并为一个文件", "固定文件名", "输出文件夹…", "打开所在文件夹(&O)", "-",
+                                   "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");
   EXPECT_EQ(about->defaultAction(), Action("titleAction"));
   EXPECT_TRUE(Action("titleAction")->font().bold());

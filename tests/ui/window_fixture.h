@@ -62,6 +62,12 @@ class WindowTest : public ::testing::Test {
       files[path.string()] = std::string(bytes);
       return {path, {}};
     };
+    services.replaceFile = [this](const std::filesystem::path& folder, std::string_view name,
+                                  std::string_view bytes) -> WrittenFile {
+      const auto path = folder / std::string(name);
+      files[path.string()] = std::string(bytes);
+      return {path, {}};
+    };
     services.showInFileManager = [this](const QString& path) { fileManager.push_back(path); };
     services.openUrl = [this](const QUrl& address) { opened.push_back(address); };
     services.chooseFolder = [this](QWidget*, const QString&) { return chosenFolder; };
