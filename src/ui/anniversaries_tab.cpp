@@ -39,7 +39,7 @@ QString ProblemText(EntryProblem problem) {
     case EntryProblem::UnknownDay: return "没有这个农历日期";
     case EntryProblem::NoSuchDay: return "公历没有这一天";
     case EntryProblem::DateOutOfRange: return QString("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
-    case EntryProblem::BadFirstYear: return QString("起始年必须是四位数的年份, 不晚于 %1").arg(last);
+    case EntryProblem::BadFirstYear: return QString("起始年必须是四位数的年份，不晚于 %1").arg(last);
     case EntryProblem::TooManyFields: return "多余的内容";
   }
   return {};
@@ -101,7 +101,7 @@ void AnniversariesTab::buildControls() {
   remindDaysSpin->setSuffix(" 天");
   remindDaysSpin->setEnabled(false);
   reminderEventsCheck = Named<QCheckBox>("reminderEventsCheck", "提醒写成单独事件");
-  reminderEventsCheck->setToolTip("Google 日历导入时会丢弃提醒: 勾选后, 提醒写成提前几天的全天事件, 如 “3天后：妈妈生日”");
+  reminderEventsCheck->setToolTip("Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”");
   reminderEventsCheck->setEnabled(false);
   grid->addWidget(addButton, 1, 0);
   grid->addWidget(removeButton, 1, 1);
@@ -127,7 +127,7 @@ void AnniversariesTab::buildProblemBar() {
   problemLabel->setStyleSheet("color: #b00000;");
   openListFolderButton = Named<QPushButton>("openListFolderButton", "打开文件夹");
   newListButton = Named<QPushButton>("newListButton", "新建列表");
-  newListButton->setToolTip("把无法读取的文件改名留作备份, 从空列表开始");
+  newListButton->setToolTip("把无法读取的文件改名留作备份，从空列表开始");
   auto* bar = new QHBoxLayout;
   bar->addWidget(problemLabel, 1);
   bar->addWidget(openListFolderButton);
@@ -192,7 +192,7 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   const DayInfo info = GetDayInfo(*next, MonthNaming::WinterAndLast);
   const std::chrono::year_month_day ymd{*next};
   return ToQString(info.monthText + info.dayText) +
-         QString("  下次: %1-%2-%3 周")
+         QString("  下次：%1-%2-%3 周")
              .arg(static_cast<int>(ymd.year()))
              .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
              .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0')) +

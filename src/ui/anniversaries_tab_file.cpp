@@ -44,7 +44,7 @@ void AnniversariesTab::load() {
   QString error;
   const std::optional<std::string> bytes = diskBytes(&error);
   savedBytes_ = bytes;
-  if (!error.isEmpty()) return refuse("无法读取: " + error);
+  if (!error.isEmpty()) return refuse("无法读取：" + error);
   if (!bytes) return display(LoadedList{});  // no list yet
   auto loaded = LoadList(*bytes);
   if (const auto* problem = std::get_if<ListProblem>(&loaded)) return refuse(ListProblemText(*problem));
@@ -86,7 +86,7 @@ void AnniversariesTab::display(LoadedList list) {
     editor->setEnabled(true);
   }
   const bool gb18030 = list_->encoding == TextEncoding::Gb18030;
-  problemLabel->setText(gb18030 ? "此列表是 GB18030 (GBK) 编码, 修改后将保存为 UTF-8." : QString());
+  problemLabel->setText(gb18030 ? "此列表是 GB18030（GBK）编码，修改后将保存为 UTF-8。" : QString());
   problemLabel->setVisible(gb18030);
   openListFolderButton->hide();
   newListButton->hide();
@@ -101,8 +101,8 @@ void AnniversariesTab::refuse(const QString& why) {
   loading_ = true;
   entriesTable->setRowCount(0);
   loading_ = false;
-  problem_ = "纪念日列表 " + QDir::toNativeSeparators(listFile_) + " 无法作为列表读取: " + why +
-             ". 为免丢失内容, 在文件能正常读取之前不会保存任何修改; 也可以新建列表, 原文件会留作备份.";
+  problem_ = "纪念日列表 " + QDir::toNativeSeparators(listFile_) + " 无法作为列表读取：" + why +
+             "。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。";
   for (QWidget* editor : {static_cast<QWidget*>(entriesTable), static_cast<QWidget*>(addButton),
                           static_cast<QWidget*>(removeButton)}) {
     editor->setEnabled(false);
@@ -122,7 +122,7 @@ void AnniversariesTab::save() {
   if (diskBytes() != savedBytes_) {
     load();
     if (list_) {
-      problemLabel->setText("纪念日列表已被其他程序修改, 已重新读取; 刚才的修改没有保存.");
+      problemLabel->setText("纪念日列表已被其他程序修改，已重新读取；刚才的修改没有保存。");
       problemLabel->show();
     }
     return;
@@ -143,7 +143,7 @@ void AnniversariesTab::save() {
     problemLabel->hide();
     watcher_->addPath(listFile_);
   } else {
-    problemLabel->setText("保存纪念日列表失败: " + file.errorString() + ". 标有 * 的行还没有保存.");
+    problemLabel->setText("保存纪念日列表失败：" + file.errorString() + "。标有 * 的行还没有保存。");
     problemLabel->show();
   }
   markUnsaved();
@@ -159,12 +159,12 @@ void AnniversariesTab::onFileChanged() {
 void AnniversariesTab::onNewListClicked() {
   const QString backup = listFile_ + "." + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss") + ".bak";
   if (QFileInfo::exists(listFile_) && !QFile::rename(listFile_, backup)) {
-    problemLabel->setText(problem_ + " (无法改名留作备份, 未新建列表.)");
+    problemLabel->setText(problem_ + "（无法改名留作备份，未新建列表。）");
     return;
   }
   savedBytes_.reset();
   display(LoadedList{});
-  problemLabel->setText("原文件已改名为 " + QDir::toNativeSeparators(backup) + ".");
+  problemLabel->setText("原文件已改名为 " + QDir::toNativeSeparators(backup) + "。");
   problemLabel->show();
 }
 

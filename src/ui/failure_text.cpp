@@ -21,7 +21,7 @@ QString ReasonText(std::error_code error) {
       default: break;
     }
   }
-  return "系统错误: " + QString::fromLocal8Bit(error.message().c_str());
+  return "系统错误：" + QString::fromLocal8Bit(error.message().c_str());
 }
 
 QString WriteFailureText(const WrittenFile& file) {

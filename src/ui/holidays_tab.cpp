@@ -35,7 +35,7 @@ HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), l
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
   yearsList = Named<QListWidget>("holidayYearsList");
-  yearsList->setToolTip("已知放假安排的年份; 没有列出的年份不会生成, 也不会猜测");
+  yearsList->setToolTip("已知放假安排的年份；没有列出的年份不会生成，也不会猜测");
   yearsList->setMaximumWidth(110);
   daysTable = Named<QTableWidget>("holidayDaysTable", 0, 3);
   daysTable->setHorizontalHeaderLabels({"日期", "休/班", "节日"});
@@ -48,7 +48,7 @@ HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), l
   daysTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   daysTable->setTabKeyNavigation(false);
   pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", "粘贴通知…");
-  pasteNoticeButton->setToolTip("国务院公布新一年的放假安排后, 把通知全文粘贴进来即可加入这一年");
+  pasteNoticeButton->setToolTip("国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年");
   statusLabel = Named<QLabel>("holidayStatusLabel");
   statusLabel->setWordWrap(true);
   layout->addWidget(yearsList, 0, 0);
@@ -69,12 +69,12 @@ void HolidaysTab::load() {
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     auto loaded = LoadList(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (file.error() != QFileDevice::NoError || std::holds_alternative<ListProblem>(loaded)) {
-      problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取, 只使用内置的年份, 也不会保存.";
+      problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取，只使用内置的年份，也不会保存。";
       list_.reset();
     } else {
       list_ = std::move(std::get<LoadedList>(loaded));
       user = ReadHolidayList(list_->document);
-      if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误, 已跳过.").arg(user.errors.front().line);
+      if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
     }
   }
   known_ = KnownSchedules(user);
@@ -126,7 +126,7 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
                      file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
                      file.commit();
   if (!saved) {
-    statusLabel->setText("保存节假日列表失败: " + file.errorString());
+    statusLabel->setText("保存节假日列表失败：" + file.errorString());
     return;
   }
   load();

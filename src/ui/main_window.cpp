@@ -95,9 +95,9 @@ void MainWindow::buildMenu() {
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
   holidayMarksAction = rememberedToggle("holidayMarksAction", "标注休/班", "在官方放假和调休上班的日子后加上 (休) 或 (班)");
-  singleFileAction = rememberedToggle("singleFileAction", "合并为一个文件", "所选的多个年份写进一个文件, 一次导入");
+  singleFileAction = rememberedToggle("singleFileAction", "合并为一个文件", "所选的多个年份写进一个文件，一次导入");
   fixedNameAction = rememberedToggle("fixedNameAction", "固定文件名",
-                                     "文件名不带生成时间 (如 Tessarine_2026.ics), 再次生成时替换旧文件, 便于同步文件夹提供订阅链接");
+                                     "文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接");
   outputFolderAction = NamedAction(controlMenu, "outputFolderAction", "输出文件夹…");
   outputFolderAction->setToolTip("选择生成的 iCal 文件存放的文件夹");
   openFolderAction = NamedAction(controlMenu, "openFolderAction", "打开所在文件夹(&O)");

@@ -27,7 +27,7 @@ const QString kErrorCaption = "错误";
 const QString kEmptyYearMessage = "年份不能为空, 请重新输入.";
 const QString kYearOrderMessage = "结束年份必需大于等于开始年份, 请重新输入.";
 const QString kOpenFolderQuestion = "是否打开所在文件夹?";
-const QString kNoAnniversaryMessage = "纪念日列表中没有可用的纪念日, 未生成文件.";
+const QString kNoAnniversaryMessage = "纪念日列表中没有可用的纪念日，未生成文件。";
 const QString kPreviewHeading = "==========内容预览========== ";
 
 QString YearRangeMessage() {
@@ -113,7 +113,7 @@ void MainWindow::generate() {
   const QString where = oneFile ? PathText(outcome.done.files.back()) : outputFolder() + "/";
   QString note;
   // Some online calendars refuse to import a file of more than 1 MB.
-  if (outcome.done.preview.size() > 1024 * 1024) note += "\r\n文件超过 1 MB, 有些网络日历可能无法导入, 可改为分年生成.";
+  if (outcome.done.preview.size() > 1024 * 1024) note += "\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。";
   if (anniversaries) {
     QStringList bad;
     for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
@@ -137,8 +137,8 @@ void MainWindow::generateHolidays(const YearRange& years) {
     }
   }
   const QString missingNote = missing.isEmpty() ? QString()
-                                                : "\r\n" + missing.join("、") + " 年的放假安排还不知道, 未生成; "
-                                                  "公布后可在【节假日】中粘贴通知加入.";
+                                                : "\r\n" + missing.join("、") + " 年的放假安排还不知道，未生成；"
+                                                  "公布后可在【节假日】中粘贴通知加入。";
   if (chosen.empty()) {
     message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
     return;
@@ -192,9 +192,9 @@ void MainWindow::present(const RunOutcome& outcome, const QString& success, cons
   } else if (!outcome.failed.empty()) {
     QStringList failed;
     for (const WrittenFile& file : outcome.failed) {
-      failed << QString::fromStdString(file.path.filename().string()) + " (" + ReasonText(file.error) + ")";
+      failed << QString::fromStdString(file.path.filename().string()) + "（" + ReasonText(file.error) + "）";
     }
-    completion = QString("生成了 %1 个文件, %2 个未能生成:\r\n")
+    completion = QString("生成了 %1 个文件，%2 个未能生成：\r\n")
                      .arg(files.size() - outcome.failed.size())
                      .arg(failed.size()) +
                  failed.join("\r\n") + note;
@@ -228,8 +228,8 @@ void MainWindow::onChooseOutputFolder() {
 void MainWindow::onOpenFolderClicked() {
   const QString folder = outputFolder();
   if (BlockedByAFile(folder)) {
-    message("输出文件夹 " + QDir::toNativeSeparators(folder) + " 不是文件夹 (路径中有同名的文件), 无法打开. "
-            "请在【控制】菜单的【输出文件夹…】中另选.",
+    message("输出文件夹 " + QDir::toNativeSeparators(folder) + " 不是文件夹（路径中有同名的文件），无法打开。"
+            "请在【控制】菜单的【输出文件夹…】中另选。",
             kPromptCaption, QMessageBox::Warning);
     return;
   }

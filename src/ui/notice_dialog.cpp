@@ -14,12 +14,12 @@ namespace tessarine {
 
 QString NoticeProblemText(NoticeProblem problem) {
   switch (problem) {
-    case NoticeProblem::NoYear: return "找不到通知的年份 (如 “关于2027年部分节假日安排的通知”)";
-    case NoticeProblem::NoItems: return "找不到 “一、元旦：……” 这样的条目";
+    case NoticeProblem::NoYear: return "找不到通知的年份（如“关于2027年部分节假日安排的通知”）";
+    case NoticeProblem::NoItems: return "找不到“一、元旦：……”这样的条目";
     case NoticeProblem::NoDays: return "这一条没有日期";
     case NoticeProblem::NoSuchDate: return "没有这一天";
     case NoticeProblem::OutsideTheYear: return "放假日期不在通知的年份内";
-    case NoticeProblem::CountMismatch: return "“共N天” 与所列日期不符";
+    case NoticeProblem::CountMismatch: return "“共N天”与所列日期不符";
     case NoticeProblem::BothKinds: return "同一天既放假又上班";
   }
   return {};
@@ -50,12 +50,12 @@ void NoticeDialog::onTextChanged() {
   const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString());
   schedule_.reset();
   if (const auto* error = std::get_if<NoticeError>(&parsed)) {
-    QString text = "无法读取: " + NoticeProblemText(error->problem);
+    QString text = "无法读取：" + NoticeProblemText(error->problem);
     if (!error->sentence.empty()) text += "\n" + ToQString(error->sentence);
     resultView->setPlainText(text);
   } else {
     schedule_ = std::get<HolidaySchedule>(parsed);
-    QString text = QString("%1 年, %2 天放假:\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
+    QString text = QString("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
     for (const HolidayDay& day : schedule_->days) {
       const std::chrono::year_month_day ymd{day.date};
       text += QString("%1-%2-%3  %4  %5\n")

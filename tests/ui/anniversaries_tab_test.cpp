@@ -35,7 +35,7 @@ TEST_F(AnniversariesTabTest, AddARowGenerateAndReadTheFile) {
   EXPECT_EQ(Find<QTabWidget>("formatTabs")->tabText(2), "纪念日");
   AddRow("妈妈生日", "三月初八", "1960");
   EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"1960\"\r\n");
-  EXPECT_EQ(Table()->item(0, 3)->text(), "三月初八  下次: 2013-04-17 周三");  // resolved, read-only
+  EXPECT_EQ(Table()->item(0, 3)->text(), "三月初八  下次：2013-04-17 周三");  // resolved, read-only
   EXPECT_FALSE(Table()->item(0, 3)->flags().testFlag(Qt::ItemIsEditable));
   Find<QCheckBox>("remindCheck")->click();
   Find<QSpinBox>("remindDaysSpin")->setValue(0);
@@ -59,7 +59,7 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   QTableWidgetItem* badDate = Table()->item(0, 1);
   EXPECT_EQ(badDate->background().color(), QColor(255, 205, 205));
   EXPECT_EQ(badDate->toolTip(), "没有这个农历月份");
-  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是四位数的年份, 不晚于 2100");
+  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是四位数的年份，不晚于 2100");
   EXPECT_EQ(Table()->item(2, 1)->toolTip(), "");
   Table()->item(0, 1)->setText("正月初二");
   EXPECT_EQ(Table()->item(0, 1)->toolTip(), "");  // mended
@@ -78,7 +78,7 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   ASSERT_EQ(Table()->rowCount(), 2);
   EXPECT_EQ(Table()->item(1, 0)->text(), "Wang, Li");
   EXPECT_EQ(Table()->item(1, 2)->text(), "2000");
-  EXPECT_EQ(Table()->item(0, 3)->text(), "正月初一  下次: 2013-02-10 周日");  // a Gregorian day resolved
+  EXPECT_EQ(Table()->item(0, 3)->text(), "正月初一  下次：2013-02-10 周日");  // a Gregorian day resolved
   Table()->setCurrentCell(0, 0);
   Find<QPushButton>("removeButton")->click();
   EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte
@@ -213,7 +213,7 @@ TEST_F(AnniversariesTabTest, RepeatsAreMarkedAndAnEmptyListGeneratesNothing) {
   ShowTab();
   Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, "纪念日列表中没有可用的纪念日, 未生成文件.");
+  EXPECT_EQ(shown[0].text, "纪念日列表中没有可用的纪念日，未生成文件。");
   EXPECT_TRUE(files.empty());
   AddRow("妈妈生日", "三月初八", "1960");
   AddRow("妈妈生日", "3-8");

@@ -136,7 +136,7 @@ TEST_F(WindowTest, AFailingRangeAsksOnceAndSumsUp) {
       {"_", QMessageBox::Yes, 0, 1, question.arg(2013)},  // every year fails: asked once
       {"_2013_", QMessageBox::No, 0, 1, question.arg(2013)},  // stopped at the first
       {"_2014_", QMessageBox::Yes, 2, 2,
-       "生成了 2 个文件, 1 个未能生成:\r\nTessarine_2014_130106-142530.ics (没有写入权限)"},
+       "生成了 2 个文件，1 个未能生成：\r\nTessarine_2014_130106-142530.ics（没有写入权限）"},
   };
   for (const auto& c : cases) {
     Open();
