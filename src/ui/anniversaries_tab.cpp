@@ -72,10 +72,11 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
 void AnniversariesTab::buildTable() {
   entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
   entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "农历 · 下次"});
+  entriesTable->horizontalHeaderItem(3)->setToolTip("换算出的农历日期和下次的日子");
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  entriesTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   entriesTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
-  entriesTable->setColumnWidth(2, 48);
+  entriesTable->setColumnWidth(1, 76);
+  entriesTable->setColumnWidth(2, 44);
   // Tab leaves the table for the next control instead of walking its cells.
   entriesTable->setTabKeyNavigation(false);
   entriesTable->verticalHeader()->setDefaultSectionSize(20);
@@ -192,7 +193,7 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   const DayInfo info = GetDayInfo(*next, MonthNaming::WinterAndLast);
   const std::chrono::year_month_day ymd{*next};
   return ToQString(info.monthText + info.dayText) +
-         QString("  下次：%1-%2-%3 周")
+         QString(" %1-%2-%3 周")
              .arg(static_cast<int>(ymd.year()))
              .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
              .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0')) +

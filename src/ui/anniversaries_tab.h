@@ -82,7 +82,8 @@ class AnniversariesTab : public QWidget {
   void onRemoveClicked();
   std::vector<std::string> fieldsOf(int row) const;
   std::optional<EntryResult> parsedRow(int row) const;
-  // "三月初八  下次：2027-04-14 周三" for a row that parses.
+  // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
+  // row that parses.
   QString nextText(const Anniversary& entry) const;
 
   QString listFile_;

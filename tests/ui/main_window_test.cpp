@@ -1,4 +1,8 @@
 // The window as a whole: start-up, menus, generation and its messages.
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTableWidget>
+
 #include "ui/window_fixture.h"
 #include "version.h"
 
@@ -119,6 +123,34 @@ TEST_F(WindowTest, OneFileForManyYearsAndAFixedName) {
   Open();
   EXPECT_TRUE(Action("singleFileAction")->isChecked());
   EXPECT_TRUE(Action("fixedNameAction")->isChecked());
+}
+
+// While a range is written the cursor is busy and a progress bar counts the
+// files; Tab leaves the 纪念日 table for the next control.
+TEST_F(WindowTest, ProgressAndKeyboard) {
+  Open();
+  std::vector<std::pair<bool, int>> seen;  // busy cursor, progress bar's maximum
+  duringWrite = [&] {
+    const auto* progress = window->findChild<QProgressDialog*>("progressDialog");
+    seen.emplace_back(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor,
+                      progress ? progress->maximum() : -1);
+  };
+  Find<QCheckBox>("endYearCheck")->click();
+  auto* endYears = Find<QComboBox>("endYearBox");
+  endYears->setCurrentIndex(endYears->findText("2015"));
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(seen.size(), 3u);
+  for (const auto& [busy, maximum] : seen) {
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(maximum, 3);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // restored
+
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(2);
+  auto* table = Find<QTableWidget>("entriesTable");
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Tab);
+  EXPECT_FALSE(table->hasFocus());
 }
 
 // After the first failure of a range one question, go on or stop; at the

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <map>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,6 +59,7 @@ class WindowTest : public ::testing::Test {
       if (failWrites && std::string(name).find(failOnly) != std::string::npos) {
         return {path, std::make_error_code(std::errc::permission_denied)};
       }
+      if (duringWrite) duringWrite();
       testing::ParseCalendar(bytes);
       files[path.string()] = std::string(bytes);
       return {path, {}};
@@ -98,6 +100,7 @@ class WindowTest : public ::testing::Test {
   std::vector<QString> fileManager;
   std::vector<QUrl> opened;
   QString chosenFolder;  // what the folder chooser answers
+  std::function<void()> duringWrite;  // looks at the window while a file is written
   QString outputFolder = "/opt/tessarine";
   TempFolder config;  // the user's configuration folder
 };
