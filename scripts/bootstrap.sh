@@ -21,6 +21,7 @@ packages=(
   fonts-noto-cjk                  # a Chinese font for the window's captions
   xvfb xauth imagemagick xdotool x11-utils  # screenshots of the window, and its test on X11
   hyperfine                       # the whole-process speed comparison in the README
+  strace                          # system-call counts in the README; slow writes for a screenshot
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #   screenshot-question.png  the question after generating a year
 #   screenshot-anniversaries.png  the 纪念日 tab
 #   screenshot-holidays.png  the 节假日 tab
+#   screenshot-progress.png  the progress bar while 1901-2100 is written
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -46,7 +47,13 @@ printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆
   >"$config/Tessarine/anniversaries.csv"
 # A real X11 window, even when the caller runs its tests offscreen.
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
-"$app" &
+# Each file's fsync is slowed as on a USB stick, so that writing a long
+# range takes long enough to show the progress bar.
+if command -v strace >/dev/null 2>&1; then
+  strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_exit=15000 "$app" &
+else
+  "$app" &
+fi
 pid=$!
 wait_for xdotool search --onlyvisible --name '^Tessarine$'
 window=$(xdotool search --onlyvisible --name '^Tessarine$' | head -1)
@@ -96,3 +103,17 @@ shot screenshot-anniversaries.png
 xdotool mousemove $((X + 385)) $((Y + 56)) click 1
 sleep 1
 shot screenshot-holidays.png
+# A long range: the progress bar while 1901-2100 is written.
+xdotool mousemove $((X + 170)) $((Y + 56)) click 1
+xdotool mousemove $((X + 60)) $((Y + 70)) click --repeat 3 1
+xdotool key ctrl+a type 1901
+xdotool mousemove $((X + 22)) $((Y + 98)) click 1
+xdotool mousemove $((X + 60)) $((Y + 127)) click 1
+sleep 0.5
+xdotool key End Return
+sleep 0.3
+xdotool mousemove $((X + 64)) $((Y + 228)) click 1  # 生成 iCal
+sleep "${PROGRESS_WAIT:-1.2}"
+shot screenshot-progress.png
+sleep 4
+xdotool key Escape
