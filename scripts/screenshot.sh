@@ -49,7 +49,7 @@ printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
 # Each file's fsync is slowed as on a USB stick, so that writing a long
 # range takes long enough to show the progress bar.
-if command -v strace >/dev/null 2>&1; then
+if strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_exit=1 true >/dev/null 2>&1; then
   strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_exit=15000 "$app" &
 else
   "$app" &
