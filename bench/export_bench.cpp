@@ -43,9 +43,28 @@ void BM_GenerateAllYearsNormalFormat(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
+// Every year in one file: the event list grows over 200 years and must not
+// be copied again for each of them.
+void BM_GenerateAllYearsOneFile(benchmark::State& state) {
+  const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
+  GenerateOptions options;
+  std::size_t bytes = 0;
+  options.write = [&bytes](const std::filesystem::path& folder, std::string_view name, std::string_view text) {
+    bytes += text.size();
+    return WrittenFile{folder / std::string(name), {}};
+  };
+  for (auto _ : state) {
+    const Generation done =
+        Generate(YearFilesRequest{YearRange::All(), {}, {}, {true, false}}, "/dev/null", moment, options);
+    benchmark::DoNotOptimize(done.files.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+}
+
 BENCHMARK(BM_YearFileNormalFormat)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_YearFileDefaultTemplate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateAllYearsNormalFormat)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateAllYearsOneFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessarine
