@@ -177,9 +177,6 @@ QWidget* MainWindow::buildControlGroup() {
   controls->setSpacing(4);
   instructionsButton = Named<QPushButton>("instructionsButton", "使用说明");
   generateButton = Named<QPushButton>("generateButton", "生成 &iCal");  // Alt+C is 控制
-  // The menu 控制(&C) owns Alt+C: the button shows its access key but does
-  // not take the shortcut, so Alt+C, I generates as the menu promises.
-  generateButton->setShortcut(QKeySequence());
   QFont bold = generateButton->font();
   bold.setBold(true);
   generateButton->setFont(bold);

@@ -199,6 +199,14 @@ TEST_F(WindowTest, AltCOpensTheControlMenuAndIGenerates) {
   EXPECT_EQ(files.size(), 1u);
 }
 
+// The button's own accelerator is Alt+I, apart from the menu's Alt+C.
+TEST_F(WindowTest, AltIGenerates) {
+  Open();
+  QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !files.empty(); }, 2000));
+  EXPECT_FALSE(Find<QMenu>("controlMenu")->isVisible());
+}
+
 TEST_F(WindowTest, MenuLayout) {
   Open();
   auto* menu = Find<QMenu>("controlMenu");
