@@ -26,9 +26,9 @@ void BM_YearFileNormalFormat(benchmark::State& state) { BuildOneYear(state, {});
 void BM_YearFileDefaultTemplate(benchmark::State& state) {
   BuildOneYear(state, {MonthNaming::WinterAndLast, TemplateFormat{std::string(DefaultTemplate), true}});
 }
-// The whole pipeline over every year, 1901-2100, with the writing step discarding the
-// bytes: the batch's own cost, buffers reused from year to year.
-void BM_GenerateAllYearsNormalFormat(benchmark::State& state) {
+// The whole pipeline over every year, 1901-2100, with the writing step
+// discarding the bytes: the batch's own cost.
+void GenerateAllYears(benchmark::State& state, FileNaming naming) {
   const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
   GenerateOptions options;
   std::size_t bytes = 0;
@@ -37,29 +37,16 @@ void BM_GenerateAllYearsNormalFormat(benchmark::State& state) {
     return WrittenFile{folder / std::string(name), {}};
   };
   for (auto _ : state) {
-    const Generation done = Generate(YearFilesRequest{YearRange::All(), {}}, "/dev/null", moment, options);
+    const Generation done = Generate(YearFilesRequest{YearRange::All(), {}, {}, naming}, "/dev/null", moment, options);
     benchmark::DoNotOptimize(done.files.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
-
+// A file a year, buffers reused from year to year.
+void BM_GenerateAllYearsNormalFormat(benchmark::State& state) { GenerateAllYears(state, {}); }
 // Every year in one file: the event list grows over 200 years and must not
 // be copied again for each of them.
-void BM_GenerateAllYearsOneFile(benchmark::State& state) {
-  const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
-  GenerateOptions options;
-  std::size_t bytes = 0;
-  options.write = [&bytes](const std::filesystem::path& folder, std::string_view name, std::string_view text) {
-    bytes += text.size();
-    return WrittenFile{folder / std::string(name), {}};
-  };
-  for (auto _ : state) {
-    const Generation done =
-        Generate(YearFilesRequest{YearRange::All(), {}, {}, {true, false}}, "/dev/null", moment, options);
-    benchmark::DoNotOptimize(done.files.data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
-}
+void BM_GenerateAllYearsOneFile(benchmark::State& state) { GenerateAllYears(state, {true, false}); }
 
 BENCHMARK(BM_YearFileNormalFormat)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_YearFileDefaultTemplate)->Unit(benchmark::kMicrosecond);

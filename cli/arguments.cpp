@@ -94,12 +94,6 @@ std::string EscapeControls(std::string_view text) {
   return quoted;
 }
 
-std::string IsoDate(std::chrono::sys_days date) {
-  const std::chrono::year_month_day ymd{date};
-  return fmt::format("{:04}-{:02}-{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                     static_cast<unsigned>(ymd.day()));
-}
-
 DateSpan ParseDateArgument(std::string_view text) {
   if (const auto dots = text.find(".."); dots != std::string_view::npos) {
     const auto from = ParseDate(text.substr(0, dots));

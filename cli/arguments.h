@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/iso_date.h"
 #include "calendar/lunar_names.h"
 #include "calendar/year_range.h"
 #include "compose/normal_summary.h"
@@ -30,9 +31,6 @@ struct DateSpan {
   std::chrono::sys_days from;
   std::chrono::sys_days to;
 };
-
-// A date as the command line writes it: "YYYY-MM-DD".
-std::string IsoDate(std::chrono::sys_days date);
 
 // "YYYY-MM-DD" or "FROM..TO", every date a day of the described years.
 DateSpan ParseDateArgument(std::string_view text);

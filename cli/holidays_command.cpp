@@ -1,6 +1,7 @@
 // tessarine-cli holidays: the official days off and make-up workdays as one
 // calendar file, and a new year read from the State Council's notice.
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 
 #include <algorithm>
 #include <fstream>
@@ -106,25 +107,17 @@ int Import(const Request& request, std::ostream& out, std::ostream& err) {
 int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) {
   const YearRange years = ParseYearRange(request.years);
   const std::vector<HolidaySchedule> known = KnownSchedules(ReadHolidayListFile().list);
-  std::vector<HolidaySchedule> chosen;
-  std::string missing;
-  for (auto year = years.first(); year <= years.last(); ++year) {
-    const auto schedule = std::find_if(known.begin(), known.end(), [&](const HolidaySchedule& s) {
-      return std::chrono::year{s.year} == year;
-    });
-    if (schedule != known.end()) {
-      chosen.push_back(*schedule);
-    } else {
-      missing += (missing.empty() ? "" : ", ") + std::to_string(static_cast<int>(year));
-    }
+  RangeSchedules chosen = SchedulesIn(known, years);
+  if (!chosen.missing.empty()) {
+    err << "tessarine-cli holidays: no schedule for " << fmt::format("{}", fmt::join(chosen.missing, ", "))
+        << " (known: " << known.front().year << "-" << known.back().year << ")\n";
   }
-  const std::string knownText = fmt::format("{}-{}", known.front().year, known.back().year);
-  if (!missing.empty()) err << "tessarine-cli holidays: no schedule for " << missing << " (known: " << knownText << ")\n";
-  if (chosen.empty()) {
+  if (chosen.known.empty()) {
     err << "tessarine-cli holidays: no known year in the range: nothing written\n";
     return 1;
   }
-  return RunGeneration(HolidaysRequest{years, std::move(chosen), request.naming}, request.folder, "holidays", out, err);
+  return RunGeneration(HolidaysRequest{years, std::move(chosen.known), request.naming}, request.folder, "holidays", out,
+                       err);
 }
 
 }  // namespace

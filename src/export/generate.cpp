@@ -56,7 +56,7 @@ class Batch {
 void Run(Batch& batch, const YearFilesRequest& request) {
   const HolidayMarks marks = MarksOf(request.holidayMarks);
   const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
-    return marks.empty() ? TitleOf(date, format) : MarkedTitle(TitleOf(date, format), date, marks);
+    return MarkedTitle(TitleOf(date, format), date, marks);
   };
   const bool fixed = request.naming.fixedName;
   if (request.naming.singleFile) {

@@ -2,8 +2,6 @@
 
 #include <fmt/format.h>
 
-#include <algorithm>
-
 #include "export/ical_text.h"
 #include "export/ical_writer.h"
 
@@ -12,10 +10,10 @@ namespace tessarine {
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf) {
   const std::chrono::sys_days first{year / std::chrono::January / 1};
   const std::chrono::sys_days last{year / std::chrono::December / 31};
-  // Room for the year, growing geometrically: a batch that gathers many
-  // years into one file must not reallocate the whole list every year.
-  const std::size_t needed = events.size() + static_cast<std::size_t>((last - first).count() + 1);
-  if (events.capacity() < needed) events.reserve(std::max(needed, 2 * events.capacity()));
+  // A fresh list gets room for the year at once. A list that gathers many
+  // years into one file is left to the vector's own geometric growth: an
+  // exact reserve each year would copy the whole list every year.
+  if (events.empty()) events.reserve(static_cast<std::size_t>((last - first).count() + 1));
   for (auto date = first; date <= last; date += std::chrono::days{1}) {
     std::string title = titleOf(date);
     if (title.empty()) continue;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include <fmt/format.h>
+#include "calendar/iso_date.h"
 
 namespace tessarine {
 namespace {
@@ -45,6 +45,20 @@ std::string RowText(const std::vector<std::string>& fields) {
 
 }  // namespace
 
+RangeSchedules SchedulesIn(const std::vector<HolidaySchedule>& known, YearRange years) {
+  RangeSchedules found;
+  for (auto year = years.first(); year <= years.last(); ++year) {
+    const auto schedule =
+        std::find_if(known.begin(), known.end(), [&](const HolidaySchedule& s) { return std::chrono::year{s.year} == year; });
+    if (schedule == known.end()) {
+      found.missing.push_back(static_cast<int>(year));
+    } else {
+      found.known.push_back(*schedule);
+    }
+  }
+  return found;
+}
+
 std::string_view KindMark(HolidayKind kind) { return kind == HolidayKind::DayOff ? "休" : "班"; }
 
 HolidayList ReadHolidayList(const CsvDocument& document) {
@@ -79,12 +93,8 @@ void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule) {
                                      {"年份", "日期", "类别", "名称"}});
   }
   for (const HolidayDay& day : schedule.days) {
-    const std::chrono::year_month_day ymd{day.date};
-    std::vector<std::string> fields = {
-        std::to_string(schedule.year),
-        fmt::format("{:04}-{:02}-{:02}", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                    static_cast<unsigned>(ymd.day())),
-        std::string(KindMark(day.kind)), day.name};
+    std::vector<std::string> fields = {std::to_string(schedule.year), IsoDate(day.date), std::string(KindMark(day.kind)),
+                                       day.name};
     records.push_back({0, RecordKind::Fields, RecordText(fields, document.lineEnd), fields});
   }
 }

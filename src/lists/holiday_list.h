@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/official_holidays.h"
+#include "calendar/year_range.h"
 #include "lists/anniversary_list.h"
 
 namespace tessarine {
@@ -36,6 +37,14 @@ void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule);
 // Every known schedule in year order: the built-in years, each replaced by
 // the user's own where the list has it, and the user's later years.
 std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list);
+
+// The known schedules of the years in a range, and the years of the range
+// that have none: what a holiday calendar can hold, and what to say.
+struct RangeSchedules {
+  std::vector<HolidaySchedule> known;  // in year order
+  std::vector<int> missing;
+};
+RangeSchedules SchedulesIn(const std::vector<HolidaySchedule>& known, YearRange years);
 
 // "休" or "班".
 std::string_view KindMark(HolidayKind kind);

@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "calendar/day_info.h"
+#include "calendar/iso_date.h"
 #include "calendar/solar_festivals.h"
 #include "calendar/year_range.h"
 #include "ui/list_change.h"
@@ -191,13 +192,8 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   const auto next = NextOccurrence(entry, from);
   if (!next) return "—";
   const DayInfo info = GetDayInfo(*next, MonthNaming::WinterAndLast);
-  const std::chrono::year_month_day ymd{*next};
-  return ToQString(info.monthText + info.dayText) +
-         QString(" %1-%2-%3 周")
-             .arg(static_cast<int>(ymd.year()))
-             .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
-             .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0')) +
-         ToQString(WeekdayNames[std::chrono::weekday{*next}.c_encoding()]);
+  return ToQString(info.monthText + info.dayText + " " + IsoDate(*next) + " 周" +
+                   std::string(WeekdayNames[std::chrono::weekday{*next}.c_encoding()]));
 }
 
 void AnniversariesTab::markUnsaved() {

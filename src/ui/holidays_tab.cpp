@@ -12,20 +12,13 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "calendar/iso_date.h"
 #include "ui/named.h"
 #include "ui/notice_dialog.h"
 #include "ui/qt_text.h"
 
 namespace tessarine {
 namespace {
-
-QString DateText(std::chrono::sys_days date) {
-  const std::chrono::year_month_day ymd{date};
-  return QString("%1-%2-%3")
-      .arg(static_cast<int>(ymd.year()))
-      .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
-      .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0'));
-}
 
 }  // namespace
 
@@ -96,7 +89,7 @@ void HolidaysTab::showYear(int row) {
   for (const HolidayDay& day : known_[static_cast<std::size_t>(row)].days) {
     const int at = daysTable->rowCount();
     daysTable->insertRow(at);
-    daysTable->setItem(at, 0, new QTableWidgetItem(DateText(day.date)));
+    daysTable->setItem(at, 0, new QTableWidgetItem(ToQString(IsoDate(day.date))));
     daysTable->setItem(at, 1, new QTableWidgetItem(ToQString(KindMark(day.kind))));
     daysTable->setItem(at, 2, new QTableWidgetItem(ToQString(day.name)));
   }

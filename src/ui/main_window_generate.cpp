@@ -124,26 +124,17 @@ void MainWindow::generate() {
 }
 
 void MainWindow::generateHolidays(const YearRange& years) {
-  std::vector<HolidaySchedule> chosen;
+  RangeSchedules chosen = SchedulesIn(holidaysTab->knownSchedules(), years);
   QStringList missing;
-  const std::vector<HolidaySchedule> known = holidaysTab->knownSchedules();
-  for (auto year = years.first(); year <= years.last(); ++year) {
-    const auto schedule =
-        std::find_if(known.begin(), known.end(), [&](const HolidaySchedule& s) { return std::chrono::year{s.year} == year; });
-    if (schedule == known.end()) {
-      missing << QString::number(static_cast<int>(year));
-    } else {
-      chosen.push_back(*schedule);
-    }
-  }
+  for (const int year : chosen.missing) missing << QString::number(year);
   const QString missingNote = missing.isEmpty() ? QString()
                                                 : "\r\n" + missing.join("、") + " 年的放假安排还不知道，未生成；"
                                                   "公布后可在【节假日】中粘贴通知加入。";
-  if (chosen.empty()) {
+  if (chosen.known.empty()) {
     message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
     return;
   }
-  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen), naming(false)}, 1);
+  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen.known), naming(false)}, 1);
   present(outcome,
           "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" +
               PathText(outcome.done.files.back()),

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calendar/iso_date.h"
 #include "lists/holiday_list.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
@@ -57,12 +58,7 @@ void NoticeDialog::onTextChanged() {
     schedule_ = std::get<HolidaySchedule>(parsed);
     QString text = QString("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
     for (const HolidayDay& day : schedule_->days) {
-      const std::chrono::year_month_day ymd{day.date};
-      text += QString("%1-%2-%3  %4  %5\n")
-                  .arg(static_cast<int>(ymd.year()))
-                  .arg(static_cast<unsigned>(ymd.month()), 2, 10, QChar('0'))
-                  .arg(static_cast<unsigned>(ymd.day()), 2, 10, QChar('0'))
-                  .arg(ToQString(KindMark(day.kind)), ToQString(day.name));
+      text += ToQString(IsoDate(day.date) + "  " + std::string(KindMark(day.kind)) + "  " + day.name) + "\n";
     }
     resultView->setPlainText(text);
   }

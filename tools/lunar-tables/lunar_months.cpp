@@ -5,7 +5,7 @@
 
 #include <fmt/core.h>
 
-#include "day_text.h"
+#include "calendar/iso_date.h"
 
 namespace tessarine::tables {
 namespace {
@@ -15,7 +15,7 @@ using std::chrono::sys_days;
 // The index of the month that holds `day`.
 std::size_t MonthHolding(const std::vector<sys_days>& starts, sys_days day) {
   const auto after = std::upper_bound(starts.begin(), starts.end(), day);
-  if (after == starts.begin() || after == starts.end()) throw std::runtime_error("no new moons around " + Text(day));
+  if (after == starts.begin() || after == starts.end()) throw std::runtime_error("no new moons around " + IsoDate(day));
   return static_cast<std::size_t>(after - starts.begin()) - 1;
 }
 
@@ -32,7 +32,7 @@ void NumberYear(const std::vector<sys_days>& starts, sys_days solstice, sys_days
   const std::size_t next = MonthHolding(starts, nextSolstice);
   const std::size_t count = next - first;
   if (count != 12 && count != 13) {
-    throw std::runtime_error(fmt::format("{} months begin in the year of the solstice {}", count, Text(solstice)));
+    throw std::runtime_error(fmt::format("{} months begin in the year of the solstice {}", count, IsoDate(solstice)));
   }
   const int solsticeYear = static_cast<int>(std::chrono::year_month_day{solstice}.year());
   bool leapFound = count == 12;
@@ -48,7 +48,7 @@ void NumberYear(const std::vector<sys_days>& starts, sys_days solstice, sys_days
     month.year = number >= 11 ? solsticeYear : solsticeYear + 1;
     months.push_back(month);
   }
-  if (!leapFound) throw std::runtime_error("no leap month in the year of the solstice " + Text(solstice));
+  if (!leapFound) throw std::runtime_error("no leap month in the year of the solstice " + IsoDate(solstice));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "day_text.h"
+#include "calendar/iso_date.h"
 
 namespace tessarine::tables {
 namespace {
@@ -35,7 +35,7 @@ void ApplyOverrides(std::vector<SkyEvent>& newMoons) {
       return moon.day >= override.day - days{1} && moon.day <= override.day + days{1};
     });
     if (moved == newMoons.end()) {
-      throw std::runtime_error("the override of " + Text(override.day) + " finds no computed new moon within a day of it");
+      throw std::runtime_error("the override of " + IsoDate(override.day) + " finds no computed new moon within a day of it");
     }
     moved->day = override.day;
   }

@@ -6,7 +6,7 @@
 #include <fmt/core.h>
 
 #include "calendar/solar_terms.h"
-#include "day_text.h"
+#include "calendar/iso_date.h"
 #include "overrides.h"
 #include "sky.h"
 
@@ -79,7 +79,7 @@ void AppendWrapped(std::string_view lead, std::string_view text, std::string& ou
 void AppendOverrides(std::string& out) {
   out += "//\n// Overruled computed month starts, each with its reason:\n";
   for (const Override& override : MonthStartOverrides()) {
-    AppendWrapped("// - ", fmt::format("{} begins a month: {}.", Text(override.day), override.reason), out);
+    AppendWrapped("// - ", fmt::format("{} begins a month: {}.", IsoDate(override.day), override.reason), out);
   }
 }
 
@@ -93,8 +93,8 @@ void AppendProvisional(const ComputedTables& tables, std::string& out) {
     const sys_days computed{std::chrono::days{ChinaDay(day.event.instant)}};
     const std::string amount = std::fabs(minutes) < 1 ? fmt::format("{:.0f} s", std::fabs(minutes) * 60)
                                                       : fmt::format("{:.1f} min", std::fabs(minutes));
-    out += fmt::format("// - {} {}, {} {} midnight{}\n", Text(computed), what, amount, minutes < 0 ? "before" : "after",
-                       computed == day.event.day ? "" : ", held on " + Text(day.event.day) + " as above");
+    out += fmt::format("// - {} {}, {} {} midnight{}\n", IsoDate(computed), what, amount, minutes < 0 ? "before" : "after",
+                       computed == day.event.day ? "" : ", held on " + IsoDate(day.event.day) + " as above");
   }
 }
 
