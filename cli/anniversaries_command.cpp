@@ -61,6 +61,9 @@ std::string ProblemText(const ListProblem& problem) {
   switch (problem.kind) {
     case ListProblem::Kind::NotText: return "not text in UTF-8 or GB18030";
     case ListProblem::Kind::UnclosedQuote: return "a quote opens here and is never closed";
+    case ListProblem::Kind::MixedEncodings:
+      return "not UTF-8, while line " + std::to_string(problem.utf8Line) +
+             " is: one file holds two encodings; save it again in one";
   }
   return {};
 }

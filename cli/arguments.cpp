@@ -77,19 +77,25 @@ std::string Quoted(std::string_view text) { return "'" + EscapeControls(text) + 
 
 std::string EscapeControls(std::string_view text) {
   std::string quoted;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\n') {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text.substr(at, 4));
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (length > 1) {
+      quoted.append(text.substr(at, length));  // a character beyond ASCII, whole
+    } else if (text[at] == '\n') {
       quoted += "\\n";
-    } else if (c == '\t') {
+    } else if (text[at] == '\t') {
       quoted += "\\t";
-    } else if (c == '\r') {
+    } else if (text[at] == '\r') {
       quoted += "\\r";
-    } else if (byte < 0x20 || byte == 0x7F) {
+    } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
+      // Control characters (ESC among them) and bytes that are not UTF-8
+      // would reach the terminal as commands or garbage: shown as codes.
       quoted += fmt::format("\\x{:02x}", byte);
     } else {
-      quoted += c;
+      quoted += text[at];
     }
+    at += length == 0 ? 1 : length;
   }
   return quoted;
 }

@@ -1,6 +1,5 @@
 #include "cli/generate_run.h"
 
-#include "cli/deferred_signals.h"
 #include "cli/local_clock.h"
 
 namespace tessarine::cli {
@@ -9,14 +8,6 @@ int RunGeneration(const GenerateRequest& request, const std::filesystem::path& f
                   std::ostream& out, std::ostream& err) {
   int status = 0;
   GenerateOptions options;
-  options.write = [](const std::filesystem::path& into, std::string_view name, std::string_view bytes) {
-    const DeferredSignals deferred;
-    return WriteNewFile(into, name, bytes);
-  };
-  options.replace = [](const std::filesystem::path& into, std::string_view name, std::string_view bytes) {
-    const DeferredSignals deferred;
-    return ReplaceFileIn(into, name, bytes);
-  };
   options.afterEach = [&](const WrittenFile& file) {
     if (file.error) {
       err << "tessarine-cli " << command << ": cannot write " << file.path.string() << ": "

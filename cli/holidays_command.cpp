@@ -13,8 +13,9 @@
 #include "cli/generate_run.h"
 #include "cli/help.h"
 #include "cli/holiday_list_file.h"
-#include "export/replace_file.h"
 #include "lists/holiday_notice.h"
+#include "lists/list_encoding.h"
+#include "lists/list_file.h"
 
 namespace tessarine::cli {
 namespace {
@@ -79,9 +80,67 @@ std::string ReadNotice(const std::string& source) {
   return text.str();
 }
 
+// The notice's text in UTF-8, whatever it was saved or pasted in.
+std::string NoticeText(const std::string& bytes) {
+  auto decoded = DecodeTextBytes(bytes);
+  if (const auto* bad = std::get_if<NotText>(&decoded)) {
+    throw UsageError(fmt::format("the notice is not text in UTF-8, GB18030 (GBK) or UTF-16: line {}", bad->line));
+  }
+  if (const auto* mixed = std::get_if<MixedEncodings>(&decoded)) {
+    throw UsageError(fmt::format("the notice mixes two encodings: line {} is UTF-8, line {} is not", mixed->utf8Line,
+                                 mixed->otherLine));
+  }
+  return std::move(std::get<DecodedText>(decoded).text);
+}
+
+std::string RowsText(const std::vector<HolidayDay>& rows) {
+  std::string text;
+  for (const HolidayDay& row : rows) {
+    text += fmt::format("{}{} {} {}", text.empty() ? "" : "；", IsoDate(row.date), KindMark(row.kind), row.name);
+  }
+  return text;
+}
+
+// Stores the schedule in the list as the list is now, under its lock: a year
+// another run stored meanwhile stays. Returns the exit status.
+int Store(const HolidaySchedule& schedule, std::ostream& err) {
+  const std::filesystem::path path = HolidayListPath();
+  std::vector<HolidayDay> replaced;
+  std::optional<HolidayRowError> badRow;
+  const ListUpdate update = UpdateListFile(path, [&](LoadedList& current) {
+    const HolidayList list = ReadHolidayList(current.document);
+    if (!list.errors.empty()) {
+      badRow = list.errors.front();
+      return ChangeOutcome::Refuse;
+    }
+    replaced = ReplacedRows(list, schedule);
+    StoreSchedule(current.document, schedule);
+    return ChangeOutcome::Apply;
+  });
+  const std::string where = EscapeControls(path.string());
+  switch (update.status) {
+    case ListUpdate::Status::Failed:
+      err << "tessarine-cli holidays: cannot write " << where << ": " << update.error.message() << "\n";
+      return 1;
+    case ListUpdate::Status::NotAList:
+      err << "tessarine-cli holidays: " << where << ":" << update.problem->line << ": not a holiday list\n";
+      return 1;
+    case ListUpdate::Status::Refused:
+      err << "tessarine-cli holidays: " << where << ":" << badRow->line << ": " << Quoted(badRow->text)
+          << " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name: nothing stored\n";
+      return 1;
+    case ListUpdate::Status::Saved:
+    case ListUpdate::Status::Unchanged: break;
+  }
+  if (!replaced.empty()) {
+    err << EscapeControls(fmt::format("替换了你自己添加的 {} 行：{}", replaced.size(), RowsText(replaced))) << "\n";
+  }
+  err << "tessarine-cli holidays: " << schedule.year << " stored in " << where << "\n";
+  return 0;
+}
+
 int Import(const Request& request, std::ostream& out, std::ostream& err) {
-  HolidayListFile file = ReadHolidayListFile();
-  const auto parsed = ParseHolidayNotice(ReadNotice(*request.notice));
+  const auto parsed = ParseHolidayNotice(NoticeText(ReadNotice(*request.notice)));
   if (const auto* error = std::get_if<NoticeError>(&parsed)) {
     err << "tessarine-cli holidays: not a readable notice: " << ProblemText(*error)
         << (error->sentence.empty() ? "" : ": " + EscapeControls(error->sentence)) << "\n";
@@ -89,19 +148,10 @@ int Import(const Request& request, std::ostream& out, std::ostream& err) {
   }
   const HolidaySchedule& schedule = std::get<HolidaySchedule>(parsed);
   for (const HolidayDay& day : schedule.days) {
-    out << IsoDate(day.date) << '\t' << KindMark(day.kind) << '\t' << day.name << '\n';
+    out << IsoDate(day.date) << '\t' << KindMark(day.kind) << '\t' << EscapeControls(day.name) << '\n';
   }
   if (request.dryRun) return 0;
-  StoreSchedule(file.loaded.document, schedule);
-  std::error_code ignored;
-  std::filesystem::create_directories(file.path.parent_path(), ignored);
-  const WrittenFile saved = ReplaceFile(file.path, SavedListBytes(file.loaded));
-  if (saved.error) {
-    err << "tessarine-cli holidays: cannot write " << file.path.string() << ": " << saved.error.message() << "\n";
-    return 1;
-  }
-  err << "tessarine-cli holidays: " << schedule.year << " stored in " << file.path.string() << "\n";
-  return 0;
+  return Store(schedule, err);
 }
 
 int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) {

@@ -16,7 +16,8 @@ packages=(
   libcsv-dev                      # the anniversary list
   liberfa-dev                     # the IAU astronomy behind the lunar-table generator
   calcurse                        # a real calendar client imports the written files
-  dosfstools                      # a FAT image for the test of writing onto a USB stick
+  dosfstools exfatprogs           # FAT and exFAT images for the tests of writing onto a USB stick
+  fusefat exfat-fuse              # those images mounted in user space, where the kernel has no vfat
   clang libclang-rt-14-dev        # fuzzing and sanitizers
   fonts-noto-cjk                  # a Chinese font for the window's captions
   xvfb xauth imagemagick xdotool x11-utils  # screenshots of the window, and its test on X11

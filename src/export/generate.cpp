@@ -88,6 +88,9 @@ void Run(Batch& batch, const HolidaysRequest& request) {
 
 Generation Generate(const GenerateRequest& request, const std::filesystem::path& folder,
                     std::chrono::local_seconds now, const GenerateOptions& options) {
+  // Whatever way this batch writes, the temporaries a killed run left here
+  // go first.
+  RemoveLeftovers(folder);
   Batch batch(folder, now, options);
   std::visit([&batch](const auto& r) { Run(batch, r); }, request);
   return std::move(batch).Finish();

@@ -22,7 +22,7 @@
 #include "export/anniversary_calendar.h"
 #include "export/holiday_calendar.h"
 #include "export/new_file.h"
-#include "export/replace_file.h"
+#include "lists/replace_file.h"
 
 namespace tessarine {
 

@@ -1,22 +1,20 @@
 #include "export/new_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
-#include <random>
 #include <string>
+
+#include "lists/deferred_signals.h"
 
 namespace tessarine {
 namespace {
 
 // Enough for every calendar file that can be generated in one second.
 constexpr int kMostNames = 1000;
-constexpr std::string_view kTemporaryMark = ".tessarine-";
 
 std::error_code LastError() { return {errno, std::system_category()}; }
 
@@ -54,29 +52,39 @@ WrittenFile TakeFreeName(const std::filesystem::path& folder, std::string_view n
   return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
 }
 
-// The process id in a name made by TemporaryName, or 0.
-pid_t WriterOf(std::string_view fileName) {
-  const std::size_t mark = fileName.rfind(kTemporaryMark);
-  if (!fileName.starts_with('.') || mark == std::string_view::npos) return 0;
-  const std::string_view rest = fileName.substr(mark + kTemporaryMark.size());
-  pid_t pid = 0;
-  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-  const bool shaped = error == std::errc{} && pid > 0 && rest.size() - static_cast<std::size_t>(end - rest.data()) == 7;
-  return shaped && *end == '-' ? pid : 0;
-}
-
-// Removes the named temporary files that killed runs left in `folder`:
-// those of our own pattern whose process no longer exists. Nothing here may
-// fail a write, so errors are ignored.
-void RemoveLeftovers(const std::filesystem::path& folder) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const pid_t writer = WriterOf(it->path().filename().native());
-    if (writer != 0 && ::kill(writer, 0) != 0 && errno == ESRCH) {
-      std::error_code ignored;
-      std::filesystem::remove(it->path(), ignored);
+// Takes the first free numbered name for the complete file at `temporary`:
+// by a link, else by a rename that replaces nothing, else by reserving the
+// name with O_EXCL and renaming onto that empty reservation. Each way
+// refuses a name that exists, so another file is never replaced. Before a
+// reservation the temporary is renamed for the name it reserves, so that a
+// killed run's pair is recognised and removed by the next.
+WrittenFile TakeNameOfTemporary(const FileSystemCalls& calls, const std::filesystem::path& folder,
+                                std::string_view name, std::string& temporary) {
+  enum class Way { Link, RenameNoReplace, Reserve } way = Way::Link;
+  return TakeFreeName(folder, name, [&](const char* target) {
+    if (way == Way::Link) {
+      if (calls.linkAt(AT_FDCWD, temporary.c_str(), AT_FDCWD, target, 0) == 0) return 0;
+      if (errno == EEXIST || !Unsupported(errno)) return -1;
+      way = Way::RenameNoReplace;
     }
-  }
+    if (way == Way::RenameNoReplace) {
+      if (calls.renameNoReplace(temporary.c_str(), target) == 0) return 0;
+      if (errno == EEXIST || !Unsupported(errno)) return -1;
+      way = Way::Reserve;
+    }
+    const std::filesystem::path wanted(target);
+    const std::string renamed = (folder / TemporaryName(wanted.filename().string(), ::getpid())).string();
+    if (std::rename(temporary.c_str(), renamed.c_str()) != 0) return -1;
+    temporary = renamed;
+    const int reservation = ::open(target, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (reservation < 0) return -1;
+    ::close(reservation);
+    if (std::rename(temporary.c_str(), target) == 0) return 0;
+    const int error = errno;
+    ::unlink(target);  // our own empty reservation
+    errno = error;
+    return -1;
+  });
 }
 
 // Writes through a named temporary file, taking the name by a link or, where
@@ -96,15 +104,7 @@ WrittenFile WriteThroughTemporary(const FileSystemCalls& calls, const std::files
   if (fd < 0) return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
   WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, bytes)};
   if (::close(fd) != 0 && !result.error) result.error = LastError();
-  if (!result.error) {
-    bool linksRefused = false;
-    result = TakeFreeName(folder, name, [&](const char* target) {
-      if (!linksRefused && calls.linkAt(AT_FDCWD, temporary.c_str(), AT_FDCWD, target, 0) == 0) return 0;
-      if (!linksRefused && (errno == EEXIST || !Unsupported(errno))) return -1;
-      linksRefused = true;
-      return calls.renameNoReplace(temporary.c_str(), target);
-    });
-  }
+  if (!result.error) result = TakeNameOfTemporary(calls, folder, name, temporary);
   ::unlink(temporary.c_str());  // after a link; a renamed file has left the name
   return result;
 }
@@ -120,18 +120,9 @@ std::string NumberedName(std::string_view name, int n) {
   return std::string(name.substr(0, at)) + "-" + std::to_string(n) + std::string(name.substr(at));
 }
 
-std::string TemporaryName(std::string_view name, pid_t pid) {
-  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::random_device random;
-  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-  std::string temporary = ".";
-  temporary.append(name).append(kTemporaryMark).append(std::to_string(pid)).append("-");
-  for (int i = 0; i < 6; ++i) temporary += kLetters[pick(random)];
-  return temporary;
-}
-
 WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
                               std::string_view name, std::string_view bytes) {
+  const DeferredSignals deferred;
   const int fd = calls.openUnnamed(folder.c_str(), 0666);
   if (fd < 0) {
     // Unnamed files are refused by some file systems; any other reason is

@@ -9,12 +9,9 @@
 #include <string_view>
 #include <system_error>
 
-namespace tessarine {
+#include "lists/replace_file.h"
 
-struct WrittenFile {
-  std::filesystem::path path;  // the name actually taken, when written
-  std::error_code error;       // the system's reason, when not
-};
+namespace tessarine {
 
 // Writes `bytes` into `folder` under `name`, or, when that name is taken,
 // under the first free one of name-2, name-3, ... (before the extension).
@@ -25,8 +22,11 @@ struct WrittenFile {
 // nothing. Where the file system cannot do that (FAT and exFAT on USB
 // sticks and SD cards, some FUSE and network file systems), a named
 // temporary file is created and moved into place without replacing
-// anything; it is removed on every failure, and the leftovers of a killed
-// run are removed by the next run once their process is gone.
+// anything: by a link, by a rename that refuses to replace, or, where the
+// file system refuses both (FAT and exFAT through FUSE), by reserving the
+// name as an empty file that only this writer then renames onto. The
+// temporary is removed on every failure, and the leftovers of a killed run,
+// a reservation included, are removed by the next run.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 
 // The same, always through a named temporary file.
@@ -47,9 +47,5 @@ WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesyste
 
 // `name` with "-n" before its extension for n >= 2; `name` itself for 1.
 std::string NumberedName(std::string_view name, int n);
-
-// ".<name>.tessarine-<pid>-XXXXXX": the named temporary file of process
-// `pid` for `name`, hidden, with six random letters and digits.
-std::string TemporaryName(std::string_view name, pid_t pid);
 
 }  // namespace tessarine

@@ -12,6 +12,9 @@ bool IsHeaderRow(const std::vector<std::string>& fields) {
 std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes) {
   auto decoded = DecodeListBytes(bytes);
   if (const auto* notText = std::get_if<NotText>(&decoded)) return ListProblem{ListProblem::Kind::NotText, notText->line};
+  if (const auto* mixed = std::get_if<MixedEncodings>(&decoded)) {
+    return ListProblem{ListProblem::Kind::MixedEncodings, mixed->otherLine, mixed->utf8Line};
+  }
   DecodedText& text = std::get<DecodedText>(decoded);
   auto parsed = ParseCsvDocument(text.text);
   if (const auto* unclosed = std::get_if<UnclosedQuote>(&parsed)) {

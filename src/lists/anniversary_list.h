@@ -26,8 +26,9 @@
 namespace tessarine {
 
 struct ListProblem {
-  enum class Kind { NotText, UnclosedQuote } kind;
-  int line;
+  enum class Kind { NotText, UnclosedQuote, MixedEncodings } kind;
+  int line;          // the line at fault: for MixedEncodings, the one not UTF-8
+  int utf8Line = 0;  // for MixedEncodings, a line that is UTF-8
 };
 
 struct LoadedList {

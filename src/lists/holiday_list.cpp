@@ -99,6 +99,19 @@ void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule) {
   }
 }
 
+std::vector<HolidayDay> ReplacedRows(const HolidayList& list, const HolidaySchedule& schedule) {
+  std::vector<HolidayDay> replaced;
+  const auto year = list.years.find(schedule.year);
+  if (year == list.years.end()) return replaced;
+  for (const HolidayDay& row : year->second.days) {
+    const bool writtenAgain = std::any_of(schedule.days.begin(), schedule.days.end(), [&](const HolidayDay& day) {
+      return day.date == row.date && day.kind == row.kind && day.name == row.name;
+    });
+    if (!writtenAgain) replaced.push_back(row);
+  }
+  return replaced;
+}
+
 std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list) {
   std::map<int, HolidaySchedule> known;
   for (const int year : BuiltInHolidayYears()) known[year] = *BuiltInHolidaySchedule(year);

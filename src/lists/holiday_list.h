@@ -34,6 +34,10 @@ HolidayList ReadHolidayList(const CsvDocument& document);
 // other rows, comments and blank lines stay as they are.
 void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule);
 
+// The user's rows of the schedule's year that storing it would replace
+// without writing them again: the rows the user added or changed by hand.
+std::vector<HolidayDay> ReplacedRows(const HolidayList& list, const HolidaySchedule& schedule);
+
 // Every known schedule in year order: the built-in years, each replaced by
 // the user's own where the list has it, and the user's later years.
 std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list);

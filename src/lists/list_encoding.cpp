@@ -15,32 +15,47 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The line of byte `at`: CR, LF and CR LF each end a line.
-int LineOf(std::string_view bytes, std::size_t at) {
+// What one pass over the lines found: the first line that is not UTF-8,
+// and the first that is UTF-8 with characters beyond ASCII. CR, LF and
+// CR LF each end a line.
+struct LineScan {
+  int firstInvalid = 0;  // 0: every line is UTF-8
+  int firstUtf8 = 0;     // 0: none
+};
+
+LineScan ScanLines(std::string_view bytes) {
+  LineScan scan;
   int line = 1;
-  for (std::size_t i = 0; i < at && i < bytes.size(); ++i) {
-    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+  bool invalid = false, beyondAscii = false;
+  const auto endLine = [&] {
+    if (invalid && scan.firstInvalid == 0) scan.firstInvalid = line;
+    if (!invalid && beyondAscii && scan.firstUtf8 == 0) scan.firstUtf8 = line;
+    invalid = beyondAscii = false;
+    ++line;
+  };
+  for (std::size_t at = 0; at < bytes.size();) {
+    const char c = bytes[at];
+    if (c == '\n' || c == '\r') {
+      at += c == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n' ? 2 : 1;
+      endLine();
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(bytes.substr(at, 4));
+    invalid = invalid || length == 0;
+    beyondAscii = beyondAscii || length > 1;
+    at += length == 0 ? 1 : length;
   }
-  return line;
+  endLine();
+  return scan;
 }
 
-std::size_t FirstInvalidUtf8(std::string_view bytes) {
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    const std::size_t length = Utf8SequenceLength(bytes.substr(at));
-    if (length == 0) return at;
-    at += length;
-  }
-  return at;
-}
-
-// GB18030 to UTF-8 with glibc's iconv; nothing when the bytes are not
-// GB18030.
-std::optional<std::string> FromGb18030(std::string_view bytes) {
-  iconv_t converter = ::iconv_open("UTF-8", "GB18030");
+// `from` to UTF-8 with glibc's iconv; nothing when the bytes are not in
+// that encoding.
+std::optional<std::string> ToUtf8(std::string_view bytes, const char* from) {
+  iconv_t converter = ::iconv_open("UTF-8", from);
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   const std::unique_ptr<void, int (*)(iconv_t)> owner(converter, ::iconv_close);
-  std::string out(bytes.size() * 2 + 16, '\0');  // a GB18030 character never grows past twice
+  std::string out(bytes.size() * 2 + 16, '\0');  // no character of these grows past twice
   char* in = const_cast<char*>(bytes.data());
   std::size_t inLeft = bytes.size();
   char* to = out.data();
@@ -55,17 +70,25 @@ std::optional<std::string> FromGb18030(std::string_view bytes) {
 
 }  // namespace
 
-std::variant<DecodedText, NotText> DecodeListBytes(std::string_view bytes) {
-  if (bytes.starts_with(kByteOrderMark)) {
-    bytes.remove_prefix(kByteOrderMark.size());
-    const std::size_t bad = FirstInvalidUtf8(bytes);
-    if (bad != bytes.size()) return NotText{LineOf(bytes, bad)};
-    return DecodedText{std::string(bytes), TextEncoding::Utf8WithByteOrderMark};
+std::variant<DecodedText, NotText, MixedEncodings> DecodeListBytes(std::string_view bytes) {
+  const bool byteOrderMark = bytes.starts_with(kByteOrderMark);
+  if (byteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+  const LineScan scan = ScanLines(bytes);
+  if (scan.firstInvalid == 0) {
+    return DecodedText{std::string(bytes), byteOrderMark ? TextEncoding::Utf8WithByteOrderMark : TextEncoding::Utf8};
   }
-  const std::size_t bad = FirstInvalidUtf8(bytes);
-  if (bad == bytes.size()) return DecodedText{std::string(bytes), TextEncoding::Utf8};
-  if (auto text = FromGb18030(bytes)) return DecodedText{std::move(*text), TextEncoding::Gb18030};
-  return NotText{LineOf(bytes, bad)};
+  if (scan.firstUtf8 != 0) return MixedEncodings{scan.firstUtf8, scan.firstInvalid};
+  if (byteOrderMark) return NotText{scan.firstInvalid};
+  if (auto text = ToUtf8(bytes, "GB18030")) return DecodedText{std::move(*text), TextEncoding::Gb18030};
+  return NotText{scan.firstInvalid};
+}
+
+std::variant<DecodedText, NotText, MixedEncodings> DecodeTextBytes(std::string_view bytes) {
+  const bool littleEndian = bytes.starts_with("\xFF\xFE"), bigEndian = bytes.starts_with("\xFE\xFF");
+  if (!littleEndian && !bigEndian) return DecodeListBytes(bytes);
+  auto text = ToUtf8(bytes.substr(2), littleEndian ? "UTF-16LE" : "UTF-16BE");
+  if (!text) return NotText{1};
+  return DecodedText{std::move(*text), TextEncoding::Utf16};
 }
 
 std::string EncodeListText(std::string_view text, TextEncoding readAs) {

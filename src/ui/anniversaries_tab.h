@@ -62,6 +62,7 @@ class AnniversariesTab : public QWidget {
 
   // The file (anniversaries_tab_file.cpp).
   void load();
+  void keepBoth(const std::string& ours);
   void display(LoadedList list);
   void fillTable();
   // Puts the list back to `document`, for undo, and saves it.

@@ -8,10 +8,12 @@
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QUndoStack>
 
+#include "lists/csv_merge.h"
+#include "lists/list_file.h"
+#include "lists/replace_file.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/qt_text.h"
 
@@ -22,6 +24,10 @@ QString ListProblemText(const ListProblem& problem) {
   switch (problem.kind) {
     case ListProblem::Kind::NotText: return QString("第 %1 行不是 UTF-8 或 GB18030 编码的文字").arg(problem.line);
     case ListProblem::Kind::UnclosedQuote: return QString("第 %1 行的引号没有闭合").arg(problem.line);
+    case ListProblem::Kind::MixedEncodings:
+      return QString("第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存")
+          .arg(problem.utf8Line)
+          .arg(problem.line);
   }
   return {};
 }
@@ -117,36 +123,54 @@ void AnniversariesTab::refuse(const QString& why) {
 
 void AnniversariesTab::save() {
   if (!list_) return;
-  // Another program may have written the file since: its version wins, and
-  // the table shows it.
-  if (diskBytes() != savedBytes_) {
-    load();
-    if (list_) {
-      problemLabel->setText("纪念日列表已被其他程序修改，已重新读取；刚才的修改没有保存。");
-      problemLabel->show();
-    }
-    return;
-  }
-  const std::string bytes = SavedListBytes(*list_);
-  if (savedBytes_ && bytes == *savedBytes_) {
+  const std::string ours = SavedListBytes(*list_);
+  if (savedBytes_ && ours == *savedBytes_) {
     unsavedRows_.clear();
     return markUnsaved();
   }
-  QDir().mkpath(QFileInfo(listFile_).absolutePath());
-  QSaveFile file(listFile_);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-                     file.commit();
-  if (saved) {
-    savedBytes_ = bytes;
-    unsavedRows_.clear();
-    problemLabel->hide();
-    watcher_->addPath(listFile_);
-  } else {
-    problemLabel->setText("保存纪念日列表失败：" + file.errorString() + "。标有 * 的行还没有保存。");
-    problemLabel->show();
+  // The edits are carried over to the file as it is now: rows another
+  // program added or changed meanwhile stay.
+  CsvDocument base;
+  if (savedBytes_) {
+    if (auto loaded = LoadList(*savedBytes_); std::holds_alternative<LoadedList>(loaded)) {
+      base = std::get<LoadedList>(loaded).document;
+    }
+  }
+  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+    return MergeEdits(base, list_->document, current.document) ? ChangeOutcome::Apply : ChangeOutcome::Refuse;
+  });
+  switch (update.status) {
+    case ListUpdate::Status::Saved:
+    case ListUpdate::Status::Unchanged:
+      savedBytes_ = update.bytes;
+      unsavedRows_.clear();
+      problemLabel->hide();
+      watcher_->addPath(listFile_);
+      if (update.bytes != ours) {
+        load();  // merged with another program's change: show the file as it is
+        problemLabel->setText("纪念日列表刚被其他程序修改过，已与你的修改合并。");
+        problemLabel->show();
+      }
+      break;
+    case ListUpdate::Status::Refused: return keepBoth(ours);
+    case ListUpdate::Status::NotAList: return load();
+    case ListUpdate::Status::Failed:
+      problemLabel->setText("保存纪念日列表失败：" + ToQString(update.error.message()) + "。标有 * 的行还没有保存。");
+      problemLabel->show();
+      break;
   }
   markUnsaved();
+}
+
+void AnniversariesTab::keepBoth(const std::string& ours) {
+  const QString copy = listFile_ + "." + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss") + ".mine.csv";
+  const WrittenFile written = ReplaceFile(copy.toStdString(), ours);
+  load();
+  problemLabel->setText(written.error ? "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的修改无法另存：" +
+                                            ToQString(written.error.message()) + "。"
+                                      : "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的版本另存为 " +
+                                            QDir::toNativeSeparators(copy) + "。");
+  problemLabel->show();
 }
 
 void AnniversariesTab::onFileChanged() {

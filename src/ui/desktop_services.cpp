@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
-#include "export/replace_file.h"
+#include "lists/replace_file.h"
 
 
 namespace tessarine {

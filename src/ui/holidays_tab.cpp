@@ -8,19 +8,17 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <algorithm>
 
 #include "calendar/iso_date.h"
+#include "lists/list_file.h"
 #include "ui/named.h"
 #include "ui/notice_dialog.h"
 #include "ui/qt_text.h"
 
 namespace tessarine {
-namespace {
-
-}  // namespace
 
 HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), listFile_(std::move(listFile)) {
   setObjectName("holidaysTab");
@@ -56,17 +54,17 @@ HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), l
 void HolidaysTab::load() {
   HolidayList user;
   problem_.clear();
-  list_ = LoadedList{};
-  QFile file(listFile_);
-  if (file.exists()) {
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    auto loaded = LoadList(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (file.error() != QFileDevice::NoError || std::holds_alternative<ListProblem>(loaded)) {
+  auto read = ReadListBytes(listFile_.toStdString());
+  const auto* bytes = std::get_if<std::optional<std::string>>(&read);
+  if (bytes == nullptr) {
+    problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取（" +
+               ToQString(std::get<std::error_code>(read).message()) + "），只使用内置的年份。";
+  } else if (*bytes) {
+    auto loaded = LoadList(**bytes);
+    if (std::holds_alternative<ListProblem>(loaded)) {
       problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取，只使用内置的年份，也不会保存。";
-      list_.reset();
     } else {
-      list_ = std::move(std::get<LoadedList>(loaded));
-      user = ReadHolidayList(list_->document);
+      user = ReadHolidayList(std::get<LoadedList>(loaded).document);
       if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
     }
   }
@@ -105,24 +103,54 @@ void HolidaysTab::onPasteNoticeClicked() {
   noticeDialog->open();
 }
 
+// The user's rows of the year that the import would replace, as the list is
+// on disk now.
+std::vector<HolidayDay> HolidaysTab::replacedRows(const HolidaySchedule& schedule) const {
+  auto read = ReadListBytes(listFile_.toStdString());
+  const auto* bytes = std::get_if<std::optional<std::string>>(&read);
+  if (bytes == nullptr || !*bytes) return {};
+  auto loaded = LoadList(**bytes);
+  if (std::holds_alternative<ListProblem>(loaded)) return {};
+  return ReplacedRows(ReadHolidayList(std::get<LoadedList>(loaded).document), schedule);
+}
+
+bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
+  if (rows.empty()) return true;
+  QString listed;
+  for (const HolidayDay& row : rows) {
+    listed += ToQString(IsoDate(row.date) + " " + std::string(KindMark(row.kind)) + " " + row.name) + "\n";
+  }
+  const auto answer = QMessageBox::question(
+      this, "保存这一年", QString("这将替换你自己添加的 %1 行：\n%2\n是否继续？").arg(rows.size()).arg(listed));
+  return answer == QMessageBox::Yes;
+}
+
 void HolidaysTab::store(const HolidaySchedule& schedule) {
-  if (!list_) {
-    statusLabel->setText(problem_);
-    return;
-  }
-  LoadedList updated = *list_;
-  StoreSchedule(updated.document, schedule);
-  const std::string bytes = SavedListBytes(updated);
-  QDir().mkpath(QFileInfo(listFile_).absolutePath());
-  QSaveFile file(listFile_);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-                     file.commit();
-  if (!saved) {
-    statusLabel->setText("保存节假日列表失败：" + file.errorString());
-    return;
-  }
+  const std::vector<HolidayDay> expected = replacedRows(schedule);
+  if (!confirmReplacing(expected)) return;
+  // Applied to the list as it is now, under its lock: a year stored by
+  // tessarine-cli meanwhile stays. If the rows the user agreed to replace
+  // have changed since, nothing is written.
+  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+    const HolidayList list = ReadHolidayList(current.document);
+    if (!list.errors.empty() || ReplacedRows(list, schedule) != expected) return ChangeOutcome::Refuse;
+    StoreSchedule(current.document, schedule);
+    return ChangeOutcome::Apply;
+  });
   load();
+  switch (update.status) {
+    case ListUpdate::Status::Failed:
+      statusLabel->setText("保存节假日列表失败：" + ToQString(update.error.message()));
+      return;
+    case ListUpdate::Status::NotAList:
+      statusLabel->setText(problem_);
+      return;
+    case ListUpdate::Status::Refused:
+      statusLabel->setText(QString("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
+      return;
+    case ListUpdate::Status::Saved:
+    case ListUpdate::Status::Unchanged: break;
+  }
   const auto at = std::find_if(known_.begin(), known_.end(), [&](const HolidaySchedule& s) { return s.year == schedule.year; });
   yearsList->setCurrentRow(static_cast<int>(at - known_.begin()));
   statusLabel->setText(QString("已保存 %1 年的放假安排。").arg(schedule.year));

@@ -37,9 +37,10 @@ class HolidaysTab : public QWidget {
   void showYear(int row);
   void onPasteNoticeClicked();
   void store(const HolidaySchedule& schedule);
+  std::vector<HolidayDay> replacedRows(const HolidaySchedule& schedule) const;
+  bool confirmReplacing(const std::vector<HolidayDay>& rows);
 
   QString listFile_;
-  std::optional<LoadedList> list_;
   std::vector<HolidaySchedule> known_;
   std::vector<int> userYears_;
   QString problem_;

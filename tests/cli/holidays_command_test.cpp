@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -53,6 +55,30 @@ TEST_F(HolidaysCommandTest, ANoticeAddsItsYear) {
   const auto bad = Cli({"holidays", "--import", notice});
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("a date that does not exist: 春节: 2月30日放假"), std::string::npos) << bad.err;
+}
+
+// An import names the user's own rows it replaces; a read-only list, or one
+// behind a link, is kept as the user keeps it.
+TEST_F(HolidaysCommandTest, AnImportKeepsTheUsersListAsTheUserKeepsIt) {
+  const std::string notice = out.File("notice.txt");
+  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日放假。\n";
+  std::filesystem::create_directories(config.path() / "Tessarine");
+  const std::string list = config.File("Tessarine/holidays.csv"), target = config.File("kept.csv");
+  std::ofstream(target) << "2027,2027-03-08,休,妇女节(公司)\n2026,2026-01-01,休,元旦\n";
+  std::filesystem::create_symlink(target, list);
+  ::chmod(target.c_str(), 0444);
+  const auto refused = Cli({"holidays", "--import", notice});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("cannot write " + list + ": the file is read-only"), std::string::npos) << refused.err;
+
+  ::chmod(target.c_str(), 0640);
+  const auto run = Cli({"holidays", "--import", notice});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("替换了你自己添加的 1 行：2027-03-08 休 妇女节(公司)\n"), std::string::npos) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(list));
+  EXPECT_EQ(ReadFile(target), "年份,日期,类别,名称\n2026,2026-01-01,休,元旦\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n");
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
 }
 
 TEST_F(HolidaysCommandTest, MarksOnTheYearFiles) {

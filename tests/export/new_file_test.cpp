@@ -72,7 +72,15 @@ const FileSystemCalls kFat = {[](const char*, mode_t) { return Refuse(EOPNOTSUPP
 const FileSystemCalls kExfat = {kSystemCalls.openUnnamed,
                                     [](int, const char*, int, const char*, int) { return Refuse(EPERM); },
                                     kSystemCalls.renameNoReplace};
+// FAT and exFAT through FUSE: no unnamed files, and neither a link nor a
+// rename that refuses to replace.
+const FileSystemCalls kFuse = {[](const char*, mode_t) { return Refuse(EOPNOTSUPP); },
+                               [](int, const char*, int, const char*, int) { return Refuse(ENOSYS); },
+                               [](const char*, const char*) { return Refuse(EINVAL); }};
 
+WrittenFile WriteOnFuse(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return WriteNewFileUsing(kFuse, folder, name, bytes);
+}
 WrittenFile WriteOnFat(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
   return WriteNewFileUsing(kFat, folder, name, bytes);
 }
@@ -80,12 +88,13 @@ WrittenFile WriteOnExfat(const std::filesystem::path& folder, std::string_view n
   return WriteNewFileUsing(kExfat, folder, name, bytes);
 }
 std::string WayName(const ::testing::TestParamInfo<Writer>& info) {
-  constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat"};
+  constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat", "OnFuse"};
   return kNames[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, NewFileTest,
-                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat),
+                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat,
+                                           &WriteOnFuse),
                          WayName);
 
 // A killed run on such a file system leaves its temporary file; the next
@@ -103,6 +112,22 @@ TEST(NewFileTest, LeftoversOfGoneWritersAreRemoved) {
   EXPECT_TRUE(std::filesystem::exists(folder.File(running)));
   for (const auto& name : others) EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
   EXPECT_EQ(ReadFile(folder.File("a.ics")), "new");
+}
+
+// Killed between reserving a name and renaming onto it: the empty
+// reservation goes with its temporary, and a user's empty file stays.
+TEST(NewFileTest, AKilledWritersReservationIsRemoved) {
+  TempFolder folder;
+  constexpr pid_t kGone = 2147483646;
+  std::ofstream(folder.File(TemporaryName("a.ics", kGone))) << "full";
+  std::ofstream(folder.File("a.ics")).flush();
+  std::ofstream(folder.File("empty.ics")).flush();
+  const WrittenFile written = WriteNewFileUsing(kFuse, folder.path(), "a.ics", "new");
+  ASSERT_FALSE(written.error);
+  EXPECT_EQ(written.path, folder.File("a.ics"));
+  EXPECT_EQ(ReadFile(folder.File("a.ics")), "new");
+  EXPECT_TRUE(std::filesystem::exists(folder.File("empty.ics")));
+  EXPECT_EQ(folder.Count(), 2u);
 }
 
 TEST(NumberedNameTest, NumberGoesBeforeTheExtension) {

@@ -81,6 +81,9 @@ TEST(AnniversaryListTest, FilesThatAreNotListsAreRefusedWithTheirLine) {
       {"a,1-1\r\n\"b,2-2\r\nc,3-3\r\n", ListProblem::Kind::UnclosedQuote, 2},
       {"a,1-1\rb,2-2\r\"c", ListProblem::Kind::UnclosedQuote, 3},
       {"a,1-1\n" + gbkMother + "\xFF,1-1\n", ListProblem::Kind::NotText, 2},
+      {"\xEF\xBB\xBF" "a,1-1\n" + gbkMother + ",1-1\n", ListProblem::Kind::NotText, 2},
+      // A UTF-8 row among GBK rows: no one encoding reads both.
+      {gbkMother + ",1-1\r\n妈妈,1-2\r\n", ListProblem::Kind::MixedEncodings, 1},
   };
   for (const auto& c : cases) {
     auto loaded = LoadList(c.bytes);
@@ -88,6 +91,7 @@ TEST(AnniversaryListTest, FilesThatAreNotListsAreRefusedWithTheirLine) {
     EXPECT_EQ(std::get<ListProblem>(loaded).kind, c.kind) << c.bytes;
     EXPECT_EQ(std::get<ListProblem>(loaded).line, c.line) << c.bytes;
   }
+  EXPECT_EQ(std::get<ListProblem>(LoadList(gbkMother + ",1-1\r\n妈妈,1-2\r\n")).utf8Line, 2);
 }
 
 TEST(AnniversaryListTest, EncodingsAndLineEnds) {

@@ -181,16 +181,29 @@ TEST_F(AnniversariesTabTest, AFileThatIsNotAListIsNeverSavedOver) {
 
 // A list changed by another program while the window is open is read again,
 // never overwritten.
-TEST_F(AnniversariesTabTest, ANewerFileWins) {
+// Another program changed the file after the window read it: an edit to
+// another row is merged into the file as it is; an edit to the same row
+// keeps both versions.
+TEST_F(AnniversariesTabTest, AnEditMeetsAnotherProgramsChange) {
   std::ofstream(config.File("anniversaries.csv")) << "a,1-1\n";
   Open();
   ShowTab();
   std::ofstream(config.File("anniversaries.csv")) << "a,1-1\nb,2-2\n";  // an editor adds a row
   Table()->item(0, 0)->setText("changed");
-  EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\n");
+  EXPECT_EQ(SavedList(), "\"changed\",\"1-1\",\"\"\nb,2-2\n");
   ASSERT_EQ(Table()->rowCount(), 2);
   EXPECT_EQ(Table()->item(1, 0)->text(), "b");
-  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("已被其他程序修改"));
+
+  std::ofstream(config.File("anniversaries.csv")) << "theirs,1-1\nb,2-2\n";  // the same row, changed there
+  Table()->item(0, 0)->setText("ours");
+  EXPECT_EQ(SavedList(), "theirs,1-1\nb,2-2\n");
+  EXPECT_EQ(Table()->item(0, 0)->text(), "theirs");
+  EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("你的版本另存为"));
+  std::string mine;
+  for (const auto& entry : std::filesystem::directory_iterator(config.path())) {
+    if (entry.path().string().ends_with(".mine.csv")) mine = testing::ReadFile(entry.path());
+  }
+  EXPECT_EQ(mine, "\"ours\",\"1-1\",\"\"\nb,2-2\n");
 }
 
 TEST_F(AnniversariesTabTest, AFailedSaveIsShownAndItsRowMarked) {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <fstream>
 
 #include "ui/notice_dialog.h"
 #include "ui/window_fixture.h"
@@ -46,11 +47,14 @@ TEST_F(HolidaysTabTest, KnownYearsAndANoticeAddingTheNext) {
   dialog->findChild<QPlainTextEdit*>("noticeEdit")->setPlainText(
       "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日放假，与周末连休。\n");
   ASSERT_TRUE(save->isEnabled());
+  // Meanwhile tessarine-cli stores 2028: saving 2027 keeps it.
+  std::ofstream(config.File("holidays.csv")) << "年份,日期,类别,名称\n2028,2028-01-01,休,元旦\n";
   save->click();
-  ASSERT_EQ(years->count(), 20);
+  ASSERT_EQ(years->count(), 21);
+  EXPECT_EQ(years->item(19)->text(), "2027 (自己添加)");
   EXPECT_EQ(years->currentItem()->text(), "2027 (自己添加)");
   EXPECT_EQ(testing::ReadFile(config.File("holidays.csv")),
-            "年份,日期,类别,名称\r\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\r\n");
+            "年份,日期,类别,名称\n2028,2028-01-01,休,元旦\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n");
 }
 
 TEST_F(HolidaysTabTest, GeneratingWritesTheHolidayCalendarAndNamesUnknownYears) {

@@ -1,0 +1,118 @@
+#include "lists/list_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "lists/replace_file.h"
+
+namespace tessarine {
+namespace {
+
+std::error_code LastError() { return {errno, std::system_category()}; }
+
+// Holds the list's lock for as long as it lives.
+class ListLock {
+ public:
+  explicit ListLock(const std::filesystem::path& list) {
+    fd_ = ::open(ListLockPath(list).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+      error_ = LastError();
+      return;
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+      if (errno == EINTR) continue;
+      // Some FUSE file systems take no locks: a lone writer still writes.
+      if (errno != ENOLCK && errno != EOPNOTSUPP && errno != ENOSYS) error_ = LastError();
+      break;
+    }
+  }
+  ~ListLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  ListLock(const ListLock&) = delete;
+  ListLock& operator=(const ListLock&) = delete;
+  std::error_code error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  std::error_code error_;
+};
+
+}  // namespace
+
+std::filesystem::path ListLockPath(const std::filesystem::path& list) {
+  std::string name = ".";
+  name.append(list.filename().string()).append(".lock");
+  return list.parent_path() / name;
+}
+
+std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? std::variant<std::optional<std::string>, std::error_code>(std::nullopt)
+                                     : LastError();
+  std::string bytes;
+  char buffer[65536];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const std::error_code error = LastError();
+      ::close(fd);
+      return error;
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return std::optional<std::string>(std::move(bytes));
+}
+
+ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& change) {
+  ListUpdate update;
+  std::error_code ignored;
+  if (!path.parent_path().empty()) std::filesystem::create_directories(path.parent_path(), ignored);
+  const ListLock lock(path);
+  if (lock.error()) {
+    update.error = lock.error();
+    return update;
+  }
+  auto read = ReadListBytes(path);
+  if (const auto* error = std::get_if<std::error_code>(&read)) {
+    update.error = *error;
+    return update;
+  }
+  const std::optional<std::string>& before = std::get<std::optional<std::string>>(read);
+  update.bytes = before.value_or("");
+  LoadedList current;
+  if (before) {
+    auto loaded = LoadList(*before);
+    if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
+      update.status = ListUpdate::Status::NotAList;
+      update.problem = *problem;
+      return update;
+    }
+    current = std::move(std::get<LoadedList>(loaded));
+  }
+  if (change(current) == ChangeOutcome::Refuse) {
+    update.status = ListUpdate::Status::Refused;
+    return update;
+  }
+  std::string after = SavedListBytes(current);
+  if (before && after == *before) {
+    update.status = ListUpdate::Status::Unchanged;
+    return update;
+  }
+  const WrittenFile written = ReplaceFile(path, after);
+  if (written.error) {
+    update.error = written.error;
+    return update;
+  }
+  update.status = ListUpdate::Status::Saved;
+  update.bytes = std::move(after);
+  return update;
+}
+
+}  // namespace tessarine

@@ -1,0 +1,49 @@
+// Changing a list the user keeps (anniversaries.csv, holidays.csv) without
+// ever losing a row: the window, tessarine-cli and the user's own editor may
+// all change it, at the same time too.
+//
+// Every change takes an exclusive lock (flock on a hidden lock file beside
+// the list, which FAT honours as well), reads the file as it is now, applies
+// the change to that text, and replaces the file in one step. A change made
+// against an older copy is never written over a newer file: the caller's
+// change sees the current list and may refuse.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <variant>
+
+#include "lists/anniversary_list.h"
+
+namespace tessarine {
+
+// The file's bytes, nothing when it does not exist, or the system's reason.
+std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path);
+
+enum class ChangeOutcome { Apply, Refuse };
+
+// Applied to the list as it is on disk now (empty when there is none).
+using ListChange = std::function<ChangeOutcome(LoadedList& current)>;
+
+struct ListUpdate {
+  enum class Status {
+    Saved,      // the change is on disk
+    Unchanged,  // the change left the text as it was: nothing written
+    Refused,    // the change refused the current list: nothing written
+    NotAList,   // the file on disk is not a list: nothing written
+    Failed,     // locking, reading or writing failed: nothing written
+  } status = Status::Failed;
+  std::optional<ListProblem> problem;  // for NotAList
+  std::error_code error;               // for Failed
+  std::string bytes;                   // the file's bytes now
+};
+
+ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& change);
+
+// The lock file of a list: ".<name>.lock" beside it.
+std::filesystem::path ListLockPath(const std::filesystem::path& list);
+
+}  // namespace tessarine

@@ -1,0 +1,55 @@
+// Replacing a file the user keeps (a list, a calendar file of a fixed name)
+// so that it is never half-written: the new text goes into a temporary file
+// beside it, reaches the disk, and takes the old one's place in one step.
+//
+// The file replaced is the one the user means: a symbolic link is followed
+// and its target replaced, the target keeps its permissions, and a target
+// with no write permission for anyone is refused with ReplaceRefusal::ReadOnly
+// and left as it is. Signals are deferred while the temporary exists, and
+// the temporaries of killed runs are removed by the next one.
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace tessarine {
+
+struct WrittenFile {
+  std::filesystem::path path;  // the name actually taken, when written
+  std::error_code error;       // the system's reason, when not
+};
+
+// Reasons of our own for not writing, beside the system's.
+enum class ReplaceRefusal { ReadOnly = 1 };
+const std::error_category& ReplaceCategory();
+std::error_code make_error_code(ReplaceRefusal refusal);
+
+// Writes `bytes` as `path`, replacing what was there. On failure the old
+// file is untouched and no temporary file is left.
+WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The same for `name` in `folder`, in the shape of WriteNewFile.
+inline WrittenFile ReplaceFileIn(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return ReplaceFile(folder / std::string(name), bytes);
+}
+
+// ".<name>.tessarine-<pid>-XXXXXX": the named temporary file of process
+// `pid` for `name`, hidden, with six random letters and digits.
+std::string TemporaryName(std::string_view name, pid_t pid);
+
+// The process id in a name made by TemporaryName, or 0.
+pid_t WriterOf(std::string_view fileName);
+
+// Removes from `folder` the temporaries whose process no longer exists, and
+// the empty name a killed writer had reserved for one of them. Nothing here
+// may fail a write, so errors are ignored.
+void RemoveLeftovers(const std::filesystem::path& folder);
+
+}  // namespace tessarine
+
+template <>
+struct std::is_error_code_enum<tessarine::ReplaceRefusal> : std::true_type {};
