@@ -28,6 +28,11 @@ struct DayEvent {
   // calendar's "yyyymmdd-holiday@tessarine"); empty: made from the date and
   // uidKey.
   std::string uid;
+  // For a calendar of one event a day, the kind of calendar ("lunar"): the
+  // UID is then "yyyymmdd-<kind>@tessarine", the date and the kind alone,
+  // so that a file regenerated in another format updates the days already
+  // imported instead of adding them again.
+  std::string_view dayKind;
   // A reminder at 09:00 local time that many days before the day (0: on the
   // day itself), or none.
   std::optional<int> remindDaysBefore;

@@ -51,11 +51,16 @@ class IcalLines {
     const DateDigits start{std::chrono::year_month_day{event.date}};
     // The model's end is the day itself; DTEND is exclusive.
     const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
-    std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
     char hex[16];
-    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+    if (event.dayKind.empty()) {
+      std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
+      for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+    }
 
-    if (event.uid.empty()) {
+    if (!event.dayKind.empty()) {
+      out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
+      out_.append(event.dayKind).append("@tessarine\r\n");
+    } else if (event.uid.empty()) {
       out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
       out_.append(hex, sizeof hex).append("@tessarine\r\n");
     } else {

@@ -6,6 +6,11 @@
 #include "export/ical_writer.h"
 
 namespace tessarine {
+namespace {
+
+constexpr std::string_view kLunarDayKind = "lunar";
+
+}  // namespace
 
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf) {
   const std::chrono::sys_days first{year / std::chrono::January / 1};
@@ -20,6 +25,7 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
     DayEvent& event = events.emplace_back();
     event.date = date;
     event.title = std::move(title);
+    event.dayKind = kLunarDayKind;
   }
 }
 
