@@ -115,8 +115,8 @@ std::string ProblemText(EntryProblem problem) {
       return fmt::format("not a day from {}-01-01 to {}-12-31", static_cast<int>(YearRange::First),
                          static_cast<int>(YearRange::Last));
     case EntryProblem::BadFirstYear:
-      return fmt::format("the first year is not a four-digit year up to {}", static_cast<int>(YearRange::Last));
-    case EntryProblem::TooManyFields: return "more than three fields (name, date, first year)";
+      return fmt::format("the first year is not a four-digit year from {} to {}", kEarliestFirstYear,
+                         static_cast<int>(YearRange::Last));
   }
   return {};
 }

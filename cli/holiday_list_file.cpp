@@ -34,7 +34,8 @@ HolidayListFile ReadHolidayListFile() {
   if (!file.list.errors.empty()) {
     const HolidayRowError& bad = file.list.errors.front();
     throw UsageError(file.path.string() + ":" + std::to_string(bad.line) + ": " + Quoted(bad.text) +
-                     " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name");
+                     (bad.repeatedDate ? " names a date an earlier row of its year names"
+                                       : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name"));
   }
   return file;
 }

@@ -127,7 +127,9 @@ int Store(const HolidaySchedule& schedule, std::ostream& err) {
       return 1;
     case ListUpdate::Status::Refused:
       err << "tessarine-cli holidays: " << where << ":" << badRow->line << ": " << Quoted(badRow->text)
-          << " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name: nothing stored\n";
+          << (badRow->repeatedDate ? " names a date an earlier row of its year names"
+                                   : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name")
+          << ": nothing stored\n";
       return 1;
     case ListUpdate::Status::Saved:
     case ListUpdate::Status::Unchanged: break;

@@ -14,10 +14,11 @@ std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int 
 
 std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, std::chrono::sys_days from) {
   // Lunar year y falls from late January of y to February of y + 1, so the
-  // lunar years y - 1 to y + 1 hold the next day after any day of year y.
+  // lunar years y - 1 to y + 1 hold the next day after any day of year y;
+  // an entry whose first year is later starts there.
   const int y = static_cast<int>(std::chrono::year_month_day{from}.year());
-  for (int year = y - 1; year <= y + 1; ++year) {
-    if (entry.firstYear && year < *entry.firstYear) continue;
+  const int start = std::max(y - 1, entry.firstYear.value_or(y - 1));
+  for (int year = start; year <= start + 2; ++year) {
     const auto date = OccurrenceIn(entry, year);
     if (date && *date >= from) return date;
   }

@@ -112,9 +112,8 @@ std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text
 }
 
 EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
-  for (std::size_t extra = 3; extra < fields.size(); ++extra) {
-    if (!Trim(fields[extra]).empty()) return EntryError{static_cast<int>(extra) + 1, EntryProblem::TooManyFields, fields[extra]};
-  }
+  // Columns after the first year are the user's own (a note, say): kept in
+  // the file and skipped here, by both front ends alike.
   const std::string_view name = fields.empty() ? std::string_view() : Trim(fields[0]);
   if (name.empty()) return EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]};
   const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trim(fields[1]));
@@ -130,7 +129,7 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
   const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);
   if (!firstYear.empty()) {
     const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
-    if (!year || *year > static_cast<int>(YearRange::Last)) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+    if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
     entry.firstYear = *year;
   }
   return entry;

@@ -13,6 +13,10 @@
 
 namespace tessarine {
 
+// A first year before this is a slip of the keyboard (0000, 0196), not a
+// year anyone was born or married in.
+inline constexpr int kEarliestFirstYear = 1000;
+
 enum class EntryProblem {
   MissingName,     // the name is empty
   MissingDate,     // no date at all
@@ -21,8 +25,7 @@ enum class EntryProblem {
   UnknownDay,      // a lunar day that does not exist: 四月四十, 4-31
   NoSuchDay,       // a Gregorian date that does not exist: 1960-02-30
   DateOutOfRange,  // a Gregorian date outside the described years
-  BadFirstYear,    // the first year is not a four-digit year up to the last described one
-  TooManyFields,   // text after name, date and first year
+  BadFirstYear,    // the first year is not a four-digit year from 1000 to the last described one
 };
 
 struct EntryError {

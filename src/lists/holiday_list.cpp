@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 #include "calendar/iso_date.h"
 
@@ -63,11 +64,16 @@ std::string_view KindMark(HolidayKind kind) { return kind == HolidayKind::DayOff
 
 HolidayList ReadHolidayList(const CsvDocument& document) {
   HolidayList list;
+  std::set<std::pair<int, std::chrono::sys_days>> dates;  // by notice year
   for (const CsvRecord& record : document.records) {
     if (record.kind != RecordKind::Fields || IsBlankRow(record.fields) || IsHeader(record.fields)) continue;
     if (const auto row = ParseRow(record.fields)) {
       HolidaySchedule& schedule = list.years[row->first];
       schedule.year = row->first;
+      if (!dates.insert({row->first, row->second.date}).second) {
+        list.errors.push_back({record.line, RowText(record.fields), true});
+        continue;
+      }
       schedule.days.push_back(row->second);
     } else {
       list.errors.push_back({record.line, RowText(record.fields)});

@@ -18,6 +18,10 @@ namespace tessarine {
 struct HolidayRowError {
   int line;
   std::string text;  // the row as written
+  // False: not a row of year, date, 休 or 班, and name. True: a row of a
+  // date that an earlier row of its year already names, as 休 or as 班; a
+  // day is one or the other, and one event.
+  bool repeatedDate = false;
 };
 
 struct HolidayList {

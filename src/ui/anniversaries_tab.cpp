@@ -40,8 +40,7 @@ QString ProblemText(EntryProblem problem) {
     case EntryProblem::UnknownDay: return "没有这个农历日期";
     case EntryProblem::NoSuchDay: return "公历没有这一天";
     case EntryProblem::DateOutOfRange: return QString("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
-    case EntryProblem::BadFirstYear: return QString("起始年必须是四位数的年份，不晚于 %1").arg(last);
-    case EntryProblem::TooManyFields: return "多余的内容";
+    case EntryProblem::BadFirstYear: return QString("起始年必须是 %1 至 %2 之间的四位数年份").arg(kEarliestFirstYear).arg(last);
   }
   return {};
 }

@@ -131,9 +131,11 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
   // Applied to the list as it is now, under its lock: a year stored by
   // tessarine-cli meanwhile stays. If the rows the user agreed to replace
   // have changed since, nothing is written.
+  std::optional<int> badLine;
   const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
     const HolidayList list = ReadHolidayList(current.document);
-    if (!list.errors.empty() || ReplacedRows(list, schedule) != expected) return ChangeOutcome::Refuse;
+    if (!list.errors.empty()) badLine = list.errors.front().line;
+    if (badLine || ReplacedRows(list, schedule) != expected) return ChangeOutcome::Refuse;
     StoreSchedule(current.document, schedule);
     return ChangeOutcome::Apply;
   });
@@ -146,6 +148,10 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
       statusLabel->setText(problem_);
       return;
     case ListUpdate::Status::Refused:
+      if (badLine) {
+        statusLabel->setText(QString("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
+        return;
+      }
       statusLabel->setText(QString("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
       return;
     case ListUpdate::Status::Saved:

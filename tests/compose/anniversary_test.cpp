@@ -66,7 +66,7 @@ TEST(AnniversaryTest, NextOccurrence) {
       {Entry(3, 8), Date(2026, 12, 9), Date(2027, 4, 14)},      // this year's is past
       {Entry(3, 8), Date(2026, 4, 24), Date(2026, 4, 24)},      // the day itself
       {Entry(12, 23), Date(2027, 1, 5), Date(2027, 1, 30)},     // 腊月 of the lunar year before
-      {Entry(1, 1, false, 2030), Date(2026, 1, 1), std::nullopt},  // not before its first year
+      {Entry(1, 1, false, 2030), Date(2026, 1, 1), Date(2030, 2, 3)},  // from its first year on
       {Entry(1, 1), Date(2100, 12, 31), std::nullopt},          // past the last year
   };
   for (const auto& c : cases) EXPECT_EQ(NextOccurrence(c.entry, c.from), c.next) << Iso(c.from);

@@ -34,12 +34,25 @@ TEST(HolidayListTest, AStoredYearReplacesItsRowsAndKeepsTheRest) {
 
 TEST(HolidayListTest, BadRowsAreReportedWithTheirLines) {
   const HolidayList list = ReadHolidayList(
-      Document("2027,2027-01-01,休,元旦\n2027,2027-02-30,休,春节\n2027,2027-02-01,假,春节\n\n2027,2027-02-02,班\n"));
-  ASSERT_EQ(list.errors.size(), 3u);
+      Document("2027,2027-01-01,休,元旦\n2027,2027-02-30,休,春节\n2027,2027-02-01,假,春节\n\n2027,2027-02-02,班\n"
+               "2027,2027-01-01,班,元旦\n2028,2027-01-01,班,元旦\n"));
+  ASSERT_EQ(list.errors.size(), 4u);
   EXPECT_EQ(list.errors[0].line, 2);
   EXPECT_EQ(list.errors[1].line, 3);
   EXPECT_EQ(list.errors[2].line, 5);
+  EXPECT_EQ(list.errors[3].line, 6);  // one day both 休 and 班: two events would share a UID
+  EXPECT_TRUE(list.errors[3].repeatedDate);
   EXPECT_EQ(list.years.at(2027).days.size(), 1u);
+  EXPECT_EQ(list.years.at(2028).days.size(), 1u);
+}
+
+TEST(HolidayListTest, ReplacedRowsAreTheUsersOwn) {
+  const HolidayList list = ReadHolidayList(Document("2027,2027-01-01,休,元旦\n2027,2027-03-08,休,妇女节(公司)\n"));
+  const HolidaySchedule notice{2027, {{testing::Date(2027, 1, 1), HolidayKind::DayOff, "元旦"}}};
+  const std::vector<HolidayDay> replaced = ReplacedRows(list, notice);
+  ASSERT_EQ(replaced.size(), 1u);
+  EXPECT_EQ(replaced[0].name, "妇女节(公司)");
+  EXPECT_TRUE(ReplacedRows(list, HolidaySchedule{2028, {}}).empty());
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   QTableWidgetItem* badDate = Table()->item(0, 1);
   EXPECT_EQ(badDate->background().color(), QColor(255, 205, 205));
   EXPECT_EQ(badDate->toolTip(), "没有这个农历月份");
-  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是四位数的年份，不晚于 2100");
+  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是 1000 至 2100 之间的四位数年份");
   EXPECT_EQ(Table()->item(2, 1)->toolTip(), "");
   Table()->item(0, 1)->setText("正月初二");
   EXPECT_EQ(Table()->item(0, 1)->toolTip(), "");  // mended
