@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/arguments.h"
+#include "lists/list_file.h"
 #include "cli/commands.h"
 #include "cli/generate_run.h"
 #include "cli/help.h"
@@ -39,14 +40,11 @@ std::string ReadListFile(const std::string& path) {
   if (std::filesystem::file_size(path, error) > kMostListBytes) {
     throw UsageError(Quoted(path) + " is larger than 10 MB: not an anniversary list");
   }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in || in.bad() || !text) {
-    throw UsageError("cannot read " + Quoted(path) + (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
+  auto read = ReadListBytes(path);
+  if (const auto* error = std::get_if<std::error_code>(&read)) {
+    throw UsageError("cannot read " + Quoted(path) + ": " + error->message());
   }
-  return text.str();
+  return std::get<std::optional<std::string>>(read).value_or("");
 }
 
 // `text` cut to about kMostEchoedBytes, at a character's start.
@@ -99,6 +97,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     }
     remindDays = std::stoi(*remind);
   }
+  if (reminderEvents && !remind) throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
   return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName}};
 }

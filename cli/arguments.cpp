@@ -145,6 +145,10 @@ std::filesystem::path OutputFolder(const std::string& given) {
 std::string TemplateArgument(std::string_view text) {
   if (text == "default") return std::string(DefaultTemplate);
   if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");
+  // An empty template titles no day: a file with no event is no calendar.
+  if (text.find_first_not_of(" \t") == std::string_view::npos) {
+    throw UsageError("the template is empty: give one such as 'LD' or 'default'");
+  }
   return std::string(text);
 }
 

@@ -1,10 +1,9 @@
 #include "cli/holiday_list_file.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "cli/arguments.h"
+#include "lists/list_file.h"
 
 namespace tessarine::cli {
 
@@ -19,13 +18,13 @@ std::filesystem::path HolidayListPath() {
 
 HolidayListFile ReadHolidayListFile() {
   HolidayListFile file{HolidayListPath(), {}, {}};
-  std::error_code error;
-  if (!std::filesystem::exists(file.path, error)) return file;
-  std::ifstream in(file.path, std::ios::binary);
-  std::ostringstream bytes;
-  if (in) bytes << in.rdbuf();
-  if (!in || !bytes) throw UsageError("cannot read " + Quoted(file.path.string()));
-  auto loaded = LoadList(bytes.str());
+  auto read = ReadListBytes(file.path);
+  if (const auto* error = std::get_if<std::error_code>(&read)) {
+    throw UsageError("cannot read " + Quoted(file.path.string()) + ": " + error->message());
+  }
+  const std::optional<std::string>& bytes = std::get<std::optional<std::string>>(read);
+  if (!bytes) return file;
+  auto loaded = LoadList(*bytes);
   if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
     throw UsageError(file.path.string() + ":" + std::to_string(problem->line) + ": not a holiday list");
   }

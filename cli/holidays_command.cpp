@@ -33,9 +33,9 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   bool help = false;
   PrepareCommand(app, help);
   Request request;
-  std::string output = ".", notice;
+  std::string output = ".";
   app.add_option("--output", output);
-  app.add_option("--import", notice);
+  app.add_option_function<std::string>("--import", [&request](const std::string& given) { request.notice = given; });
   app.add_flag("--dry-run", request.dryRun);
   app.add_flag("--fixed-name", request.naming.fixedName);
   app.add_option("years", request.years);
@@ -44,7 +44,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     out << WithYears(kHolidaysHelpFormat);
     return std::nullopt;
   }
-  if (!notice.empty()) request.notice = notice;
+  if (request.notice && request.notice->empty()) throw UsageError("--import needs a file, or - for standard input");
   if (request.notice && !request.years.empty()) throw UsageError("--import takes no years: the notice names its own");
   if (!request.notice && (request.years.empty() || request.years.size() > 2)) {
     throw UsageError("holidays needs a start year and at most an end year, or --import FILE");

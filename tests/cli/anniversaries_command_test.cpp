@@ -58,11 +58,13 @@ TEST(AnniversariesCommandTest, ReminderEventsAndRepeatedRows) {
 TEST(AnniversariesCommandTest, AListWithoutEntriesWritesNothing) {
   TempFolder folder;
   const std::string list = folder.File("list.csv");
-  std::ofstream(list) << "名称,日期,起始年\n# 还没有\n\n";
-  const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string()});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tessarine-cli anniversaries: " + list + " lists no anniversary: nothing written\n");
-  EXPECT_EQ(folder.Count(), 1u);
+  for (const char* text : {"名称,日期,起始年\n# 还没有\n\n", ""}) {
+    std::ofstream(list) << text;
+    const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tessarine-cli anniversaries: " + list + " lists no anniversary: nothing written\n");
+    EXPECT_EQ(folder.Count(), 1u);
+  }
 }
 
 TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {

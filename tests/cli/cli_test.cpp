@@ -107,6 +107,10 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"calendar"}, "'calendar'"},
       {{"ics", "2013", "--output", "/etc/hostname"}, "'/etc/hostname'"},
       {{"ics", "2013", "--template", "LD\xC0\xAF"}, "UTF-8"},
+      {{"ics", "2013", "--template", ""}, "template is empty"},
+      {{"ics", "20\xFF\x1b" "13"}, "'20\\xff\\x1b13'"},  // never raw to the terminal
+      {{"anniversaries", "list.csv", "2013", "--reminder-events"}, "--reminder-events needs --remind"},
+      {{"holidays", "--import", ""}, "--import needs a file"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);
