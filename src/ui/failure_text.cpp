@@ -5,6 +5,7 @@
 namespace tessarine {
 
 QString ReasonText(std::error_code error) {
+  if (error == make_error_code(ReplaceRefusal::ReadOnly)) return "文件是只读的";
   if (error.category() == std::system_category() || error.category() == std::generic_category()) {
     switch (error.value()) {
       case EACCES:
@@ -18,10 +19,28 @@ QString ReasonText(std::error_code error) {
       case EIO: return "磁盘读写出错";
       case EEXIST: return "同名文件太多";
       case ENAMETOOLONG: return "路径太长";
+      case EISDIR: return "同名的是一个文件夹";
+      case ELOOP: return "符号链接绕成了圈";
+      case EBUSY:
+      case ETXTBSY: return "文件正被其他程序使用";
+      case EINVAL:
+      case EOPNOTSUPP:
+      case ENOSYS: return "这个磁盘的文件系统不支持这样写入";
+      case EMFILE:
+      case ENFILE: return "打开的文件太多";
+      case ENOMEM: return "内存不足";
+      case ENODEV:
+      case ENXIO:
+      case ESTALE:
+      case ENOTCONN:
+      case ETIMEDOUT:
+      case EHOSTDOWN: return "磁盘或网络位置已断开";
       default: break;
     }
   }
-  return "系统错误：" + QString::fromLocal8Bit(error.message().c_str());
+  // The system words its reasons in English; the window speaks Chinese and
+  // names the rest by number, for a search or a bug report.
+  return QString("系统错误（错误码 %1）").arg(error.value());
 }
 
 QString WriteFailureText(const WrittenFile& file) {

@@ -150,12 +150,12 @@ MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files
   progress.setMinimumDuration(500);  // only a range that takes a while shows it
   progress.setAutoReset(false);
   bool asked = false;
+  int done = 0;  // counted here: a fresh progress dialog's value is -1
   GenerateOptions options;
   options.write = services_.writeFile;
   options.replace = services_.replaceFile;
   options.afterEach = [&](const WrittenFile& file) {
-    const int done = progress.value() + 1;
-    progress.setValue(done);
+    progress.setValue(++done);
     if (file.error) outcome.failed.push_back(file);
     if (progress.wasCanceled()) return AfterFile::Stop;
     if (!file.error || asked) return AfterFile::Continue;

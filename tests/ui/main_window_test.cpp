@@ -3,6 +3,7 @@
 #include <QProgressDialog>
 #include <QTableWidget>
 
+#include "ui/failure_text.h"
 #include "ui/window_fixture.h"
 #include "version.h"
 
@@ -187,6 +188,22 @@ TEST_F(WindowTest, AFailingRangeAsksOnceAndSumsUp) {
     EXPECT_EQ(shown.back().text, c.lastMessage);
   }
   EXPECT_TRUE(Preview().contains("X-WR-CALNAME:农历 2015"));  // the last file written
+
+  Open();  // one year: nothing else to go on with, so nothing to ask
+  failWrites = true;
+  failOnly = "_";
+  shown.clear();
+  Find<QPushButton>("generateButton")->click();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].buttons, QMessageBox::Ok);
+  EXPECT_FALSE(shown[0].text.contains("是否继续"));
+}
+
+// Every reason in Chinese: none in the system's English.
+TEST(FailureTextTest, ReasonsAreChinese) {
+  EXPECT_EQ(ReasonText(make_error_code(ReplaceRefusal::ReadOnly)), "文件是只读的");
+  EXPECT_EQ(ReasonText({EINVAL, std::system_category()}), "这个磁盘的文件系统不支持这样写入");
+  EXPECT_EQ(ReasonText({ENOTRECOVERABLE, std::system_category()}), QString("系统错误（错误码 %1）").arg(ENOTRECOVERABLE));
 }
 
 TEST_F(WindowTest, AltCOpensTheControlMenuAndIGenerates) {
