@@ -28,6 +28,11 @@ class YearRange {
 
   static constexpr YearRange All() noexcept { return YearRange(First, Last); }
 
+  // True for a described year.
+  static constexpr bool Holds(int year) noexcept {
+    return year >= static_cast<int>(First) && year <= static_cast<int>(Last);
+  }
+
   // The range start..end, or why there is none; checked in that order.
   static constexpr std::variant<YearRange, YearRangeProblem> Checked(int start, int end) noexcept {
     if (!Holds(start)) return YearRangeProblem::BadStart;
@@ -50,9 +55,6 @@ class YearRange {
 
  private:
   constexpr YearRange(std::chrono::year first, std::chrono::year last) noexcept : first_(first), last_(last) {}
-  static constexpr bool Holds(int year) noexcept {
-    return year >= static_cast<int>(First) && year <= static_cast<int>(Last);
-  }
 
   std::chrono::year first_;
   std::chrono::year last_;

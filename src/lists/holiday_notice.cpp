@@ -1,119 +1,110 @@
 #include "lists/holiday_notice.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 
+#include "calendar/statutory_days.h"
+#include "calendar/year_range.h"
+#include "lists/notice_change.h"
+#include "lists/notice_item.h"
 #include "lists/notice_text.h"
 
 namespace tessarine {
 namespace {
 
 using std::chrono::sys_days;
-using std::chrono::year_month_day;
 
-constexpr std::string_view kNewYear = "元旦";
+// How a refusal names public holidays.
+constexpr std::array<std::string_view, 7> kHolidayNames = {"元旦", "春节", "清明节", "劳动节",
+                                                           "端午节", "中秋节", "国庆节"};
 
-// Reads one item's sentences into `days`, the item's days by date.
-class ItemReader {
- public:
-  ItemReader(int noticeYear, const notice::Item& item, std::map<sys_days, HolidayDay>& days)
-      : noticeYear_(noticeYear), item_(item), days_(days) {}
+std::string_view NameOf(PublicHoliday holiday) { return kHolidayNames[static_cast<std::size_t>(holiday)]; }
 
-  std::optional<NoticeError> Read() {
-    for (const std::string& sentence : notice::Split(item_.text, ".\n;")) {
-      for (const std::string& clause : notice::Split(sentence, ",")) {
-        if (const auto problem = Clause(clause)) return NoticeError{*problem, item_.name + ": " + sentence};
-      }
-    }
-    if (found_ == 0) return NoticeError{NoticeProblem::NoDays, item_.name + ":" + item_.text};
-    return std::nullopt;
+bool Covers(const std::vector<notice::Item>& items, PublicHoliday holiday) {
+  return std::any_of(items.begin(), items.end(), [holiday](const notice::Item& item) {
+    const std::vector<PublicHoliday> named = HolidaysNamed(item.name);
+    return std::find(named.begin(), named.end(), holiday) != named.end();
+  });
+}
+
+// The holidays a yearly notice of `year` grants: all seven from 2008, the
+// four of the older rules before.
+std::vector<PublicHoliday> YearlyHolidays(int year) {
+  if (year >= 2008) {
+    return {PublicHoliday::NewYear,    PublicHoliday::SpringFestival, PublicHoliday::Qingming, PublicHoliday::LabourDay,
+            PublicHoliday::DragonBoat, PublicHoliday::MidAutumn,      PublicHoliday::NationalDay};
   }
+  return {PublicHoliday::NewYear, PublicHoliday::SpringFestival, PublicHoliday::LabourDay, PublicHoliday::NationalDay};
+}
 
- private:
-  std::optional<NoticeProblem> Clause(std::string_view clause) {
-    const bool workdays = clause.find("上班") != std::string_view::npos;
-    const bool daysOff = !workdays && (clause.find("放假") != std::string_view::npos ||
-                                       clause.find("补休") != std::string_view::npos);
-    const notice::ClauseDates written = notice::DatesIn(clause);
-    if ((workdays || daysOff) && !written.dates.empty()) {
-      std::vector<sys_days> dates;
-      std::optional<int> clauseYear;  // a year written earlier in the clause
-      for (const notice::WrittenDate& date : written.dates) {
-        if (date.year) clauseYear = date.year;
-        const auto day = Resolve(date, clauseYear);
-        if (!day) return NoticeProblem::NoSuchDate;
-        dates.push_back(*day);
+// Every holiday the notice should hold has an item: those its opening
+// sentence names, or, without one, every holiday of a yearly notice.
+std::optional<NoticeError> CheckCompleteness(std::string_view text, int year, const std::vector<notice::Item>& items) {
+  if (const auto names = notice::OpeningNames(text)) {
+    for (const std::string& name : *names) {
+      for (const PublicHoliday holiday : HolidaysNamed(name)) {
+        if (!Covers(items, holiday)) return NoticeError{NoticeProblem::MissingItem, name};
       }
-      if (written.range && dates.size() == 2) {
-        if (dates[1] < dates[0] && !written.dates[1].year) dates[1] = AYearLater(dates[1]);
-        if (dates[1] - dates[0] > std::chrono::days{366}) return NoticeProblem::OutsideTheYear;
-        for (sys_days d = dates[0] + std::chrono::days{1}; d < dates[1]; d += std::chrono::days{1}) dates.push_back(d);
-      }
-      for (const sys_days date : dates) {
-        if (auto problem = Add(date, workdays ? HolidayKind::Workday : HolidayKind::DayOff)) return problem;
-      }
-    }
-    if (const auto count = notice::DayCount(clause); count && *count != daysOff_) {
-      return NoticeProblem::CountMismatch;
     }
     return std::nullopt;
   }
-
-  // The day a written date means: in the year written in its clause, else
-  // the notice's year, where a December in a 元旦 item is the year before.
-  // A month not written is the one before it in the item.
-  std::optional<sys_days> Resolve(const notice::WrittenDate& date, std::optional<int> clauseYear) {
-    if (date.month) month_ = *date.month;
-    int y = clauseYear.value_or(noticeYear_);
-    if (!clauseYear && month_ == 12 && item_.name == kNewYear) y = noticeYear_ - 1;
-    const year_month_day ymd{std::chrono::year{y}, std::chrono::month{static_cast<unsigned>(month_)},
-                             std::chrono::day{static_cast<unsigned>(date.day)}};
-    if (month_ == 0 || !ymd.ok()) return std::nullopt;
-    return sys_days{ymd};
+  std::string missing;
+  for (const PublicHoliday holiday : YearlyHolidays(year)) {
+    if (!Covers(items, holiday)) missing.append(missing.empty() ? "" : "、").append(NameOf(holiday));
   }
+  if (!missing.empty()) return NoticeError{NoticeProblem::TooFewHolidays, missing};
+  return std::nullopt;
+}
 
-  static sys_days AYearLater(sys_days date) {
-    const year_month_day ymd{date};
-    return sys_days{(ymd.year() + std::chrono::years{1}) / ymd.month() / ymd.day()};
+std::variant<int, NoticeError> YearOf(std::string_view text, std::optional<int> givenYear) {
+  const std::vector<int> years = notice::NoticeYears(text);
+  if (years.size() > 1) {
+    return NoticeError{NoticeProblem::TwoNotices, std::to_string(years[0]) + "、" + std::to_string(years[1])};
   }
-
-  std::optional<NoticeProblem> Add(sys_days date, HolidayKind kind) {
-    const year_month_day ymd{date};
-    const int y = static_cast<int>(ymd.year());
-    const bool decemberBefore = item_.name == kNewYear && y == noticeYear_ - 1 && ymd.month() == std::chrono::December;
-    if (y != noticeYear_ && !decemberBefore) return NoticeProblem::OutsideTheYear;
-    const auto [at, fresh] = days_.try_emplace(date, HolidayDay{date, kind, item_.name});
-    if (!fresh && at->second.kind != kind) return NoticeProblem::BothKinds;
-    if (fresh) {
-      ++found_;
-      daysOff_ += kind == HolidayKind::DayOff;
-    }
-    return std::nullopt;
+  if (!years.empty() && givenYear && years[0] != *givenYear) {
+    return NoticeError{NoticeProblem::YearDisagrees, std::to_string(years[0]) + "、" + std::to_string(*givenYear)};
   }
+  if (years.empty() && !givenYear) return NoticeError{NoticeProblem::NoYear, {}};
+  return years.empty() ? *givenYear : years[0];
+}
 
-  const int noticeYear_;
-  int month_ = 0;
-  const notice::Item& item_;
-  std::map<sys_days, HolidayDay>& days_;
-  int found_ = 0;    // days this item added
-  int daysOff_ = 0;  // of them, days off
-};
+std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::optional<int> givenYear) {
+  const auto year = YearOf(text, givenYear);
+  if (const auto* error = std::get_if<NoticeError>(&year)) return *error;
+  const int noticeYear = std::get<int>(year);
+  if (!YearRange::Holds(noticeYear)) {
+    return NoticeError{NoticeProblem::YearOutside, std::to_string(noticeYear)};
+  }
+  const notice::ItemList items = notice::Items(text);
+  if (items.items.empty()) return NoticeError{NoticeProblem::NoItems, {}};
+  if (!items.unreadLine.empty()) return NoticeError{NoticeProblem::UnreadItem, items.unreadLine};
+  std::map<sys_days, HolidayDay> days;
+  for (const notice::Item& item : items.items) {
+    if (auto error = ReadItem(noticeYear, item, days)) return *error;
+  }
+  if (auto error = CheckCompleteness(text, noticeYear, items.items)) return *error;
+  HolidayNotice notice;
+  notice.schedule.year = noticeYear;
+  for (auto& [date, day] : days) notice.schedule.days.push_back(std::move(day));
+  notice.unbalanced = UnbalancedBlocks(notice.schedule);
+  return notice;
+}
 
 }  // namespace
 
-std::variant<HolidaySchedule, NoticeError> ParseHolidayNotice(std::string_view pasted) {
-  const std::string text = notice::Normalised(pasted);
-  const std::optional<int> year = notice::NoticeYear(text);
-  if (!year) return NoticeError{NoticeProblem::NoYear, {}};
-  const std::vector<notice::Item> items = notice::Items(text);
-  if (items.empty()) return NoticeError{NoticeProblem::NoItems, {}};
-  std::map<sys_days, HolidayDay> days;
-  for (const notice::Item& item : items) {
-    if (auto error = ItemReader(*year, item, days).Read()) return *error;
-  }
-  HolidaySchedule schedule{*year, {}};
-  for (auto& [date, day] : days) schedule.days.push_back(std::move(day));
-  return schedule;
+std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view pasted, std::optional<int> givenYear) {
+  const notice::NormalisedText normalised = notice::Normalised(pasted);
+  if (!normalised.unclosedLine.empty()) return NoticeError{NoticeProblem::UnclosedBracket, normalised.unclosedLine};
+  if (auto change = ReadChangeNotice(normalised.text)) return std::move(*change);
+  return ReadYearly(normalised.text, givenYear);
+}
+
+std::variant<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
+                                                       const std::optional<HolidaySchedule>& known) {
+  if (!notice.changedHoliday) return notice.schedule;
+  if (!known) return NoticeError{NoticeProblem::NothingToChange, std::to_string(notice.schedule.year)};
+  return MergeChange(notice, *known);
 }
 
 }  // namespace tessarine

@@ -1,41 +1,55 @@
-// Reads the State Council's yearly holiday notice, pasted from a web page as
-// a person copies it, into that year's days off and make-up workdays.
+// Reads the State Council's holiday notices, pasted from a web page as a
+// person copies it: the yearly notice (国务院办公厅关于某年部分节假日安排的
+// 通知) into that year's days off and make-up workdays, and the rarer
+// notices that change a year already announced (a holiday adjusted, a
+// holiday extended, a commemoration added) into that change.
 //
-// Which days count: exactly the days the notice names. A range "X月A日至B日"
-// (or "至Y月B日") is inclusive, weekend days inside it included; "X月A日放假"
-// is one day; "补休" days are days off; "与周末连休" adds nothing beyond the
-// named day; every day in a sentence that says "上班" is a make-up workday.
-// Parenthesised notes (农历…, 周X, 星期X) are ignored. Full-width or ASCII
-// punctuation, traditional characters, and other text before and after the
-// notice are all accepted.
+// A notice is read whole or refused. The holidays its opening sentence
+// names (现将2027年元旦、春节、…通知如下) must each have an item that yields
+// days, every numbered item must be read, and a text without that sentence
+// must hold every holiday of a yearly notice, or it may have been cut short.
+// Full-width or ASCII punctuation, traditional characters, pinyin in
+// brackets, 周X notes (checked against their dates) and text before and
+// after the notice are all accepted.
 //
-// Errors: what the parser cannot read with certainty it refuses, with the
-// reason and the sentence, for the front end to word; nothing is guessed.
+// Errors: what the reader cannot read with certainty it refuses, with the
+// reason and the sentence (lists/notice_error.h); nothing is guessed.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "calendar/official_holidays.h"
+#include "lists/notice_balance.h"
+#include "lists/notice_error.h"
 
 namespace tessarine {
 
-enum class NoticeProblem {
-  NoYear,          // no "YYYY年部分节假日安排" or "现将YYYY年" names the year
-  NoItems,         // no item such as "一、元旦：…"
-  NoDays,          // an item names no day off and no workday
-  NoSuchDate,      // a date that does not exist: 2月30日
-  OutsideTheYear,  // a day off outside the notice's year (a 元旦 may begin in the December before)
-  CountMismatch,   // "共N天" disagrees with the days of its range
-  BothKinds,       // a day named both a day off and a workday
+struct HolidayNotice {
+  // A yearly notice: the year's days. A change: the days it sets.
+  HolidaySchedule schedule;
+  // A change to a year already announced, merged into it by ApplyNotice:
+  // the holiday changed (劳动节, 春节, or a commemoration it adds).
+  std::optional<std::string> changedHoliday;
+  // For an extension (延长2020年春节假期至2月2日): the holiday's last day now.
+  std::optional<std::chrono::sys_days> extendedTo;
+  // Blocks whose days do not add up (lists/notice_balance.h): shown to the
+  // user before saving, since the text may be cut short.
+  std::vector<BlockBalance> unbalanced;
 };
 
-struct NoticeError {
-  NoticeProblem problem;
-  std::string sentence;  // where it was found, as pasted
-};
+// `givenYear` reads a text that names no year (items copied without their
+// title); a text that names another year is refused.
+std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view text,
+                                                            std::optional<int> givenYear = std::nullopt);
 
-std::variant<HolidaySchedule, NoticeError> ParseHolidayNotice(std::string_view text);
+// The year's days after the notice: a yearly notice's own, or `known` (the
+// year as known now, the user's or built in) with the change merged in.
+std::variant<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
+                                                       const std::optional<HolidaySchedule>& known);
 
 }  // namespace tessarine

@@ -1,5 +1,6 @@
 #include "lists/notice_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <utility>
@@ -26,13 +27,10 @@ constexpr std::array<std::string_view, 10> kNumerals = {"一", "二", "三", "�
 // The longest item name: “五一”国际劳动节 and 中秋节、国庆节 fit easily.
 constexpr std::size_t kLongestName = 60;
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+constexpr std::array<std::string_view, 7> kWeekdayMarks = {"〔周日〕", "〔周一〕", "〔周二〕", "〔周三〕",
+                                                         "〔周四〕", "〔周五〕", "〔周六〕"};
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -87,41 +85,128 @@ bool EndsTheList(std::string_view line) {
   return false;
 }
 
-}  // namespace
-
-std::string Normalised(std::string_view pasted) {
-  std::string text(pasted);
-  for (const auto& [from, to] : kSpellings) ReplaceAll(text, from, to);
-  std::string plain;
-  int depth = 0;
-  for (const char c : text) {
-    if (c == '(') ++depth;
-    if (depth == 0) plain += c;
-    if (c == ')' && depth > 0) --depth;
-  }
-  return plain;
-}
-
-std::optional<int> NoticeYear(std::string_view text) {
-  for (const std::string_view marker : {std::string_view("年部分节假日安排"), std::string_view("年元旦")}) {
-    for (std::size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
-      if (at < 4) continue;
-      std::size_t from = at - 4;
-      if (from > 0 && IsDigit(text[from - 1])) continue;
-      if (const auto year = NumberAt(text, from); year && from == at) return year;
+// The weekday a bracketed note names ("周六", "星期日", "农历除夕、星期日"),
+// 0 for Sunday to 6.
+std::optional<unsigned> NoteWeekday(std::string_view note) {
+  static constexpr std::array<std::string_view, 3> kWeekWords = {"周", "星期", "礼拜"};
+  static constexpr std::array<std::string_view, 8> kDays = {"日", "一", "二", "三", "四", "五", "六", "天"};
+  for (const std::string_view word : kWeekWords) {
+    for (std::size_t at = note.find(word); at != std::string_view::npos; at = note.find(word, at + 1)) {
+      const std::string_view rest = note.substr(at + word.size());
+      for (unsigned d = 0; d < kDays.size(); ++d) {
+        if (rest.starts_with(kDays[d])) return d % 7;
+      }
     }
   }
   return std::nullopt;
 }
 
-std::vector<Item> Items(std::string_view text) {
-  std::vector<Item> items;
+// The piece of normalised text that `pasted` begins with, and how many of
+// its bytes that takes: a spelling replaced, or one character as it is.
+std::pair<std::string_view, std::size_t> NextPiece(std::string_view pasted) {
+  if (static_cast<unsigned char>(pasted.front()) >= 0x80) {
+    for (const auto& [from, to] : kSpellings) {
+      if (pasted.starts_with(from)) return {to, from.size()};
+    }
+  }
+  std::size_t length = 1;
+  while (length < pasted.size() && length < 4 && (static_cast<unsigned char>(pasted[length]) & 0xC0) == 0x80) ++length;
+  return {pasted.substr(0, length), length};
+}
+
+// A numbered line that cannot be an item's head: a name with no colon and
+// no date, nothing after it ("六、国庆节、" where a copied text ends).
+bool LooksCutOff(std::string_view line) {
+  line = Trim(line);
+  return line.find(':') == std::string_view::npos && line.find(',') == std::string_view::npos &&
+         line.find("。") == std::string_view::npos &&
+         std::none_of(line.begin(), line.end(), [](char c) { return IsDigit(c); });
+}
+
+}  // namespace
+
+NormalisedText Normalised(std::string_view pasted) {
+  NormalisedText out;
+  out.text.reserve(pasted.size());
+  std::string note;  // the bracket's text while inside one
+  int depth = 0;
+  std::size_t lineStart = 0;
+  for (std::size_t at = 0; at < pasted.size();) {
+    const auto [piece, length] = NextPiece(pasted.substr(at));
+    at += length;
+    if (piece == "\n") {
+      // Notes never run over a line: a bracket still open here would
+      // swallow every later item.
+      if (depth > 0) break;
+      lineStart = at;
+    }
+    if (piece == "(") {
+      if (depth++ == 0) note.clear();
+    } else if (piece == ")" && depth > 0) {
+      const auto weekday = --depth == 0 && out.text.ends_with("日") ? NoteWeekday(note) : std::nullopt;
+      if (weekday) out.text += kWeekdayMarks[*weekday];
+    } else if (depth > 0) {
+      note += piece;
+    } else {
+      out.text += piece;
+    }
+  }
+  if (depth > 0) {
+    const std::size_t end = pasted.find('\n', lineStart);
+    out.unclosedLine = Trim(pasted.substr(lineStart, end == std::string_view::npos ? end : end - lineStart));
+  }
+  return out;
+}
+
+std::vector<int> NoticeYears(std::string_view text) {
+  std::vector<int> years;
+  for (const std::string_view marker : {std::string_view("年部分节假日安排"), std::string_view("年元旦")}) {
+    for (std::size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
+      if (at < 4) continue;
+      std::size_t from = at - 4;
+      if (from > 0 && IsDigit(text[from - 1])) continue;
+      const auto year = NumberAt(text, from);
+      if (year && from == at && std::find(years.begin(), years.end(), *year) == years.end()) years.push_back(*year);
+    }
+  }
+  return years;
+}
+
+std::optional<std::vector<std::string>> OpeningNames(std::string_view text) {
+  static constexpr std::array<std::string_view, 5> kAfterNames = {"放假", "假期", "调休", "具体安排", "通知如下"};
+  for (std::size_t at = text.find("现将"); at != std::string_view::npos; at = text.find("现将", at + 1)) {
+    std::size_t from = at + std::string_view("现将").size();
+    if (!NumberAt(text, from) || !text.substr(from).starts_with("年")) continue;
+    from += std::string_view("年").size();
+    std::size_t end = std::min(text.size(), from + 400);
+    for (const std::string_view after : kAfterNames) end = std::min(end, text.find(after, from));
+    std::string names(text.substr(from, end - from));
+    for (const std::string_view joiner : {"、", "和", "及", "与"}) {
+      for (std::size_t j = names.find(joiner); j != std::string::npos; j = names.find(joiner, j)) {
+        names.replace(j, joiner.size(), ",");
+      }
+    }
+    std::vector<std::string> found;
+    for (const std::string& name : Split(names, ",")) found.emplace_back(Trim(name));
+    return found;
+  }
+  return std::nullopt;
+}
+
+ItemList Items(std::string_view text) {
+  ItemList found;
+  std::vector<Item>& items = found.items;
   std::size_t lineStart = 0;
   for (std::size_t at = 0; at < text.size(); ++at) {
-    if (at == lineStart && EndsTheList(text.substr(at, text.find('\n', at) - at)) && !items.empty()) break;
-    if (text[at] == '\n') lineStart = at + 1;
+    const std::size_t lineEnd = std::min(text.size(), text.find('\n', lineStart));
+    if (at == lineStart && EndsTheList(text.substr(at, lineEnd - at)) && !items.empty()) break;
     const auto nameStart = HeaderNameStart(text, at);
     const auto nameEnd = nameStart ? NameEnd(text, *nameStart) : std::nullopt;
+    if (!nameEnd && nameStart && at == lineStart && found.unreadLine.empty() &&
+        LooksCutOff(text.substr(at, lineEnd - at))) {
+      found.unreadLine = Trim(text.substr(at, lineEnd - at));
+    }
+    if (text[at] == '\n') lineStart = at + 1;
     if (!nameEnd) {
       if (!items.empty()) items.back().text += text[at];
       continue;
@@ -129,7 +214,7 @@ std::vector<Item> Items(std::string_view text) {
     items.push_back({std::string(Trim(text.substr(*nameStart, *nameEnd - *nameStart))), {}});
     at = *nameEnd - (text[*nameEnd] == ':' ? 0 : 1);
   }
-  return items;
+  return found;
 }
 
 std::vector<std::string> Split(std::string_view text, std::string_view separators) {
@@ -151,11 +236,12 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
   return parts;
 }
 
-ClauseDates DatesIn(std::string_view clause) {
-  ClauseDates found;
+std::vector<WrittenDate> DatesIn(std::string_view clause) {
+  std::vector<WrittenDate> found;
+  bool range = false;  // 至 seen since the last date
   for (std::size_t at = 0; at < clause.size();) {
     if (!IsDigit(clause[at])) {
-      if (clause.substr(at).starts_with("至") && !found.dates.empty()) found.range = found.dates.size() == 1;
+      if (clause.substr(at).starts_with("至") && !found.empty()) range = true;
       ++at;
       continue;
     }
@@ -174,7 +260,14 @@ ClauseDates DatesIn(std::string_view clause) {
     if (number && clause.substr(at).starts_with("日")) {
       date.day = *number;
       at += std::string_view("日").size();
-      found.dates.push_back(date);
+      for (unsigned d = 0; d < kWeekdayMarks.size(); ++d) {
+        if (clause.substr(at).starts_with(kWeekdayMarks[d])) {
+          date.weekday = d;
+          at += kWeekdayMarks[d].size();
+        }
+      }
+      date.rangeFromPrevious = std::exchange(range, false);
+      found.push_back(date);
     }
   }
   return found;

@@ -95,7 +95,14 @@ void HolidaysTab::showYear(int row) {
 
 void HolidaysTab::onPasteNoticeClicked() {
   if (noticeDialog == nullptr) {
-    noticeDialog = new NoticeDialog(this);
+    noticeDialog = new NoticeDialog(
+        [this](int year) -> std::optional<HolidaySchedule> {
+          for (const HolidaySchedule& schedule : known_) {
+            if (schedule.year == year) return schedule;
+          }
+          return std::nullopt;
+        },
+        this);
     connect(noticeDialog, &QDialog::accepted, this, [this] {
       if (const auto schedule = noticeDialog->schedule()) store(*schedule);
     });

@@ -1,38 +1,82 @@
 #include "ui/notice_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "calendar/iso_date.h"
+#include "calendar/year_range.h"
 #include "lists/holiday_list.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
 
 namespace tessarine {
+namespace {
+
+// A text this long is read once typing pauses, not at every key.
+constexpr int kReadAtOnceChars = 100000;
+constexpr int kPauseMs = 300;
+
+QString Warnings(const std::vector<BlockBalance>& unbalanced) {
+  QString text;
+  for (const BlockBalance& block : unbalanced) {
+    text += QString("注意：%1 有 %2 个工作日放假，而 %3 天法定假日加 %4 天调休上班应为 %5 个；请确认通知全文都已粘贴。\n")
+                .arg(ToQString(block.name))
+                .arg(block.weekdaysOff)
+                .arg(block.statutory)
+                .arg(block.workdays)
+                .arg(block.statutory + block.workdays);
+  }
+  return text;
+}
+
+}  // namespace
 
 QString NoticeProblemText(NoticeProblem problem) {
   switch (problem) {
-    case NoticeProblem::NoYear: return "找不到通知的年份（如“关于2027年部分节假日安排的通知”）";
+    case NoticeProblem::NoYear: return "找不到通知的年份（如“关于2027年部分节假日安排的通知”），可在上面选择年份";
     case NoticeProblem::NoItems: return "找不到“一、元旦：……”这样的条目";
     case NoticeProblem::NoDays: return "这一条没有日期";
     case NoticeProblem::NoSuchDate: return "没有这一天";
     case NoticeProblem::OutsideTheYear: return "放假日期不在通知的年份内";
     case NoticeProblem::CountMismatch: return "“共N天”与所列日期不符";
     case NoticeProblem::BothKinds: return "同一天既放假又上班";
+    case NoticeProblem::UnclosedBracket: return "括号没有闭合";
+    case NoticeProblem::YearOutside:
+      return QString("年份不在 %1 至 %2 年之间").arg(static_cast<int>(YearRange::First)).arg(static_cast<int>(YearRange::Last));
+    case NoticeProblem::WrongWeekday: return "括号里的星期与日期不符";
+    case NoticeProblem::TwoNotices: return "粘贴了两份通知，年份分别是";
+    case NoticeProblem::YearDisagrees: return "通知的年份与所选年份不同";
+    case NoticeProblem::MissingItem: return "通知开头列出的这个节日没有对应的条目，通知可能不完整";
+    case NoticeProblem::UnreadItem: return "这一条无法读取，通知可能不完整";
+    case NoticeProblem::TooFewHolidays: return "通知可能不完整，缺少这些节日";
+    case NoticeProblem::NothingToChange: return "通知修改的年份还没有放假安排";
   }
   return {};
 }
 
-NoticeDialog::NoticeDialog(QWidget* parent) : QDialog(parent) {
+NoticeDialog::NoticeDialog(KnownYear knownYear, QWidget* parent) : QDialog(parent), knownYear_(std::move(knownYear)) {
   setObjectName("noticeDialog");
   setWindowTitle("粘贴通知");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("把国务院办公厅关于某年部分节假日安排的通知全文粘贴到这里："));
   noticeEdit = Named<QPlainTextEdit>("noticeEdit");
   layout->addWidget(noticeEdit, 2);
+  auto* yearRow = new QHBoxLayout;
+  yearRow->addWidget(new QLabel("年份："));
+  noticeYearBox = Named<QSpinBox>("noticeYearBox");
+  noticeYearBox->setRange(static_cast<int>(YearRange::First) - 1, static_cast<int>(YearRange::Last));
+  noticeYearBox->setSpecialValueText("按通知标题");  // the lowest value: the title names the year
+  noticeYearBox->setValue(noticeYearBox->minimum());
+  noticeYearBox->setToolTip("只粘贴了条目、没有标题时，在这里选择年份");
+  yearRow->addWidget(noticeYearBox);
+  yearRow->addStretch();
+  layout->addLayout(yearRow);
   layout->addWidget(new QLabel("读到的日期："));
   resultView = Named<QPlainTextEdit>("noticeResultView");
   resultView->setReadOnly(true);
@@ -41,22 +85,48 @@ NoticeDialog::NoticeDialog(QWidget* parent) : QDialog(parent) {
   buttons->button(QDialogButtonBox::Save)->setText("保存这一年");
   buttons->button(QDialogButtonBox::Save)->setEnabled(false);
   layout->addWidget(buttons);
+  readTimer = new QTimer(this);
+  readTimer->setSingleShot(true);
+  readTimer->setInterval(kPauseMs);
+  connect(readTimer, &QTimer::timeout, this, &NoticeDialog::read);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(noticeEdit, &QPlainTextEdit::textChanged, this, &NoticeDialog::onTextChanged);
-  resize(520, 460);
+  connect(noticeYearBox, &QSpinBox::valueChanged, this, &NoticeDialog::read);
+  resize(520, 480);
 }
 
 void NoticeDialog::onTextChanged() {
-  const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString());
+  // Nothing may be saved from a text not yet read.
   schedule_.reset();
-  if (const auto* error = std::get_if<NoticeError>(&parsed)) {
+  buttons->button(QDialogButtonBox::Save)->setEnabled(false);
+  if (noticeEdit->document()->characterCount() < kReadAtOnceChars) return read();
+  resultView->setPlainText("正在读取……");
+  readTimer->start();
+}
+
+void NoticeDialog::read() {
+  readTimer->stop();
+  const std::optional<int> year =
+      noticeYearBox->value() == noticeYearBox->minimum() ? std::nullopt : std::optional(noticeYearBox->value());
+  const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString(), year);
+  schedule_.reset();
+  std::optional<NoticeError> error;
+  if (const auto* refused = std::get_if<NoticeError>(&parsed)) error = *refused;
+  if (const auto* notice = std::get_if<HolidayNotice>(&parsed)) {
+    auto merged = ApplyNotice(*notice, knownYear_(notice->schedule.year));
+    if (auto* refused = std::get_if<NoticeError>(&merged)) error = *refused;
+    if (auto* whole = std::get_if<HolidaySchedule>(&merged)) schedule_ = std::move(*whole);
+  }
+  if (error) {
     QString text = "无法读取：" + NoticeProblemText(error->problem);
     if (!error->sentence.empty()) text += "\n" + ToQString(error->sentence);
     resultView->setPlainText(text);
   } else {
-    schedule_ = std::get<HolidaySchedule>(parsed);
-    QString text = QString("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
+    const auto& notice = std::get<HolidayNotice>(parsed);
+    QString text = Warnings(notice.unbalanced);
+    if (notice.changedHoliday) text += QString("这份通知修改 %1 年的%2，修改后：\n").arg(schedule_->year).arg(ToQString(*notice.changedHoliday));
+    text += QString("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
     for (const HolidayDay& day : schedule_->days) {
       text += ToQString(IsoDate(day.date) + "  " + std::string(KindMark(day.kind)) + "  " + day.name) + "\n";
     }

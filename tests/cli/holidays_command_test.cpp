@@ -38,7 +38,8 @@ TEST_F(HolidaysCommandTest, KnownYearsAreWrittenAndMissingOnesNamed) {
 
 TEST_F(HolidaysCommandTest, ANoticeAddsItsYear) {
   const std::string notice = out.File("notice.txt");
-  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日至3日放假，共3天。\n"
+  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n现将2027年元旦和春节放假安排通知如下。\n"
+                           "一、元旦：1月1日至3日放假，共3天。\n"
                            "二、春节：2月5日至11日放假调休，共7天。2月20日（星期六）上班。\n";
   const auto dry = Cli({"holidays", "--import", notice, "--dry-run"});
   ASSERT_EQ(dry.status, 0) << dry.err;
@@ -61,7 +62,7 @@ TEST_F(HolidaysCommandTest, ANoticeAddsItsYear) {
 // behind a link, is kept as the user keeps it.
 TEST_F(HolidaysCommandTest, AnImportKeepsTheUsersListAsTheUserKeepsIt) {
   const std::string notice = out.File("notice.txt");
-  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日放假。\n";
+  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n现将2027年元旦放假安排通知如下。\n一、元旦：1月1日放假。\n";
   std::filesystem::create_directories(config.path() / "Tessarine");
   const std::string list = config.File("Tessarine/holidays.csv"), target = config.File("kept.csv");
   std::ofstream(target) << "2027,2027-03-08,休,妇女节(公司)\n2026,2026-01-01,休,元旦\n";
@@ -79,6 +80,26 @@ TEST_F(HolidaysCommandTest, AnImportKeepsTheUsersListAsTheUserKeepsIt) {
   EXPECT_EQ(ReadFile(target), "年份,日期,类别,名称\n2026,2026-01-01,休,元旦\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n");
   EXPECT_EQ(std::filesystem::status(target).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+}
+
+// A text that does not add up is shown with a warning; items without their
+// title read for --year; a GBK text is read as it is.
+TEST_F(HolidaysCommandTest, WarningsYearsAndEncodings) {
+  const std::string notice = out.File("notice.txt");
+  std::ofstream(notice) << "一、元旦：1月1日放假。\n二、春节：2月6日至12日放假调休，共7天。\n三、清明节：4月5日放假。\n"
+                           "四、劳动节：5月1日放假。\n五、端午节：6月9日放假。\n六、中秋节：9月15日放假。\n"
+                           "七、国庆节：10月1日至7日放假，共7天。\n";
+  const auto cut = Cli({"holidays", "--import", notice, "--year", "2027", "--dry-run"});
+  EXPECT_EQ(cut.status, 0) << cut.err;
+  EXPECT_NE(cut.err.find("warning: 春节: 5 weekdays off, where its 4 statutory days and 0 make-up workdays give 4"),
+            std::string::npos)
+      << cut.err;
+  EXPECT_EQ(Cli({"holidays", "--import", notice, "--dry-run"}).status, 2);  // no year at all
+  std::ofstream(notice) << "\xB9\xFA\xCE\xF1\xD4\xBA";  // 国务院 in GBK: read, then refused for what it says
+  const auto gbk = Cli({"holidays", "--import", notice});
+  EXPECT_NE(gbk.err.find("no year"), std::string::npos) << gbk.err;
+  std::ofstream(notice) << "\xFF\xFE" + std::string("\x00\xD8", 2);  // a lone UTF-16 surrogate
+  EXPECT_NE(Cli({"holidays", "--import", notice}).err.find("UTF-16"), std::string::npos);
 }
 
 TEST_F(HolidaysCommandTest, MarksOnTheYearFiles) {

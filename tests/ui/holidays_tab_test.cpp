@@ -45,7 +45,7 @@ TEST_F(HolidaysTabTest, KnownYearsAndANoticeAddingTheNext) {
   EXPECT_FALSE(save->isEnabled());
   EXPECT_TRUE(dialog->findChild<QPlainTextEdit*>("noticeResultView")->toPlainText().startsWith("无法读取"));
   dialog->findChild<QPlainTextEdit*>("noticeEdit")->setPlainText(
-      "国务院办公厅关于2027年部分节假日安排的通知\n一、元旦：1月1日放假，与周末连休。\n");
+      "国务院办公厅关于2027年部分节假日安排的通知\n现将2027年元旦放假安排通知如下。\n一、元旦：1月1日放假，与周末连休。\n");
   ASSERT_TRUE(save->isEnabled());
   // Meanwhile tessarine-cli stores 2028: saving 2027 keeps it.
   std::ofstream(config.File("holidays.csv")) << "年份,日期,类别,名称\n2028,2028-01-01,休,元旦\n";
