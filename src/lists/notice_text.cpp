@@ -180,14 +180,22 @@ std::optional<std::vector<std::string>> OpeningNames(std::string_view text) {
     from += std::string_view("年").size();
     std::size_t end = std::min(text.size(), from + 400);
     for (const std::string_view after : kAfterNames) end = std::min(end, text.find(after, from));
-    std::string names(text.substr(from, end - from));
-    for (const std::string_view joiner : {"、", "和", "及", "与"}) {
-      for (std::size_t j = names.find(joiner); j != std::string::npos; j = names.find(joiner, j)) {
-        names.replace(j, joiner.size(), ",");
+    std::vector<std::string> found(1);
+    const std::string_view names = text.substr(from, end - from);
+    for (std::size_t i = 0; i < names.size();) {
+      std::size_t joiner = names[i] == ',' ? 1 : 0;
+      for (const std::string_view word : {"、", "和", "及", "与"}) {
+        if (names.substr(i).starts_with(word)) joiner = word.size();
       }
+      if (joiner == 0) {
+        found.back() += names[i++];
+        continue;
+      }
+      i += joiner;
+      if (!Trim(found.back()).empty()) found.emplace_back();
     }
-    std::vector<std::string> found;
-    for (const std::string& name : Split(names, ",")) found.emplace_back(Trim(name));
+    for (std::string& name : found) name = std::string(Trim(name));
+    std::erase_if(found, [](const std::string& name) { return name.empty(); });
     return found;
   }
   return std::nullopt;
@@ -196,9 +204,9 @@ std::optional<std::vector<std::string>> OpeningNames(std::string_view text) {
 ItemList Items(std::string_view text) {
   ItemList found;
   std::vector<Item>& items = found.items;
-  std::size_t lineStart = 0;
+  std::size_t lineStart = 0, lineEnd = std::min(text.size(), text.find('\n'));
   for (std::size_t at = 0; at < text.size(); ++at) {
-    const std::size_t lineEnd = std::min(text.size(), text.find('\n', lineStart));
+    if (at == lineStart) lineEnd = std::min(text.size(), text.find('\n', lineStart));  // once a line
     if (at == lineStart && EndsTheList(text.substr(at, lineEnd - at)) && !items.empty()) break;
     const auto nameStart = HeaderNameStart(text, at);
     const auto nameEnd = nameStart ? NameEnd(text, *nameStart) : std::nullopt;
