@@ -15,7 +15,7 @@ packages=(
   libcli11-dev libfmt-dev         # the command line; text formatting
   libcsv-dev                      # the anniversary list
   liberfa-dev                     # the IAU astronomy behind the lunar-table generator
-  calcurse                        # a real calendar client imports the written files
+  calcurse khal                   # real calendar clients import the written files
   dosfstools exfatprogs           # FAT and exFAT images for the tests of writing onto a USB stick
   fusefat exfat-fuse              # those images mounted in user space, where the kernel has no vfat
   clang libclang-rt-14-dev        # fuzzing and sanitizers

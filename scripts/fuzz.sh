@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/fuzz}
 seconds=${2:-30}
 shift $(( $# > 2 ? 2 : $# )) || true
-targets=("${@:-template cli_arguments list}")
+targets=("${@:-template cli_arguments list notice}")
 targets=(${targets[*]})
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARINE_FUZZ=ON \

@@ -34,10 +34,10 @@ TEST_F(WindowTest, NoFestivalsOrTermsDisablesFiveButtons) {
 
 TEST_F(WindowTest, TabsAndMonthNames) {
   Open();
-  auto* pgc1 = Find<QTabWidget>("formatTabs");
-  pgc1->setCurrentIndex(1);
+  auto* formatTabs = Find<QTabWidget>("formatTabs");
+  formatTabs->setCurrentIndex(1);
   EXPECT_TRUE(std::holds_alternative<TemplateFormat>(window->titleFormat().style));
-  pgc1->setCurrentIndex(0);
+  formatTabs->setCurrentIndex(0);
   EXPECT_TRUE(std::holds_alternative<NormalFormat>(window->titleFormat().style));
 
   auto* templateEdit = Find<QLineEdit>("templateEdit");
