@@ -70,7 +70,7 @@ std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const st
   return std::optional<std::string>(std::move(bytes));
 }
 
-ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& change) {
+ListUpdate UpdateTextFile(const std::filesystem::path& path, const TextChange& change) {
   ListUpdate update;
   std::error_code ignored;
   if (!path.parent_path().empty()) std::filesystem::create_directories(path.parent_path(), ignored);
@@ -86,21 +86,11 @@ ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& c
   }
   const std::optional<std::string>& before = std::get<std::optional<std::string>>(read);
   update.bytes = before.value_or("");
-  LoadedList current;
-  if (before) {
-    auto loaded = LoadList(*before);
-    if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
-      update.status = ListUpdate::Status::NotAList;
-      update.problem = *problem;
-      return update;
-    }
-    current = std::move(std::get<LoadedList>(loaded));
-  }
-  if (change(current) == ChangeOutcome::Refuse) {
+  std::string after = update.bytes;
+  if (change(after) == ChangeOutcome::Refuse) {
     update.status = ListUpdate::Status::Refused;
     return update;
   }
-  std::string after = SavedListBytes(current);
   if (before && after == *before) {
     update.status = ListUpdate::Status::Unchanged;
     return update;
@@ -112,6 +102,29 @@ ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& c
   }
   update.status = ListUpdate::Status::Saved;
   update.bytes = std::move(after);
+  return update;
+}
+
+ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& change) {
+  std::optional<ListProblem> problem;
+  ListUpdate update = UpdateTextFile(path, [&](std::string& bytes) {
+    LoadedList current;
+    if (!bytes.empty()) {
+      auto loaded = LoadList(bytes);
+      if (const auto* notAList = std::get_if<ListProblem>(&loaded)) {
+        problem = *notAList;
+        return ChangeOutcome::Refuse;
+      }
+      current = std::move(std::get<LoadedList>(loaded));
+    }
+    if (change(current) == ChangeOutcome::Refuse) return ChangeOutcome::Refuse;
+    bytes = SavedListBytes(current);
+    return ChangeOutcome::Apply;
+  });
+  if (problem) {
+    update.status = ListUpdate::Status::NotAList;
+    update.problem = problem;
+  }
   return update;
 }
 

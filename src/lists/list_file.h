@@ -1,6 +1,7 @@
-// Changing a list the user keeps (anniversaries.csv, holidays.csv) without
-// ever losing a row: the window, tessarine-cli and the user's own editor may
-// all change it, at the same time too.
+// Changing a file the user keeps (anniversaries.csv, holidays.csv and the
+// window's settings.ini) without ever losing a row: the window,
+// tessarine-cli and the user's own editor may all change it, at the same
+// time too.
 //
 // Every change takes an exclusive lock (flock on a hidden lock file beside
 // the list, which FAT honours as well), reads the file as it is now, applies
@@ -24,6 +25,12 @@ namespace tessarine {
 std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path);
 
 enum class ChangeOutcome { Apply, Refuse };
+
+// The same for any text file: the change edits the bytes as they are now
+// (empty when there is no file). Only NotAList is never its outcome.
+struct ListUpdate;
+using TextChange = std::function<ChangeOutcome(std::string& bytes)>;
+ListUpdate UpdateTextFile(const std::filesystem::path& path, const TextChange& change);
 
 // Applied to the list as it is on disk now (empty when there is none).
 using ListChange = std::function<ChangeOutcome(LoadedList& current)>;

@@ -250,7 +250,7 @@ QAction* MainWindow::rememberedToggle(const char* name, const QString& caption, 
   action->setToolTip(tip);
   action->setChecked(QSettings(settingsFile(), QSettings::IniFormat).value(name, false).toBool());
   connect(action, &QAction::toggled, this,
-          [this, name](bool on) { QSettings(settingsFile(), QSettings::IniFormat).setValue(name, on); });
+          [this, name](bool on) { storeSetting(name, on ? "true" : "false"); });
   return action;
 }
 

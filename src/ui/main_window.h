@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow {
   void generateHolidays(const YearRange& years);
   // The window's remembered choices, beside the user's lists.
   QString settingsFile() const;
+  // Saves one setting as every user file is saved; says so when it cannot.
+  void storeSetting(const char* key, const QString& value);
   // A checkable 控制 item whose state the window remembers.
   QAction* rememberedToggle(const char* name, const QString& caption, const QString& tip);
   // How the next files are named, as 控制 says.

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "export/generate.h"
+#include "lists/settings_file.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/failure_text.h"
 #include "ui/holidays_tab.h"
@@ -213,7 +214,12 @@ QString MainWindow::outputFolder() const {
 
 void MainWindow::onChooseOutputFolder() {
   const QString chosen = services_.chooseFolder(this, outputFolder());
-  if (!chosen.isEmpty()) QSettings(settingsFile(), QSettings::IniFormat).setValue("outputFolder", QDir::cleanPath(chosen));
+  if (!chosen.isEmpty()) storeSetting("outputFolder", QDir::cleanPath(chosen));
+}
+
+void MainWindow::storeSetting(const char* key, const QString& value) {
+  const std::error_code error = StoreSetting(settingsFile().toStdString(), key, value.toStdString());
+  if (error) message("无法保存设置：" + ReasonText(error) + "。", kErrorCaption, QMessageBox::Warning);
 }
 
 void MainWindow::onOpenFolderClicked() {

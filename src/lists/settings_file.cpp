@@ -1,0 +1,76 @@
+#include "lists/settings_file.h"
+
+#include "lists/list_file.h"
+
+namespace tessarine {
+namespace {
+
+constexpr std::string_view kSection = "[General]";
+
+std::string_view Trimmed(std::string_view line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+  while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+  return line;
+}
+
+std::string IniValue(std::string_view value) {
+  const bool plain = !value.empty() && value.find_first_of(",;=\"\\#\r\n") == std::string_view::npos &&
+                     value.front() != ' ' && value.back() != ' ';
+  if (plain) return std::string(value);
+  std::string quoted = "\"";
+  for (const char c : value) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    if (c == '\n') {
+      quoted.append("\\n");
+    } else {
+      quoted += c;
+    }
+  }
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace
+
+std::string WithSetting(std::string_view text, std::string_view key, std::string_view value) {
+  std::string line(key);
+  line.append("=").append(IniValue(value));
+  std::string out;
+  bool inGeneral = false, generalSeen = false, done = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\n', at);
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    const std::string_view current = text.substr(at, end - at);
+    const std::string_view bare = Trimmed(current.substr(0, current.find('\n')));
+    if (bare.starts_with('[')) {
+      if (inGeneral && !done) out.append(line).append("\n"), done = true;  // the key was missing from [General]
+      inGeneral = bare == kSection;
+      generalSeen = generalSeen || inGeneral;
+    }
+    const bool isKey = inGeneral && bare.starts_with(key) && Trimmed(bare.substr(key.size())).starts_with('=');
+    if (isKey && !done) {
+      out.append(line).append("\n");
+      done = true;
+    } else if (!isKey) {
+      out.append(current);
+      if (!current.ends_with('\n') && end == text.size()) out.append("\n");
+    }
+    at = end;
+  }
+  if (!done) {
+    if (!generalSeen) out.append(out.empty() ? "" : "\n").append(kSection).append("\n");
+    out.append(line).append("\n");
+  }
+  return out;
+}
+
+std::error_code StoreSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
+  const ListUpdate update = UpdateTextFile(file, [&](std::string& bytes) {
+    bytes = WithSetting(bytes, key, value);
+    return ChangeOutcome::Apply;
+  });
+  return update.status == ListUpdate::Status::Failed ? update.error : std::error_code{};
+}
+
+}  // namespace tessarine
