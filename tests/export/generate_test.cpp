@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "export/anniversary_calendar.h"
@@ -139,6 +140,16 @@ TEST(GenerateTest, WritesNewFilesIntoARealFolder) {
   // The same second gives the same name: the second run takes the next free one.
   EXPECT_EQ(again.files[0].path.filename(), "Tessarine_2050_130106-142530-2.ics");
   EXPECT_EQ(testing::ReadFile(again.files[0].path), testing::ReadFile(first.files[0].path));
+}
+
+// A temporary a killed run left behind goes at the next run of any kind,
+// even one that writes without named temporaries, as on ext4.
+TEST(GenerateTest, ARunRemovesAKilledRunsTemporaries) {
+  testing::TempFolder folder;
+  std::ofstream(folder.File(TemporaryName("Tessarine_2026.ics", 2147483646))) << std::string(1000, 'x');
+  const Generation done = Generate(YearFilesRequest{Years(2026, 2026), TitleFormat{}}, folder.path(), kNow);
+  ASSERT_FALSE(done.files.at(0).error);
+  EXPECT_EQ(folder.Count(), 1u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "lists/csv_merge.h"
+#include "lists/deferred_signals.h"
 #include "lists/holiday_list.h"
 #include "lists/replace_file.h"
 #include "lists/settings_file.h"
@@ -93,6 +94,29 @@ TEST(ReplaceFileTest, LeftoversOfGoneWritersAreRemoved) {
   std::ofstream(folder.File(TemporaryName("list.csv", 2147483646))) << "half";
   ASSERT_FALSE(ReplaceFile(folder.path() / "list.csv", "whole").error);
   EXPECT_EQ(folder.Count(), 1u);
+}
+
+// A SIGTERM that arrives while a file is written takes effect only once the
+// file is done: the process goes on to the end of the write, then ends.
+TEST(DeferredSignalsTest, ATerminationWaitsForTheWrite) {
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    {
+      const DeferredSignals deferred;
+      ::kill(::getpid(), SIGTERM);
+      (void)!::write(pipeEnds[1], "w", 1);  // still here: the write goes on
+    }
+    ::_exit(0);  // never reached: the signal ends the process here
+  }
+  ::close(pipeEnds[1]);
+  char byte = 0;
+  EXPECT_EQ(::read(pipeEnds[0], &byte, 1), 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  ::close(pipeEnds[0]);
 }
 
 CsvDocument Document(std::string_view text) { return std::get<CsvDocument>(ParseCsvDocument(text)); }
