@@ -14,7 +14,8 @@ case "${1:-}" in
   "") ;;
   *) echo "usage: bash scripts/test.sh [--full]" >&2; exit 2 ;;
 esac
-bash scripts/build.sh
+# Every header compiled on its own is a check of the code's shape: --full.
+bash scripts/build.sh -DTESSARINE_HEADER_CHECK="$($full && echo ON || echo OFF)"
 export QT_QPA_PLATFORM=offscreen
 if $full; then
   ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -20,7 +19,8 @@
 
 namespace tessarine {
 
-HolidaysTab::HolidaysTab(QString listFile, QWidget* parent) : QWidget(parent), listFile_(std::move(listFile)) {
+HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
+    : QWidget(parent), listFile_(std::move(listFile)), ask_(std::move(ask)) {
   setObjectName("holidaysTab");
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 4);
@@ -127,9 +127,7 @@ bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
   for (const HolidayDay& row : rows) {
     listed += ToQString(IsoDate(row.date) + " " + std::string(KindMark(row.kind)) + " " + row.name) + "\n";
   }
-  const auto answer = QMessageBox::question(
-      this, "保存这一年", QString("这将替换你自己添加的 %1 行：\n%2\n是否继续？").arg(rows.size()).arg(listed));
-  return answer == QMessageBox::Yes;
+  return ask_(QString("这将替换你自己添加的 %1 行：\n%2是否继续？").arg(rows.size()).arg(listed));
 }
 
 void HolidaysTab::store(const HolidaySchedule& schedule) {

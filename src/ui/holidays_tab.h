@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,7 +25,9 @@ class HolidaysTab : public QWidget {
   Q_OBJECT
 
  public:
-  explicit HolidaysTab(QString listFile, QWidget* parent = nullptr);
+  // `ask` puts a yes-or-no question to the user: the window's message box.
+  using Ask = std::function<bool(const QString& question)>;
+  HolidaysTab(QString listFile, Ask ask, QWidget* parent = nullptr);
 
   // Every known schedule, in year order; a year of the user's list replaces
   // the built-in one.
@@ -41,6 +44,7 @@ class HolidaysTab : public QWidget {
   bool confirmReplacing(const std::vector<HolidayDay>& rows);
 
   QString listFile_;
+  Ask ask_;
   std::vector<HolidaySchedule> known_;
   std::vector<int> userYears_;
   QString problem_;

@@ -143,7 +143,11 @@ QWidget* MainWindow::buildFormatGroup() {
   formatTabs->addTab(anniversariesTab, "纪念日");
   connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
           [this](const QString& folder) { services_.openUrl(QUrl::fromLocalFile(folder)); });
-  holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"));
+  holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"),
+                                [this](const QString& question) {
+                                  return message(question, "保存这一年", QMessageBox::Question,
+                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                });
   formatTabs->addTab(holidaysTab, "节假日");
   layout->addWidget(formatTabs);
   return formatGroup;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <vector>
 
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
@@ -104,9 +105,12 @@ TEST(NewFileTest, LeftoversOfGoneWritersAreRemoved) {
   constexpr pid_t kGone = 2147483646;  // above every pid_max
   const std::string gone = TemporaryName("Tessarine_2026_261209-101010.ics", kGone);
   const std::string running = TemporaryName("Tessarine_2027_261209-101010.ics", ::getpid());
-  const std::string others[] = {".tessarine-notes", ".a.ics.tessarine-12x-abcdef",
-                                "b.ics.tessarine-" + std::to_string(kGone) + "-abcdef"};
-  for (const auto& name : {gone, running, others[0], others[1], others[2]}) std::ofstream(folder.File(name)) << "x";
+  std::string unhidden = "b.ics.tessarine-";  // built by appending: GCC 12 warns wrongly on + here
+  unhidden.append(std::to_string(kGone)).append("-abcdef");
+  const std::vector<std::string> others = {".tessarine-notes", ".a.ics.tessarine-12x-abcdef", unhidden};
+  for (const std::string* name : {&gone, &running, &others[0], &others[1], &others[2]}) {
+    std::ofstream(folder.File(*name)) << "x";
+  }
   ASSERT_FALSE(WriteNewFileUsing(kFat, folder.path(), "a.ics", "new").error);
   EXPECT_FALSE(std::filesystem::exists(folder.File(gone)));
   EXPECT_TRUE(std::filesystem::exists(folder.File(running)));

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <fstream>
@@ -55,6 +56,26 @@ TEST_F(HolidaysTabTest, KnownYearsAndANoticeAddingTheNext) {
   EXPECT_EQ(years->currentItem()->text(), "2027 (自己添加)");
   EXPECT_EQ(testing::ReadFile(config.File("holidays.csv")),
             "年份,日期,类别,名称\n2028,2028-01-01,休,元旦\n\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n");
+}
+
+// A notice that would replace rows the user added to its year asks first.
+TEST_F(HolidaysTabTest, ReplacingTheUsersOwnRowsIsAskedFirst) {
+  const std::string own = "2027,2027-03-08,休,妇女节(公司)\n";
+  std::ofstream(config.File("holidays.csv")) << own;
+  Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  ShowTab();
+  for (const auto reply : {QMessageBox::No, QMessageBox::Yes}) {
+    Find<QPushButton>("pasteNoticeButton")->click();
+    auto* dialog = window->findChild<NoticeDialog*>("noticeDialog");
+    dialog->findChild<QPlainTextEdit*>("noticeEdit")->setPlainText(
+        "国务院办公厅关于2027年部分节假日安排的通知\n现将2027年元旦放假安排通知如下。\n一、元旦：1月1日放假。\n");
+    answer = reply;
+    shown.clear();
+    dialog->findChild<QDialogButtonBox*>("noticeButtons")->button(QDialogButtonBox::Save)->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.contains("2027-03-08 休 妇女节(公司)")) << shown[0].text.toStdString();
+    EXPECT_EQ(testing::ReadFile(config.File("holidays.csv")) == own, reply == QMessageBox::No);
+  }
 }
 
 TEST_F(HolidaysTabTest, GeneratingWritesTheHolidayCalendarAndNamesUnknownYears) {
