@@ -72,7 +72,7 @@ Options:
 )";
 
 inline constexpr std::string_view kHolidaysHelpFormat = R"help(Usage: tessarine-cli holidays [OPTIONS] START [END]
-       tessarine-cli holidays --import FILE|- [--dry-run]
+       tessarine-cli holidays --import FILE|- [--year YEAR] [--dry-run]
 
 Writes one iCalendar file with the official days off ("<name>(休)") and make-up
 workdays ("<name>(班)") of mainland China for the years START to END (or START
@@ -84,20 +84,28 @@ built-in year. Years without a schedule are named on standard error and never
 guessed. Years must lie within {first} to {last}.
 
 With --import, reads the text of a notice (国务院办公厅关于YYYY年部分节假日安排的
-通知, as pasted from a web page) from FILE or standard input (-), prints one line
-per day found, "YYYY-MM-DD<TAB>休|班<TAB>name", and stores that year in the
-list.
+通知, as pasted from a web page, in UTF-8, GBK or UTF-16) from FILE or standard
+input (-), prints one line per day of the year, "YYYY-MM-DD<TAB>休|班<TAB>name",
+and stores that year in the list, naming any rows of your own it replaced. A
+notice is read whole or refused: every holiday its opening sentence names
+needs an item, every item must be read, and a text without that sentence
+must hold every holiday of a yearly notice. A notice that changes a year
+already known (调整, 延长, a 纪念日 added) is merged into that year. A block
+whose weekdays off are not its statutory days plus its make-up workdays is
+shown as a warning: the text may be cut short.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
   --import FILE          read a notice and store its year
+  --year YEAR            with --import: the year of a text without its title
   --dry-run              with --import: print the days without storing them
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
 
-Exit status 0 when done, 1 when no year of the range is known or a file could
-not be written (nothing is written), 2 for bad arguments, a bad list or a text
-that is not a readable notice (nothing is stored).
+Exit status 0 when done, 1 when no year of the range is known or a file or the
+list could not be written (a read-only list among them; nothing is written), 2
+for bad arguments, a bad list or a text that is not a readable notice (nothing
+is stored).
 )help";
 
 inline constexpr std::string_view kAnniversariesHelpFormat = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]
