@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Computes the lunar tables from the Sun and the Moon again and compares them
-# with the ones the calendar compiles in: any difference fails, and is shown.
+# Computes the lunar tables of the three calendars from the Sun and the Moon
+# again and compares them with the committed ones: any difference fails, and
+# is shown.
 set -euo pipefail
-generator=${1:?usage: check_lunar_tables.sh PATH-TO-tessarine-lunar-tables COMMITTED-HEADER}
-committed=${2:?usage: check_lunar_tables.sh PATH-TO-tessarine-lunar-tables COMMITTED-HEADER}
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-"$generator" "$out"
-diff -u "$committed" "$out"
+generator=${1:?usage: check_lunar_tables.sh PATH-TO-tessarine-lunar-tables CALENDAR-FOLDER}
+folder=${2:?usage: check_lunar_tables.sh PATH-TO-tessarine-lunar-tables CALENDAR-FOLDER}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+calendars=(chinese korean vietnamese)
+for calendar in "${calendars[@]}"; do
+  "$generator" --calendar "$calendar" "$work/$calendar.h" &
+done
+for _ in "${calendars[@]}"; do wait -n; done
+for calendar in "${calendars[@]}"; do
+  header=$folder/lunar_tables.h
+  [ "$calendar" = chinese ] || header=$folder/lunar_tables_$calendar.h
+  diff -u "$header" "$work/$calendar.h"
+  echo "$calendar: $header is what the sky gives"
+done

@@ -1,33 +1,59 @@
-// tessarine-lunar-tables: computes the lunar calendar of 1901-2100 from the
-// Sun and the Moon and writes it as src/calendar/lunar_tables.h, to the file
-// named by its one argument or to standard output.
+// tessarine-lunar-tables: computes a lunar calendar of 1901-2100 from the
+// Sun and the Moon and writes it as the header the calendar compiles in, to
+// the file named by its last argument or to standard output:
+//   tessarine-lunar-tables [--calendar chinese|korean|vietnamese] [OUTPUT]
+// The Chinese calendar is src/calendar/lunar_tables.h; the Korean and the
+// Vietnamese are lunar_tables_korean.h and lunar_tables_vietnamese.h.
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "compute_tables.h"
 #include "table_writer.h"
 
+namespace {
+
+using tessarine::tables::Country;
+
+std::optional<Country> CountryNamed(std::string_view name) {
+  for (const Country country : {Country::China, Country::Korea, Country::Vietnam}) {
+    if (tessarine::tables::CountryName(country) == name) return country;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cerr << "usage: tessarine-lunar-tables [OUTPUT]\n";
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  std::optional<Country> country = Country::China;
+  if (args.size() >= 2 && args[0] == "--calendar") {
+    country = CountryNamed(args[1]);
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.size() > 1 || !country) {
+    std::cerr << "usage: tessarine-lunar-tables [--calendar chinese|korean|vietnamese] [OUTPUT]\n";
     return 2;
   }
   try {
-    const std::string header = tessarine::tables::TablesHeader(tessarine::tables::ComputeTables(1901, 2100));
-    if (argc == 1) {
+    const std::string header = tessarine::tables::TablesHeader(tessarine::tables::ComputeTables(*country, 1901, 2100));
+    if (args.empty()) {
       std::cout << header;
       return std::cout.flush() ? 0 : 1;
     }
     // Written beside the target and renamed over it, so that a failed run
     // never leaves the committed tables half-written.
-    const std::string temporary = std::string(argv[1]) + ".new";
+    const std::string target(args[0]);
+    const std::string temporary = target + ".new";
     std::ofstream out(temporary, std::ios::binary);
     out << header;
     out.close();
-    if (!out || std::rename(temporary.c_str(), argv[1]) != 0) {
-      std::perror(argv[1]);
+    if (!out || std::rename(temporary.c_str(), target.c_str()) != 0) {
+      std::perror(target.c_str());
       std::remove(temporary.c_str());
       return 1;
     }

@@ -17,9 +17,9 @@ constexpr std::string_view kLocalMeanTime =
     "follows them; UTC+8 puts the new moon on the next day";
 
 constexpr std::array kMonthStarts = {
-    Override{year{1914} / 11 / 17, kLocalMeanTime},
-    Override{year{1916} / 2 / 3, kLocalMeanTime},
-    Override{year{1920} / 11 / 10, kLocalMeanTime},
+    Override{year{1914} / 11 / 17, kLocalMeanTime, true},
+    Override{year{1916} / 2 / 3, kLocalMeanTime, true},
+    Override{year{1920} / 11 / 10, kLocalMeanTime, true},
     Override{year{2057} / 9 / 29,
              "eraMoon98 puts the new moon 2 s before midnight, the more precise lunar theories 4-5 s after it, and "
              "calendars follow them; either way it lies far inside the uncertainty of the predicted Earth rotation"},
@@ -27,10 +27,18 @@ constexpr std::array kMonthStarts = {
 
 }  // namespace
 
-std::span<const Override> MonthStartOverrides() { return kMonthStarts; }
-
-void ApplyOverrides(std::vector<SkyEvent>& newMoons) {
+std::vector<Override> MonthStartOverrides(Country country) {
+  // Korea reckoned by its own clock from 1912, before any of these; the
+  // 2057 start is a matter of seconds at China's midnight only.
+  std::vector<Override> found;
   for (const Override& override : kMonthStarts) {
+    if (country == Country::China || (country == Country::Vietnam && override.vietnam)) found.push_back(override);
+  }
+  return found;
+}
+
+void ApplyOverrides(Country country, std::vector<SkyEvent>& newMoons) {
+  for (const Override& override : MonthStartOverrides(country)) {
     const auto moved = std::find_if(newMoons.begin(), newMoons.end(), [&](const SkyEvent& moon) {
       return moon.day >= override.day - days{1} && moon.day <= override.day + days{1};
     });

@@ -14,15 +14,16 @@ namespace tessarine::tables {
 struct Override {
   std::chrono::sys_days day;  // the day a month begins on
   std::string_view reason;
+  bool vietnam = false;  // also in Vietnam's calendar, which followed China's before 1968
 };
 
-// The month starts that follow the historical almanacs or the better lunar
-// theories rather than this computation.
-std::span<const Override> MonthStartOverrides();
+// The month starts of `country`'s calendar that follow the historical
+// almanacs or the better lunar theories rather than this computation.
+std::vector<Override> MonthStartOverrides(Country country);
 
 // Moves each overridden new moon to its day. Throws std::runtime_error when
 // an override finds no computed new moon within a day of it: the computation
 // has changed, and the list must be looked at again.
-void ApplyOverrides(std::vector<SkyEvent>& newMoons);
+void ApplyOverrides(Country country, std::vector<SkyEvent>& newMoons);
 
 }  // namespace tessarine::tables

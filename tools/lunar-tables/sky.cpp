@@ -11,7 +11,6 @@ namespace tessarine::tables {
 namespace {
 
 constexpr double kUnixEpochJD = 2440587.5;     // 1970-01-01 00:00 UT
-constexpr double kChinaOffsetDays = 8.0 / 24;  // UTC+8
 constexpr double kSynodicMonth = 29.530588861;
 constexpr double kTropicalYear = 365.242189;
 
@@ -105,9 +104,5 @@ double SunReachesNear(double degrees, double guessUT1) {
   }
   return t;
 }
-
-int ChinaDay(double jdUT1) { return static_cast<int>(std::floor(jdUT1 - kUnixEpochJD + kChinaOffsetDays)); }
-
-double ChinaMidnight(int day) { return kUnixEpochJD + day - kChinaOffsetDays; }
 
 }  // namespace tessarine::tables

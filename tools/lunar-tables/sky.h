@@ -2,9 +2,9 @@
 // ecliptic longitudes, and the instants at which they meet (new moons) and
 // at which the Sun reaches a multiple of 15° (the solar terms).
 //
-// Instants are Julian dates in UT1, so that the day a moment falls on in
-// China Standard Time is Beijing clock time to within UTC − UT1 (under a
-// second). The astronomy itself runs in TT = UT1 + ΔT.
+// Instants are Julian dates in UT1, so that the day a moment falls on in a
+// country's civil time (civil_time.h) is its clock time to within UTC − UT1
+// (under a second). The astronomy itself runs in TT = UT1 + ΔT.
 #pragma once
 
 namespace tessarine::tables {
@@ -27,12 +27,5 @@ double NewMoonNear(double guessUT1);
 // The instant (UT1 Julian date) at which the Sun's apparent longitude is
 // `degrees`, nearest `guessUT1`.
 double SunReachesNear(double degrees, double guessUT1);
-
-// The day number (days since 1970-01-01) of an instant in China Standard
-// Time, UTC+8.
-int ChinaDay(double jdUT1);
-
-// The UT1 Julian date of midnight beginning a China Standard Time day.
-double ChinaMidnight(int day);
 
 }  // namespace tessarine::tables

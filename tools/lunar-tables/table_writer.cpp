@@ -15,7 +15,7 @@ namespace {
 
 using std::chrono::sys_days;
 
-constexpr std::string_view kAbout = R"(
+constexpr std::string_view kAstronomy = R"(
 // Written by tools/lunar-tables from the Sun and the Moon; do not edit by
 // hand. To regenerate: cmake --build build --target lunar-tables
 //
@@ -26,13 +26,17 @@ constexpr std::string_view kAbout = R"(
 // extrapolated after them; tools/lunar-tables/delta_t.h states its
 // uncertainty, a minute or two by 2100.
 //
-// The rules are those of the national standard for the Chinese calendar, every
+)";
+
+constexpr std::string_view kChinaRules = R"(// The rules are those of the national standard for the Chinese calendar, every
 // comparison by date in China Standard Time (UTC+8): a month begins on the day
 // of a new moon; the month holding the winter solstice (冬至) is month 11;
 // when 13 months begin between two months 11, the first without a principal
 // term (中气) is the leap month.
 //
-// Before these tables were computed, the calendar used a table of 1901-2050
+)";
+
+constexpr std::string_view kChinaHistory = R"(// Before these tables were computed, the calendar used a table of 1901-2050
 // that differed from the sky in ten entries, now corrected:
 // - months begin on 1914-11-17, 1916-02-03 (Spring Festival, 正月初一) and
 //   1920-11-10, a day earlier, as the almanacs of the time have them;
@@ -41,7 +45,29 @@ constexpr std::string_view kAbout = R"(
 // - six solar terms fall on another day: 1912 小雪, 1913 秋分, 1917 大雪,
 //   1927 白露, 1928 夏至 and 1979 大寒.
 //
-// LunarMonthBits: one entry per lunar year. The months of the year, in
+)";
+
+constexpr std::string_view kKoreaRules = R"(// The rules are those of the Chinese calendar, every comparison by date in
+// the civil time of Korea, as the Korea Astronomy and Space Science
+// Institute (KASI) reckons its lunar calendar: China Standard Time (UTC+8)
+// for events before 1912-01-01, Korea's UTC+9 from then on. A month begins
+// on the day of a new moon; the month holding the winter solstice is month
+// 11; when 13 months begin between two months 11, the first without a
+// principal term is the leap month.
+//
+)";
+
+constexpr std::string_view kVietnamRules = R"(// The rules are those of the Chinese calendar, every comparison by date in
+// the civil time of Vietnam: the Chinese calendar before 1968-01-01, and
+// UTC+7 from then on, by the decree of 8 August 1967 (the North's rule,
+// kept by the unified country; the South reckoned in UTC+8 until 1975). A
+// month begins on the day of a new moon; the month holding the winter
+// solstice is month 11; when 13 months begin between two months 11, the
+// first without a principal term is the leap month.
+//
+)";
+
+constexpr std::string_view kLayout = R"(// LunarMonthBits: one entry per lunar year. The months of the year, in
 // calendar order with the leap month right after the month it repeats, take
 // the bits from bit 15 downwards; a set bit is a month of 30 days, a clear
 // bit one of 29.
@@ -76,9 +102,11 @@ void AppendWrapped(std::string_view lead, std::string_view text, std::string& ou
   out += line + "\n";
 }
 
-void AppendOverrides(std::string& out) {
+void AppendOverrides(Country country, std::string& out) {
+  const std::vector<Override> overrides = MonthStartOverrides(country);
+  if (overrides.empty()) return;
   out += "//\n// Overruled computed month starts, each with its reason:\n";
-  for (const Override& override : MonthStartOverrides()) {
+  for (const Override& override : overrides) {
     AppendWrapped("// - ", fmt::format("{} begins a month: {}.", IsoDate(override.day), override.reason), out);
   }
 }
@@ -88,14 +116,20 @@ void AppendProvisional(const ComputedTables& tables, std::string& out) {
                      "// midnight, which a different Earth rotation could move to the next day:\n",
                      kProvisionalMinutes);
   for (const ProvisionalDay& day : tables.provisional) {
-    const double minutes = MinutesFromMidnight(day.event.instant);
+    const double minutes = MinutesFromMidnight(tables.country, day.event.instant);
     const std::string_view what = day.term == 0 ? std::string_view{"new moon"} : SolarTermNames[day.term - 1];
-    const sys_days computed{std::chrono::days{ChinaDay(day.event.instant)}};
+    const sys_days computed{std::chrono::days{CivilDay(tables.country, day.event.instant)}};
     const std::string amount = std::fabs(minutes) < 1 ? fmt::format("{:.0f} s", std::fabs(minutes) * 60)
                                                       : fmt::format("{:.1f} min", std::fabs(minutes));
     out += fmt::format("// - {} {}, {} {} midnight{}\n", IsoDate(computed), what, amount, minutes < 0 ? "before" : "after",
                        computed == day.event.day ? "" : ", held on " + IsoDate(day.event.day) + " as above");
   }
+}
+
+// The Chinese calendar's tables are the program's own; the others live in
+// a namespace named for their calendar.
+std::string Namespace(Country country) {
+  return country == Country::China ? std::string() : "::" + std::string(CountryName(country));
 }
 
 // `values` as rows of `perRow` hex literals, each row followed by `label(row)`.
@@ -115,8 +149,14 @@ void AppendRows(const Values& values, std::size_t perRow, int digits, Label labe
 std::string TablesHeader(const ComputedTables& t) {
   std::string out = fmt::format("// Constant tables of the lunar calendar for the years {} to {}.\n", t.firstYear,
                                 t.lastYear);
-  out += kAbout.substr(1);
-  AppendOverrides(out);
+  out += kAstronomy.substr(1);
+  switch (t.country) {
+    case Country::China: out.append(kChinaRules).append(kChinaHistory); break;
+    case Country::Korea: out += kKoreaRules; break;
+    case Country::Vietnam: out += kVietnamRules; break;
+  }
+  out += kLayout;
+  AppendOverrides(t.country, out);
   AppendProvisional(t, out);
   out += fmt::format(R"(
 #pragma once
@@ -124,7 +164,7 @@ std::string TablesHeader(const ComputedTables& t) {
 #include <array>
 #include <cstdint>
 
-namespace tessarine {{
+namespace tessarine{} {{
 
 inline constexpr int kFirstTableYear = {};
 inline constexpr int kLastTableYear = {};
@@ -139,7 +179,7 @@ inline constexpr unsigned kMonth12DaysBeforeTables = {};
 
 inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthBits = {{
 )",
-                     t.firstYear, t.lastYear, t.epochDayOfMonth, t.epochMonth, t.lastMonthsDays[0],
+                     Namespace(t.country), t.firstYear, t.lastYear, t.epochDayOfMonth, t.epochMonth, t.lastMonthsDays[0],
                      t.lastMonthsDays[1], t.epochMonth, t.epochDayOfMonth, t.lastMonthsDays[0], t.lastMonthsDays[1]);
   const auto decade = [&](std::size_t per) {
     return [&, per](std::size_t row) {
@@ -156,7 +196,7 @@ inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthBits = {{
   AppendRows(leaps, 10, 2, decade(20), out);
   out += "};\n\ninline constexpr std::array<std::uint8_t, kTableYears * 12> SolarTermTable = {\n";
   AppendRows(terms, 12, 2, [&](std::size_t row) { return std::to_string(t.firstYear + static_cast<int>(row)); }, out);
-  out += "};\n\n}  // namespace tessarine\n";
+  out += fmt::format("}};\n\n}}  // namespace tessarine{}\n", Namespace(t.country));
   return out;
 }
 
