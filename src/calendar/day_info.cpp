@@ -25,15 +25,16 @@ namespace {
 
 // A festival is looked up by month and day number alone, so the days of a
 // leap month carry the festivals of the month they repeat.
-std::string_view LunarFestivalOf(const LunarDate& lunar) {
+std::optional<std::size_t> LunarFestivalOf(const LunarDate& lunar) {
   // The last day of the year is New Year's Eve whether its month has 29 or
   // 30 days: the last day of the twelfth month, or of its leap copy.
+  constexpr std::size_t kNewYearsEve = LunarFestivalDates.size() - 1;
   const bool lastMonth = lunar.month == 12 && (lunar.leap || LeapMonthOf(lunar.year) != 12);
-  if (lastMonth && lunar.day == LunarMonthDays(lunar.year, 12, lunar.leap)) return "除夕";
-  for (const auto& festival : LunarFestivalDates) {
-    if (festival.month == lunar.month && festival.day == lunar.day) return festival.name;
+  if (lastMonth && lunar.day == LunarMonthDays(lunar.year, 12, lunar.leap)) return kNewYearsEve;
+  for (std::size_t i = 0; i < kNewYearsEve; ++i) {
+    if (LunarFestivalDates[i].month == lunar.month && LunarFestivalDates[i].day == lunar.day) return i;
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -45,12 +46,17 @@ DayInfo GetDayInfo(sys_days date, MonthNaming naming) {
   const std::chrono::year_month_day ymd{date};
   const int gregorianYear = static_cast<int>(ymd.year());
 
-  if (const unsigned term = SolarTermIndex(ymd); term != 0) info.termText = SolarTermNames[term - 1];
-  info.festText = LunarFestivalOf(lunar);
+  info.lunar = lunar;
+  info.monthDays = LunarMonthDays(lunar.year, lunar.month, lunar.leap);
+  info.term = SolarTermIndex(ymd);
+  if (info.term != 0) info.termText = SolarTermNames[info.term - 1];
+  info.festival = LunarFestivalOf(lunar);
+  if (info.festival) info.festText = LunarFestivalDates[*info.festival].name;
   // The year is named from the Gregorian year: a Gregorian month smaller than
   // the lunar month means the lunar year began the year before.
   const bool yearBefore = static_cast<unsigned>(ymd.month()) < lunar.month;
   const int namedYear = yearBefore ? gregorianYear - 1 : gregorianYear;
+  info.yearCycle = static_cast<unsigned>(((namedYear - 4) % 60 + 60) % 60);
   info.stemBranch = StemBranchName(namedYear);
   info.zodiac = ZodiacName(namedYear);
   info.monthText = MonthName(lunar.month, lunar.leap, naming);

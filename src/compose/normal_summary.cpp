@@ -6,7 +6,7 @@ std::string NormalSummary(const DayInfo& info, const NormalFormat& format) {
   std::string day;
   if (format.mode == DisplayMode::FestivalsAndTerms || format.mode == DisplayMode::TermsOnly) {
     // no lunar day at all
-  } else if (info.dayText == "初一") {  // the first of a month shows the month's name
+  } else if (info.lunar.day == 1) {  // the first of a month shows the month's name
     day = info.monthText;
   } else if (format.mode == DisplayMode::MonthAndDay) {
     day = info.monthText + info.dayText;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include "support/dates.h"
@@ -18,10 +19,16 @@ DayInfo Describe(sys_days date, MonthNaming naming = MonthNaming::WinterAndLast)
   return GetDayInfo(date, naming);
 }
 
+using Names = std::array<std::string, 6>;  // stem-branch, zodiac, month, day, term, festival
+
+Names NamesOf(const DayInfo& info) {
+  return {info.stemBranch, info.zodiac, info.monthText, info.dayText, info.termText, info.festText};
+}
+
 TEST(DayInfoTest, KnownDays) {
   struct Case {
     sys_days date;
-    DayInfo info;
+    Names info;
   };
   const Case cases[] = {
       {Date(2013, 2, 9), {"壬辰", "龙", "腊月", "廿九", "", "除夕"}},
@@ -44,8 +51,21 @@ TEST(DayInfoTest, KnownDays) {
       {Date(2050, 12, 31), {"庚午", "马", "冬月", "十八", "", ""}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Describe(c.date), c.info) << testing::Iso(c.date);
+    EXPECT_EQ(NamesOf(Describe(c.date)), c.info) << testing::Iso(c.date);
   }
+}
+
+// The names are given by the numbers, which compose decides by.
+TEST(DayInfoTest, TheDayAsNumbers) {
+  const DayInfo leapDragonBoat = Describe(Date(2009, 6, 27));
+  EXPECT_EQ(leapDragonBoat.lunar, (LunarDate{2009, 5, 5, true}));
+  EXPECT_EQ(leapDragonBoat.monthDays, 29u);
+  EXPECT_EQ(LunarFestivalDates.at(*leapDragonBoat.festival).name, "端午");
+  const DayInfo eve = Describe(Date(2034, 2, 18));
+  EXPECT_EQ(eve.term, 4u);  // 雨水
+  EXPECT_EQ(eve.festival, LunarFestivalDates.size() - 1);  // 除夕, on a 30th
+  EXPECT_EQ(eve.yearCycle, 49u);                          // 癸丑: stem 9, branch 1
+  EXPECT_FALSE(Describe(Date(2013, 1, 1)).festival);
 }
 
 TEST(DayInfoTest, MonthNamingIsAnArgument) {

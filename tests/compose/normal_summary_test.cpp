@@ -78,8 +78,22 @@ TEST(NormalSummaryTest, WithoutFestivalsAndTermsEveryTitleIsADayOrMonthName) {
   }
 }
 
+// The first of a month is known by its number, not by its name.
+TEST(NormalSummaryTest, TheFirstOfAMonthByNumber) {
+  DayInfo first;
+  first.lunar = {2013, 3, 1};
+  first.monthText = "三月";
+  first.dayText = "one";
+  EXPECT_EQ(NormalSummary(first, {Day, Fest, false}), "三月");
+}
+
 TEST(NormalSummaryTest, TermsOnlyDropsTheFestivalOfTheDescription) {
-  const DayInfo info{"", "", "三月", "初五", "清明", "寒食"};
+  DayInfo info;
+  info.lunar = {2013, 3, 5};
+  info.monthText = "三月";
+  info.dayText = "初五";
+  info.termText = "清明";
+  info.festText = "寒食";
   EXPECT_EQ(NormalSummary(info, {Terms, Fest, false}), "清明");
   EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食/清明");
   EXPECT_EQ(NormalSummary(info, {Day, Term, true}), "初五");
