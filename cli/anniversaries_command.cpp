@@ -25,6 +25,7 @@ struct Request {
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   std::filesystem::path folder;
   FileNaming naming;
+  Language language = Language::ZhHans;  // of the calendar's name
 };
 
 // A list is a few kilobytes; anything past this is not one.
@@ -76,6 +77,8 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_option("--output", output);
   app.add_option_function<std::string>("--remind", [&remind](const std::string& given) { remind = given; });
   bool reminderEvents = false, fixedName = false;
+  std::optional<std::string> language;
+  app.add_option_function<std::string>("--language", [&language](const std::string& given) { language = given; });
   app.add_flag("--reminder-events", reminderEvents);
   app.add_flag("--fixed-name", fixedName);
   app.add_option("arguments", positionals);
@@ -99,7 +102,9 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   }
   if (reminderEvents && !remind) throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName}};
+  const std::optional<Language> script = LanguageOfTag(language.value_or("zh-Hans"));
+  if (!script) throw UsageError("--language " + Quoted(*language) + " is not zh-Hans or zh-Hant");
+  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName}, *script};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -153,7 +158,7 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
     return 1;
   }
   const AnniversariesRequest files{std::move(list.entries), request->years, request->remind, request->reminderStyle,
-                                   request->naming};
+                                   request->naming, request->language};
   return RunGeneration(files, request->folder, "anniversaries", out, err);
 }
 

@@ -159,6 +159,13 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
     app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
+  app.add_option_function<std::string>("--language", [this](const std::string& given) { language = given; });
+}
+
+Language FormatOptions::Script() const {
+  if (!language) return Language::ZhHans;
+  if (const auto chosen = LanguageOfTag(*language)) return *chosen;
+  throw UsageError("--language " + Quoted(*language) + " is not zh-Hans or zh-Hant");
 }
 
 NormalFormat FormatOptions::Normal() const {

@@ -52,15 +52,20 @@ std::string Quoted(std::string_view text);
 // The same without the quotes, for a whole message.
 std::string EscapeControls(std::string_view text);
 
-// The normal-format options shared by day and ics: --mode, --both,
-// --no-festivals-terms, --plain-month-names.
+// The title options shared by day, expand and ics: --mode, --both and
+// --no-festivals-terms (the normal format), --plain-month-names and
+// --language.
 struct FormatOptions {
   std::optional<std::string> mode, both;  // as given, when given
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
+  std::optional<std::string> language;  // --language, as given
 
   void AddTo(CLI::App& app, bool normalFormat);
   NormalFormat Normal() const;
+  // --language zh-Hans (the default) or zh-Hant: the script of the
+  // program's own words.
+  Language Script() const;
   MonthNaming Naming() const {
     return plainMonthNames ? MonthNaming::Numbered : MonthNaming::WinterAndLast;
   }

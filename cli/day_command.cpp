@@ -13,6 +13,7 @@ namespace tessarine::cli {
 int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   FormatOptions format;
   NormalFormat normal;
+  Language language = Language::ZhHans;
   std::vector<DateSpan> spans;
   try {
     CLI::App app;
@@ -29,6 +30,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (dates.empty()) throw UsageError("day needs at least one date or range");
     for (const auto& arg : dates) spans.push_back(ParseDateArgument(arg));
     normal = format.Normal();  // refuses a bad --mode or --both before any output
+    language = format.Script();
   } catch (const UsageError& e) {
     err << "tessarine-cli day: " << EscapeControls(e.what()) << "\n";
     return 2;
@@ -39,14 +41,14 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   std::string line;
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, format.Naming());
+      const DayInfo info = GetDayInfo(date, format.Naming(), language);
       const std::string title = NormalSummary(info, normal);
       const std::string yearText = info.yearText();
       line.assign(IsoDate(date));
       for (const std::string_view field :
            {std::string_view(yearText), std::string_view(info.monthText), std::string_view(info.dayText),
             std::string_view(info.termText), std::string_view(info.festText),
-            SolarFestivalOf(std::chrono::year_month_day{date}),
+            SolarFestivalOf(std::chrono::year_month_day{date}, language),
             WeekdayNames[std::chrono::weekday{date}.c_encoding()], std::string_view(title)}) {
         line.append("\t").append(field);
       }

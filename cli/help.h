@@ -17,6 +17,8 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
   --no-festivals-terms   show neither festivals nor solar terms
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
                          冬月 and 腊月
+  --language TAG         zh-Hans (简体, the default) or zh-Hant (繁體: 臘月, 閏,
+                         驚蟄, 龍, and 農曆 as the calendar's name)
 )";
 
 inline constexpr std::string_view kDatesHelpFormat = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
@@ -46,6 +48,7 @@ Options:
   --keep-spaces          keep runs of white space (by default each run becomes
                          one blank)
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月
+  --language TAG         zh-Hans (简体, the default) or zh-Hant (繁體)
 
 )";
 
@@ -134,6 +137,8 @@ Options:
                          calendars that drop reminders on import (Google's)
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
+  --language TAG         the calendar's name in zh-Hans (农历纪念日, the
+                         default) or zh-Hant (農曆紀念日); names stay as listed
 
 Exit status 0 when written, 1 when the file could not be written or the list
 holds no entry, 2 for bad arguments, a bad row or a file that is not a list

@@ -15,6 +15,8 @@ long=$(printf '很长的名字%.0s' {1..12})
 printf '妈妈生日,三月初八,1960\n%s,腊月廿三\n' "$long" >"$work/list.csv"
 "$cli" anniversaries "$work/list.csv" 2026 2027 --remind 3 --output "$work/out" >/dev/null
 "$cli" holidays 2025 2026 --output "$work/out" >/dev/null
+mkdir "$work/out-hant" "$work/hant"
+"$cli" ics 2026 --language zh-Hant --output "$work/out-hant" >/dev/null
 
 import() {  # FOLDER FILE EXPECTED-EVENTS
   local report
@@ -27,3 +29,5 @@ import "$work/year" "$work"/out/Tessarine_2024_*.ics 366
 import "$work/anniversaries" "$work"/out/Tessarine_Anniversaries_*.ics 4
 grep -q "$long" "$work/anniversaries/apts"
 import "$work/holidays" "$work"/out/Tessarine_Holidays_*.ics 72
+import "$work/hant" "$work"/out-hant/Tessarine_2026_*.ics 365
+grep -q '臘月' "$work/hant/apts"

@@ -39,7 +39,8 @@ std::optional<std::size_t> LunarFestivalOf(const LunarDate& lunar) {
 
 }  // namespace
 
-DayInfo GetDayInfo(sys_days date, MonthNaming naming) {
+DayInfo GetDayInfo(sys_days date, MonthNaming naming, Language language) {
+  const Vocabulary& words = VocabularyOf(language);
   DayInfo info;
   if (!IsDescribable(date)) return info;
   const LunarDate lunar = *ToLunarDate(date);  // every describable day converts
@@ -49,17 +50,17 @@ DayInfo GetDayInfo(sys_days date, MonthNaming naming) {
   info.lunar = lunar;
   info.monthDays = LunarMonthDays(lunar.year, lunar.month, lunar.leap);
   info.term = SolarTermIndex(ymd);
-  if (info.term != 0) info.termText = SolarTermNames[info.term - 1];
+  if (info.term != 0) info.termText = words.terms[info.term - 1];
   info.festival = LunarFestivalOf(lunar);
-  if (info.festival) info.festText = LunarFestivalDates[*info.festival].name;
+  if (info.festival) info.festText = words.lunarFestivals[*info.festival];
   // The year is named from the Gregorian year: a Gregorian month smaller than
   // the lunar month means the lunar year began the year before.
   const bool yearBefore = static_cast<unsigned>(ymd.month()) < lunar.month;
   const int namedYear = yearBefore ? gregorianYear - 1 : gregorianYear;
   info.yearCycle = static_cast<unsigned>(((namedYear - 4) % 60 + 60) % 60);
-  info.stemBranch = StemBranchName(namedYear);
-  info.zodiac = ZodiacName(namedYear);
-  info.monthText = MonthName(lunar.month, lunar.leap, naming);
+  info.stemBranch = StemBranchName(namedYear, language);
+  info.zodiac = ZodiacName(namedYear, language);
+  info.monthText = MonthName(lunar.month, lunar.leap, naming, language);
   info.dayText = DayName(lunar.day);
   return info;
 }

@@ -49,6 +49,6 @@ extern const std::array<LunarFestival, 13> LunarFestivalDates;
 
 // Describes `date`. Days outside the described years, which the tables
 // cannot describe, give a record of empty texts.
-DayInfo GetDayInfo(sys_days date, MonthNaming naming);
+DayInfo GetDayInfo(sys_days date, MonthNaming naming, Language language = Language::ZhHans);
 
 }  // namespace tessarine

@@ -7,12 +7,7 @@ namespace tessarine {
 namespace {
 
 using Chars10 = std::array<std::string_view, 10>;
-using Chars12 = std::array<std::string_view, 12>;
 
-constexpr Chars10 kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-constexpr Chars12 kBranches = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-constexpr Chars12 kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
-constexpr Chars10 kMonthNumerals = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 constexpr std::array<std::string_view, 4> kDayTens = {"初", "十", "廿", "三"};
 constexpr Chars10 kDayUnits = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
@@ -21,29 +16,26 @@ constexpr int CycleOf(int year) { return ((year - 4) % 60 + 60) % 60; }  // [0, 
 
 }  // namespace
 
-std::string StemBranchName(int year) {
+std::string StemBranchName(int year, Language language) {
   const int cycle = CycleOf(year);
-  return std::string(kStems[cycle % 10]).append(kBranches[cycle % 12]);
+  const Vocabulary& words = VocabularyOf(language);
+  return std::string(words.stems[cycle % 10]).append(words.branches[cycle % 12]);
 }
 
-std::string_view ZodiacName(int year) { return kAnimals[CycleOf(year) % 12]; }
+std::string_view ZodiacName(int year, Language language) { return VocabularyOf(language).animals[CycleOf(year) % 12]; }
 
-std::string YearName(int year) { return StemBranchName(year).append(" ").append(ZodiacName(year)).append("年"); }
+std::string YearName(int year, Language language) {
+  return StemBranchName(year, language).append(" ").append(ZodiacName(year, language)).append(VocabularyOf(language).yearWord);
+}
 
-std::string MonthName(unsigned month, bool leap, MonthNaming naming) {
+std::string MonthName(unsigned month, bool leap, MonthNaming naming, Language language) {
   if (month < 1 || month > 12) return {};
+  const Vocabulary& words = VocabularyOf(language);
   std::string name;
   name.reserve(12);
-  if (leap) name.append("闰");
-  if (month <= 10) {
-    name.append(kMonthNumerals[month - 1]);
-  } else if (naming == MonthNaming::WinterAndLast) {
-    name.append(month == 11 ? "冬" : "腊");
-  } else {
-    name.append(month == 11 ? "十一" : "十二");
-  }
-  name.append("月");
-  return name;
+  if (leap) name.append(words.leap);
+  if (month > 10 && naming == MonthNaming::Numbered) return name.append(words.numberedMonths[month - 11]);
+  return name.append(words.months[month - 1]);
 }
 
 std::string DayName(unsigned day) {

@@ -40,15 +40,18 @@ constexpr std::array<FloatingFestival, 3> kFloatingFestivals = {{
 
 }  // namespace
 
-std::string_view SolarFestivalOf(std::chrono::year_month_day date) noexcept {
+std::string_view SolarFestivalOf(std::chrono::year_month_day date, Language language) noexcept {
   if (!date.ok()) return {};
+  // The vocabulary names the fixed festivals first, then the floating ones.
+  const auto& names = VocabularyOf(language).gregorianFestivals;
+  static_assert(kFixedFestivals.size() + kFloatingFestivals.size() == std::tuple_size_v<std::decay_t<decltype(names)>>);
   const std::chrono::month_day monthDay{date.month(), date.day()};
-  for (const auto& festival : kFixedFestivals) {
-    if (festival.date == monthDay) return festival.name;
+  for (std::size_t i = 0; i < kFixedFestivals.size(); ++i) {
+    if (kFixedFestivals[i].date == monthDay) return names[i];
   }
-  for (const auto& festival : kFloatingFestivals) {
-    const std::chrono::year_month_weekday rule{date.year(), festival.month, festival.weekday};
-    if (std::chrono::sys_days{rule} == std::chrono::sys_days{date}) return festival.name;
+  for (std::size_t i = 0; i < kFloatingFestivals.size(); ++i) {
+    const std::chrono::year_month_weekday rule{date.year(), kFloatingFestivals[i].month, kFloatingFestivals[i].weekday};
+    if (std::chrono::sys_days{rule} == std::chrono::sys_days{date}) return names[kFixedFestivals.size() + i];
   }
   return {};
 }

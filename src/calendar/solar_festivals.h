@@ -5,6 +5,8 @@
 #include <chrono>
 #include <string_view>
 
+#include "calendar/vocabulary.h"
+
 namespace tessarine {
 
 // 0 = Sunday to 6 = Saturday, as std::chrono::weekday::c_encoding counts.
@@ -12,6 +14,6 @@ extern const std::array<std::string_view, 7> WeekdayNames;
 
 // The Gregorian festival of the day, or empty: fixed dates such as 元旦 and
 // 国庆节, and the three that fall on the n-th weekday of their month.
-std::string_view SolarFestivalOf(std::chrono::year_month_day date) noexcept;
+std::string_view SolarFestivalOf(std::chrono::year_month_day date, Language language = Language::ZhHans) noexcept;
 
 }  // namespace tessarine

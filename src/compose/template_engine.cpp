@@ -84,7 +84,8 @@ void ReplaceAll(std::string& text, std::string_view token, std::string_view valu
 
 std::string CollapseWhiteSpace(std::string_view text) { return Rule().Collapse(text); }
 
-std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces) {
+std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
+                           Language language) {
   const std::chrono::year_month_day ymd{date};
   const int year = static_cast<int>(ymd.year());
   const unsigned month = static_cast<unsigned>(ymd.month());
@@ -93,8 +94,8 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
   std::snprintf(y1, sizeof y1, "%04d", year);
   std::snprintf(y2, sizeof y2, "%02d", ((year % 100) + 100) % 100);
 
-  const DayInfo info = GetDayInfo(date, naming);
-  const std::string_view festival = SolarFestivalOf(ymd);
+  const DayInfo info = GetDayInfo(date, naming, language);
+  const std::string_view festival = SolarFestivalOf(ymd, language);
 
   const std::string cm = std::to_string(month);
   const std::string cd = std::to_string(day);

@@ -25,7 +25,8 @@ inline constexpr std::array<std::string_view, 12> TemplateTokens = {
 // one blank. The result is trimmed of U+0000..U+0020 at both ends. Bytes of
 // the template that are not well-formed UTF-8 come out as U+FFFD. A date the
 // engine cannot describe leaves the lunar tokens empty.
-std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces);
+std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
+                           Language language = Language::ZhHans);
 
 // Replaces every run of the white space above by a single blank. `text` must
 // be valid UTF-8.

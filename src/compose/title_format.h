@@ -24,6 +24,7 @@ struct TemplateFormat {
 struct TitleFormat {
   MonthNaming monthNaming = MonthNaming::WinterAndLast;
   std::variant<NormalFormat, TemplateFormat> style;
+  Language language = Language::ZhHans;  // of the program's own words; a template's text stays as written
 };
 
 // The title of `date`; empty when the day gets no event.

@@ -63,19 +63,20 @@ void Run(Batch& batch, const YearFilesRequest& request) {
     for (auto year = request.years.first(); year <= request.years.last(); ++year) {
       AppendYearEvents(batch.events(), year, titleOf);
     }
-    batch.Write({RangeFileName(request.years, batch.now(), fixed), RangeCalendarName(request.years), fixed});
+    batch.Write({RangeFileName(request.years, batch.now(), fixed), RangeCalendarName(request.years, request.format.language), fixed});
     return;
   }
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
     AppendYearEvents(batch.events(), year, titleOf);
-    if (!batch.Write({YearFileName(year, batch.now(), fixed), YearCalendarName(year), fixed})) return;
+    if (!batch.Write({YearFileName(year, batch.now(), fixed), YearCalendarName(year, request.format.language), fixed})) return;
   }
 }
 
 void Run(Batch& batch, const AnniversariesRequest& request) {
   batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle);
   const bool fixed = request.naming.fixedName;
-  batch.Write({AnniversaryFileName(request.years, batch.now(), fixed), std::string(kAnniversaryCalendarName), fixed});
+  batch.Write({AnniversaryFileName(request.years, batch.now(), fixed),
+               std::string(VocabularyOf(request.language).anniversariesName), fixed});
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {

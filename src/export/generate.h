@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "compose/anniversary.h"
 #include "compose/title_format.h"
@@ -51,6 +52,7 @@ struct AnniversariesRequest {
   std::optional<int> remindDaysBefore;  // 0 to 30 days, or no reminder
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   FileNaming naming = {};
+  Language language = Language::ZhHans;  // of the calendar's name; the entries' names stay as written
 };
 
 // One file with the days off and make-up workdays of the known years in

@@ -29,13 +29,15 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
   }
 }
 
-std::string YearCalendarName(std::chrono::year year) { return fmt::format("农历 {}", static_cast<int>(year)); }
+std::string YearCalendarName(std::chrono::year year, Language language) {
+  return fmt::format("{} {}", VocabularyOf(language).calendarName, static_cast<int>(year));
+}
 
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment) {
+                             std::chrono::local_seconds moment, Language language) {
   std::vector<DayEvent> events;
   AppendYearEvents(events, year, titleOf);
-  return IcalText(YearCalendarName(year), events, moment);
+  return IcalText(YearCalendarName(year, language), events, moment);
 }
 
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed) {
@@ -46,8 +48,9 @@ std::string YearFileName(std::chrono::year year, std::chrono::local_seconds mome
   return CalendarFileName(fmt::format("Tessarine_{}", static_cast<int>(year)), moment, fixed);
 }
 
-std::string RangeCalendarName(YearRange years) {
-  return fmt::format("农历 {}-{}", static_cast<int>(years.first()), static_cast<int>(years.last()));
+std::string RangeCalendarName(YearRange years, Language language) {
+  return fmt::format("{} {}-{}", VocabularyOf(language).calendarName, static_cast<int>(years.first()),
+                     static_cast<int>(years.last()));
 }
 
 std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {

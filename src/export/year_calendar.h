@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "export/day_event.h"
 
@@ -18,13 +19,14 @@ using TitleFunction = std::function<std::string(std::chrono::sys_days)>;
 // Appends the events of `year` to `events`, in date order.
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf);
 
-// "农历 <year>", the name a calendar program shows for the imported file.
-std::string YearCalendarName(std::chrono::year year);
+// "农历 <year>" (農曆 in zh-Hant), the name a calendar program shows for the
+// imported file.
+std::string YearCalendarName(std::chrono::year year, Language language = Language::ZhHans);
 
 // The whole file for `year`. `moment`, the local time of generation, stamps
 // the events.
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment);
+                             std::chrono::local_seconds moment, Language language = Language::ZhHans);
 
 // "Tessarine_<year>_<yymmdd-hhnnss>.ics", or "Tessarine_<year>.ics" for a
 // fixed name.
@@ -32,7 +34,7 @@ std::string YearFileName(std::chrono::year year, std::chrono::local_seconds mome
 
 // One file for a range: "农历 <first>-<last>" and
 // "Tessarine_<first>-<last>_<yymmdd-hhnnss>.ics" (or without the stamp).
-std::string RangeCalendarName(YearRange years);
+std::string RangeCalendarName(YearRange years, Language language = Language::ZhHans);
 std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
 
 // "<stem>_<yymmdd-hhnnss>.ics", or "<stem>.ics" for a fixed name.

@@ -39,6 +39,18 @@ TEST(DayCommandTest, DescribesDatesInTheOrderGiven) {
             "1901-01-01\t庚子 鼠年\t冬月\t十一\t\t\t元旦\t二\t十一\n");
 }
 
+// 繁體: the program's words in traditional characters, the dates the same.
+TEST(DayCommandTest, TraditionalCharacters) {
+  const CliRun run = Cli({"day", "--language", "zh-Hant", "2026-02-16", "2014-10-24", "2013-03-05"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "2026-02-16\t乙巳 蛇年\t臘月\t廿九\t\t除夕\t\t一\t除夕\n"
+            "2014-10-24\t甲午 馬年\t閏九月\t初一\t\t\t\t五\t閏九月\n"
+            "2013-03-05\t癸巳 蛇年\t正月\t廿四\t驚蟄\t\t\t二\t驚蟄\n");
+  const CliRun expand = Cli({"expand", "--language", "zh-Hant", "LY LZ LMLD CF", "2026-10-01"});
+  EXPECT_EQ(expand.out, "2026-10-01\t丙午 馬 八月廿一 國慶節\n");
+}
+
 TEST(DayCommandTest, OptionsShapeOnlyTheTitle) {
   struct Case {
     std::vector<std::string> options;
@@ -111,6 +123,7 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"ics", "20\xFF\x1b" "13"}, "'20\\xff\\x1b13'"},  // never raw to the terminal
       {{"anniversaries", "list.csv", "2013", "--reminder-events"}, "--reminder-events needs --remind"},
       {{"holidays", "--import", ""}, "--import needs a file"},
+      {{"day", "--language", "en", "2013-01-01"}, "'en'"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);

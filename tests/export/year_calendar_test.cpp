@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include <map>
+#include <vector>
 
 #include "compose/template_engine.h"
 #include "compose/title_format.h"
@@ -149,6 +150,50 @@ TEST(YearCalendarTest, FileNames) {
   EXPECT_EQ(YearFileName(2026y, kMoment), "Tessarine_2026_130106-142530.ics");
   EXPECT_EQ(YearFileName(1901y, local_days{2000y / 12 / 31} + 23h + 59min + 59s),
             "Tessarine_1901_001231-235959.ics");
+}
+
+// The characters of the program's words that zh-Hant writes otherwise:
+// those of the Simplified vocabulary that the Traditional one never uses.
+// Every word of the vocabulary is of three-byte CJK characters.
+std::set<std::string> SimplifiedOnly() {
+  const auto characters = [](const Vocabulary& words) {
+    std::vector<std::string_view> all = {words.leap, words.calendarName, words.anniversariesName};
+    for (const auto* list : {&words.animals, &words.months}) all.insert(all.end(), list->begin(), list->end());
+    all.insert(all.end(), words.terms.begin(), words.terms.end());
+    all.insert(all.end(), words.lunarFestivals.begin(), words.lunarFestivals.end());
+    all.insert(all.end(), words.gregorianFestivals.begin(), words.gregorianFestivals.end());
+    std::set<std::string> found;
+    for (const std::string_view word : all) {
+      for (std::size_t at = 0; at + 3 <= word.size(); at += 3) found.emplace(word.substr(at, 3));
+    }
+    return found;
+  };
+  std::set<std::string> simplified = characters(VocabularyOf(Language::ZhHans));
+  for (const std::string& c : characters(VocabularyOf(Language::ZhHant))) simplified.erase(c);
+  return simplified;
+}
+
+// 繁體 files hold no Simplified form of the program's own words, in any
+// title of a year, in the normal format or the default template.
+TEST(YearCalendarTest, TraditionalFilesHoldNoSimplifiedWords) {
+  const std::set<std::string> simplified = SimplifiedOnly();
+  ASSERT_GE(simplified.size(), 20u);  // 龙 马 鸡 猪 腊 闰 惊 谷 满 种 处 节 …
+  const TitleFormat formats[] = {
+      {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay, FestivalAndTerm::Both, false},
+       Language::ZhHant},
+      {MonthNaming::WinterAndLast, TemplateFormat{std::string(DefaultTemplate), true}, Language::ZhHant}};
+  for (const TitleFormat& format : formats) {
+    for (const int y : {2014, 2023, 2026, 2033}) {
+      const std::string file = YearCalendarFile(
+          year{y}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, Language::ZhHant);
+      EXPECT_NE(file.find("X-WR-CALNAME:農曆 " + std::to_string(y)), std::string::npos);
+      const auto titles = ParseCalendar(file);
+      EXPECT_GE(titles.size(), 365u);
+      for (const auto& [date, title] : titles) {
+        for (const std::string& c : simplified) EXPECT_EQ(title.find(c), std::string::npos) << date << " " << title;
+      }
+    }
+  }
 }
 
 }  // namespace
