@@ -1,6 +1,9 @@
 // tessarine-cli day: the full description of each date, one tab-separated
-// line per date.
+// line per date, or with --json one JSON object per line (JSON Lines) for
+// scripts: the day as numbers and its names.
 #include <chrono>
+
+#include <nlohmann/json.hpp>
 
 #include "calendar/day_info.h"
 #include "calendar/solar_festivals.h"
@@ -9,17 +12,54 @@
 #include "cli/help.h"
 
 namespace tessarine::cli {
+namespace {
 
-int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
+struct DayRequest {
   FormatOptions format;
   NormalFormat normal;
   Language language = Language::ZhHans;
+  bool json = false;
   std::vector<DateSpan> spans;
+};
+
+// Fields 2 to 6 are the plain description; the title applies the normal
+// format to it.
+std::string TabLine(sys_days date, const DayInfo& info, std::string_view festival, const std::string& title) {
+  std::string line(IsoDate(date));
+  const std::string yearText = info.yearText();
+  for (const std::string_view field :
+       {std::string_view(yearText), std::string_view(info.monthText), std::string_view(info.dayText),
+        std::string_view(info.termText), std::string_view(info.festText), festival,
+        WeekdayNames[std::chrono::weekday{date}.c_encoding()], std::string_view(title)}) {
+    line.append("\t").append(field);
+  }
+  return line.append("\n");
+}
+
+std::string JsonLine(sys_days date, const DayInfo& info, std::string_view festival, const std::string& title) {
+  nlohmann::ordered_json day = {
+      {"date", IsoDate(date)},        {"calendar", "chinese"},         {"lunarYear", info.lunar.year},
+      {"month", info.lunar.month},    {"leap", info.lunar.leap},       {"day", info.lunar.day},
+      {"monthDays", info.monthDays},  {"yearName", info.stemBranch},   {"zodiac", info.zodiac},
+      {"monthName", info.monthText},  {"dayName", info.dayText},       {"term", nullptr},
+      {"festivals", nlohmann::json::array()}, {"title", title},
+  };
+  if (info.term != 0) day["term"] = info.termText;
+  if (!info.festText.empty()) day["festivals"].push_back(info.festText);
+  if (!festival.empty()) day["festivals"].push_back(festival);
+  return day.dump() + "\n";
+}
+
+}  // namespace
+
+int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
+  DayRequest request;
   try {
     CLI::App app;
     bool help = false;
     PrepareCommand(app, help);
-    format.AddTo(app, true);
+    request.format.AddTo(app, true);
+    app.add_flag("--json", request.json);
     std::vector<std::string> dates;
     app.add_option("dates", dates);
     Parse(app, args);
@@ -28,32 +68,19 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
       return 0;
     }
     if (dates.empty()) throw UsageError("day needs at least one date or range");
-    for (const auto& arg : dates) spans.push_back(ParseDateArgument(arg));
-    normal = format.Normal();  // refuses a bad --mode or --both before any output
-    language = format.Script();
+    for (const auto& arg : dates) request.spans.push_back(ParseDateArgument(arg));
+    request.normal = request.format.Normal();  // refuses a bad --mode or --both before any output
+    request.language = request.format.Script();
   } catch (const UsageError& e) {
     err << "tessarine-cli day: " << EscapeControls(e.what()) << "\n";
     return 2;
   }
-
-  // Fields 2 to 6 are the plain description; the title applies the normal
-  // format to it.
-  std::string line;
-  for (const auto& span : spans) {
+  for (const auto& span : request.spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, format.Naming(), language);
-      const std::string title = NormalSummary(info, normal);
-      const std::string yearText = info.yearText();
-      line.assign(IsoDate(date));
-      for (const std::string_view field :
-           {std::string_view(yearText), std::string_view(info.monthText), std::string_view(info.dayText),
-            std::string_view(info.termText), std::string_view(info.festText),
-            SolarFestivalOf(std::chrono::year_month_day{date}, language),
-            WeekdayNames[std::chrono::weekday{date}.c_encoding()], std::string_view(title)}) {
-        line.append("\t").append(field);
-      }
-      line.append("\n");
-      out << line;
+      const DayInfo info = GetDayInfo(date, request.format.Naming(), request.language);
+      const std::string_view festival = SolarFestivalOf(std::chrono::year_month_day{date}, request.language);
+      const std::string title = NormalSummary(info, request.normal);
+      out << (request.json ? JsonLine(date, info, festival, title) : TabLine(date, info, festival, title));
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller

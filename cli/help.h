@@ -32,6 +32,12 @@ Describes each date in one line of nine tab-separated fields:
   6 lunar festival   7 Gregorian festival   8 weekday   9 the normal-format title
 Fields 2 to 6 are the plain description; field 9 follows the options below.
 
+With --json, each date is one JSON object on a line of its own (JSON Lines),
+for scripts: "date", "calendar", the lunar date as numbers ("lunarYear",
+"month", "leap", "day", "monthDays"), its names ("yearName", "zodiac",
+"monthName", "dayName"), "term" (a name, or null), "festivals" (lunar, then
+Gregorian) and "title".
+
 )";
 
 inline constexpr std::string_view kExpandHelp = R"(Usage: tessarine-cli expand [OPTIONS] TEMPLATE DATE|FROM..TO...

@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev                # benchmarks
   libical-dev python3-icalendar   # tests read every written file with two independent parsers
   libcli11-dev libfmt-dev         # the command line; text formatting
+  nlohmann-json3-dev              # tessarine-cli day --json
   libcsv-dev                      # the anniversary list
   liberfa-dev                     # the IAU astronomy behind the lunar-table generator
   calcurse khal                   # real calendar clients import the written files

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 #include <vector>
 
+#include "calendar/iso_date.h"
+#include "calendar/lunar_date.h"
 #include "support/cli_run.h"
 #include "support/file_size_limit.h"
 #include "support/ical_check.h"
@@ -75,6 +79,29 @@ TEST(DayCommandTest, OptionsShapeOnlyTheTitle) {
     EXPECT_EQ(fields[5], "除夕");
     EXPECT_EQ(fields[8], c.title) << args.back();
   }
+}
+
+// JSON Lines for scripts: every day of the range, its numbers naming the
+// same day again, its names as the tab-separated line gives them.
+TEST(DayCommandTest, JsonLinesForEveryDay) {
+  const CliRun run = Cli({"day", "--json", "1901-01-01..2100-12-31"});
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Split(run.out, '\n');
+  ASSERT_EQ(lines.size(), 73049u);
+  auto date = sys_days{std::chrono::year{1901} / 1 / 1};
+  for (const std::string& line : lines) {
+    const auto day = nlohmann::json::parse(line);
+    ASSERT_EQ(day.at("date"), IsoDate(date));
+    const LunarDate lunar{day.at("lunarYear"), day.at("month"), day.at("day"), day.at("leap")};
+    ASSERT_EQ(FromLunarDate(lunar), date) << line;
+    ASSERT_EQ(day.at("monthDays"), LunarMonthDays(lunar.year, lunar.month, lunar.leap)) << line;
+    date += std::chrono::days{1};
+  }
+  const auto eve = nlohmann::json::parse(Cli({"day", "--json", "2034-02-18"}).out);
+  EXPECT_EQ(eve.at("term"), "雨水");
+  EXPECT_EQ(eve.at("festivals"), nlohmann::json::array({"除夕"}));
+  EXPECT_EQ(eve.at("calendar"), "chinese");
+  EXPECT_TRUE(nlohmann::json::parse(Cli({"day", "--json", "2034-02-19"}).out).at("term").is_null());
 }
 
 TEST(DayCommandTest, WholeRangeHasOneLineADayWithNineFields) {
