@@ -100,11 +100,12 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     }
     remindDays = std::stoi(*remind);
   }
-  if (reminderEvents && !remind) throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
+  if (reminderEvents && !remind) {
+    throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
+  }
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  const std::optional<Language> script = LanguageOfTag(language.value_or("zh-Hans"));
-  if (!script) throw UsageError("--language " + Quoted(*language) + " is not zh-Hans or zh-Hant");
-  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName}, *script};
+  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName},
+                 LanguageArgument(language)};
 }
 
 std::string ProblemText(EntryProblem problem) {

@@ -162,10 +162,10 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
   app.add_option_function<std::string>("--language", [this](const std::string& given) { language = given; });
 }
 
-Language FormatOptions::Script() const {
-  if (!language) return Language::ZhHans;
-  if (const auto chosen = LanguageOfTag(*language)) return *chosen;
-  throw UsageError("--language " + Quoted(*language) + " is not zh-Hans or zh-Hant");
+Language LanguageArgument(const std::optional<std::string>& given) {
+  if (!given) return Language::ZhHans;
+  if (const auto chosen = LanguageOfTag(*given)) return *chosen;
+  throw UsageError("--language " + Quoted(*given) + " is not zh-Hans or zh-Hant");
 }
 
 NormalFormat FormatOptions::Normal() const {

@@ -52,6 +52,9 @@ std::string Quoted(std::string_view text);
 // The same without the quotes, for a whole message.
 std::string EscapeControls(std::string_view text);
 
+// --language as given (zh-Hans when not given), or a UsageError naming it.
+Language LanguageArgument(const std::optional<std::string>& given);
+
 // The title options shared by day, expand and ics: --mode, --both and
 // --no-festivals-terms (the normal format), --plain-month-names and
 // --language.
@@ -65,7 +68,7 @@ struct FormatOptions {
   NormalFormat Normal() const;
   // --language zh-Hans (the default) or zh-Hant: the script of the
   // program's own words.
-  Language Script() const;
+  Language Script() const { return LanguageArgument(language); }
   MonthNaming Naming() const {
     return plainMonthNames ? MonthNaming::Numbered : MonthNaming::WinterAndLast;
   }

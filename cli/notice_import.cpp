@@ -2,7 +2,6 @@
 
 #include <fmt/format.h>
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -49,10 +48,11 @@ std::string ReadSource(const std::string& source) {
   }
   std::error_code error;
   if (!std::filesystem::is_regular_file(source, error)) throw UsageError(Quoted(source) + " is not a file");
-  std::ifstream in(source, std::ios::binary);
-  if (in) text << in.rdbuf();
-  if (!in) throw UsageError("cannot read " + Quoted(source));
-  return text.str();
+  auto read = ReadListBytes(source);
+  if (const auto* failed = std::get_if<std::error_code>(&read)) {
+    throw UsageError("cannot read " + Quoted(source) + ": " + failed->message());
+  }
+  return std::get<std::optional<std::string>>(read).value_or("");
 }
 
 // The notice's text in UTF-8, whatever it was saved or pasted in.

@@ -57,7 +57,7 @@ DayInfo GetDayInfo(sys_days date, MonthNaming naming, Language language) {
   // the lunar month means the lunar year began the year before.
   const bool yearBefore = static_cast<unsigned>(ymd.month()) < lunar.month;
   const int namedYear = yearBefore ? gregorianYear - 1 : gregorianYear;
-  info.yearCycle = static_cast<unsigned>(((namedYear - 4) % 60 + 60) % 60);
+  info.yearCycle = YearCycle(namedYear);
   info.stemBranch = StemBranchName(namedYear, language);
   info.zodiac = ZodiacName(namedYear, language);
   info.monthText = MonthName(lunar.month, lunar.leap, naming, language);

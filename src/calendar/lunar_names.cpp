@@ -11,21 +11,26 @@ using Chars10 = std::array<std::string_view, 10>;
 constexpr std::array<std::string_view, 4> kDayTens = {"初", "十", "廿", "三"};
 constexpr Chars10 kDayUnits = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
-// The sexagenary cycle counts from year 4, a 甲子 year.
-constexpr int CycleOf(int year) { return ((year - 4) % 60 + 60) % 60; }  // [0, 59]
-
 }  // namespace
 
+// The sexagenary cycle counts from year 4, a 甲子 year.
+unsigned YearCycle(int year) { return static_cast<unsigned>(((year - 4) % 60 + 60) % 60); }
+
 std::string StemBranchName(int year, Language language) {
-  const int cycle = CycleOf(year);
+  const unsigned cycle = YearCycle(year);
   const Vocabulary& words = VocabularyOf(language);
   return std::string(words.stems[cycle % 10]).append(words.branches[cycle % 12]);
 }
 
-std::string_view ZodiacName(int year, Language language) { return VocabularyOf(language).animals[CycleOf(year) % 12]; }
+std::string_view ZodiacName(int year, Language language) {
+  return VocabularyOf(language).animals[YearCycle(year) % 12];
+}
 
 std::string YearName(int year, Language language) {
-  return StemBranchName(year, language).append(" ").append(ZodiacName(year, language)).append(VocabularyOf(language).yearWord);
+  return StemBranchName(year, language)
+      .append(" ")
+      .append(ZodiacName(year, language))
+      .append(VocabularyOf(language).yearWord);
 }
 
 std::string MonthName(unsigned month, bool leap, MonthNaming naming, Language language) {

@@ -12,6 +12,10 @@ namespace tessarine {
 // How lunar months 11 and 12 are named: 冬月 and 腊月, or 十一月 and 十二月.
 enum class MonthNaming { WinterAndLast, Numbered };
 
+// The year's place in the 60-year cycle, 0 for a 甲子 year: its stem is
+// cycle % 10, its branch and zodiac animal cycle % 12.
+unsigned YearCycle(int year);
+
 // The year's stem and branch, e.g. "癸卯".
 std::string StemBranchName(int year, Language language = Language::ZhHans);
 

@@ -63,12 +63,14 @@ void Run(Batch& batch, const YearFilesRequest& request) {
     for (auto year = request.years.first(); year <= request.years.last(); ++year) {
       AppendYearEvents(batch.events(), year, titleOf);
     }
-    batch.Write({RangeFileName(request.years, batch.now(), fixed), RangeCalendarName(request.years, request.format.language), fixed});
+    batch.Write({RangeFileName(request.years, batch.now(), fixed),
+                 RangeCalendarName(request.years, request.format.language), fixed});
     return;
   }
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
     AppendYearEvents(batch.events(), year, titleOf);
-    if (!batch.Write({YearFileName(year, batch.now(), fixed), YearCalendarName(year, request.format.language), fixed})) return;
+    const std::string name = YearCalendarName(year, request.format.language);
+    if (!batch.Write({YearFileName(year, batch.now(), fixed), name, fixed})) return;
   }
 }
 

@@ -129,7 +129,9 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
   const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);
   if (!firstYear.empty()) {
     const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
-    if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+    if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) {
+      return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+    }
     entry.firstYear = *year;
   }
   return entry;

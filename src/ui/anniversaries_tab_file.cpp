@@ -15,6 +15,7 @@
 #include "lists/list_file.h"
 #include "lists/replace_file.h"
 #include "ui/anniversaries_tab.h"
+#include "ui/failure_text.h"
 #include "ui/qt_text.h"
 
 namespace tessarine {
@@ -155,7 +156,7 @@ void AnniversariesTab::save() {
     case ListUpdate::Status::Refused: return keepBoth(ours);
     case ListUpdate::Status::NotAList: return load();
     case ListUpdate::Status::Failed:
-      problemLabel->setText("保存纪念日列表失败：" + ToQString(update.error.message()) + "。标有 * 的行还没有保存。");
+      problemLabel->setText("保存纪念日列表失败：" + ReasonText(update.error) + "。标有 * 的行还没有保存。");
       problemLabel->show();
       break;
   }
@@ -167,7 +168,7 @@ void AnniversariesTab::keepBoth(const std::string& ours) {
   const WrittenFile written = ReplaceFile(copy.toStdString(), ours);
   load();
   problemLabel->setText(written.error ? "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的修改无法另存：" +
-                                            ToQString(written.error.message()) + "。"
+                                            ReasonText(written.error) + "。"
                                       : "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的版本另存为 " +
                                             QDir::toNativeSeparators(copy) + "。");
   problemLabel->show();

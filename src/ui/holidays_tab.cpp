@@ -13,6 +13,7 @@
 
 #include "calendar/iso_date.h"
 #include "lists/list_file.h"
+#include "ui/failure_text.h"
 #include "ui/named.h"
 #include "ui/notice_dialog.h"
 #include "ui/qt_text.h"
@@ -51,23 +52,27 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   load();
 }
 
-void HolidaysTab::load() {
-  HolidayList user;
-  problem_.clear();
+std::variant<HolidayList, QString> HolidaysTab::readList() const {
   auto read = ReadListBytes(listFile_.toStdString());
-  const auto* bytes = std::get_if<std::optional<std::string>>(&read);
-  if (bytes == nullptr) {
-    problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取（" +
-               ToQString(std::get<std::error_code>(read).message()) + "），只使用内置的年份。";
-  } else if (*bytes) {
-    auto loaded = LoadList(**bytes);
-    if (std::holds_alternative<ListProblem>(loaded)) {
-      problem_ = "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取，只使用内置的年份，也不会保存。";
-    } else {
-      user = ReadHolidayList(std::get<LoadedList>(loaded).document);
-      if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
-    }
+  if (const auto* error = std::get_if<std::error_code>(&read)) {
+    return "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取（" + ReasonText(*error) +
+           "），只使用内置的年份。";
   }
+  const std::optional<std::string>& bytes = std::get<std::optional<std::string>>(read);
+  if (!bytes) return HolidayList{};
+  auto loaded = LoadList(*bytes);
+  if (std::holds_alternative<ListProblem>(loaded)) {
+    return "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取，只使用内置的年份，也不会保存。";
+  }
+  return ReadHolidayList(std::get<LoadedList>(loaded).document);
+}
+
+void HolidaysTab::load() {
+  problem_.clear();
+  auto read = readList();
+  if (auto* why = std::get_if<QString>(&read)) problem_ = *why;
+  HolidayList user = std::holds_alternative<HolidayList>(read) ? std::get<HolidayList>(std::move(read)) : HolidayList{};
+  if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
   known_ = KnownSchedules(user);
   userYears_.clear();
   for (const auto& [year, schedule] : user.years) userYears_.push_back(year);
@@ -113,12 +118,9 @@ void HolidaysTab::onPasteNoticeClicked() {
 // The user's rows of the year that the import would replace, as the list is
 // on disk now.
 std::vector<HolidayDay> HolidaysTab::replacedRows(const HolidaySchedule& schedule) const {
-  auto read = ReadListBytes(listFile_.toStdString());
-  const auto* bytes = std::get_if<std::optional<std::string>>(&read);
-  if (bytes == nullptr || !*bytes) return {};
-  auto loaded = LoadList(**bytes);
-  if (std::holds_alternative<ListProblem>(loaded)) return {};
-  return ReplacedRows(ReadHolidayList(std::get<LoadedList>(loaded).document), schedule);
+  const auto read = readList();
+  const auto* list = std::get_if<HolidayList>(&read);
+  return list ? ReplacedRows(*list, schedule) : std::vector<HolidayDay>{};
 }
 
 bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
@@ -147,7 +149,7 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
   load();
   switch (update.status) {
     case ListUpdate::Status::Failed:
-      statusLabel->setText("保存节假日列表失败：" + ToQString(update.error.message()));
+      statusLabel->setText("保存节假日列表失败：" + ReasonText(update.error));
       return;
     case ListUpdate::Status::NotAList:
       statusLabel->setText(problem_);

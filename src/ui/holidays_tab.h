@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "lists/holiday_list.h"
@@ -40,6 +41,8 @@ class HolidaysTab : public QWidget {
   void showYear(int row);
   void onPasteNoticeClicked();
   void store(const HolidaySchedule& schedule);
+  // The user's list as it is on disk now, or why it cannot be used.
+  std::variant<HolidayList, QString> readList() const;
   std::vector<HolidayDay> replacedRows(const HolidaySchedule& schedule) const;
   bool confirmReplacing(const std::vector<HolidayDay>& rows);
 
