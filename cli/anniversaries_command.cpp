@@ -25,7 +25,8 @@ struct Request {
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   std::filesystem::path folder;
   FileNaming naming;
-  Language language = Language::ZhHans;  // of the calendar's name
+  LunarCalendar calendar = LunarCalendar::China;  // of entries that name none
+  Language language = Language::ZhHans;           // of the calendar's name
 };
 
 // A list is a few kilobytes; anything past this is not one.
@@ -77,7 +78,8 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_option("--output", output);
   app.add_option_function<std::string>("--remind", [&remind](const std::string& given) { remind = given; });
   bool reminderEvents = false, fixedName = false;
-  std::optional<std::string> language;
+  std::optional<std::string> calendar, language;
+  app.add_option_function<std::string>("--calendar", [&calendar](const std::string& given) { calendar = given; });
   app.add_option_function<std::string>("--language", [&language](const std::string& given) { language = given; });
   app.add_flag("--reminder-events", reminderEvents);
   app.add_flag("--fixed-name", fixedName);
@@ -104,8 +106,9 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   }
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  return Request{positionals[0], years, remindDays, style, OutputFolder(output), FileNaming{false, fixedName},
-                 LanguageArgument(language)};
+  const LunarCalendar repeatsBy = CalendarArgument(calendar);
+  return Request{positionals[0], years,    remindDays, style, OutputFolder(output), FileNaming{false, fixedName},
+                 repeatsBy,      LanguageArgument(language, repeatsBy)};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -134,7 +137,7 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
   try {
     request = ParseRequest(args, out);
     if (!request) return 0;  // the help was asked for
-    list = ReadAnniversaryList(ReadListFile(request->listFile));
+    list = ReadAnniversaryList(ReadListFile(request->listFile), request->calendar);
   } catch (const UsageError& e) {
     err << "tessarine-cli anniversaries: " << EscapeControls(e.what()) << "\n";
     return 2;

@@ -159,13 +159,20 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
     app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
+  app.add_option_function<std::string>("--calendar", [this](const std::string& given) { calendar = given; });
   app.add_option_function<std::string>("--language", [this](const std::string& given) { language = given; });
 }
 
-Language LanguageArgument(const std::optional<std::string>& given) {
-  if (!given) return Language::ZhHans;
+LunarCalendar CalendarArgument(const std::optional<std::string>& given) {
+  if (!given) return LunarCalendar::China;
+  if (const auto chosen = CalendarOfTag(*given)) return *chosen;
+  throw UsageError("--calendar " + Quoted(*given) + " is not chinese, korean or vietnamese");
+}
+
+Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar calendar) {
+  if (!given) return DefaultLanguageOf(calendar);
   if (const auto chosen = LanguageOfTag(*given)) return *chosen;
-  throw UsageError("--language " + Quoted(*given) + " is not zh-Hans or zh-Hant");
+  throw UsageError("--language " + Quoted(*given) + " is not zh-Hans, zh-Hant, ko or vi");
 }
 
 NormalFormat FormatOptions::Normal() const {

@@ -52,23 +52,29 @@ std::string Quoted(std::string_view text);
 // The same without the quotes, for a whole message.
 std::string EscapeControls(std::string_view text);
 
-// --language as given (zh-Hans when not given), or a UsageError naming it.
-Language LanguageArgument(const std::optional<std::string>& given);
+// --calendar as given (chinese when not given), or a UsageError naming it.
+LunarCalendar CalendarArgument(const std::optional<std::string>& given);
+// --language as given (when not given, the calendar's own: zh-Hans, ko or
+// vi), or a UsageError naming it.
+Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar calendar);
 
 // The title options shared by day, expand and ics: --mode, --both and
-// --no-festivals-terms (the normal format), --plain-month-names and
-// --language.
+// --no-festivals-terms (the normal format), --plain-month-names,
+// --calendar and --language.
 struct FormatOptions {
   std::optional<std::string> mode, both;  // as given, when given
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
+  std::optional<std::string> calendar;  // --calendar, as given
   std::optional<std::string> language;  // --language, as given
 
   void AddTo(CLI::App& app, bool normalFormat);
   NormalFormat Normal() const;
-  // --language zh-Hans (the default) or zh-Hant: the script of the
-  // program's own words.
-  Language Script() const { return LanguageArgument(language); }
+  // --calendar chinese (the default), korean or vietnamese.
+  LunarCalendar Calendar() const { return CalendarArgument(calendar); }
+  // --language zh-Hans, zh-Hant, ko or vi: the language of the program's
+  // own words, by default the calendar's.
+  Language Script() const { return LanguageArgument(language, Calendar()); }
   MonthNaming Naming() const {
     return plainMonthNames ? MonthNaming::Numbered : MonthNaming::WinterAndLast;
   }

@@ -5,8 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "calendar/day_info.h"
-#include "calendar/solar_festivals.h"
+#include "compose/day_names.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
@@ -17,36 +16,44 @@ namespace {
 struct DayRequest {
   FormatOptions format;
   NormalFormat normal;
+  LunarCalendar calendar = LunarCalendar::China;
   Language language = Language::ZhHans;
   bool json = false;
   std::vector<DateSpan> spans;
 };
 
-// Fields 2 to 6 are the plain description; the title applies the normal
+// Fields 2 to 7 are the plain description; the title applies the normal
 // format to it.
-std::string TabLine(sys_days date, const DayInfo& info, std::string_view festival, const std::string& title) {
+std::string TabLine(sys_days date, const DayNames& names, const std::string& title) {
   std::string line(IsoDate(date));
-  const std::string yearText = info.yearText();
-  for (const std::string_view field :
-       {std::string_view(yearText), std::string_view(info.monthText), std::string_view(info.dayText),
-        std::string_view(info.termText), std::string_view(info.festText), festival,
-        WeekdayNames[std::chrono::weekday{date}.c_encoding()], std::string_view(title)}) {
+  for (const std::string_view field : {std::string_view(names.year), std::string_view(names.month), names.day,
+                                       names.term, names.festival, names.gregorian, names.weekday,
+                                       std::string_view(title)}) {
     line.append("\t").append(field);
   }
   return line.append("\n");
 }
 
-std::string JsonLine(sys_days date, const DayInfo& info, std::string_view festival, const std::string& title) {
+std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, const std::string& title) {
   nlohmann::ordered_json day = {
-      {"date", IsoDate(date)},        {"calendar", "chinese"},         {"lunarYear", info.lunar.year},
-      {"month", info.lunar.month},    {"leap", info.lunar.leap},       {"day", info.lunar.day},
-      {"monthDays", info.monthDays},  {"yearName", info.stemBranch},   {"zodiac", info.zodiac},
-      {"monthName", info.monthText},  {"dayName", info.dayText},       {"term", nullptr},
-      {"festivals", nlohmann::json::array()}, {"title", title},
+      {"date", IsoDate(date)},
+      {"calendar", CalendarTag(info.calendar)},
+      {"lunarYear", info.lunar.year},
+      {"month", info.lunar.month},
+      {"leap", info.lunar.leap},
+      {"day", info.lunar.day},
+      {"monthDays", info.monthDays},
+      {"yearName", names.stemBranch},
+      {"zodiac", names.zodiac},
+      {"monthName", names.month},
+      {"dayName", names.day},
+      {"term", nullptr},
+      {"festivals", nlohmann::json::array()},
+      {"title", title},
   };
-  if (info.term != 0) day["term"] = info.termText;
-  if (!info.festText.empty()) day["festivals"].push_back(info.festText);
-  if (!festival.empty()) day["festivals"].push_back(festival);
+  if (!names.term.empty()) day["term"] = names.term;
+  if (!names.festival.empty()) day["festivals"].push_back(names.festival);
+  if (!names.gregorian.empty()) day["festivals"].push_back(names.gregorian);
   return day.dump() + "\n";
 }
 
@@ -70,6 +77,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (dates.empty()) throw UsageError("day needs at least one date or range");
     for (const auto& arg : dates) request.spans.push_back(ParseDateArgument(arg));
     request.normal = request.format.Normal();  // refuses a bad --mode or --both before any output
+    request.calendar = request.format.Calendar();
     request.language = request.format.Script();
   } catch (const UsageError& e) {
     err << "tessarine-cli day: " << EscapeControls(e.what()) << "\n";
@@ -77,10 +85,10 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   for (const auto& span : request.spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, request.format.Naming(), request.language);
-      const std::string_view festival = SolarFestivalOf(std::chrono::year_month_day{date}, request.language);
-      const std::string title = NormalSummary(info, request.normal);
-      out << (request.json ? JsonLine(date, info, festival, title) : TabLine(date, info, festival, title));
+      const DayInfo info = GetDayInfo(date, request.calendar);
+      const DayNames names = NamesOf(date, info, request.format.Naming(), request.language);
+      const std::string title = NormalSummary(info, request.normal, request.format.Naming(), request.language);
+      out << (request.json ? JsonLine(date, info, names, title) : TabLine(date, names, title));
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller

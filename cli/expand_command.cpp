@@ -12,6 +12,7 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
   FormatOptions format;
   bool keepSpaces = false;
   std::string templ;
+  LunarCalendar calendar = LunarCalendar::China;
   Language language = Language::ZhHans;
   std::vector<DateSpan> spans;
   try {
@@ -29,6 +30,7 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     if (positionals.size() < 2) throw UsageError("expand needs a template and at least one date");
     templ = TemplateArgument(positionals.front());
+    calendar = format.Calendar();
     language = format.Script();
     for (std::size_t i = 1; i < positionals.size(); ++i) spans.push_back(ParseDateArgument(positionals[i]));
   } catch (const UsageError& e) {
@@ -40,7 +42,7 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
-      line.append(ExpandTemplate(templ, date, format.Naming(), !keepSpaces, language)).append("\n");
+      line.append(ExpandTemplate(templ, date, format.Naming(), !keepSpaces, language, calendar)).append("\n");
       out << line;
     }
   }

@@ -42,6 +42,7 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   const YearRange range = ParseYearRange(years);
   TitleFormat titles;
   titles.monthNaming = format.Naming();
+  titles.calendar = format.Calendar();
   titles.language = format.Script();
   if (templ.empty()) {
     titles.style = format.Normal();

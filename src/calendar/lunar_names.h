@@ -1,5 +1,5 @@
-// Names of lunar years, months and days, in a language of the program's
-// vocabulary (calendar/vocabulary.h).
+// Names of lunar years, months and days in a language of the program's
+// vocabulary (calendar/vocabulary.h), joined by that language's patterns.
 #pragma once
 
 #include <string>
@@ -16,20 +16,27 @@ enum class MonthNaming { WinterAndLast, Numbered };
 // cycle % 10, its branch and zodiac animal cycle % 12.
 unsigned YearCycle(int year);
 
-// The year's stem and branch, e.g. "癸卯".
+// The year's stem and branch, e.g. "癸卯", "계묘", "Quý Mão".
 std::string StemBranchName(int year, Language language = Language::ZhHans);
 
 // The year's zodiac animal, e.g. "兔".
 std::string_view ZodiacName(int year, Language language = Language::ZhHans);
 
-// Stem, branch, a blank, the zodiac animal and 年, e.g. "癸卯 兔年".
+// The year as one name, e.g. "癸卯 兔年", "계묘년 토끼띠", "Năm Quý Mão".
 std::string YearName(int year, Language language = Language::ZhHans);
 
-// 正月 to 十月, then months 11 and 12 by `naming`, with 闰 in front for a
-// leap month. Empty outside 1-12.
+// 正月 to 十月, then months 11 and 12 by `naming`, marked as leap for a leap
+// month (闰五月, 윤5월, Tháng Năm nhuận). Empty outside 1-12.
 std::string MonthName(unsigned month, bool leap, MonthNaming naming, Language language = Language::ZhHans);
 
-// 初一 to 初十, 十一 to 十九, 二十, 廿一 to 廿九, 三十. Empty outside 1-30.
-std::string DayName(unsigned day);
+// 初一 to 三十, 1일 to 30일, Mùng 1 to 30. Empty outside 1-30.
+std::string_view DayName(unsigned day, Language language = Language::ZhHans);
+
+// A day of the month as a title shows it when it is not the month's first:
+// 十五, 3.15, 15. Empty for a date that is not ok().
+std::string DayOfMonthName(const LunarDate& date, Language language = Language::ZhHans);
+
+// The month and day together: 三月十五, 3월 15일, 15 Tháng Ba.
+std::string MonthAndDayName(const LunarDate& date, MonthNaming naming, Language language = Language::ZhHans);
 
 }  // namespace tessarine

@@ -2,40 +2,37 @@
 
 namespace tessarine {
 
-const std::array<std::string_view, 7> WeekdayNames = {"日", "一", "二", "三", "四", "五", "六"};
-
 namespace {
 
+// The vocabulary names them, the fixed ones first: 元旦 … 圣诞节, 母亲节, 父亲节, 感恩节.
 struct FixedFestival {
   std::chrono::month_day date;
-  std::string_view name;
 };
 
 constexpr std::array<FixedFestival, 12> kFixedFestivals = {{
-    {std::chrono::January / 1, "元旦"},
-    {std::chrono::February / 14, "情人节"},
-    {std::chrono::March / 8, "妇女节"},
-    {std::chrono::April / 1, "愚人节"},
-    {std::chrono::May / 1, "劳动节"},
-    {std::chrono::May / 4, "青年节"},
-    {std::chrono::June / 1, "儿童节"},
-    {std::chrono::September / 10, "教师节"},
-    {std::chrono::October / 1, "国庆节"},
-    {std::chrono::October / 31, "万圣节"},
-    {std::chrono::December / 24, "平安夜"},
-    {std::chrono::December / 25, "圣诞节"},
+    {std::chrono::January / 1},
+    {std::chrono::February / 14},
+    {std::chrono::March / 8},
+    {std::chrono::April / 1},
+    {std::chrono::May / 1},
+    {std::chrono::May / 4},
+    {std::chrono::June / 1},
+    {std::chrono::September / 10},
+    {std::chrono::October / 1},
+    {std::chrono::October / 31},
+    {std::chrono::December / 24},
+    {std::chrono::December / 25},
 }};
 
 struct FloatingFestival {
   std::chrono::month month;
   std::chrono::weekday_indexed weekday;
-  std::string_view name;
 };
 
 constexpr std::array<FloatingFestival, 3> kFloatingFestivals = {{
-    {std::chrono::May, std::chrono::Sunday[2], "母亲节"},
-    {std::chrono::June, std::chrono::Sunday[3], "父亲节"},
-    {std::chrono::November, std::chrono::Thursday[4], "感恩节"},
+    {std::chrono::May, std::chrono::Sunday[2]},
+    {std::chrono::June, std::chrono::Sunday[3]},
+    {std::chrono::November, std::chrono::Thursday[4]},
 }};
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Gregorian festivals and weekday names.
+// The Gregorian festivals the Chinese calendar shows.
 #pragma once
 
 #include <array>
@@ -8,9 +8,6 @@
 #include "calendar/vocabulary.h"
 
 namespace tessarine {
-
-// 0 = Sunday to 6 = Saturday, as std::chrono::weekday::c_encoding counts.
-extern const std::array<std::string_view, 7> WeekdayNames;
 
 // The Gregorian festival of the day, or empty: fixed dates such as 元旦 and
 // 国庆节, and the three that fall on the n-th weekday of their month.

@@ -1,40 +1,73 @@
 // The program's fixed words in each language it writes: stems, branches and
-// zodiac, month and day names, solar terms, festivals, weekdays and the
-// calendar's own name. One table a language; everything the files and the
-// window name comes from here, while the user's own text (templates, list
-// names) is never converted.
+// zodiac, month and day names, solar terms, festivals, weekdays, 休/班 and
+// the calendars' own names. One table a language; everything the files and
+// the window name comes from here, while the user's own text (templates,
+// list names) is never converted.
 //
 //   zh-Hans  简体, the Chinese of the mainland: 腊月, 闰, 惊蛰, 龙
 //   zh-Hant  繁體, as Taiwan, Hong Kong and Macau write: 臘月, 閏, 驚蟄, 龍
+//   ko       한국어, as Korean phones show the lunar date: 3.15, 윤3월, 설날
+//   vi       Tiếng Việt: Mùng 1, Tháng Giêng, Tháng Tư nhuận, Tết Nguyên Đán
+//
+// How names join is part of each language too, as patterns with the named
+// fields {month}, {day}, {leap}, {monthNumber}, {dayNumber}, {cycle} and
+// {animal} (see compose/day_names.h).
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string_view>
 
+#include "calendar/lunar_date.h"
+#include "calendar/lunar_festivals.h"
+
 namespace tessarine {
 
-enum class Language { ZhHans, ZhHant };
+enum class Language { ZhHans, ZhHant, Korean, Vietnamese };
 
-// "zh-Hans" or "zh-Hant", and back.
+// "zh-Hans", "zh-Hant", "ko" or "vi", and back.
 std::string_view LanguageTag(Language language);
 std::optional<Language> LanguageOfTag(std::string_view tag);
+
+// The language a calendar's files are written in unless the user chooses.
+Language DefaultLanguageOf(LunarCalendar calendar);
+
+// "chinese", "korean" or "vietnamese", and back.
+std::string_view CalendarTag(LunarCalendar calendar);
+std::optional<LunarCalendar> CalendarOfTag(std::string_view tag);
 
 struct Vocabulary {
   std::array<std::string_view, 10> stems;
   std::array<std::string_view, 12> branches;
+  std::string_view stemBranchJoin;                     // between a stem and a branch
   std::array<std::string_view, 12> animals;            // by branch: 鼠 for 子
+  std::string_view yearPattern;                        // {cycle} {animal}年
   std::array<std::string_view, 12> months;             // 正月 … 十月, 冬月, 腊月
   std::array<std::string_view, 2> numberedMonths;      // 十一月, 十二月
-  std::string_view leap;                               // before a leap month's name
-  std::string_view yearWord;                           // after a year's name: 年
+  std::string_view leap;                               // before a leap month's name: 闰
+  std::string_view leapAfter;                          // or after it: " nhuận"
+  std::array<std::string_view, 30> days;               // 初一 … 三十
+  std::string_view dayPattern;                         // a day that is not a month's first: {day}
+  std::string_view monthDayPattern;                    // month and day together: {month}{day}
   std::array<std::string_view, 24> terms;              // 小寒 … 冬至
-  std::array<std::string_view, 13> lunarFestivals;     // in the order of LunarFestivalDates
+  std::array<std::string_view, kLunarFestivalCount> lunarFestivals;  // by LunarFestival
   std::array<std::string_view, 15> gregorianFestivals;  // in the order of the festival rules
-  std::string_view calendarName;                       // 农历
+  std::array<std::string_view, 7> weekdays;            // Sunday first: 日, 一 … 六
+  std::string_view dayOff, workday;                    // 休, 班
+  std::array<std::string_view, 3> calendarNames;       // by LunarCalendar: 农历, 韩国阴历, 越南阴历
   std::string_view anniversariesName;                  // 农历纪念日
 };
 
 const Vocabulary& VocabularyOf(Language language);
+
+// The calendar a list names by its tag (korean) or by its name in any
+// language of the vocabulary (韩国阴历, 韓國陰曆, 음력, Âm lịch Hàn Quốc).
+std::optional<LunarCalendar> CalendarOfName(std::string_view name);
+
+// The Chinese tables, and the Korean and Vietnamese ones, each in its file.
+extern const Vocabulary kSimplifiedWords;
+extern const Vocabulary kTraditionalWords;
+extern const Vocabulary kKoreanWords;
+extern const Vocabulary kVietnameseWords;
 
 }  // namespace tessarine

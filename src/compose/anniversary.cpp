@@ -6,10 +6,10 @@
 namespace tessarine {
 
 std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int year) {
-  const bool leap = entry.leap && LeapMonthOf(year) == entry.month;
-  const unsigned length = LunarMonthDays(year, entry.month, leap);
+  const bool leap = entry.leap && LeapMonthOf(year, entry.calendar) == entry.month;
+  const unsigned length = LunarMonthDays(year, entry.month, leap, entry.calendar);
   if (length == 0) return std::nullopt;  // a year the engine does not know
-  return FromLunarDate({year, entry.month, std::min(entry.day, length), leap});
+  return FromLunarDate({year, entry.month, std::min(entry.day, length), leap}, entry.calendar);
 }
 
 std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, std::chrono::sys_days from) {

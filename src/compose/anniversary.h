@@ -20,6 +20,9 @@ struct Anniversary {
   unsigned day = 1;      // [1, 30]
   bool leap = false;     // a date in a leap month
   std::optional<int> firstYear;  // the first lunar year, counted as the engine counts them
+  // The calendar it repeats by: a Korean 제사 or a Vietnamese giỗ keeps its
+  // own country's lunar date.
+  LunarCalendar calendar = LunarCalendar::China;
 };
 
 struct Occurrence {

@@ -1,22 +1,15 @@
 #include "compose/normal_summary.h"
 
+#include "compose/day_names.h"
+
 namespace tessarine {
 
-std::string NormalSummary(const DayInfo& info, const NormalFormat& format) {
-  std::string day;
-  if (format.mode == DisplayMode::FestivalsAndTerms || format.mode == DisplayMode::TermsOnly) {
-    // no lunar day at all
-  } else if (info.lunar.day == 1) {  // the first of a month shows the month's name
-    day = info.monthText;
-  } else if (format.mode == DisplayMode::MonthAndDay) {
-    day = info.monthText + info.dayText;
-  } else {
-    day = info.dayText;
-  }
+std::string NormalSummary(const DayInfo& info, const NormalFormat& format, MonthNaming naming, Language language) {
+  if (!info.described()) return {};
   const bool showFestival = !format.withoutFestivalsAndTerms && format.mode != DisplayMode::TermsOnly;
   const bool showTerm = !format.withoutFestivalsAndTerms;
-  const std::string_view fest = showFestival ? std::string_view(info.festText) : std::string_view();
-  const std::string_view term = showTerm ? std::string_view(info.termText) : std::string_view();
+  const std::string_view fest = showFestival ? FestivalName(info, language) : std::string_view();
+  const std::string_view term = showTerm ? TermName(info, language) : std::string_view();
 
   if (!fest.empty() && !term.empty()) {
     switch (format.onSameDay) {
@@ -27,7 +20,17 @@ std::string NormalSummary(const DayInfo& info, const NormalFormat& format) {
   }
   if (!fest.empty()) return std::string(fest);
   if (!term.empty()) return std::string(term);
-  return day;
+
+  switch (format.mode) {
+    case DisplayMode::FestivalsAndTerms:
+    case DisplayMode::TermsOnly: return {};  // no lunar day at all
+    case DisplayMode::Day:
+    case DisplayMode::MonthAndDay: break;
+  }
+  // The first of a month shows the month's name.
+  if (info.lunar.day == 1) return MonthName(info.lunar.month, info.lunar.leap, naming, language);
+  if (format.mode == DisplayMode::MonthAndDay) return MonthAndDayName(info.lunar, naming, language);
+  return DayOfMonthName(info.lunar, language);
 }
 
 }  // namespace tessarine

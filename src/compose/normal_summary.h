@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/day_info.h"
+#include "calendar/lunar_names.h"
 
 namespace tessarine {
 
@@ -26,7 +27,9 @@ struct NormalFormat {
   bool withoutFestivalsAndTerms = false;
 };
 
-// The title of the described day; empty when the day gets no event.
-std::string NormalSummary(const DayInfo& info, const NormalFormat& format);
+// The title of the described day, in `language`; empty when the day gets no
+// event.
+std::string NormalSummary(const DayInfo& info, const NormalFormat& format,
+                          MonthNaming naming = MonthNaming::WinterAndLast, Language language = Language::ZhHans);
 
 }  // namespace tessarine

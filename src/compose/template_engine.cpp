@@ -7,8 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "calendar/day_info.h"
-#include "calendar/solar_festivals.h"
+#include "compose/day_names.h"
 #include "compose/utf8_text.h"
 
 namespace tessarine {
@@ -85,24 +84,19 @@ void ReplaceAll(std::string& text, std::string_view token, std::string_view valu
 std::string CollapseWhiteSpace(std::string_view text) { return Rule().Collapse(text); }
 
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
-                           Language language) {
+                           Language language, LunarCalendar calendar) {
   const std::chrono::year_month_day ymd{date};
   const int year = static_cast<int>(ymd.year());
-  const unsigned month = static_cast<unsigned>(ymd.month());
-  const unsigned day = static_cast<unsigned>(ymd.day());
   char y1[16], y2[8];
   std::snprintf(y1, sizeof y1, "%04d", year);
   std::snprintf(y2, sizeof y2, "%02d", ((year % 100) + 100) % 100);
+  const std::string cm = std::to_string(static_cast<unsigned>(ymd.month()));
+  const std::string cd = std::to_string(static_cast<unsigned>(ymd.day()));
 
-  const DayInfo info = GetDayInfo(date, naming, language);
-  const std::string_view festival = SolarFestivalOf(ymd, language);
-
-  const std::string cm = std::to_string(month);
-  const std::string cd = std::to_string(day);
+  const DayNames names = NamesOf(date, GetDayInfo(date, calendar), naming, language);
   const std::array<std::string_view, TemplateTokens.size()> values = {
-      info.stemBranch, info.zodiac, info.monthText, info.dayText, info.termText, info.festText,
-      y1,         y2,     cm,             cd,           WeekdayNames[std::chrono::weekday{date}.c_encoding()],
-      festival};
+      names.stemBranch, names.zodiac, names.month, names.day, names.term, names.festival,
+      y1,               y2,           cm,          cd,        names.weekday, names.gregorian};
 
   std::string text(Trim(ToValidUtf8(templ)));
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);

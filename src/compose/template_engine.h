@@ -26,7 +26,8 @@ inline constexpr std::array<std::string_view, 12> TemplateTokens = {
 // the template that are not well-formed UTF-8 come out as U+FFFD. A date the
 // engine cannot describe leaves the lunar tokens empty.
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
-                           Language language = Language::ZhHans);
+                           Language language = Language::ZhHans,
+                           LunarCalendar calendar = LunarCalendar::China);
 
 // Replaces every run of the white space above by a single blank. `text` must
 // be valid UTF-8.

@@ -25,6 +25,7 @@ struct TitleFormat {
   MonthNaming monthNaming = MonthNaming::WinterAndLast;
   std::variant<NormalFormat, TemplateFormat> style;
   Language language = Language::ZhHans;  // of the program's own words; a template's text stays as written
+  LunarCalendar calendar = LunarCalendar::China;
 };
 
 // The title of `date`; empty when the day gets no event.

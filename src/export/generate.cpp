@@ -56,21 +56,23 @@ class Batch {
 void Run(Batch& batch, const YearFilesRequest& request) {
   const HolidayMarks marks = MarksOf(request.holidayMarks);
   const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
-    return MarkedTitle(TitleOf(date, format), date, marks);
+    return MarkedTitle(TitleOf(date, format), date, marks, format.language);
   };
   const bool fixed = request.naming.fixedName;
+  const LunarCalendar calendar = request.format.calendar;
+  const Language language = request.format.language;
   if (request.naming.singleFile) {
     for (auto year = request.years.first(); year <= request.years.last(); ++year) {
-      AppendYearEvents(batch.events(), year, titleOf);
+      AppendYearEvents(batch.events(), year, titleOf, calendar);
     }
-    batch.Write({RangeFileName(request.years, batch.now(), fixed),
-                 RangeCalendarName(request.years, request.format.language), fixed});
+    batch.Write({RangeFileName(request.years, batch.now(), fixed, calendar),
+                 RangeCalendarName(request.years, calendar, language), fixed});
     return;
   }
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
-    AppendYearEvents(batch.events(), year, titleOf);
-    const std::string name = YearCalendarName(year, request.format.language);
-    if (!batch.Write({YearFileName(year, batch.now(), fixed), name, fixed})) return;
+    AppendYearEvents(batch.events(), year, titleOf, calendar);
+    const std::string name = YearCalendarName(year, calendar, language);
+    if (!batch.Write({YearFileName(year, batch.now(), fixed, calendar), name, fixed})) return;
   }
 }
 

@@ -10,7 +10,10 @@
 namespace tessarine {
 namespace {
 
-std::string Suffix(HolidayKind kind) { return kind == HolidayKind::DayOff ? "(休)" : "(班)"; }
+std::string Suffix(HolidayKind kind, Language language = Language::ZhHans) {
+  const Vocabulary& words = VocabularyOf(language);
+  return std::string("(").append(kind == HolidayKind::DayOff ? words.dayOff : words.workday).append(")");
+}
 
 }  // namespace
 
@@ -47,10 +50,10 @@ HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules) {
   return marks;
 }
 
-std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks) {
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks, Language language) {
   if (title.empty()) return title;
   const auto mark = marks.find(date);
-  return mark == marks.end() ? title : title + Suffix(mark->second);
+  return mark == marks.end() ? title : title + Suffix(mark->second, language);
 }
 
 }  // namespace tessarine

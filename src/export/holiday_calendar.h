@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calendar/official_holidays.h"
+#include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "export/day_event.h"
 
@@ -29,8 +30,10 @@ std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment, 
 using HolidayMarks = std::map<std::chrono::sys_days, HolidayKind>;
 HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules);
 
-// `title` with "(休)" or "(班)" when `date` is marked; an empty title stays
-// empty, so a day without an event still has none.
-std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks);
+// `title` with "(休)" or "(班)" (in `language`: "(휴)", "(Nghỉ)") when `date`
+// is marked; an empty title stays empty, so a day without an event still has
+// none.
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks,
+                        Language language = Language::ZhHans);
 
 }  // namespace tessarine

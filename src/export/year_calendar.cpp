@@ -2,17 +2,28 @@
 
 #include <fmt/format.h>
 
+#include <array>
+
 #include "export/ical_text.h"
 #include "export/ical_writer.h"
 
 namespace tessarine {
 namespace {
 
-constexpr std::string_view kLunarDayKind = "lunar";
+// The UID's kind and the file name's stem, by calendar. The Chinese ones
+// are what every file written so far carries.
+constexpr std::array<std::string_view, 3> kDayKinds = {"lunar", "lunar-korean", "lunar-vietnamese"};
+constexpr std::array<std::string_view, 3> kStems = {"Tessarine", "Tessarine_Korean", "Tessarine_Vietnamese"};
+
+std::string_view StemOf(LunarCalendar calendar) { return kStems[static_cast<std::size_t>(calendar)]; }
+std::string_view NameOf(LunarCalendar calendar, Language language) {
+  return VocabularyOf(language).calendarNames[static_cast<std::size_t>(calendar)];
+}
 
 }  // namespace
 
-void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf) {
+void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
+                      LunarCalendar calendar) {
   const std::chrono::sys_days first{year / std::chrono::January / 1};
   const std::chrono::sys_days last{year / std::chrono::December / 31};
   // A fresh list gets room for the year at once. A list that gathers many
@@ -25,37 +36,39 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
     DayEvent& event = events.emplace_back();
     event.date = date;
     event.title = std::move(title);
-    event.dayKind = kLunarDayKind;
+    event.dayKind = kDayKinds[static_cast<std::size_t>(calendar)];
   }
 }
 
-std::string YearCalendarName(std::chrono::year year, Language language) {
-  return fmt::format("{} {}", VocabularyOf(language).calendarName, static_cast<int>(year));
+std::string YearCalendarName(std::chrono::year year, LunarCalendar calendar, Language language) {
+  return fmt::format("{} {}", NameOf(calendar, language), static_cast<int>(year));
 }
 
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment, Language language) {
+                             std::chrono::local_seconds moment, LunarCalendar calendar, Language language) {
   std::vector<DayEvent> events;
-  AppendYearEvents(events, year, titleOf);
-  return IcalText(YearCalendarName(year, language), events, moment);
+  AppendYearEvents(events, year, titleOf, calendar);
+  return IcalText(YearCalendarName(year, calendar, language), events, moment);
 }
 
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed) {
   return fixed ? fmt::format("{}.ics", stem) : fmt::format("{}_{}.ics", stem, FileTimeStamp(moment));
 }
 
-std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed) {
-  return CalendarFileName(fmt::format("Tessarine_{}", static_cast<int>(year)), moment, fixed);
+std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed,
+                         LunarCalendar calendar) {
+  return CalendarFileName(fmt::format("{}_{}", StemOf(calendar), static_cast<int>(year)), moment, fixed);
 }
 
-std::string RangeCalendarName(YearRange years, Language language) {
-  return fmt::format("{} {}-{}", VocabularyOf(language).calendarName, static_cast<int>(years.first()),
+std::string RangeCalendarName(YearRange years, LunarCalendar calendar, Language language) {
+  return fmt::format("{} {}-{}", NameOf(calendar, language), static_cast<int>(years.first()),
                      static_cast<int>(years.last()));
 }
 
-std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {
-  return CalendarFileName(fmt::format("Tessarine_{}-{}", static_cast<int>(years.first()), static_cast<int>(years.last())),
-                          moment, fixed);
+std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed, LunarCalendar calendar) {
+  return CalendarFileName(
+      fmt::format("{}_{}-{}", StemOf(calendar), static_cast<int>(years.first()), static_cast<int>(years.last())),
+      moment, fixed);
 }
 
 }  // namespace tessarine

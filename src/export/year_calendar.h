@@ -16,26 +16,34 @@ namespace tessarine {
 // A day's event title; empty when the day gets no event.
 using TitleFunction = std::function<std::string(std::chrono::sys_days)>;
 
-// Appends the events of `year` to `events`, in date order.
-void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf);
+// Appends the events of `year` to `events`, in date order. Their UIDs name
+// the calendar, so that a Korean and a Chinese file can live side by side.
+void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
+                      LunarCalendar calendar = LunarCalendar::China);
 
-// "农历 <year>" (農曆 in zh-Hant), the name a calendar program shows for the
-// imported file.
-std::string YearCalendarName(std::chrono::year year, Language language = Language::ZhHans);
+// "农历 <year>" (農曆, 음력, Âm lịch: the calendar's name in the language),
+// the name a calendar program shows for the imported file.
+std::string YearCalendarName(std::chrono::year year, LunarCalendar calendar = LunarCalendar::China,
+                             Language language = Language::ZhHans);
 
 // The whole file for `year`. `moment`, the local time of generation, stamps
 // the events.
 std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment, Language language = Language::ZhHans);
+                             std::chrono::local_seconds moment, LunarCalendar calendar = LunarCalendar::China,
+                             Language language = Language::ZhHans);
 
 // "Tessarine_<year>_<yymmdd-hhnnss>.ics", or "Tessarine_<year>.ics" for a
-// fixed name.
-std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed = false);
+// fixed name; the Korean and Vietnamese calendars' files are
+// Tessarine_Korean_<year>… and Tessarine_Vietnamese_<year>….
+std::string YearFileName(std::chrono::year year, std::chrono::local_seconds moment, bool fixed = false,
+                         LunarCalendar calendar = LunarCalendar::China);
 
 // One file for a range: "农历 <first>-<last>" and
 // "Tessarine_<first>-<last>_<yymmdd-hhnnss>.ics" (or without the stamp).
-std::string RangeCalendarName(YearRange years, Language language = Language::ZhHans);
-std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
+std::string RangeCalendarName(YearRange years, LunarCalendar calendar = LunarCalendar::China,
+                              Language language = Language::ZhHans);
+std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false,
+                          LunarCalendar calendar = LunarCalendar::China);
 
 // "<stem>_<yymmdd-hhnnss>.ics", or "<stem>.ics" for a fixed name.
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed);

@@ -72,8 +72,8 @@ std::variant<Anniversary, EntryProblem> ParseWords(std::string_view text, bool l
   return EntryProblem::UnknownDay;
 }
 
-// yyyy-mm-dd: the lunar date and lunar year of that day.
-std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text) {
+// yyyy-mm-dd: the lunar date and lunar year of that day in `calendar`.
+std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text, LunarCalendar calendar) {
   const auto y = Number(text.substr(0, 4));
   const auto m = Number(text.substr(5, 2));
   const auto d = Number(text.substr(8, 2));
@@ -82,7 +82,7 @@ std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text) {
                                         std::chrono::day{static_cast<unsigned>(d.value_or(0))}};
   if (!y || !m || !d || !ymd.ok()) return EntryProblem::NoSuchDay;
   if (!IsDescribable(std::chrono::sys_days{ymd})) return EntryProblem::DateOutOfRange;
-  const LunarDate lunar = *ToLunarDate(std::chrono::sys_days{ymd});
+  const LunarDate lunar = *ToLunarDate(std::chrono::sys_days{ymd}, calendar);
   Anniversary entry;
   entry.month = lunar.month;
   entry.day = lunar.day;
@@ -111,7 +111,7 @@ std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text
   return EntryProblem::UnknownDate;
 }
 
-EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
+EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalendar calendar) {
   // Columns after the first year are the user's own (a note, say): kept in
   // the file and skipped here, by both front ends alike.
   const std::string_view name = fields.empty() ? std::string_view() : Trim(fields[0]);
@@ -119,9 +119,14 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
   const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trim(fields[1]));
   if (dateText.empty()) return EntryError{2, EntryProblem::MissingDate, ""};
 
-  const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText) : ParseLunarMonthDay(dateText);
+  // A fourth column that names a calendar says which one the entry repeats
+  // by; any other text there is the user's own note, as before.
+  const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trim(fields[3]));
+  const LunarCalendar repeatsBy = named.value_or(calendar);
+  const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
   if (const auto* problem = std::get_if<EntryProblem>(&parsed)) return EntryError{2, *problem, fields[1]};
   Anniversary entry = std::get<Anniversary>(parsed);
+  entry.calendar = repeatsBy;
   // A list saved in another encoding must not put malformed UTF-8 into a file.
   entry.name = ToValidUtf8(name);
   entry.dateText = Trim(fields[1]);  // as written: the UID of its events follows it

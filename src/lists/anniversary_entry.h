@@ -36,11 +36,13 @@ struct EntryError {
 
 using EntryResult = std::variant<Anniversary, EntryError>;
 
-// Parses a row's fields: name, date and optionally the first lunar year;
-// empty fields after them are allowed. The date may be spelt in any way
+// Parses a row's fields: name, date, optionally the first lunar year and
+// optionally the calendar the entry repeats by (korean, 韩国阴历, 음력 …: see
+// CalendarOfName); other fields after them are the user's own. The date may be spelt in any way
 // NormalDateSpelling knows. A Gregorian date gives the lunar date of that day
 // and its lunar year as the first year, unless a first year is given too.
-EntryResult ParseAnniversary(const std::vector<std::string>& fields);
+// An entry that names no calendar repeats by `calendar`.
+EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalendar calendar = LunarCalendar::China);
 
 // The lunar month and day of `text`: 三月初八, 闰四月十五, 冬月初五 or
 // 十一月初五, 腊月廿三 or 十二月廿三, 3-8, 闰4-15 or L4-15.

@@ -4,7 +4,8 @@ namespace tessarine {
 namespace {
 
 bool IsHeaderRow(const std::vector<std::string>& fields) {
-  return fields.size() >= 2 && fields[0] == "名称" && fields[1] == "日期" && (fields.size() < 3 || fields[2] == "起始年");
+  return fields.size() >= 2 && fields[0] == "名称" && fields[1] == "日期" && (fields.size() < 3 || fields[2] == "起始年") &&
+         (fields.size() < 4 || fields[3] == "历法" || fields[3].empty());
 }
 
 }  // namespace
@@ -42,12 +43,12 @@ std::vector<std::size_t> EntryRecords(const CsvDocument& document) {
   return records;
 }
 
-AnniversaryList ReadAnniversaryList(const CsvDocument& document) {
+AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar calendar) {
   AnniversaryList list;
   for (const std::size_t index : EntryRecords(document)) {
     const CsvRecord& record = document.records[index];
     if (IsBlankRow(record.fields)) continue;  // a row added and not yet written
-    EntryResult result = ParseAnniversary(record.fields);
+    EntryResult result = ParseAnniversary(record.fields, calendar);
     if (auto* error = std::get_if<EntryError>(&result)) {
       list.errors.push_back({record.line, std::move(*error)});
     } else {
@@ -57,14 +58,14 @@ AnniversaryList ReadAnniversaryList(const CsvDocument& document) {
   return list;
 }
 
-AnniversaryList ReadAnniversaryList(std::string_view bytes) {
+AnniversaryList ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar) {
   auto loaded = LoadList(bytes);
   if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
     AnniversaryList list;
     list.problem = *problem;
     return list;
   }
-  return ReadAnniversaryList(std::get<LoadedList>(loaded).document);
+  return ReadAnniversaryList(std::get<LoadedList>(loaded).document, calendar);
 }
 
 }  // namespace tessarine

@@ -57,7 +57,8 @@ struct AnniversaryList {
   std::optional<ListProblem> problem;  // the file is not a list at all
 };
 
-AnniversaryList ReadAnniversaryList(const CsvDocument& document);
-AnniversaryList ReadAnniversaryList(std::string_view bytes);
+// Entries that name no calendar repeat by `calendar`.
+AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar calendar = LunarCalendar::China);
+AnniversaryList ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar = LunarCalendar::China);
 
 }  // namespace tessarine

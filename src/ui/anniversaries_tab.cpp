@@ -17,7 +17,7 @@
 
 #include "calendar/day_info.h"
 #include "calendar/iso_date.h"
-#include "calendar/solar_festivals.h"
+#include "calendar/lunar_names.h"
 #include "calendar/year_range.h"
 #include "ui/list_change.h"
 #include "ui/named.h"
@@ -26,7 +26,9 @@
 namespace tessarine {
 namespace {
 
-constexpr int kColumns = 3;
+// The entry's fields (名称, 日期, 起始年, 历法), then the computed 农历 · 下次.
+constexpr int kColumns = kEntryColumns;
+constexpr int kCalendarColumn = 3;
 const QColor kBadCell(255, 205, 205);
 const QColor kRepeatedCell(255, 240, 190);
 
@@ -71,10 +73,13 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
 
 void AnniversariesTab::buildTable() {
   entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
-  entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "农历 · 下次"});
-  entriesTable->horizontalHeaderItem(3)->setToolTip("换算出的农历日期和下次的日子");
+  entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "历法", "农历 · 下次"});
+  entriesTable->horizontalHeaderItem(kCalendarColumn)
+      ->setToolTip("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复 (如韩国的제사、越南的giỗ)");
+  entriesTable->horizontalHeaderItem(kColumns)->setToolTip("换算出的农历日期和下次的日子");
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  entriesTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+  entriesTable->horizontalHeader()->setSectionResizeMode(kCalendarColumn, QHeaderView::ResizeToContents);
+  entriesTable->horizontalHeader()->setSectionResizeMode(kColumns, QHeaderView::ResizeToContents);
   entriesTable->setColumnWidth(1, 76);
   entriesTable->setColumnWidth(2, 44);
   // Tab leaves the table for the next control instead of walking its cells.
@@ -148,13 +153,21 @@ std::vector<std::string> AnniversariesTab::fieldsOf(int row) const {
     const QTableWidgetItem* item = entriesTable->item(row, column);
     fields.push_back(item ? item->text().toStdString() : std::string());
   }
+  const bool hadCalendar = list_ && row < static_cast<int>(rowRecords_.size()) &&
+                           list_->document.records[rowRecords_[static_cast<std::size_t>(row)]].fields.size() > 3;
+  if (fields.back().empty() && !hadCalendar) fields.pop_back();
   return fields;
 }
 
 std::optional<EntryResult> AnniversariesTab::parsedRow(int row) const {
   const std::vector<std::string> fields = fieldsOf(row);
   if (IsBlankRow(fields)) return std::nullopt;
-  return ParseAnniversary(fields);
+  return ParseAnniversary(fields, defaultCalendar_);
+}
+
+void AnniversariesTab::setDefaultCalendar(LunarCalendar calendar) {
+  defaultCalendar_ = calendar;
+  check();
 }
 
 void AnniversariesTab::check() {
@@ -190,9 +203,17 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   const auto from = std::chrono::sys_days{std::chrono::year{today.year()} / today.month() / today.day()};
   const auto next = NextOccurrence(entry, from);
   if (!next) return "—";
-  const DayInfo info = GetDayInfo(*next, MonthNaming::WinterAndLast);
-  return ToQString(info.monthText + info.dayText + " " + IsoDate(*next) + " 周" +
-                   std::string(WeekdayNames[std::chrono::weekday{*next}.c_encoding()]));
+  // The date is named in the entry's own calendar, which is named too when
+  // it is not the Chinese one.
+  const DayInfo info = GetDayInfo(*next, entry.calendar);
+  const Vocabulary& words = VocabularyOf(Language::ZhHans);
+  std::string text;
+  if (entry.calendar != LunarCalendar::China) {
+    text.append(words.calendarNames[static_cast<std::size_t>(entry.calendar)]).append(" ");
+  }
+  text.append(MonthAndDayName(info.lunar, MonthNaming::WinterAndLast, Language::ZhHans)).append(" ");
+  text.append(IsoDate(*next)).append(" 周").append(words.weekdays[std::chrono::weekday{*next}.c_encoding()]);
+  return ToQString(text);
 }
 
 void AnniversariesTab::markUnsaved() {

@@ -23,6 +23,11 @@
 #include "export/anniversary_calendar.h"
 #include "lists/anniversary_list.h"
 
+namespace tessarine {
+// The list's columns the table edits: 名称, 日期, 起始年 and 历法.
+inline constexpr int kEntryColumns = 4;
+}  // namespace tessarine
+
 class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
@@ -50,6 +55,8 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
+  // The calendar of the entries that name none; the rows are checked again.
+  void setDefaultCalendar(LunarCalendar calendar);
 
  signals:
   // The user asked to see the folder that holds the list.
@@ -81,8 +88,12 @@ class AnniversariesTab : public QWidget {
   void onCellChanged(int row);
   void onAddClicked();
   void onRemoveClicked();
+  // The row's fields as the list holds them: the calendar's field only when
+  // it is filled in or the row already had one, so that editing a row of a
+  // three-column list keeps it three columns.
   std::vector<std::string> fieldsOf(int row) const;
   std::optional<EntryResult> parsedRow(int row) const;
+  LunarCalendar defaultCalendar_ = LunarCalendar::China;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
   // row that parses.
   QString nextText(const Anniversary& entry) const;

@@ -66,7 +66,7 @@ void AnniversariesTab::fillTable() {
     const std::vector<std::string>& fields = list_->document.records[record].fields;
     const int row = entriesTable->rowCount();
     entriesTable->insertRow(row);
-    for (int column = 0; column < 3 && column < static_cast<int>(fields.size()); ++column) {
+    for (int column = 0; column < kEntryColumns && column < static_cast<int>(fields.size()); ++column) {
       entriesTable->setItem(row, column, new QTableWidgetItem(ToQString(fields[static_cast<std::size_t>(column)])));
     }
   }

@@ -131,7 +131,7 @@ void CustomFormatTab::refreshPreview() {
   const QDate date = previewDateEdit->date();
   const std::chrono::sys_days day{std::chrono::year{date.year()} / date.month() / date.day()};
   const TemplateFormat templ = format();
-  previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces)));
+  previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces, language_, calendar_)));
 }
 
 void CustomFormatTab::appendToken(const QString& token) {

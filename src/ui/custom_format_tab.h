@@ -26,9 +26,12 @@ class CustomFormatTab : public QWidget {
 
   TemplateFormat format() const;
   void setTemplate(const QString& text);
-  // The month names the preview uses; the preview follows at once.
-  void setMonthNaming(MonthNaming naming) {
+  // The month names, the language and the calendar the preview uses; the
+  // preview follows at once.
+  void setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar) {
     monthNaming_ = naming;
+    language_ = language;
+    calendar_ = calendar;
     refreshPreview();
   }
 
@@ -47,6 +50,8 @@ class CustomFormatTab : public QWidget {
   QWidget* buildSideColumn();
 
   MonthNaming monthNaming_ = MonthNaming::WinterAndLast;
+  Language language_ = Language::ZhHans;
+  LunarCalendar calendar_ = LunarCalendar::China;
   QLabel* templateLabel = nullptr;
   QLineEdit* templateEdit = nullptr;
   QGroupBox* lunarTokensGroup = nullptr;

@@ -70,6 +70,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   columns->addWidget(buildFormatGroup());
   columns->addWidget(buildTextBox(font), 1);
   setCentralWidget(client);
+  applyTitleOptions();  // the remembered calendar and language
 
   // The year lists run from the current year to the last described year.
   yearSelector->fillYears(services_.now().date().year());
@@ -91,6 +92,7 @@ void MainWindow::buildMenu() {
   monthNamesAction = NamedAction(controlMenu, "monthNamesAction", "使用冬,腊月显示");
   monthNamesAction->setCheckable(true);
   monthNamesAction->setChecked(true);
+  buildWordingMenus();
   completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
@@ -222,6 +224,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 TitleFormat MainWindow::titleFormat() const {
   TitleFormat format;
   format.monthNaming = monthNamesAction->isChecked() ? MonthNaming::WinterAndLast : MonthNaming::Numbered;
+  format.calendar = chosenCalendar();
+  format.language = chosenLanguage();
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();
   } else {
@@ -230,9 +234,7 @@ TitleFormat MainWindow::titleFormat() const {
   return format;
 }
 
-void MainWindow::onMonthNamesToggled() {
-  customTab->setMonthNaming(monthNamesAction->isChecked() ? MonthNaming::WinterAndLast : MonthNaming::Numbered);
-}
+void MainWindow::onMonthNamesToggled() { applyTitleOptions(); }
 
 void MainWindow::setTextBox(const QString& text) {
   QString plain = text;

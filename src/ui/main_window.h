@@ -64,6 +64,16 @@ class MainWindow : public QMainWindow {
   void onOpenFolderClicked();
   void onMonthNamesToggled();
 
+  // 历法 and 文字, in main_window_wording.cpp.
+  void buildWordingMenus();
+  void onCalendarChosen(QAction* chosen);
+  void onLanguageChosen(QAction* chosen);
+  // Tells the previews and the 纪念日 tab of the month names, the calendar
+  // and the language now chosen.
+  void applyTitleOptions();
+  LunarCalendar chosenCalendar() const;
+  Language chosenLanguage() const;
+
   // Generation, in main_window_generate.cpp.
   void generate();
   // The holiday calendar of the chosen years, with the 节假日 tab showing.
@@ -107,6 +117,10 @@ class MainWindow : public QMainWindow {
   QAction* fixedNameAction = nullptr;
   QAction* outputFolderAction = nullptr;
   QAction* completionPromptAction = nullptr;
+  QMenu* calendarMenu = nullptr;
+  QActionGroup* calendarGroup = nullptr;
+  QMenu* languageMenu = nullptr;
+  QActionGroup* languageGroup = nullptr;
   QAction* openFolderAction = nullptr;
   QAction* exitAction = nullptr;
   QMenu* aboutMenu = nullptr;

@@ -106,7 +106,7 @@ void MainWindow::generate() {
       return;
     }
     request = AnniversariesRequest{std::move(entries), *years, anniversariesTab->remindDaysBefore(),
-                                   anniversariesTab->reminderStyle(), naming(false)};
+                                   anniversariesTab->reminderStyle(), naming(false), chosenLanguage()};
   }
   const bool oneFile = anniversaries || years->single() || singleFileAction->isChecked();
   const RunOutcome outcome = run(request, oneFile ? 1 : static_cast<int>(years->size()));

@@ -49,12 +49,5 @@ TEST(SolarFestivalOfTest, EveryYearHasEachFloatingFestivalOnce) {
   }
 }
 
-TEST(WeekdayNamesTest, SundayFirst) {
-  using namespace std::chrono;
-  EXPECT_EQ(WeekdayNames[weekday{sys_days{2013y / 2 / 10}}.c_encoding()], "日");
-  EXPECT_EQ(WeekdayNames[weekday{sys_days{2013y / 2 / 11}}.c_encoding()], "一");
-  EXPECT_EQ(WeekdayNames[weekday{sys_days{2013y / 2 / 16}}.c_encoding()], "六");
-}
-
 }  // namespace
 }  // namespace tessarine

@@ -43,6 +43,32 @@ TEST(AnniversaryTest, TheDayInEachLunarYear) {
   EXPECT_FALSE(OccurrenceIn(Entry(1, 1), 2101));
 }
 
+// A Korean 제사 or a Vietnamese giỗ repeats by its own country's calendar.
+TEST(AnniversaryTest, RepeatsByItsOwnCalendar) {
+  struct Case {
+    LunarCalendar calendar;
+    unsigned month, day;
+    bool leap;
+    int year;
+    sys_days date;
+  };
+  const Case cases[] = {
+      {LunarCalendar::China, 1, 1, false, 2027, Date(2027, 2, 6)},
+      {LunarCalendar::Korea, 1, 1, false, 2027, Date(2027, 2, 7)},
+      {LunarCalendar::Korea, 3, 3, true, 2012, Date(2012, 4, 23)},  // China's leap month is the 4th
+      {LunarCalendar::China, 3, 3, true, 2012, Date(2012, 3, 24)},  // so the regular month
+      {LunarCalendar::Vietnam, 1, 1, false, 1985, Date(1985, 1, 21)},
+      {LunarCalendar::Vietnam, 1, 1, false, 2030, Date(2030, 2, 2)},
+  };
+  for (const auto& c : cases) {
+    Anniversary entry = Entry(c.month, c.day, c.leap);
+    entry.calendar = c.calendar;
+    const auto date = OccurrenceIn(entry, c.year);
+    ASSERT_TRUE(date) << c.year;
+    EXPECT_EQ(Iso(*date), Iso(c.date)) << c.year << " " << static_cast<int>(c.calendar);
+  }
+}
+
 TEST(AnniversaryTest, SpanTitlesAndCounts) {
   const std::vector<Anniversary> entries = {Entry(12, 23, false, 2020), Entry(1, 1, false, 2026)};
   const auto found = Occurrences(entries, testing::Years(2026, 2026));

@@ -19,7 +19,7 @@ constexpr auto Term = FestivalAndTerm::Term;
 constexpr auto Both = FestivalAndTerm::Both;
 
 std::string Title(sys_days date, NormalFormat format = {}, MonthNaming naming = MonthNaming::WinterAndLast) {
-  return NormalSummary(GetDayInfo(date, naming), format);
+  return NormalSummary(GetDayInfo(date), format, naming);
 }
 
 TEST(NormalSummaryTest, TitlesByModeAndRule) {
@@ -78,24 +78,18 @@ TEST(NormalSummaryTest, WithoutFestivalsAndTermsEveryTitleIsADayOrMonthName) {
   }
 }
 
-// The first of a month is known by its number, not by its name.
-TEST(NormalSummaryTest, TheFirstOfAMonthByNumber) {
+// The first of a month is known by its number, and a festival by its
+// identifier: the title is composed from numbers alone.
+TEST(NormalSummaryTest, ComposedFromTheNumbers) {
   DayInfo first;
   first.lunar = {2013, 3, 1};
-  first.monthText = "三月";
-  first.dayText = "one";
   EXPECT_EQ(NormalSummary(first, {Day, Fest, false}), "三月");
-}
-
-TEST(NormalSummaryTest, TermsOnlyDropsTheFestivalOfTheDescription) {
   DayInfo info;
   info.lunar = {2013, 3, 5};
-  info.monthText = "三月";
-  info.dayText = "初五";
-  info.termText = "清明";
-  info.festText = "寒食";
+  info.term = 7;  // 清明
+  info.festival = LunarFestival::ColdFood;
   EXPECT_EQ(NormalSummary(info, {Terms, Fest, false}), "清明");
-  EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食/清明");
+  EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食节/清明");
   EXPECT_EQ(NormalSummary(info, {Day, Term, true}), "初五");
 }
 

@@ -157,8 +157,9 @@ TEST(YearCalendarTest, FileNames) {
 // Every word of the vocabulary is of three-byte CJK characters.
 std::set<std::string> SimplifiedOnly() {
   const auto characters = [](const Vocabulary& words) {
-    std::vector<std::string_view> all = {words.leap, words.calendarName, words.anniversariesName};
+    std::vector<std::string_view> all = {words.leap, words.anniversariesName};
     for (const auto* list : {&words.animals, &words.months}) all.insert(all.end(), list->begin(), list->end());
+    all.insert(all.end(), words.calendarNames.begin(), words.calendarNames.end());
     all.insert(all.end(), words.terms.begin(), words.terms.end());
     all.insert(all.end(), words.lunarFestivals.begin(), words.lunarFestivals.end());
     all.insert(all.end(), words.gregorianFestivals.begin(), words.gregorianFestivals.end());
@@ -185,7 +186,7 @@ TEST(YearCalendarTest, TraditionalFilesHoldNoSimplifiedWords) {
   for (const TitleFormat& format : formats) {
     for (const int y : {2014, 2023, 2026, 2033}) {
       const std::string file = YearCalendarFile(
-          year{y}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, Language::ZhHant);
+          year{y}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, LunarCalendar::China, Language::ZhHant);
       EXPECT_NE(file.find("X-WR-CALNAME:農曆 " + std::to_string(y)), std::string::npos);
       const auto titles = ParseCalendar(file);
       EXPECT_GE(titles.size(), 365u);

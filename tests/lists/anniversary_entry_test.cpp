@@ -44,6 +44,35 @@ TEST(AnniversaryEntryTest, DateForms) {
   EXPECT_EQ(std::get<Anniversary>(ParseAnniversary({"\xC2\xE8", "3-8"})).name, "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+// The optional fourth column names the calendar; any other text there is a
+// note of the user's, and the list's default calendar holds.
+TEST(AnniversaryEntryTest, TheCalendarColumn) {
+  struct Case {
+    std::vector<std::string> fields;
+    LunarCalendar expected;
+  };
+  const Case cases[] = {
+      {{"제사", "3-3", "", "韩国阴历"}, LunarCalendar::Korea},
+      {{"제사", "3-3", "", " korean "}, LunarCalendar::Korea},
+      {{"giỗ", "3-3", "", "Âm lịch"}, LunarCalendar::Vietnam},
+      {{"giỗ", "3-3", "", "越南陰曆"}, LunarCalendar::Vietnam},
+      {{"生日", "3-3", "", "中国农历"}, LunarCalendar::China},
+      {{"生日", "3-3", "", "买蛋糕"}, LunarCalendar::China},
+      {{"生日", "3-3"}, LunarCalendar::China},
+  };
+  for (const auto& c : cases) {
+    const auto entry = std::get<Anniversary>(ParseAnniversary(c.fields));
+    EXPECT_EQ(entry.calendar, c.expected) << c.fields.back();
+  }
+  EXPECT_EQ(std::get<Anniversary>(ParseAnniversary({"giỗ", "3-3"}, LunarCalendar::Vietnam)).calendar,
+            LunarCalendar::Vietnam);
+  // A Gregorian day is converted in the entry's calendar: leap 3/3 in Korea, 4/3 in China.
+  const auto korean = std::get<Anniversary>(ParseAnniversary({"제사", "2012-04-23", "", "korean"}));
+  EXPECT_EQ(std::tie(korean.month, korean.day, korean.leap), std::make_tuple(3u, 3u, true));
+  const auto chinese = std::get<Anniversary>(ParseAnniversary({"生日", "2012-04-23"}));
+  EXPECT_EQ(std::tie(chinese.month, chinese.day, chinese.leap), std::make_tuple(4u, 3u, false));
+}
+
 TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
   struct Case {
     std::vector<std::string> fields;

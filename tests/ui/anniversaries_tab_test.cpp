@@ -35,8 +35,8 @@ TEST_F(AnniversariesTabTest, AddARowGenerateAndReadTheFile) {
   EXPECT_EQ(Find<QTabWidget>("formatTabs")->tabText(2), "纪念日");
   AddRow("妈妈生日", "三月初八", "1960");
   EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"1960\"\r\n");
-  EXPECT_EQ(Table()->item(0, 3)->text(), "三月初八 2013-04-17 周三");  // resolved, read-only
-  EXPECT_FALSE(Table()->item(0, 3)->flags().testFlag(Qt::ItemIsEditable));
+  EXPECT_EQ(Table()->item(0, 4)->text(), "三月初八 2013-04-17 周三");  // resolved, read-only
+  EXPECT_FALSE(Table()->item(0, 4)->flags().testFlag(Qt::ItemIsEditable));
   Find<QCheckBox>("remindCheck")->click();
   Find<QSpinBox>("remindDaysSpin")->setValue(0);
   Find<QPushButton>("generateButton")->click();
@@ -78,7 +78,7 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   ASSERT_EQ(Table()->rowCount(), 2);
   EXPECT_EQ(Table()->item(1, 0)->text(), "Wang, Li");
   EXPECT_EQ(Table()->item(1, 2)->text(), "2000");
-  EXPECT_EQ(Table()->item(0, 3)->text(), "正月初一 2013-02-10 周日");  // a Gregorian day resolved
+  EXPECT_EQ(Table()->item(0, 4)->text(), "正月初一 2013-02-10 周日");  // a Gregorian day resolved
   Table()->setCurrentCell(0, 0);
   Find<QPushButton>("removeButton")->click();
   EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte

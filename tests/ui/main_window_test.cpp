@@ -126,6 +126,25 @@ TEST_F(WindowTest, OneFileForManyYearsAndAFixedName) {
   EXPECT_TRUE(Action("fixedNameAction")->isChecked());
 }
 
+// 历法 picks the calendar and with it its own language, which 文字 can
+// change; the file follows, the preview follows at once, and both choices
+// are remembered.
+TEST_F(WindowTest, CalendarAndLanguage) {
+  Open();
+  Action("koreanCalendarAction")->trigger();
+  EXPECT_TRUE(Action("koreanAction")->isChecked());
+  Find<QPushButton>("generateButton")->click();
+  const std::string korean = files["/opt/tessarine/Tessarine_Korean_2013_130106-142530.ics"];
+  EXPECT_NE(korean.find("X-WR-CALNAME:음력 2013\r\n"), std::string::npos);
+  EXPECT_NE(korean.find("SUMMARY:설날\r\n"), std::string::npos);
+  Action("traditionalAction")->trigger();
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  EXPECT_EQ(Find<QLineEdit>("previewEdit")->text().left(9), "甲午年【馬】 八月");
+  Open();
+  EXPECT_TRUE(Action("koreanCalendarAction")->isChecked());
+  EXPECT_TRUE(Action("traditionalAction")->isChecked());
+}
+
 // While a range is written the cursor is busy and a progress bar counts the
 // files; Tab leaves the 纪念日 table for the next control.
 TEST_F(WindowTest, ProgressAndKeyboard) {
@@ -229,7 +248,7 @@ TEST_F(WindowTest, MenuLayout) {
   auto* menu = Find<QMenu>("controlMenu");
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
-  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "生成后弹出提示框(&P)",
+  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "历法", "文字", "生成后弹出提示框(&P)",
                                    "标注休/班", "合并为一个文件", "固定文件名", "输出文件夹…", "打开所在文件夹(&O)", "-",
                                    "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");

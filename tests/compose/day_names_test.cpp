@@ -1,4 +1,7 @@
-#include "calendar/day_info.h"
+// A described day's names: the numbers GetDayInfo gives, named by the
+// vocabulary of each language.
+#include "compose/day_names.h"
+
 #include "calendar/year_range.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +18,18 @@ using std::chrono::days;
 
 using testing::Date;
 
-DayInfo Describe(sys_days date, MonthNaming naming = MonthNaming::WinterAndLast) {
-  return GetDayInfo(date, naming);
-}
+DayInfo Describe(sys_days date, LunarCalendar calendar = LunarCalendar::China) { return GetDayInfo(date, calendar); }
 
 using Names = std::array<std::string, 6>;  // stem-branch, zodiac, month, day, term, festival
 
-Names NamesOf(const DayInfo& info) {
-  return {info.stemBranch, info.zodiac, info.monthText, info.dayText, info.termText, info.festText};
+Names Named(sys_days date, MonthNaming naming = MonthNaming::WinterAndLast, Language language = Language::ZhHans,
+            LunarCalendar calendar = LunarCalendar::China) {
+  const DayNames n = NamesOf(date, GetDayInfo(date, calendar), naming, language);
+  return {n.stemBranch, std::string(n.zodiac), n.month, std::string(n.day), std::string(n.term),
+          std::string(n.festival)};
 }
 
-TEST(DayInfoTest, KnownDays) {
+TEST(DayNamesTest, KnownDays) {
   struct Case {
     sys_days date;
     Names info;
@@ -51,72 +55,76 @@ TEST(DayInfoTest, KnownDays) {
       {Date(2050, 12, 31), {"庚午", "马", "冬月", "十八", "", ""}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(NamesOf(Describe(c.date)), c.info) << testing::Iso(c.date);
+    EXPECT_EQ(Named(c.date), c.info) << testing::Iso(c.date);
   }
 }
 
 // The names are given by the numbers, which compose decides by.
-TEST(DayInfoTest, TheDayAsNumbers) {
+TEST(DayNamesTest, TheDayAsNumbers) {
   const DayInfo leapDragonBoat = Describe(Date(2009, 6, 27));
   EXPECT_EQ(leapDragonBoat.lunar, (LunarDate{2009, 5, 5, true}));
   EXPECT_EQ(leapDragonBoat.monthDays, 29u);
-  EXPECT_EQ(LunarFestivalDates.at(*leapDragonBoat.festival).name, "端午");
+  EXPECT_EQ(leapDragonBoat.festival, LunarFestival::DragonBoat);
   const DayInfo eve = Describe(Date(2034, 2, 18));
   EXPECT_EQ(eve.term, 4u);  // 雨水
-  EXPECT_EQ(eve.festival, LunarFestivalDates.size() - 1);  // 除夕, on a 30th
+  EXPECT_EQ(eve.festival, LunarFestival::NewYearsEve);  // on a 30th
   EXPECT_EQ(eve.yearCycle, 49u);                          // 癸丑: stem 9, branch 1
   EXPECT_FALSE(Describe(Date(2013, 1, 1)).festival);
 }
 
-TEST(DayInfoTest, MonthNamingIsAnArgument) {
-  EXPECT_EQ(Describe(Date(2013, 2, 9)).monthText, "腊月");
-  EXPECT_EQ(Describe(Date(2013, 2, 9), MonthNaming::Numbered).monthText, "十二月");
-  EXPECT_EQ(Describe(Date(2033, 12, 22), MonthNaming::Numbered).monthText, "闰十一月");
+TEST(DayNamesTest, MonthNamingIsAnArgument) {
+  EXPECT_EQ(Named(Date(2013, 2, 9))[2], "腊月");
+  EXPECT_EQ(Named(Date(2013, 2, 9), MonthNaming::Numbered)[2], "十二月");
+  EXPECT_EQ(Named(Date(2033, 12, 22), MonthNaming::Numbered)[2], "闰十一月");
 }
 
-TEST(DayInfoTest, NewYearsEveEveryYearWhateverTheLengthOfTheTwelfthMonth) {
-  // Lunar new year's day is 春节; the day before it is 除夕, in every year.
-  int eves = 0, twentyNinth = 0;
-  for (auto date = Date(1901, 1, 1); date <= YearRange::All().lastDay(); date += days{1}) {
-    const DayInfo info = Describe(date);
-    if (info.festText == "春节") {
-      EXPECT_EQ(info.dayText, "初一");
-      if (date > YearRange::All().firstDay()) {
-        const DayInfo eve = Describe(date - days{1});
-        EXPECT_EQ(eve.festText, "除夕") << testing::Iso(date);
-        twentyNinth += eve.dayText == "廿九";
+TEST(DayNamesTest, NewYearsEveEveryYearWhateverTheLengthOfTheTwelfthMonth) {
+  // Lunar new year's day is 春节; the day before it is 除夕, in every year
+  // and every calendar.
+  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
+    int eves = 0, twentyNinth = 0;
+    for (auto date = Date(1901, 1, 1); date <= YearRange::All().lastDay(); date += days{1}) {
+      const DayInfo info = Describe(date, calendar);
+      if (info.festival == LunarFestival::NewYear) {
+        EXPECT_EQ(info.lunar.day, 1u);
+        if (date > YearRange::All().firstDay()) {
+          const DayInfo eve = Describe(date - days{1}, calendar);
+          EXPECT_EQ(eve.festival, LunarFestival::NewYearsEve) << testing::Iso(date);
+          twentyNinth += eve.lunar.day == 29;
+        }
       }
+      eves += info.festival == LunarFestival::NewYearsEve;
     }
-    eves += info.festText == "除夕";
+    EXPECT_EQ(eves, static_cast<int>(YearRange::All().size()));  // lunar 1900 to the year before the last
+    EXPECT_GT(twentyNinth, 0);
   }
-  EXPECT_EQ(eves, static_cast<int>(YearRange::All().size()));  // lunar 1900 to the year before the last
-  EXPECT_GT(twentyNinth, 0);
 }
 
-TEST(DayInfoTest, TwentyFourTermDaysInEveryYear) {
+TEST(DayNamesTest, TwentyFourTermDaysInEveryYear) {
   for (int year = kFirstTableYear; year <= kLastTableYear; ++year) {
-    std::map<std::string, int> terms;
+    std::map<unsigned, int> terms;
     for (auto date = Date(year, 1, 1); date <= Date(year, 12, 31); date += days{1}) {
       const DayInfo info = Describe(date);
-      if (!info.termText.empty()) ++terms[info.termText];
+      if (info.term != 0) ++terms[info.term];
     }
     EXPECT_EQ(terms.size(), 24u) << year;
     for (const auto& [name, count] : terms) EXPECT_EQ(count, 1) << year << " " << name;
   }
 }
 
-TEST(DayInfoTest, DatesOutsideTheTablesAreDescribedEmpty) {
+TEST(DayNamesTest, DatesOutsideTheTablesAreDescribedEmpty) {
   for (const auto date : {Date(1900, 12, 31), Date(2101, 1, 1), Date(1800, 6, 1)}) {
-    EXPECT_EQ(Describe(date), DayInfo{});
+    EXPECT_FALSE(Describe(date).described());
+    EXPECT_EQ(Named(date), Names{});
   }
 }
 
-TEST(DayInfoTest, DescriptionDoesNotDependOnWhatWasDescribedBefore) {
+TEST(DayNamesTest, DescriptionDoesNotDependOnWhatWasDescribedBefore) {
   const DayInfo fresh = Describe(Date(1901, 1, 1));
   Describe(Date(2033, 12, 22));
   EXPECT_EQ(Describe(Date(1901, 1, 1)), fresh);
   Describe(Date(2033, 12, 22));
-  EXPECT_EQ(Describe(Date(1901, 1, 19)).monthText, "冬月");
+  EXPECT_EQ(Named(Date(1901, 1, 19))[2], "冬月");
 }
 
 }  // namespace
