@@ -17,8 +17,13 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
   --no-festivals-terms   show neither festivals nor solar terms
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
                          冬月 and 腊月
-  --language TAG         zh-Hans (简体, the default) or zh-Hant (繁體: 臘月, 閏,
-                         驚蟄, 龍, and 農曆 as the calendar's name)
+  --calendar NAME        chinese (the default), korean or vietnamese: the lunar
+                         calendar of China (UTC+8), Korea (UTC+9 from 1912) or
+                         Vietnam (UTC+7 from 1968), with its own festivals
+  --language TAG         zh-Hans (简体), zh-Hant (繁體: 臘月, 閏, 驚蟄, 龍, 農曆),
+                         ko (한국어: 3.15, 윤3월, 설날, 음력) or vi (Tiếng Việt:
+                         Mùng 1, Tháng Giêng, Tết Nguyên Đán, Âm lịch); by
+                         default the calendar's own: zh-Hans, ko or vi
 )";
 
 inline constexpr std::string_view kDatesHelpFormat = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
@@ -54,14 +59,18 @@ Options:
   --keep-spaces          keep runs of white space (by default each run becomes
                          one blank)
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月
-  --language TAG         zh-Hans (简体, the default) or zh-Hant (繁體)
+  --calendar NAME        chinese (the default), korean or vietnamese: the lunar
+                         calendar of China (UTC+8), Korea (UTC+9 from 1912) or
+                         Vietnam (UTC+7 from 1968), with its own festivals
+  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
 
 )";
 
 inline constexpr std::string_view kIcsHelpFormat = R"(Usage: tessarine-cli ics [OPTIONS] START [END]
 
 Writes one iCalendar file per year from START to END (or START alone), years
-{first} to {last}, named Tessarine_YEAR_yymmdd-hhnnss.ics, and prints the full path
+{first} to {last}, named Tessarine_YEAR_yymmdd-hhnnss.ics (Tessarine_Korean_YEAR_…
+and Tessarine_Vietnamese_YEAR_… for those calendars), and prints the full path
 of each file written. Exit status 0 when every file was written, 1 when one
 could not be written (the others are still written), 2 for bad arguments.
 
@@ -124,13 +133,15 @@ FILE that falls in the years START to END (or START alone), years {first} to {la
 named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
 
 FILE is a CSV file in UTF-8 (a byte-order mark allowed) or GB18030, one entry
-a row: name, date and, optionally, the first lunar year (four digits). A date
+a row: name, date, optionally the first lunar year (four digits) and
+optionally the calendar the entry repeats by (korean or 韩国阴历 for a 제사,
+vietnamese or 越南阴历 for a giỗ; empty for --calendar's). A date
 is a lunar date as the program writes it (三月初八, 闰四月十五, 冬月初五,
 腊月廿三) or as people write it (农历三月初八, 三月初八日, 润四月十五, 元月初一,
 3月8日), the same in numbers (3-8, 闰4-15 or L4-15), or a Gregorian day of
 birth (1960-04-03, 1960-4-3 or 1960/04/03), which gives the lunar date and
 first year. With a first year the title counts the years: "妈妈生日 (66)".
-Blank lines, lines starting with #, a header row 名称,日期,起始年 and empty
+Blank lines, lines starting with #, a header row 名称,日期,起始年,历法 and empty
 fields at the end of a row are ignored. A bad row is reported as FILE:LINE and
 nothing is written.
 
@@ -143,8 +154,11 @@ Options:
                          calendars that drop reminders on import (Google's)
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
-  --language TAG         the calendar's name in zh-Hans (农历纪念日, the
-                         default) or zh-Hant (農曆紀念日); names stay as listed
+  --calendar NAME        chinese (the default), korean or vietnamese: the
+                         calendar of the entries that name none
+  --language TAG         the calendar's name in zh-Hans (农历纪念日), zh-Hant
+                         (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch);
+                         by default the calendar's; names stay as listed
 
 Exit status 0 when written, 1 when the file could not be written or the list
 holds no entry, 2 for bad arguments, a bad row or a file that is not a list
@@ -153,7 +167,7 @@ holds no entry, 2 for bad arguments, a bad row or a file that is not a list
 
 inline constexpr std::string_view kMainHelpFormat = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
 
-Chinese lunar-calendar information for every day from {first} to {last}.
+Lunar-calendar information (Chinese, Korean or Vietnamese) for every day from {first} to {last}.
 
 Commands:
   day      describe dates: lunar date, solar term, festivals, weekday, title

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Imports a year file in the default template (long, folded titles), an
+# Imports a year file in the default template (long, folded titles), year
+# files in 繁體 and of the Korean and Vietnamese calendars, an
 # anniversary file with a long name and reminders, and a holiday file into
 # calcurse, a real calendar client, and counts what it took in: every event,
 # nothing skipped.
@@ -17,6 +18,9 @@ printf '妈妈生日,三月初八,1960\n%s,腊月廿三\n' "$long" >"$work/list.
 "$cli" holidays 2025 2026 --output "$work/out" >/dev/null
 mkdir "$work/out-hant" "$work/hant"
 "$cli" ics 2026 --language zh-Hant --output "$work/out-hant" >/dev/null
+mkdir "$work/korean" "$work/vietnamese"
+"$cli" ics 2027 --calendar korean --output "$work/out" >/dev/null
+"$cli" ics 2030 --calendar vietnamese --output "$work/out" >/dev/null
 
 import() {  # FOLDER FILE EXPECTED-EVENTS
   local report
@@ -31,3 +35,7 @@ grep -q "$long" "$work/anniversaries/apts"
 import "$work/holidays" "$work"/out/Tessarine_Holidays_*.ics 72
 import "$work/hant" "$work"/out-hant/Tessarine_2026_*.ics 365
 grep -q '臘月' "$work/hant/apts"
+import "$work/korean" "$work"/out/Tessarine_Korean_2027_*.ics 365
+grep -q '^02/07/2027 \[1\] 설날$' "$work/korean/apts"
+import "$work/vietnamese" "$work"/out/Tessarine_Vietnamese_2030_*.ics 365
+grep -q '^02/02/2030 \[1\] Tết Nguyên Đán$' "$work/vietnamese/apts"

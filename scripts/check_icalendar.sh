@@ -35,3 +35,23 @@ for path in files:
     assert len(uids) == len(calendar.walk("VEVENT")), path
 print(f"python3-icalendar read {len(files)} files, {events} events")
 PY
+
+# The other calendars and scripts: one year each, its name and a day that
+# shows the calendar's own rule.
+for run in "chinese zh-Hant 2026 農曆 20260217 春節" "korean ko 2027 음력 20270207 설날" \
+           "vietnamese vi 2030 Âm_lịch 20300202 Tết_Nguyên_Đán"; do
+  read -r calendar language year name day title <<<"$run"
+  mkdir "$out/$calendar"
+  "$cli" ics "$year" --calendar "$calendar" --language "$language" --output "$out/$calendar" >/dev/null
+  /usr/bin/python3 - "$out/$calendar" "$year" "${name//_/ }" "$day" "${title//_/ }" <<'PY'
+import pathlib, sys
+import icalendar
+folder, year, name, day, title = sys.argv[1:]
+(path,) = pathlib.Path(folder).glob("*.ics")
+calendar = icalendar.Calendar.from_ical(path.read_bytes())
+assert str(calendar["X-WR-CALNAME"]) == f"{name} {year}", calendar["X-WR-CALNAME"]
+titles = {event.decoded("DTSTART").strftime("%Y%m%d"): str(event["SUMMARY"]) for event in calendar.walk("VEVENT")}
+assert len(titles) >= 365 and titles[day] == title, (path, titles.get(day))
+print(f"python3-icalendar read {path.name}: {titles[day]} on {day}")
+PY
+done

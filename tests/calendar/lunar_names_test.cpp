@@ -13,6 +13,32 @@ TEST(YearNameTest, StemBranchAndAnimal) {
   for (const auto& [year, name] : cases) EXPECT_EQ(YearName(year), name) << year;
 }
 
+TEST(YearNameTest, InEachLanguage) {
+  EXPECT_EQ(YearName(2026, Language::ZhHant), "丙午 馬年");
+  EXPECT_EQ(YearName(2026, Language::Korean), "병오년 말띠");
+  EXPECT_EQ(YearName(2023, Language::Vietnamese), "Năm Quý Mão");  // the year of the cat
+  EXPECT_EQ(ZodiacName(2021, Language::Vietnamese), "Sửu");        // the buffalo
+}
+
+// Every language names every word, and every tag and calendar name reads back.
+TEST(VocabularyTest, CompleteAndReadBack) {
+  for (const Language language : {Language::ZhHans, Language::ZhHant, Language::Korean, Language::Vietnamese}) {
+    EXPECT_EQ(LanguageOfTag(LanguageTag(language)), language);
+    const Vocabulary& words = VocabularyOf(language);
+    const auto allNamed = [&](const auto& list) {
+      for (const std::string_view word : list) EXPECT_FALSE(word.empty()) << LanguageTag(language);
+    };
+    allNamed(words.stems), allNamed(words.branches), allNamed(words.animals), allNamed(words.months);
+    allNamed(words.days), allNamed(words.terms), allNamed(words.lunarFestivals), allNamed(words.gregorianFestivals);
+    allNamed(words.weekdays), allNamed(words.calendarNames);
+    for (std::size_t i = 0; i < words.calendarNames.size(); ++i) {
+      EXPECT_EQ(CalendarOfName(words.calendarNames[i]), static_cast<LunarCalendar>(i)) << words.calendarNames[i];
+    }
+  }
+  EXPECT_EQ(CalendarOfName("korean"), LunarCalendar::Korea);
+  EXPECT_FALSE(LanguageOfTag("en"));
+}
+
 TEST(MonthNameTest, PlainLeapAndWinterNames) {
   const char* const winter[] = {"正月", "二月", "三月", "四月", "五月", "六月",
                                 "七月", "八月", "九月", "十月", "冬月", "腊月"};

@@ -7,6 +7,7 @@
 
 #include "calendar/iso_date.h"
 #include "calendar/lunar_date.h"
+#include "calendar/vocabulary.h"
 #include "support/cli_run.h"
 #include "support/file_size_limit.h"
 #include "support/ical_check.h"
@@ -84,19 +85,26 @@ TEST(DayCommandTest, OptionsShapeOnlyTheTitle) {
 // JSON Lines for scripts: every day of the range, its numbers naming the
 // same day again, its names as the tab-separated line gives them.
 TEST(DayCommandTest, JsonLinesForEveryDay) {
-  const CliRun run = Cli({"day", "--json", "1901-01-01..2100-12-31"});
-  ASSERT_EQ(run.status, 0);
-  const auto lines = Split(run.out, '\n');
-  ASSERT_EQ(lines.size(), 73049u);
-  auto date = sys_days{std::chrono::year{1901} / 1 / 1};
-  for (const std::string& line : lines) {
-    const auto day = nlohmann::json::parse(line);
-    ASSERT_EQ(day.at("date"), IsoDate(date));
-    const LunarDate lunar{day.at("lunarYear"), day.at("month"), day.at("day"), day.at("leap")};
-    ASSERT_EQ(FromLunarDate(lunar), date) << line;
-    ASSERT_EQ(day.at("monthDays"), LunarMonthDays(lunar.year, lunar.month, lunar.leap)) << line;
-    date += std::chrono::days{1};
+  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
+    const std::string tag(CalendarTag(calendar));
+    const CliRun run = Cli({"day", "--json", "--calendar", tag, "1901-01-01..2100-12-31"});
+    ASSERT_EQ(run.status, 0);
+    const auto lines = Split(run.out, '\n');
+    ASSERT_EQ(lines.size(), 73049u);
+    auto date = sys_days{std::chrono::year{1901} / 1 / 1};
+    for (const std::string& line : lines) {
+      const auto day = nlohmann::json::parse(line);
+      ASSERT_EQ(day.at("date"), IsoDate(date));
+      ASSERT_EQ(day.at("calendar"), tag);
+      const LunarDate lunar{day.at("lunarYear"), day.at("month"), day.at("day"), day.at("leap")};
+      ASSERT_EQ(FromLunarDate(lunar, calendar), date) << line;
+      ASSERT_EQ(day.at("monthDays"), LunarMonthDays(lunar.year, lunar.month, lunar.leap, calendar)) << line;
+      date += std::chrono::days{1};
+    }
   }
+  const auto seollal = nlohmann::json::parse(Cli({"day", "--json", "--calendar", "korean", "2027-02-07"}).out);
+  EXPECT_EQ(seollal.at("festivals"), nlohmann::json::array({"설날"}));
+  EXPECT_EQ(seollal.at("title"), "설날");
   const auto eve = nlohmann::json::parse(Cli({"day", "--json", "2034-02-18"}).out);
   EXPECT_EQ(eve.at("term"), "雨水");
   EXPECT_EQ(eve.at("festivals"), nlohmann::json::array({"除夕"}));
@@ -151,6 +159,7 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"anniversaries", "list.csv", "2013", "--reminder-events"}, "--reminder-events needs --remind"},
       {{"holidays", "--import", ""}, "--import needs a file"},
       {{"day", "--language", "en", "2013-01-01"}, "'en'"},
+      {{"ics", "2013", "--calendar", "japanese"}, "'japanese'"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);

@@ -197,5 +197,34 @@ TEST(YearCalendarTest, TraditionalFilesHoldNoSimplifiedWords) {
   }
 }
 
+// The Korean and Vietnamese calendars' files, read back by libical: named
+// in their language, and titled by their own calendar where it parts from
+// China's.
+TEST(YearCalendarTest, KoreanAndVietnameseFiles) {
+  struct Case {
+    LunarCalendar calendar;
+    Language language;
+    int year;
+    const char* name;
+    const char* day;
+    const char* title;
+  };
+  const Case cases[] = {
+      {LunarCalendar::Korea, Language::Korean, 2027, "음력 2027", "20270207", "설날"},
+      {LunarCalendar::Korea, Language::Korean, 2012, "음력 2012", "20120421", "윤3월"},
+      {LunarCalendar::Vietnam, Language::Vietnamese, 1985, "Âm lịch 1985", "19850121", "Tết Nguyên Đán"},
+      {LunarCalendar::Vietnam, Language::Vietnamese, 2030, "Âm lịch 2030", "20300202", "Tết Nguyên Đán"},
+  };
+  for (const auto& c : cases) {
+    const TitleFormat format{MonthNaming::WinterAndLast, NormalFormat{}, c.language, c.calendar};
+    const std::string file = YearCalendarFile(
+        year{c.year}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, c.calendar, c.language);
+    EXPECT_NE(file.find(std::string("X-WR-CALNAME:") + c.name + "\r\n"), std::string::npos) << c.name;
+    const auto titles = ParseCalendar(file);
+    EXPECT_GE(titles.size(), 365u);
+    EXPECT_EQ(titles.at(c.day), c.title) << c.day;
+  }
+}
+
 }  // namespace
 }  // namespace tessarine
