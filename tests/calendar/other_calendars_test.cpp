@@ -3,6 +3,8 @@
 // exactly where they are known to.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,32 @@ TEST(OtherCalendarsTest, EveryDayConvertsBothWays) {
     }
     EXPECT_EQ(termDays, 200 * 24);
   }
+}
+
+// Every month of the Korean calendar to 2049 as KASI publishes it: each
+// year's first day, its leap month and the length of every month.
+TEST(OtherCalendarsTest, KoreaAgreesWithKasiTo2049) {
+  std::ifstream table(TESSARINE_KASI_TABLE);
+  std::string line;
+  int years = 0;
+  while (std::getline(table, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    std::istringstream fields(line);
+    std::string newYear, lengths, leapLength;
+    unsigned leap = 0;
+    fields >> newYear >> leap >> lengths >> leapLength;
+    const int y = std::stoi(newYear.substr(0, 4));
+    ASSERT_EQ(IsoDate(*FromLunarDate({y, 1, 1}, LunarCalendar::Korea)), newYear);
+    EXPECT_EQ(LeapMonthOf(y, LunarCalendar::Korea), leap) << y;
+    for (unsigned m = 1; m <= 12; ++m) {
+      EXPECT_EQ(LunarMonthDays(y, m, false, LunarCalendar::Korea), lengths[m - 1] == 'L' ? 30u : 29u) << y << "/" << m;
+    }
+    if (leap != 0) {
+      EXPECT_EQ(LunarMonthDays(y, leap, true, LunarCalendar::Korea), leapLength == "L" ? 30u : 29u) << y;
+    }
+    ++years;
+  }
+  EXPECT_EQ(years, 149);
 }
 
 }  // namespace
