@@ -56,6 +56,7 @@ struct Vocabulary {
   std::string_view dayOff, workday;                    // 休, 班
   std::array<std::string_view, 3> calendarNames;       // by LunarCalendar: 农历, 韩国阴历, 越南阴历
   std::string_view anniversariesName;                  // 农历纪念日
+  std::string_view reminderPattern;                    // a reminder event: {days}天后：{name}
 };
 
 const Vocabulary& VocabularyOf(Language language);

@@ -39,6 +39,7 @@ constexpr Vocabulary kSimplifiedWords = {
     "班",
     {"农历", "韩国阴历", "越南阴历"},
     "农历纪念日",
+    "{days}天后：{name}",
 };
 
 constexpr Vocabulary kTraditionalWords = {
@@ -65,6 +66,7 @@ constexpr Vocabulary kTraditionalWords = {
     "班",
     {"農曆", "韓國陰曆", "越南陰曆"},
     "農曆紀念日",
+    "{days}天後：{name}",
 };
 
 }  // namespace tessarine

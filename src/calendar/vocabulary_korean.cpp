@@ -31,6 +31,7 @@ constexpr Vocabulary kKoreanWords = {
     "근무",
     {"중국 음력", "음력", "베트남 음력"},
     "음력 기념일",
+    "{days}일 후: {name}",
 };
 
 }  // namespace tessarine

@@ -41,6 +41,7 @@ constexpr Vocabulary kVietnameseWords = {
     "Làm bù",
     {"Âm lịch Trung Quốc", "Âm lịch Hàn Quốc", "Âm lịch"},
     "Kỷ niệm âm lịch",
+    "Còn {days} ngày: {name}",
 };
 
 }  // namespace tessarine

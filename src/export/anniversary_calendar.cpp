@@ -11,7 +11,8 @@
 namespace tessarine {
 
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
-                                        std::optional<int> remindDaysBefore, ReminderStyle style) {
+                                        std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
+  const std::string_view reminderPattern = VocabularyOf(language).reminderPattern;
   std::vector<Occurrence> occurrences = Occurrences(entries, years);
   const bool separate = style == ReminderStyle::SeparateEvent && remindDaysBefore.value_or(0) > 0;
   std::vector<DayEvent> events;
@@ -20,7 +21,8 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
     if (separate) {
       DayEvent& reminder = events.emplace_back();
       reminder.date = occurrence.date - std::chrono::days{*remindDaysBefore};
-      reminder.title = fmt::format("{}天后：{}", *remindDaysBefore, occurrence.title);
+      reminder.title = fmt::format(fmt::runtime(reminderPattern), fmt::arg("days", *remindDaysBefore),
+                                   fmt::arg("name", occurrence.title));
       reminder.uidKey = occurrence.key + "\treminder";
     }
     // The same entry on the same day always has the same UID, whatever its
@@ -37,7 +39,8 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
 
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,
                                     std::optional<int> remindDaysBefore, std::chrono::local_seconds moment) {
-  return IcalText(kAnniversaryCalendarName, AnniversaryEvents(entries, years, remindDaysBefore), moment);
+  return IcalText(VocabularyOf(Language::ZhHans).anniversariesName, AnniversaryEvents(entries, years, remindDaysBefore),
+                  moment);
 }
 
 std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {

@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "compose/anniversary.h"
 #include "export/day_event.h"
 
 namespace tessarine {
-
-inline constexpr std::string_view kAnniversaryCalendarName = "农历纪念日";
 
 // How a reminder reaches the user. Some calendars (Google's among them)
 // drop alarms on import; for them a reminder can be an event of its own.
@@ -25,10 +24,12 @@ enum class ReminderStyle {
 
 // `remindDaysBefore`: a reminder that many days before (0: on the day), or
 // none. A separate reminder event needs at least one day: on the day itself
-// the anniversary's own event is the reminder. Events come in date order.
+// the anniversary's own event is the reminder, worded in `language`. Events
+// come in date order.
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
                                         std::optional<int> remindDaysBefore,
-                                        ReminderStyle style = ReminderStyle::Alarm);
+                                        ReminderStyle style = ReminderStyle::Alarm,
+                                        Language language = Language::ZhHans);
 
 // The whole file; `moment`, the local time of generation, stamps the events.
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,

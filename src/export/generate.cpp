@@ -77,7 +77,8 @@ void Run(Batch& batch, const YearFilesRequest& request) {
 }
 
 void Run(Batch& batch, const AnniversariesRequest& request) {
-  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle);
+  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
+                                     request.language);
   const bool fixed = request.naming.fixedName;
   batch.Write({AnniversaryFileName(request.years, batch.now(), fixed),
                std::string(VocabularyOf(request.language).anniversariesName), fixed});

@@ -52,7 +52,7 @@ struct AnniversariesRequest {
   std::optional<int> remindDaysBefore;  // 0 to 30 days, or no reminder
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   FileNaming naming = {};
-  Language language = Language::ZhHans;  // of the calendar's name; the entries' names stay as written
+  Language language = Language::ZhHans;  // of the calendar's name and reminders; the entries' names stay as written
 };
 
 // One file with the days off and make-up workdays of the known years in

@@ -55,6 +55,22 @@ TEST(AnniversariesCommandTest, ReminderEventsAndRepeatedRows) {
   EXPECT_EQ(uids.size(), 4u);  // two rows, each with its reminder
 }
 
+// Each entry repeats by its own calendar (the column, else --calendar), and
+// the program's words follow --language.
+TEST(AnniversariesCommandTest, EntriesByTheirOwnCalendar) {
+  TempFolder folder;
+  const std::string list = folder.File("list.csv");
+  std::ofstream(list) << "이름,2-1,1990,korean\ngiỗ,3-10\n";
+  const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string(), "--calendar",
+                          "vietnamese", "--language", "ko", "--remind", "1", "--reminder-events"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto titles = testing::ParseCalendar(ReadFile(run.out.substr(0, run.out.size() - 1)));
+  EXPECT_EQ(titles, (std::map<std::string, std::string>{{"20260318", "1일 후: 이름 (36)"},
+                                                        {"20260319", "이름 (36)"},
+                                                        {"20260425", "1일 후: giỗ"},
+                                                        {"20260426", "giỗ"}}));
+}
+
 TEST(AnniversariesCommandTest, AListWithoutEntriesWritesNothing) {
   TempFolder folder;
   const std::string list = folder.File("list.csv");
