@@ -2,8 +2,10 @@
 // Sun and the Moon and writes it as the header the calendar compiles in, to
 // the file named by its last argument or to standard output:
 //   tessarine-lunar-tables [--calendar chinese|korean|vietnamese] [OUTPUT]
+//   tessarine-lunar-tables --moments [OUTPUT]
 // The Chinese calendar is src/calendar/lunar_tables.h; the Korean and the
-// Vietnamese are lunar_tables_korean.h and lunar_tables_vietnamese.h.
+// Vietnamese are lunar_tables_korean.h and lunar_tables_vietnamese.h. The
+// moments of the terms and the Moon's phases are src/calendar/sky_moments.h.
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "compute_tables.h"
+#include "sky_moments.h"
 #include "table_writer.h"
 
 namespace {
@@ -31,16 +34,22 @@ std::optional<Country> CountryNamed(std::string_view name) {
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   std::optional<Country> country = Country::China;
-  if (args.size() >= 2 && args[0] == "--calendar") {
+  bool moments = false;
+  if (!args.empty() && args[0] == "--moments") {
+    moments = true;
+    args.erase(args.begin());
+  } else if (args.size() >= 2 && args[0] == "--calendar") {
     country = CountryNamed(args[1]);
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() > 1 || !country) {
-    std::cerr << "usage: tessarine-lunar-tables [--calendar chinese|korean|vietnamese] [OUTPUT]\n";
+    std::cerr << "usage: tessarine-lunar-tables [--calendar chinese|korean|vietnamese | --moments] [OUTPUT]\n";
     return 2;
   }
   try {
-    const std::string header = tessarine::tables::TablesHeader(tessarine::tables::ComputeTables(*country, 1901, 2100));
+    using namespace tessarine::tables;
+    const std::string header = moments ? SkyMomentsHeader(ComputeSkyMoments(1901, 2100), 1901, 2100)
+                                       : TablesHeader(ComputeTables(*country, 1901, 2100));
     if (args.empty()) {
       std::cout << header;
       return std::cout.flush() ? 0 : 1;

@@ -81,13 +81,13 @@ double MoonLongitude(double jdTT) {
   return LongitudeOfDate(jdTT, direction);
 }
 
-double NewMoonNear(double guessUT1) {
+double MoonPhaseNear(double target, double guessUT1) {
   // Secant steps on the elongation, which grows about 12.2° a day.
   double t = guessUT1;
   double step = 1.0;
   for (int i = 0; i < 50 && std::fabs(step) > 1e-8; ++i) {
     const double tt = ToTT(t);
-    const double elongation = Difference(MoonLongitude(tt), SunLongitude(tt));
+    const double elongation = Difference(Difference(MoonLongitude(tt), SunLongitude(tt)), target);
     const double rate = 360.0 / kSynodicMonth;
     step = -elongation / rate;
     t += step;

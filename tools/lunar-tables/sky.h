@@ -20,9 +20,12 @@ double SunLongitude(double jdTT);
 // light left it.
 double MoonLongitude(double jdTT);
 
-// The instant (UT1 Julian date) of the new moon nearest `guessUT1`, found by
-// iteration to better than 0.01 s.
-double NewMoonNear(double guessUT1);
+// The instant (UT1 Julian date) nearest `guessUT1` at which the Moon's
+// longitude exceeds the Sun's by `elongation` degrees: 0 the new moon, 90 the
+// first quarter, 180 the full moon, 270 the last quarter. Found by iteration
+// to better than 0.01 s.
+double MoonPhaseNear(double elongation, double guessUT1);
+inline double NewMoonNear(double guessUT1) { return MoonPhaseNear(0, guessUT1); }
 
 // The instant (UT1 Julian date) at which the Sun's apparent longitude is
 // `degrees`, nearest `guessUT1`.
