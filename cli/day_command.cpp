@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "compose/almanac_text.h"
 #include "compose/day_names.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -34,7 +35,27 @@ std::string TabLine(sys_days date, const DayNames& names, const std::string& tit
   return line.append("\n");
 }
 
-std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, const std::string& title) {
+// The almanac layers: moments as UTC, periods as numbers, 干支 as names.
+void AddAlmanac(nlohmann::ordered_json& day, const DayInfo& info, Language language) {
+  static constexpr std::string_view kPhaseTags[] = {"new", "first_quarter", "full", "last_quarter"};
+  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar);
+  const auto period = [](const std::optional<PeriodDay>& p, const char* name) {
+    return p ? nlohmann::ordered_json{{name, p->period}, {"day", p->day}} : nlohmann::ordered_json(nullptr);
+  };
+  day["termTime"] = almanac.termMoment ? nlohmann::ordered_json(UtcText(*almanac.termMoment)) : nullptr;
+  day["moonPhase"] = almanac.moonPhase ? nlohmann::ordered_json{{"phase", kPhaseTags[static_cast<int>(almanac.moonPhase->phase)]},
+                                                                {"time", UtcText(almanac.moonPhase->moment)}}
+                                       : nlohmann::ordered_json(nullptr);
+  day["dogDays"] = period(almanac.dogDays, "period");
+  day["shuJiu"] = period(almanac.nineNines, "nine");
+  day["ganzhi"] = {{"year", CycleName(info.yearCycle, language)},
+                   {"yearByTerm", CycleName(almanac.yearCycleByTerm, language)},
+                   {"month", CycleName(almanac.monthCycle, language)},
+                   {"day", CycleName(almanac.dayCycle, language)}};
+}
+
+std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, const std::string& title,
+                     Language language) {
   nlohmann::ordered_json day = {
       {"date", IsoDate(date)},
       {"calendar", CalendarTag(info.calendar)},
@@ -54,6 +75,7 @@ std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, 
   if (!names.term.empty()) day["term"] = names.term;
   if (!names.festival.empty()) day["festivals"].push_back(names.festival);
   if (!names.gregorian.empty()) day["festivals"].push_back(names.gregorian);
+  AddAlmanac(day, info, language);
   return day.dump() + "\n";
 }
 
@@ -88,7 +110,7 @@ int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
       const DayInfo info = GetDayInfo(date, request.calendar);
       const DayNames names = NamesOf(date, info, request.format.Naming(), request.language);
       const std::string title = NormalSummary(info, request.normal, request.format.Naming(), request.language);
-      out << (request.json ? JsonLine(date, info, names, title) : TabLine(date, names, title));
+      out << (request.json ? JsonLine(date, info, names, title, request.language) : TabLine(date, names, title));
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller

@@ -8,6 +8,7 @@ namespace tessarine {
 
 DayInfo GetDayInfo(sys_days date, LunarCalendar calendar) {
   DayInfo info;
+  info.date = date;
   info.calendar = calendar;
   if (!IsDescribable(date)) return info;
   const LunarDate lunar = *ToLunarDate(date, calendar);  // every describable day converts

@@ -13,6 +13,7 @@
 namespace tessarine {
 
 struct DayInfo {
+  sys_days date{};  // the Gregorian day described
   LunarCalendar calendar = LunarCalendar::China;
   LunarDate lunar;                        // {} for an undescribed day
   unsigned monthDays = 0;                 // 29 or 30

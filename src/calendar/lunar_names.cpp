@@ -20,11 +20,12 @@ std::string Fill(std::string_view pattern, const LunarDate& date, MonthNaming na
 // The sexagenary cycle counts from year 4, a 甲子 year.
 unsigned YearCycle(int year) { return static_cast<unsigned>(((year - 4) % 60 + 60) % 60); }
 
-std::string StemBranchName(int year, Language language) {
-  const unsigned cycle = YearCycle(year);
+std::string CycleName(unsigned cycle, Language language) {
   const Vocabulary& words = VocabularyOf(language);
   return std::string(words.stems[cycle % 10]).append(words.stemBranchJoin).append(words.branches[cycle % 12]);
 }
+
+std::string StemBranchName(int year, Language language) { return CycleName(YearCycle(year), language); }
 
 std::string_view ZodiacName(int year, Language language) {
   return VocabularyOf(language).animals[YearCycle(year) % 12];

@@ -16,6 +16,9 @@ enum class MonthNaming { WinterAndLast, Numbered };
 // cycle % 10, its branch and zodiac animal cycle % 12.
 unsigned YearCycle(int year);
 
+// A place in the 60 cycle (甲子 is 0) as its stem and branch: "甲子", "갑자", "Giáp Tý".
+std::string CycleName(unsigned cycle, Language language = Language::ZhHans);
+
 // The year's stem and branch, e.g. "癸卯", "계묘", "Quý Mão".
 std::string StemBranchName(int year, Language language = Language::ZhHans);
 

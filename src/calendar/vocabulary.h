@@ -57,6 +57,12 @@ struct Vocabulary {
   std::array<std::string_view, 3> calendarNames;       // by LunarCalendar: 农历, 韩国阴历, 越南阴历
   std::string_view anniversariesName;                  // 农历纪念日
   std::string_view reminderPattern;                    // a reminder event: {days}天后：{name}
+  std::array<std::string_view, 4> moonPhases;          // 新月, 上弦, 满月, 下弦
+  std::array<std::string_view, 3> dogDays;             // 初伏, 中伏, 末伏
+  std::array<std::string_view, 9> nines;               // 一九 … 九九
+  std::string_view periodDayPattern;                   // {period}第{day}天
+  std::string_view ganzhiPattern;                      // {year}年 {month}月 {day}日
+  std::string_view moonCalendarName, termCalendarName;  // 月相, 二十四节气
 };
 
 const Vocabulary& VocabularyOf(Language language);

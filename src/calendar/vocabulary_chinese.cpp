@@ -40,6 +40,13 @@ constexpr Vocabulary kSimplifiedWords = {
     {"农历", "韩国阴历", "越南阴历"},
     "农历纪念日",
     "{days}天后：{name}",
+    {"新月", "上弦", "满月", "下弦"},
+    {"初伏", "中伏", "末伏"},
+    {"一九", "二九", "三九", "四九", "五九", "六九", "七九", "八九", "九九"},
+    "{period}第{day}天",
+    "{year}年 {month}月 {day}日",
+    "月相",
+    "二十四节气",
 };
 
 constexpr Vocabulary kTraditionalWords = {
@@ -67,6 +74,13 @@ constexpr Vocabulary kTraditionalWords = {
     {"農曆", "韓國陰曆", "越南陰曆"},
     "農曆紀念日",
     "{days}天後：{name}",
+    {"新月", "上弦", "滿月", "下弦"},
+    {"初伏", "中伏", "末伏"},
+    {"一九", "二九", "三九", "四九", "五九", "六九", "七九", "八九", "九九"},
+    "{period}第{day}天",
+    "{year}年 {month}月 {day}日",
+    "月相",
+    "二十四節氣",
 };
 
 }  // namespace tessarine

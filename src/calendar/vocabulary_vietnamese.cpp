@@ -42,6 +42,13 @@ constexpr Vocabulary kVietnameseWords = {
     {"Âm lịch Trung Quốc", "Âm lịch Hàn Quốc", "Âm lịch"},
     "Kỷ niệm âm lịch",
     "Còn {days} ngày: {name}",
+    {"Trăng non", "Thượng huyền", "Trăng tròn", "Hạ huyền"},
+    {"Sơ phục", "Trung phục", "Mạt phục"},
+    {"Cửu 1", "Cửu 2", "Cửu 3", "Cửu 4", "Cửu 5", "Cửu 6", "Cửu 7", "Cửu 8", "Cửu 9"},
+    "{period} ngày {day}",
+    "năm {year}, tháng {month}, ngày {day}",
+    "Tuần trăng",
+    "Tiết khí",
 };
 
 }  // namespace tessarine

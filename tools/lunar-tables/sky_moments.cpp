@@ -70,7 +70,9 @@ std::int32_t MomentMinutes(double jdUT1) {
 
 SkyMoments ComputeSkyMoments(int firstYear, int lastYear) {
   SkyMoments moments;
-  for (int year = firstYear; year <= lastYear; ++year) {
+  // From the year before: a day early in the first year lies in the nine
+  // nines and the month of the year before's 冬至 and 大雪.
+  for (int year = firstYear - 1; year <= lastYear; ++year) {
     for (int k = 1; k <= 24; ++k) moments.terms.push_back(SolarTerm(Country::China, year, k).instant);
   }
   // From the last new moon before the first year to the first after the last.
@@ -113,7 +115,7 @@ std::string SkyMomentsHeader(const SkyMoments& moments, int firstYear, int lastY
                                 fmt::arg("first", firstYear), fmt::arg("last", lastYear));
   std::vector<std::pair<double, std::string_view>> events;
   for (std::size_t i = 0; i < moments.terms.size(); ++i) {
-    events.emplace_back(moments.terms[i], VocabularyOf(Language::ZhHans).terms[i % 24]);
+    events.emplace_back(moments.terms[i], VocabularyOf(Language::ZhHans).terms[i % 24]);  // 1900's are not predicted
   }
   for (std::size_t i = 0; i < moments.phases.size(); ++i) events.emplace_back(moments.phases[i], kPhaseNames[i % 4]);
   std::sort(events.begin(), events.end());
@@ -125,14 +127,16 @@ std::string SkyMomentsHeader(const SkyMoments& moments, int firstYear, int lastY
 
 namespace tessarine::sky {{
 
-inline constexpr int kFirstMomentYear = {};
-inline constexpr int kLastMomentYear = {};
+// The terms run from the year before the first, the phases from the last
+// new moon before the first year to the first after the last.
+inline constexpr int kFirstTermYear = {};
+inline constexpr int kLastTermYear = {};
 // Days from 1970-01-01 to the epoch of the minutes, 1901-01-01.
 inline constexpr int kMomentEpochDay = -25202;
 
-// Solar term k (1 小寒 … 24 冬至) of year y is kTermMinutes[(y - kFirstMomentYear) * 24 + k - 1].
+// Solar term k (1 小寒 … 24 冬至) of year y is kTermMinutes[(y - kFirstTermYear) * 24 + k - 1].
 )",
-                     firstYear, lastYear);
+                     firstYear - 1, lastYear);
   WriteArray(out, "kTermMinutes", moments.terms);
   out += "// In order: new moon, first quarter, full moon, last quarter, new moon, ...\n";
   WriteArray(out, "kPhaseMinutes", moments.phases);

@@ -11,7 +11,7 @@
 namespace tessarine::tables {
 
 struct SkyMoments {
-  std::vector<double> terms;   // UT1 Julian dates, 24 a year from 小寒 1901
+  std::vector<double> terms;   // UT1 Julian dates, 24 a year from 小寒 of the year before the first
   std::vector<double> phases;  // UT1 Julian dates in order, the first a new moon
 };
 

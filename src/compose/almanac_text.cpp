@@ -1,0 +1,72 @@
+#include "compose/almanac_text.h"
+
+#include <fmt/chrono.h>
+#include <fmt/format.h>
+
+#include "compose/day_names.h"
+
+namespace tessarine {
+
+std::string UtcText(Moment moment) { return fmt::format("{:%Y-%m-%dT%H:%M}Z", moment); }
+
+std::string ClockText(Moment moment, LunarCalendar calendar) {
+  // The civil time printed as a clock reads: the same minutes counted as if UTC.
+  return fmt::format("{:%H:%M}", Moment{CivilTime(calendar, moment).time_since_epoch()});
+}
+
+std::string_view PhaseName(MoonPhase phase, Language language) {
+  return VocabularyOf(language).moonPhases[static_cast<std::size_t>(phase)];
+}
+
+std::string PhaseText(const DayAlmanac& almanac, LunarCalendar calendar, Language language) {
+  if (!almanac.moonPhase) return {};
+  return std::string(PhaseName(almanac.moonPhase->phase, language))
+      .append(" ")
+      .append(ClockText(almanac.moonPhase->moment, calendar));
+}
+
+std::string TermTimeText(const DayAlmanac& almanac, LunarCalendar calendar) {
+  return almanac.termMoment ? ClockText(*almanac.termMoment, calendar) : std::string();
+}
+
+std::string SeasonCountText(const DayAlmanac& almanac, Language language) {
+  const Vocabulary& words = VocabularyOf(language);
+  std::string_view period;
+  unsigned day = 0;
+  if (almanac.dogDays) {
+    period = words.dogDays[almanac.dogDays->period - 1];
+    day = almanac.dogDays->day;
+  } else if (almanac.nineNines) {
+    period = words.nines[almanac.nineNines->period - 1];
+    day = almanac.nineNines->day;
+  } else {
+    return {};
+  }
+  return fmt::format(fmt::runtime(words.periodDayPattern), fmt::arg("period", period), fmt::arg("day", day));
+}
+
+std::string GanzhiText(const DayInfo& info, const DayAlmanac& almanac, Language language) {
+  return fmt::format(fmt::runtime(VocabularyOf(language).ganzhiPattern),
+                     fmt::arg("year", CycleName(info.yearCycle, language)),
+                     fmt::arg("month", CycleName(almanac.monthCycle, language)),
+                     fmt::arg("day", CycleName(almanac.dayCycle, language)));
+}
+
+std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthNaming naming, Language language) {
+  if (!info.described()) return {};
+  const DayNames names = NamesOf(info.date, info, naming, language);
+  std::string text = names.year;
+  text.append(" ").append(MonthAndDayName(info.lunar, naming, language));
+  text.append("\n").append(GanzhiText(info, almanac, language));
+  if (!names.term.empty()) text.append("\n").append(names.term).append(" ").append(TermTimeText(almanac, info.calendar));
+  for (const std::string_view festival : {names.festival, names.gregorian}) {
+    if (!festival.empty()) text.append("\n").append(festival);
+  }
+  if (const std::string phase = PhaseText(almanac, info.calendar, language); !phase.empty()) {
+    text.append("\n").append(phase);
+  }
+  if (const std::string count = SeasonCountText(almanac, language); !count.empty()) text.append("\n").append(count);
+  return text;
+}
+
+}  // namespace tessarine

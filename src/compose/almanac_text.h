@@ -1,0 +1,40 @@
+// The almanac layers of a day as text in a language: the moment of its solar
+// term and of the Moon's phase in the calendar's civil time, 三伏 and 数九,
+// the 干支 of the year, month and day, and the whole description a file's
+// DESCRIPTION or `tessarine-cli day` gives.
+#pragma once
+
+#include <string>
+
+#include "calendar/day_info.h"
+#include "calendar/folk_layers.h"
+#include "calendar/lunar_names.h"
+
+namespace tessarine {
+
+// "YYYY-MM-DDTHH:MMZ".
+std::string UtcText(Moment moment);
+
+// "HH:MM" in the calendar's civil time.
+std::string ClockText(Moment moment, LunarCalendar calendar);
+
+// The name of a phase: 新月, 上弦, 满月, 下弦.
+std::string_view PhaseName(MoonPhase phase, Language language);
+
+// "满月 21:36", or empty on a day without a principal phase.
+std::string PhaseText(const DayAlmanac& almanac, LunarCalendar calendar, Language language);
+
+// The time of the day's solar term, "04:02", or empty.
+std::string TermTimeText(const DayAlmanac& almanac, LunarCalendar calendar);
+
+// "中伏第12天" or "三九第4天", or empty outside both.
+std::string SeasonCountText(const DayAlmanac& almanac, Language language);
+
+// "丙午年 庚寅月 甲子日": the year by the Spring Festival.
+std::string GanzhiText(const DayInfo& info, const DayAlmanac& almanac, Language language);
+
+// The day's full description, a line a piece: the lunar date with the year,
+// 干支, the term and its time, festivals, the Moon's phase, 三伏 or 数九.
+std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthNaming naming, Language language);
+
+}  // namespace tessarine
