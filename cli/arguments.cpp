@@ -157,6 +157,8 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
     app.add_option_function<std::string>("--mode", [this](const std::string& given) { mode = given; });
     app.add_option_function<std::string>("--both", [this](const std::string& given) { both = given; });
     app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
+    app.add_flag("--moon-phases", moonPhases);
+    app.add_flag("--sanfu-shujiu", sanfuShujiu);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
   app.add_option_function<std::string>("--calendar", [this](const std::string& given) { calendar = given; });
@@ -190,6 +192,8 @@ NormalFormat FormatOptions::Normal() const {
         {{"festival", FestivalAndTerm::Festival}, {"term", FestivalAndTerm::Term}, {"both", FestivalAndTerm::Both}});
   }
   format.withoutFestivalsAndTerms = withoutFestivalsAndTerms;
+  format.withMoonPhases = moonPhases;
+  format.withSeasonCounts = sanfuShujiu;
   return format;
 }
 

@@ -65,6 +65,7 @@ struct FormatOptions {
   std::optional<std::string> mode, both;  // as given, when given
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
+  bool moonPhases = false, sanfuShujiu = false;  // the almanac's additions to the normal format
   std::optional<std::string> calendar;  // --calendar, as given
   std::optional<std::string> language;  // --language, as given
 

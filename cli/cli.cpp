@@ -20,6 +20,8 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (command == "ics") return RunIcs(rest, out, err);
   if (command == "anniversaries") return RunAnniversaries(rest, out, err);
   if (command == "holidays") return RunHolidays(rest, out, err);
+  if (command == "moon") return RunMoon(rest, out, err);
+  if (command == "terms") return RunTerms(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << WithYears(kMainHelpFormat);
     return 0;

@@ -15,6 +15,8 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunHolidays(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunMoon(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunTerms(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command's name.
 int RunCli(const Arguments& args, std::ostream& out, std::ostream& err);

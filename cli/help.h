@@ -15,6 +15,8 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
   --both WHICH           a day with both a festival and a solar term shows the
                          festival (default), the term, or both ("festival/term")
   --no-festivals-terms   show neither festivals nor solar terms
+  --moon-phases          add the Moon's principal phase: "初八 上弦"
+  --sanfu-shujiu         add the day of 三伏 or 数九: "十五 三九第1天"
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
                          冬月 and 腊月
   --calendar NAME        chinese (the default), korean or vietnamese: the lunar
@@ -53,7 +55,9 @@ a tab and the expansion. TEMPLATE "default" is the default template
 
 Tokens: LY stem-branch year, LZ zodiac animal, LM lunar month, LD lunar day,
 LT solar term, LF lunar festival, Y1 four-digit year, Y2 two-digit year,
-CM month, CD day, CW weekday, CF Gregorian festival.
+CM month, CD day, CW weekday, CF Gregorian festival; and the almanac's: LH the
+solar term's time (04:02), LP the Moon's phase and time (满月 21:36), LS the
+day of 三伏 or 数九 (中伏第12天, 三九第4天), GD the day's 干支, GM the month's 干支.
 
 Options:
   --keep-spaces          keep runs of white space (by default each run becomes
@@ -81,6 +85,9 @@ Options:
   --keep-spaces          with --template: keep runs of white space
   --holiday-marks        add (休) or (班) to the title of each official day off
                          or make-up workday of the known years
+  --describe             write each day's full description into DESCRIPTION:
+                         lunar date, 干支, the term and its time, festivals,
+                         the Moon's phase, 三伏 or 数九
   --single-file          one file with every year of the range,
                          Tessarine_START-END_yymmdd-hhnnss.ics
   --fixed-name           no time stamp in the name (Tessarine_2026.ics,
@@ -165,6 +172,40 @@ holds no entry, 2 for bad arguments, a bad row or a file that is not a list
 (not text, or a quote never closed).
 )help";
 
+inline constexpr std::string_view kMoonHelpFormat = R"(Usage: tessarine-cli moon [OPTIONS] START [END]
+
+Writes one iCalendar file with each principal phase of the Moon (new, first
+quarter, full, last quarter) from START to END (or START alone), years {first}
+to {last}: an all-day event on the phase's civil date, titled with the phase and
+its civil time ("满月 21:36"), its UTC moment in DESCRIPTION. Named
+Tessarine_MoonPhases_START-END_yymmdd-hhnnss.ics; prints its path.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
+                         vietnamese
+  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
+  --fixed-name           no time stamp in the name; a new run replaces the
+                         old file in one step
+)";
+
+inline constexpr std::string_view kTermsHelpFormat = R"(Usage: tessarine-cli terms [OPTIONS] START [END]
+
+Writes one iCalendar file with the 24 solar terms of each year from START to
+END (or START alone), years {first} to {last}: an all-day event on the term's civil
+date, titled with the term and its civil time ("立春 04:02"), its UTC moment in
+DESCRIPTION. Named Tessarine_SolarTerms_START-END_yymmdd-hhnnss.ics; prints its
+path.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
+                         vietnamese
+  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
+  --fixed-name           no time stamp in the name; a new run replaces the
+                         old file in one step
+)";
+
 inline constexpr std::string_view kMainHelpFormat = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS
 
 Lunar-calendar information (Chinese, Korean or Vietnamese) for every day from {first} to {last}.
@@ -177,6 +218,8 @@ Commands:
            write lunar birthdays and anniversaries from a CSV list
   holidays write the official days off and make-up workdays (休/班), or add
            a year from the State Council's notice
+  moon     write the Moon's principal phases with their times
+  terms    write the 24 solar terms with their times
 
 Run "tessarine-cli COMMAND --help" for a command's arguments and options, and
 "tessarine-cli --version" for the version.

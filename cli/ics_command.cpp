@@ -24,12 +24,13 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   format.AddTo(app, true);
   std::string output = ".";
   std::vector<std::string> templ, years;
-  bool keepSpaces = false, holidayMarks = false;
+  bool keepSpaces = false, holidayMarks = false, describe = false;
   FileNaming naming;
   app.add_option("--output", output);
   app.add_option("--template", templ)->expected(1);
   app.add_flag("--keep-spaces", keepSpaces);
   app.add_flag("--holiday-marks", holidayMarks);
+  app.add_flag("--describe", describe);
   app.add_flag("--single-file", naming.singleFile);
   app.add_flag("--fixed-name", naming.fixedName);
   app.add_option("years", years);
@@ -49,7 +50,7 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   } else {
     titles.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
   }
-  IcsRequest request{{range, titles, {}, naming}, OutputFolder(output)};
+  IcsRequest request{{range, titles, {}, naming, describe}, OutputFolder(output)};
   if (holidayMarks) request.files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
   return request;
 }

@@ -1,11 +1,13 @@
 #include "compose/normal_summary.h"
 
+#include "compose/almanac_text.h"
 #include "compose/day_names.h"
 
 namespace tessarine {
 
-std::string NormalSummary(const DayInfo& info, const NormalFormat& format, MonthNaming naming, Language language) {
-  if (!info.described()) return {};
+namespace {
+
+std::string LunarTitle(const DayInfo& info, const NormalFormat& format, MonthNaming naming, Language language) {
   const bool showFestival = !format.withoutFestivalsAndTerms && format.mode != DisplayMode::TermsOnly;
   const bool showTerm = !format.withoutFestivalsAndTerms;
   const std::string_view fest = showFestival ? FestivalName(info, language) : std::string_view();
@@ -31,6 +33,24 @@ std::string NormalSummary(const DayInfo& info, const NormalFormat& format, Month
   if (info.lunar.day == 1) return MonthName(info.lunar.month, info.lunar.leap, naming, language);
   if (format.mode == DisplayMode::MonthAndDay) return MonthAndDayName(info.lunar, naming, language);
   return DayOfMonthName(info.lunar, language);
+}
+
+void Append(std::string& title, std::string_view addition) {
+  if (addition.empty()) return;
+  if (!title.empty()) title.append(" ");
+  title.append(addition);
+}
+
+}  // namespace
+
+std::string NormalSummary(const DayInfo& info, const NormalFormat& format, MonthNaming naming, Language language) {
+  if (!info.described()) return {};
+  std::string title = LunarTitle(info, format, naming, language);
+  if (!format.withMoonPhases && !format.withSeasonCounts) return title;
+  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar);
+  if (format.withMoonPhases && almanac.moonPhase) Append(title, PhaseName(almanac.moonPhase->phase, language));
+  if (format.withSeasonCounts) Append(title, SeasonCountText(almanac, language));
+  return title;
 }
 
 }  // namespace tessarine

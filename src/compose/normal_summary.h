@@ -25,10 +25,15 @@ struct NormalFormat {
   DisplayMode mode = DisplayMode::Day;
   FestivalAndTerm onSameDay = FestivalAndTerm::Festival;
   bool withoutFestivalsAndTerms = false;
+  // The almanac's additions after the title, off by default: the Moon's
+  // principal phase (初八 上弦) and the day of 三伏 or 数九 (十五 三九第1天).
+  bool withMoonPhases = false;
+  bool withSeasonCounts = false;
 };
 
 // The title of the described day, in `language`; empty when the day gets no
-// event.
+// event. The almanac's additions follow it after a blank, or stand alone on a
+// day that has no title of its own.
 std::string NormalSummary(const DayInfo& info, const NormalFormat& format,
                           MonthNaming naming = MonthNaming::WinterAndLast, Language language = Language::ZhHans);
 

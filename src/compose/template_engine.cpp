@@ -3,10 +3,12 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 
+#include "compose/almanac_text.h"
 #include "compose/day_names.h"
 #include "compose/utf8_text.h"
 
@@ -93,10 +95,24 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
   const std::string cm = std::to_string(static_cast<unsigned>(ymd.month()));
   const std::string cd = std::to_string(static_cast<unsigned>(ymd.day()));
 
-  const DayNames names = NamesOf(date, GetDayInfo(date, calendar), naming, language);
+  const DayInfo info = GetDayInfo(date, calendar);
+  const DayNames names = NamesOf(date, info, naming, language);
+  // The almanac only for a template that asks for it: every day of a year
+  // file passes here.
+  const bool almanacWanted =
+      std::any_of(TemplateTokens.begin() + kFirstAlmanacToken, TemplateTokens.end(),
+                  [templ](std::string_view token) { return templ.find(token) != std::string_view::npos; });
+  std::array<std::string, 5> almanacTexts;
+  if (almanacWanted && info.described()) {
+    const DayAlmanac almanac = GetDayAlmanac(date, info.term, calendar);
+    almanacTexts = {TermTimeText(almanac, calendar), PhaseText(almanac, calendar, language),
+                    SeasonCountText(almanac, language), CycleName(almanac.dayCycle, language),
+                    CycleName(almanac.monthCycle, language)};
+  }
   const std::array<std::string_view, TemplateTokens.size()> values = {
-      names.stemBranch, names.zodiac, names.month, names.day, names.term, names.festival,
-      y1,               y2,           cm,          cd,        names.weekday, names.gregorian};
+      names.stemBranch, names.zodiac,    names.month,     names.day,       names.term,      names.festival,
+      y1,               y2,              cm,              cd,              names.weekday,   names.gregorian,
+      almanacTexts[0],  almanacTexts[1], almanacTexts[2], almanacTexts[3], almanacTexts[4]};
 
   std::string text(Trim(ToValidUtf8(templ)));
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);

@@ -16,9 +16,13 @@ inline constexpr std::string_view DefaultTemplate = "LY年【LZ】 LMLD Y1年 Y2
 
 // The tokens in the order in which they are replaced. Order matters: each
 // pass sees what the earlier ones brought together ("CLTF" on a day without a
-// solar term becomes "CF" and then the Gregorian festival).
-inline constexpr std::array<std::string_view, 12> TemplateTokens = {
-    "LY", "LZ", "LM", "LD", "LT", "LF", "Y1", "Y2", "CM", "CD", "CW", "CF"};
+// solar term becomes "CF" and then the Gregorian festival). The almanac's
+// come last, so that templates written before them expand as they did:
+//   LH  the solar term's time (04:02)      LP  the Moon's phase and time (满月 21:36)
+//   LS  三伏 or 数九 (中伏第12天, 三九第4天)  GD  the day's 干支     GM  the month's 干支
+inline constexpr std::array<std::string_view, 17> TemplateTokens = {
+    "LY", "LZ", "LM", "LD", "LT", "LF", "Y1", "Y2", "CM", "CD", "CW", "CF", "LH", "LP", "LS", "GD", "GM"};
+inline constexpr std::size_t kFirstAlmanacToken = 12;
 
 // The title of `date` by `templ`. With `collapseSpaces` every run of white space
 // (tab, line feed, form feed, carriage return, blank, U+0085, U+00A0) becomes

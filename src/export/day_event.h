@@ -21,6 +21,7 @@ struct DayEvent {
   // DTEND, being exclusive, is the day after.
   std::chrono::sys_days date;
   std::string title;  // plain text; escaped when written
+  std::string description;  // plain text, lines apart by "\n"; none when empty
   // What the UID's stable part is made from. Empty: the title as the file
   // writes it, so the same content always gets the same UID.
   std::string uidKey;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "compose/almanac_text.h"
 #include "export/anniversary_calendar.h"
 #include "export/ical_writer.h"
 #include "export/year_calendar.h"
@@ -53,6 +54,15 @@ class Batch {
   Generation result_;
 };
 
+// Each event's full description, after the titles are made.
+void Describe(std::vector<DayEvent>& events, std::size_t from, const TitleFormat& format) {
+  for (std::size_t i = from; i < events.size(); ++i) {
+    const DayInfo info = GetDayInfo(events[i].date, format.calendar);
+    events[i].description = DescriptionOf(info, GetDayAlmanac(info.date, info.term, info.calendar),
+                                          format.monthNaming, format.language);
+  }
+}
+
 void Run(Batch& batch, const YearFilesRequest& request) {
   const HolidayMarks marks = MarksOf(request.holidayMarks);
   const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
@@ -63,7 +73,9 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   const Language language = request.format.language;
   if (request.naming.singleFile) {
     for (auto year = request.years.first(); year <= request.years.last(); ++year) {
+      const std::size_t from = batch.events().size();
       AppendYearEvents(batch.events(), year, titleOf, calendar);
+      if (request.describe) Describe(batch.events(), from, request.format);
     }
     batch.Write({RangeFileName(request.years, batch.now(), fixed, calendar),
                  RangeCalendarName(request.years, calendar, language), fixed});
@@ -71,6 +83,7 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   }
   for (auto year = request.years.first(); year <= request.years.last(); ++year) {
     AppendYearEvents(batch.events(), year, titleOf, calendar);
+    if (request.describe) Describe(batch.events(), 0, request.format);
     const std::string name = YearCalendarName(year, calendar, language);
     if (!batch.Write({YearFileName(year, batch.now(), fixed, calendar), name, fixed})) return;
   }
@@ -88,6 +101,13 @@ void Run(Batch& batch, const HolidaysRequest& request) {
   batch.events() = HolidayEvents(request.schedules, request.years);
   const bool fixed = request.naming.fixedName;
   batch.Write({HolidayFileName(request.years, batch.now(), fixed), std::string(kHolidayCalendarName), fixed});
+}
+
+void Run(Batch& batch, const SkyEventsRequest& request) {
+  batch.events() = SkyEvents(request.kind, request.years, request.calendar, request.language);
+  const bool fixed = request.naming.fixedName;
+  batch.Write({SkyFileName(request.kind, request.years, request.calendar, batch.now(), fixed),
+               SkyCalendarName(request.kind, request.years, request.language), fixed});
 }
 
 }  // namespace

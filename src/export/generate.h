@@ -23,6 +23,7 @@
 #include "export/anniversary_calendar.h"
 #include "export/holiday_calendar.h"
 #include "export/new_file.h"
+#include "export/sky_calendar.h"
 #include "lists/replace_file.h"
 
 namespace tessarine {
@@ -42,6 +43,20 @@ struct YearFilesRequest {
   YearRange years;
   TitleFormat format;
   std::vector<HolidaySchedule> holidayMarks = {};  // none: the titles as they are
+  FileNaming naming = {};
+  // Each day's full description in DESCRIPTION: lunar date, 干支, the term
+  // and its time, festivals, the Moon's phase, 三伏 or 数九.
+  bool describe = false;
+};
+
+// The moments of the sky as a calendar of their own, on their civil dates
+// in the calendar's clock: each principal phase of the Moon (满月 21:36), or
+// each solar term (立春 04:02), with its UTC moment in DESCRIPTION.
+struct SkyEventsRequest {
+  SkyKind kind = SkyKind::MoonPhases;
+  YearRange years;
+  LunarCalendar calendar = LunarCalendar::China;
+  Language language = Language::ZhHans;
   FileNaming naming = {};
 };
 
@@ -63,7 +78,7 @@ struct HolidaysRequest {
   FileNaming naming = {};
 };
 
-using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, HolidaysRequest>;
+using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, HolidaysRequest, SkyEventsRequest>;
 
 // What the caller does after each file: go on with the batch, or stop it.
 enum class AfterFile { Continue, Stop };

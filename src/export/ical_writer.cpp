@@ -72,6 +72,11 @@ class IcalLines {
     Line("DTSTAMP:", stamp_);
     Line("CREATED:", stamp_);
     Line("SUMMARY:", escaped_);
+    if (!event.description.empty()) {
+      std::string description;
+      AppendEscapedText(description, event.description);
+      Line("DESCRIPTION:", description);
+    }
     if (!event.categories.empty()) Categories(event.categories);
     if (event.transparency == Transparency::Transparent) {
       out_.append("TRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\n");

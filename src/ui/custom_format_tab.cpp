@@ -26,7 +26,8 @@ struct TokenCaption {
   const char* caption;
 };
 
-// Captions in the order of TemplateTokens: six lunar, then six Gregorian.
+// Captions in the order of TemplateTokens: six lunar, six Gregorian, then
+// the almanac's five.
 constexpr TokenCaption kTokenCaptions[] = {
     {"stemBranchToken", " 干支 - LY "},   {"zodiacToken", " 生肖 - LZ "},
     {"lunarMonthToken", " 月 - LM "},     {"lunarDayToken", " 日 - LD "},
@@ -34,6 +35,9 @@ constexpr TokenCaption kTokenCaptions[] = {
     {"year4Token", " 年4位 - Y1 "},       {"year2Token", " 年2位 - Y2 "},
     {"monthToken", " 月 - CM "},          {"dayToken", " 日 - CD "},
     {"weekdayToken", " 星期 - CW "},      {"gregorianFestivalToken", " 节日 - CF "},
+    {"termTimeToken", " 节气时刻 - LH "}, {"moonPhaseToken", " 月相 - LP "},
+    {"seasonCountToken", " 三伏数九 - LS "}, {"dayGanzhiToken", " 日干支 - GD "},
+    {"monthGanzhiToken", " 月干支 - GM "},
 };
 static_assert(std::size(kTokenCaptions) == TemplateTokens.size());
 
@@ -53,16 +57,23 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
 
   lunarTokensGroup = Named<QGroupBox>("lunarTokensGroup", " 农历备选内容 ");
   gregorianTokensGroup = Named<QGroupBox>("gregorianTokensGroup", " 公历备选内容 ");
+  almanacTokensGroup = Named<QGroupBox>("almanacTokensGroup", " 天象与民俗 ");
   auto* lunar = new QVBoxLayout(lunarTokensGroup);
   auto* gregorian = new QVBoxLayout(gregorianTokensGroup);
-  for (QVBoxLayout* group : {lunar, gregorian}) {
+  auto* almanac = new QGridLayout(almanacTokensGroup);
+  for (QLayout* group : std::initializer_list<QLayout*>{lunar, gregorian, almanac}) {
     group->setSpacing(2);
     group->setContentsMargins(6, 4, 6, 4);
   }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) {
     auto* label = new TokenLabel(kTokenCaptions[i].objectName, kTokenCaptions[i].caption,
                                  ToQString(TemplateTokens[i]));
-    (i < 6 ? lunar : gregorian)->addWidget(label);
+    if (i < kFirstAlmanacToken) {
+      (i < 6 ? lunar : gregorian)->addWidget(label);
+    } else {
+      const int place = static_cast<int>(i - kFirstAlmanacToken);
+      almanac->addWidget(label, place / 3, place % 3);
+    }
     connect(label, &TokenLabel::clicked, this, [this, label] { appendToken(label->Token()); });
     connect(label, &TokenLabel::entered, this, [this, label] { setTokenHover(label, true); });
     connect(label, &TokenLabel::left, this, [this, label] { setTokenHover(label, false); });
@@ -70,11 +81,12 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
   layout->addWidget(lunarTokensGroup, 2, 0);
   layout->addWidget(gregorianTokensGroup, 2, 1);
   layout->addWidget(buildSideColumn(), 2, 2);
+  layout->addWidget(almanacTokensGroup, 3, 0, 1, 3);
 
   previewEdit = Named<QLineEdit>("previewEdit");
   previewEdit->setReadOnly(true);
   previewEdit->setMaxLength(std::numeric_limits<int>::max());  // shows the whole title
-  layout->addWidget(previewEdit, 3, 0, 1, 3);
+  layout->addWidget(previewEdit, 4, 0, 1, 3);
 
   connect(templateEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
     emit templateChanged(text);

@@ -93,6 +93,7 @@ void MainWindow::buildMenu() {
   monthNamesAction->setCheckable(true);
   monthNamesAction->setChecked(true);
   buildWordingMenus();
+  buildAlmanacItems();
   completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
@@ -229,7 +230,10 @@ TitleFormat MainWindow::titleFormat() const {
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();
   } else {
-    format.style = normalTab->format();
+    NormalFormat normal = normalTab->format();
+    normal.withMoonPhases = moonPhasesAction->isChecked();
+    normal.withSeasonCounts = sanfuShujiuAction->isChecked();
+    format.style = normal;
   }
   return format;
 }

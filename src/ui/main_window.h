@@ -64,6 +64,11 @@ class MainWindow : public QMainWindow {
   void onOpenFolderClicked();
   void onMonthNamesToggled();
 
+  // The almanac's items, in main_window_almanac.cpp; the sky's calendars are
+  // written in main_window_generate.cpp.
+  void buildAlmanacItems();
+  void generateSky(SkyKind kind);
+
   // 历法 and 文字, in main_window_wording.cpp.
   void buildWordingMenus();
   void onCalendarChosen(QAction* chosen);
@@ -117,6 +122,11 @@ class MainWindow : public QMainWindow {
   QAction* fixedNameAction = nullptr;
   QAction* outputFolderAction = nullptr;
   QAction* completionPromptAction = nullptr;
+  QAction* moonPhasesAction = nullptr;
+  QAction* sanfuShujiuAction = nullptr;
+  QAction* describeAction = nullptr;
+  QAction* moonCalendarAction = nullptr;
+  QAction* termCalendarAction = nullptr;
   QMenu* calendarMenu = nullptr;
   QActionGroup* calendarGroup = nullptr;
   QMenu* languageMenu = nullptr;

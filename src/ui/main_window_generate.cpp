@@ -96,7 +96,7 @@ void MainWindow::generate() {
   if (!years) return;
   if (formatTabs->currentWidget() == holidaysTab) return generateHolidays(*years);
   const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
-  GenerateRequest request = YearFilesRequest{*years, titleFormat(), {}, naming(true)};
+  GenerateRequest request = YearFilesRequest{*years, titleFormat(), {}, naming(true), describeAction->isChecked()};
   if (holidayMarksAction->isChecked()) std::get<YearFilesRequest>(request).holidayMarks = holidaysTab->knownSchedules();
   if (anniversaries) {
     std::vector<Anniversary> entries = anniversariesTab->validEntries();
@@ -122,6 +122,17 @@ void MainWindow::generate() {
   }
   const QString what = anniversaries ? " 农历纪念日 iCal 文件" : " iCal 文件";
   present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
+}
+
+void MainWindow::generateSky(SkyKind kind) {
+  const std::optional<YearRange> years = checkedYears();
+  if (!years) return;
+  SkyEventsRequest request{kind, *years, chosenCalendar(), chosenLanguage(), naming(false)};
+  const RunOutcome outcome = run(request, 1);
+  if (outcome.done.files.empty()) return;
+  const QString what = kind == SkyKind::MoonPhases ? " 月相 iCal 文件" : " 节气 iCal 文件";
+  present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + PathText(outcome.done.files.back()),
+          QString());
 }
 
 void MainWindow::generateHolidays(const YearRange& years) {

@@ -1,0 +1,68 @@
+#include "export/sky_calendar.h"
+
+#include <fmt/format.h>
+
+#include <array>
+
+#include "calendar/sky_times.h"
+#include "compose/almanac_text.h"
+#include "export/year_calendar.h"
+
+namespace tessarine {
+namespace {
+
+using std::chrono::sys_days;
+
+// UIDs name the kind and the calendar, so that the files of two calendars
+// live side by side in one account.
+constexpr std::array<std::string_view, 3> kMoonKinds = {"moon", "moon-korean", "moon-vietnamese"};
+constexpr std::array<std::string_view, 3> kTermKinds = {"term", "term-korean", "term-vietnamese"};
+constexpr std::array<std::string_view, 3> kStems = {"Tessarine", "Tessarine_Korean", "Tessarine_Vietnamese"};
+
+DayEvent EventAt(Moment moment, LunarCalendar calendar, std::string_view name, std::string_view kind) {
+  DayEvent event;
+  event.date = sys_days{std::chrono::floor<std::chrono::days>(CivilTime(calendar, moment)).time_since_epoch()};
+  event.title = std::string(name).append(" ").append(ClockText(moment, calendar));
+  event.description = UtcText(moment);
+  event.dayKind = kind;
+  return event;
+}
+
+}  // namespace
+
+std::vector<DayEvent> SkyEvents(SkyKind kind, YearRange years, LunarCalendar calendar, Language language) {
+  const auto index = static_cast<std::size_t>(calendar);
+  std::vector<DayEvent> events;
+  if (kind == SkyKind::MoonPhases) {
+    for (const PhaseMoment& phase : MoonPhasesBetween(years.firstDay(), years.lastDay(), calendar)) {
+      events.push_back(EventAt(phase.moment, calendar, PhaseName(phase.phase, language), kMoonKinds[index]));
+    }
+    return events;
+  }
+  const Vocabulary& words = VocabularyOf(language);
+  for (int year = static_cast<int>(years.first()); year <= static_cast<int>(years.last()); ++year) {
+    for (unsigned term = 1; term <= 24; ++term) {
+      if (const auto moment = TermMoment(year, term)) {
+        events.push_back(EventAt(*moment, calendar, words.terms[term - 1], kTermKinds[index]));
+      }
+    }
+  }
+  return events;
+}
+
+std::string SkyCalendarName(SkyKind kind, YearRange years, Language language) {
+  const Vocabulary& words = VocabularyOf(language);
+  const std::string_view name = kind == SkyKind::MoonPhases ? words.moonCalendarName : words.termCalendarName;
+  if (years.single()) return fmt::format("{} {}", name, static_cast<int>(years.first()));
+  return fmt::format("{} {}-{}", name, static_cast<int>(years.first()), static_cast<int>(years.last()));
+}
+
+std::string SkyFileName(SkyKind kind, YearRange years, LunarCalendar calendar, std::chrono::local_seconds moment,
+                        bool fixed) {
+  return CalendarFileName(fmt::format("{}_{}_{}-{}", kStems[static_cast<std::size_t>(calendar)],
+                                      kind == SkyKind::MoonPhases ? "MoonPhases" : "SolarTerms",
+                                      static_cast<int>(years.first()), static_cast<int>(years.last())),
+                          moment, fixed);
+}
+
+}  // namespace tessarine
