@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Imports a year file in the default template (long, folded titles), year
-# files in 繁體 and of the Korean and Vietnamese calendars, an
+# files in 繁體 and of the Korean and Vietnamese calendars, the Moon's phases
+# and the solar terms of a year, an
 # anniversary file with a long name and reminders, and a holiday file into
 # calcurse, a real calendar client, and counts what it took in: every event,
 # nothing skipped.
@@ -18,7 +19,9 @@ printf '妈妈生日,三月初八,1960\n%s,腊月廿三\n' "$long" >"$work/list.
 "$cli" holidays 2025 2026 --output "$work/out" >/dev/null
 mkdir "$work/out-hant" "$work/hant"
 "$cli" ics 2026 --language zh-Hant --output "$work/out-hant" >/dev/null
-mkdir "$work/korean" "$work/vietnamese"
+mkdir "$work/korean" "$work/vietnamese" "$work/moon" "$work/terms"
+"$cli" moon 2026 --output "$work/out" >/dev/null
+"$cli" terms 2026 --output "$work/out" >/dev/null
 "$cli" ics 2027 --calendar korean --output "$work/out" >/dev/null
 "$cli" ics 2030 --calendar vietnamese --output "$work/out" >/dev/null
 
@@ -39,3 +42,7 @@ import "$work/korean" "$work"/out/Tessarine_Korean_2027_*.ics 365
 grep -q '^02/07/2027 \[1\] 설날$' "$work/korean/apts"
 import "$work/vietnamese" "$work"/out/Tessarine_Vietnamese_2030_*.ics 365
 grep -q '^02/02/2030 \[1\] Tết Nguyên Đán$' "$work/vietnamese/apts"
+import "$work/moon" "$work"/out/Tessarine_MoonPhases_*.ics 50
+grep -q '^03/03/2026 \[1\] .*满月 19:38$' "$work/moon/apts"
+import "$work/terms" "$work"/out/Tessarine_SolarTerms_*.ics 24
+grep -q '^02/04/2026 \[1\] .*立春 04:02$' "$work/terms/apts"

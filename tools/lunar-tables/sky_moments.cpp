@@ -64,8 +64,11 @@ void WriteArray(std::string& out, std::string_view name, const std::vector<doubl
 std::int32_t MomentMinutes(double jdUT1) {
   const double exact = (jdUT1 - kMomentEpochJD) * 1440;
   const double rounded = std::round(exact);
-  const bool crossesHour = std::floor(rounded / 60) != std::floor(exact / 60);
-  return static_cast<std::int32_t>(crossesHour ? std::floor(exact) : rounded);
+  // The civil midnights of the three calendars: 15:00, 16:00 and 17:00 UTC.
+  const long minuteOfDay = (static_cast<long>(rounded) % 1440 + 1440) % 1440;
+  const bool crossesMidnight = rounded > exact && minuteOfDay % 60 == 0 && minuteOfDay / 60 >= 15 &&
+                               minuteOfDay / 60 <= 17;
+  return static_cast<std::int32_t>(crossesMidnight ? std::floor(exact) : rounded);
 }
 
 SkyMoments ComputeSkyMoments(int firstYear, int lastYear) {
@@ -99,8 +102,8 @@ std::string SkyMomentsHeader(const SkyMoments& moments, int firstYear, int lastY
   std::string out = fmt::format(R"(// The moments of the sky the almanac layers print, {first}-{last}: every solar term
 // and every principal phase of the Moon, as minutes since 1901-01-01 00:00
 // UTC (to within UT1 - UTC, under a second), rounded to the nearest minute but
-// never across a whole hour, so that each keeps the civil day it falls on in
-// every calendar.
+// never up to a calendar's midnight (15:00, 16:00 or 17:00 UTC), so that each
+// keeps the civil day it falls on in every calendar.
 //
 // Written by tools/lunar-tables from the Sun and the Moon, with the astronomy
 // and ΔT of the lunar tables; do not edit by hand. To regenerate:

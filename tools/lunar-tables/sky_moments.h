@@ -18,8 +18,8 @@ struct SkyMoments {
 SkyMoments ComputeSkyMoments(int firstYear, int lastYear);
 
 // Minutes since 1901-01-01 00:00 UTC, rounded to the nearest minute but
-// never across a whole hour: every civil midnight of the three calendars is
-// a whole UTC hour, so a moment keeps the civil day it falls on.
+// never up to a civil midnight of the three calendars (15:00, 16:00 or 17:00
+// UTC), so that a moment keeps the civil day it falls on.
 std::int32_t MomentMinutes(double jdUT1);
 
 std::string SkyMomentsHeader(const SkyMoments& moments, int firstYear, int lastYear);

@@ -1,0 +1,97 @@
+// 干支, 三伏 and 数九: the rules' edges by known days, and every day of
+// 1901-2100 walked in order against the rules as an almanac states them.
+#include "calendar/folk_layers.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar/solar_terms.h"
+#include "calendar/year_range.h"
+#include "support/dates.h"
+
+namespace tessarine {
+namespace {
+
+using std::chrono::days;
+using testing::Date;
+
+constexpr auto China = LunarCalendar::China;
+
+TEST(FolkLayersTest, EdgesOfTheRules) {
+  struct Case {
+    const char* what;
+    sys_days day;
+    std::optional<PeriodDay> dogDays, nineNines;
+  };
+  const Case cases[] = {
+      {"夏至 1958-06-22 is a 庚 day and counts: 初伏 20 days later", Date(1958, 7, 12), PeriodDay{1, 1}, {}},
+      {"the day before it", Date(1958, 7, 11), {}, {}},
+      {"立秋 1949-08-08 is a 庚 day and begins 末伏", Date(1949, 8, 8), PeriodDay{3, 1}, {}},
+      {"2024: 中伏 of 20 days", Date(2024, 8, 13), PeriodDay{2, 20}, {}},
+      {"2024: 末伏", Date(2024, 8, 14), PeriodDay{3, 1}, {}},
+      {"2024: out of 三伏", Date(2024, 8, 24), {}, {}},
+      {"2025: 中伏 of 10 days", Date(2025, 8, 9), PeriodDay{3, 1}, {}},
+      {"冬至 1951-12-23, a second after midnight, begins 一九", Date(1951, 12, 23), {}, PeriodDay{1, 1}},
+      {"the day before 冬至 1951", Date(1951, 12, 22), {}, {}},
+      {"三九第4天", Date(2026, 1, 11), {}, PeriodDay{3, 4}},
+      {"九九's last day, 80 days after 冬至 2025", Date(2026, 3, 11), {}, PeriodDay{9, 9}},
+      {"the day after it", Date(2026, 3, 12), {}, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DogDaysOn(c.day, China), c.dogDays) << c.what;
+    EXPECT_EQ(NineNinesOn(c.day, China), c.nineNines) << c.what;
+  }
+}
+
+TEST(FolkLayersTest, GanzhiOfDayMonthAndYear) {
+  EXPECT_EQ(DayCycle(Date(1949, 10, 1)), 0u);   // 甲子
+  EXPECT_EQ(DayCycle(Date(2000, 1, 1)), 54u);   // 戊午
+  // 节 just after midnight: the day of 惊蛰 2014 (00:02) is 丁卯 month, its eve 丙寅.
+  EXPECT_EQ(MonthCycle(Date(2014, 3, 6), China), 3u);
+  EXPECT_EQ(MonthCycle(Date(2014, 3, 5), China), 2u);
+  EXPECT_EQ(MonthCycle(Date(1917, 12, 8), China), 48u);  // 壬子, 大雪 at 00:01
+  EXPECT_EQ(MonthCycle(Date(1917, 12, 7), China), 47u);  // 辛亥
+  EXPECT_EQ(MonthCycle(Date(1901, 1, 1), China), 24u);   // 庚子 year's 戊子 month, before the first 小寒
+  EXPECT_EQ(SolarYear(Date(2026, 2, 3), China), 2025);   // 立春 2026 is 02-04
+  EXPECT_EQ(SolarYear(Date(2026, 2, 4), China), 2026);
+}
+
+// Every day in order: the day's cycle steps by one; the month's steps on the
+// days of the twelve 节 and only then; 三伏 starts on the third 庚 day
+// counting from 夏至 and 末伏 on the first 庚 day from 立秋; 数九 counts 81
+// days from 冬至.
+TEST(FolkLayersTest, EveryDayFollowsTheRules) {
+  std::optional<PeriodDay> dog, nine;
+  int gengSinceXiaZhi = -1;  // -1 until 夏至
+  bool afterLiQiu = false;
+  unsigned month = MonthCycle(Date(1901, 1, 1), China);
+  for (auto day = Date(1901, 1, 1); day <= Date(2100, 12, 31); day += days{1}) {
+    const unsigned term = SolarTermIndex(std::chrono::year_month_day{day});
+    const bool geng = DayCycle(day) % 10 == 6;
+    ASSERT_EQ(DayCycle(day), (DayCycle(day - days{1}) + 1) % 60);
+    if (term % 2 == 1) month = (month + 1) % 60;
+    ASSERT_EQ(MonthCycle(day, China), month) << testing::Iso(day);
+
+    if (term == 12) gengSinceXiaZhi = 0, afterLiQiu = false;
+    if (term == 15) afterLiQiu = true;
+    if (gengSinceXiaZhi >= 0 && geng) ++gengSinceXiaZhi;
+    if (dog) dog = PeriodDay{dog->period, dog->day + 1};
+    if (geng && gengSinceXiaZhi == 3 && !afterLiQiu) dog = PeriodDay{1, 1};
+    if (dog && dog->period == 1 && dog->day == 11) dog = PeriodDay{2, 1};
+    if (dog && geng && afterLiQiu && dog->period == 2) dog = PeriodDay{3, 1}, gengSinceXiaZhi = -1;
+    if (dog && dog->period == 3 && dog->day == 11) dog.reset();
+    ASSERT_EQ(DogDaysOn(day, China), dog) << testing::Iso(day);
+    if (dog && dog->period == 2) {
+      ASSERT_LE(dog->day, 20u) << testing::Iso(day);
+    }
+
+    if (nine) nine = nine->day == 9 ? PeriodDay{nine->period + 1, 1} : PeriodDay{nine->period, nine->day + 1};
+    if (nine && nine->period == 10) nine.reset();
+    if (term == 24) nine = PeriodDay{1, 1};
+    if (day >= Date(1901, 4, 1)) {  // from the first 冬至 the walk has seen on
+      ASSERT_EQ(NineNinesOn(day, China), nine) << testing::Iso(day);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessarine
