@@ -28,7 +28,7 @@ void BM_YearFileDefaultTemplate(benchmark::State& state) {
 }
 // The whole pipeline over every year, 1901-2100, with the writing step
 // discarding the bytes: the batch's own cost.
-void GenerateAllYears(benchmark::State& state, FileNaming naming) {
+void GenerateAllYears(benchmark::State& state, FileNaming naming, TitleFormat format = {}, bool describe = false) {
   const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
   GenerateOptions options;
   std::size_t bytes = 0;
@@ -37,7 +37,8 @@ void GenerateAllYears(benchmark::State& state, FileNaming naming) {
     return WrittenFile{folder / std::string(name), {}};
   };
   for (auto _ : state) {
-    const Generation done = Generate(YearFilesRequest{YearRange::All(), {}, {}, naming}, "/dev/null", moment, options);
+    const Generation done =
+        Generate(YearFilesRequest{YearRange::All(), format, {}, naming, describe}, "/dev/null", moment, options);
     benchmark::DoNotOptimize(done.files.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
@@ -47,11 +48,19 @@ void BM_GenerateAllYearsNormalFormat(benchmark::State& state) { GenerateAllYears
 // Every year in one file: the event list grows over 200 years and must not
 // be copied again for each of them.
 void BM_GenerateAllYearsOneFile(benchmark::State& state) { GenerateAllYears(state, {true, false}); }
+// The almanac's options on: phases and 三伏/数九 in the titles, and every
+// day's full description. Off, they cost nothing (the two above).
+void BM_GenerateAllYearsWithAlmanac(benchmark::State& state) {
+  NormalFormat normal;
+  normal.withMoonPhases = normal.withSeasonCounts = true;
+  GenerateAllYears(state, {}, {MonthNaming::WinterAndLast, normal}, true);
+}
 
 BENCHMARK(BM_YearFileNormalFormat)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_YearFileDefaultTemplate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateAllYearsNormalFormat)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateAllYearsOneFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateAllYearsWithAlmanac)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessarine

@@ -29,10 +29,12 @@ finders = {"新月": ephem.next_new_moon, "上弦": ephem.next_first_quarter_moo
 worst = {"phase": (0, None), "term": (0, None)}
 count = {"phase": 0, "term": 0}
 signed = {"phase": [], "term": []}
+years = {"phase": [], "term": []}
 import collections
 by_decade = collections.defaultdict(float)
 def note(kind, ours, theirs):
     signed[kind].append((ours - theirs) * 86400)
+    years[kind].append(ephem.Date(ours).tuple()[0])
     assert abs(round(float(ours) * 1440) - round(float(theirs) * 1440)) <= 1, (kind, ephem.Date(ours))
     seconds = abs(ours - theirs) * 86400
     decade = ephem.Date(ours).tuple()[0] // 10 * 10
@@ -60,7 +62,8 @@ for name, ours in moments("Tessarine_SolarTerms_*.ics"):
 print("largest by decade:", " ".join(f"{d}s {v:.0f} s" for d, v in sorted(by_decade.items())))
 for kind in signed:
     over = sum(1 for d in signed[kind] if abs(d) > 60)
-    print(f"{kind}: mean difference {sum(signed[kind]) / len(signed[kind]):+.1f} s, {over} over 60 s")
+    early = sum(1 for d, y in zip(signed[kind], years[kind]) if abs(d) > 60 and y < 2050)
+    print(f"{kind}: mean difference {sum(signed[kind]) / len(signed[kind]):+.1f} s, {over} over 60 s ({early} before 2050)")
 for kind in ("phase", "term"):
     seconds, when = worst[kind]
     print(f"{count[kind]} {kind} moments; largest difference from PyEphem {seconds:.0f} s, at {when} UTC")

@@ -105,6 +105,16 @@ TEST(DayCommandTest, JsonLinesForEveryDay) {
   const auto seollal = nlohmann::json::parse(Cli({"day", "--json", "--calendar", "korean", "2027-02-07"}).out);
   EXPECT_EQ(seollal.at("festivals"), nlohmann::json::array({"설날"}));
   EXPECT_EQ(seollal.at("title"), "설날");
+  const auto liChun = nlohmann::json::parse(Cli({"day", "--json", "2026-02-04"}).out);
+  EXPECT_EQ(liChun.at("termTime"), "2026-02-03T20:02Z");
+  EXPECT_EQ(liChun.at("shuJiu"), (nlohmann::json{{"nine", 6}, {"day", 1}}));
+  EXPECT_EQ(liChun.at("ganzhi"),
+            (nlohmann::json{{"year", "乙巳"}, {"yearByTerm", "丙午"}, {"month", "庚寅"}, {"day", "己酉"}}));
+  const auto fullMoon = nlohmann::json::parse(Cli({"day", "--json", "--language", "zh-Hant", "2026-03-03"}).out);
+  EXPECT_EQ(fullMoon.at("moonPhase"), (nlohmann::json{{"phase", "full"}, {"time", "2026-03-03T11:38Z"}}));
+  EXPECT_TRUE(fullMoon.at("dogDays").is_null());
+  EXPECT_EQ(nlohmann::json::parse(Cli({"day", "--json", "2026-07-25"}).out).at("dogDays"),
+            (nlohmann::json{{"period", 2}, {"day", 1}}));
   const auto eve = nlohmann::json::parse(Cli({"day", "--json", "2034-02-18"}).out);
   EXPECT_EQ(eve.at("term"), "雨水");
   EXPECT_EQ(eve.at("festivals"), nlohmann::json::array({"除夕"}));

@@ -134,5 +134,24 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   }
 }
 
+// The almanac's additions follow the title, or stand alone on a day that
+// has none; off, the title is as it always was.
+TEST(NormalSummaryTest, MoonPhasesAndSeasonCounts) {
+  struct Case {
+    sys_days date;
+    NormalFormat format;
+    const char* title;
+  };
+  const Case cases[] = {
+      {Date(2026, 3, 3), {Day, Fest, false, true, true}, "元宵 满月 九九第1天"},
+      {Date(2026, 2, 24), {Day, Fest, false, true, false}, "初八 上弦"},
+      {Date(2026, 2, 24), {FestTerm, Fest, false, true, false}, "上弦"},
+      {Date(2026, 7, 25), {Day, Fest, false, false, true}, "十二 中伏第1天"},
+      {Date(2026, 7, 25), {Day, Fest, false, true, false}, "十二"},
+      {Date(2026, 3, 3), {}, "元宵"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NormalSummary(GetDayInfo(c.date), c.format), c.title) << testing::Iso(c.date);
+}
+
 }  // namespace
 }  // namespace tessarine

@@ -41,6 +41,11 @@ TEST(TemplateEngineTest, Expansions) {
       {"ly Ly lY LZ", Date(2023, 5, 1), true, "ly Ly lY 兔"},
       {"\xE3\x80\x80LD\xE3\x80\x80", Date(2013, 2, 10), true, "\xE3\x80\x80初一\xE3\x80\x80"},
       {"CW,LT;LF\\", Date(2019, 2, 4), true, "一,立春;除夕\\"},
+      // The almanac's tokens: term time, phase and time, 三伏/数九, day and month 干支.
+      {"LT LH|LP|LS|GD|GM", Date(2026, 2, 4), true, "立春 04:02||六九第1天|己酉|庚寅"},
+      {"LP LS", Date(2026, 3, 3), true, "满月 19:38 九九第1天"},
+      {"LS GD", Date(2026, 7, 25), true, "中伏第1天 庚子"},
+      {"LHLPLS", Date(2026, 4, 1), true, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Expand(c.templ, c.date, c.collapse), c.result) << c.templ;
