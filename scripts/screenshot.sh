@@ -4,6 +4,7 @@
 #   screenshot.png           the window as it opens
 #   screenshot-menu.png      the 控制 menu open
 #   screenshot-question.png  the question after generating a year
+#   screenshot-custom.png    the 自定义格式 tab
 #   screenshot-anniversaries.png  the 纪念日 tab
 #   screenshot-holidays.png  the 节假日 tab
 #   screenshot-progress.png  the progress bar while 1901-2100 is written
@@ -94,8 +95,12 @@ if [ "$class" != "$expected" ]; then
   echo "the window's class is '$class', the desktop entry says '$expected'" >&2
   exit 1
 fi
-# The 纪念日 tab, third in the tab bar: a click on it.
 eval "$(xdotool getwindowgeometry --shell "$window")"
+# The 自定义格式 tab, second, with the almanac's tokens.
+xdotool mousemove $((X + 255)) $((Y + 56)) click 1
+sleep 1
+shot screenshot-custom.png
+# The 纪念日 tab, third in the tab bar: a click on it.
 xdotool mousemove $((X + 330)) $((Y + 56)) click 1
 sleep 1
 shot screenshot-anniversaries.png

@@ -35,9 +35,9 @@ constexpr TokenCaption kTokenCaptions[] = {
     {"year4Token", " 年4位 - Y1 "},       {"year2Token", " 年2位 - Y2 "},
     {"monthToken", " 月 - CM "},          {"dayToken", " 日 - CD "},
     {"weekdayToken", " 星期 - CW "},      {"gregorianFestivalToken", " 节日 - CF "},
-    {"termTimeToken", " 节气时刻 - LH "}, {"moonPhaseToken", " 月相 - LP "},
-    {"seasonCountToken", " 三伏数九 - LS "}, {"dayGanzhiToken", " 日干支 - GD "},
-    {"monthGanzhiToken", " 月干支 - GM "},
+    {"termTimeToken", " 时刻 - LH "},     {"moonPhaseToken", " 月相 - LP "},
+    {"seasonCountToken", " 伏九 - LS "},  {"dayGanzhiToken", " 日柱 - GD "},
+    {"monthGanzhiToken", " 月柱 - GM "},
 };
 static_assert(std::size(kTokenCaptions) == TemplateTokens.size());
 
@@ -57,22 +57,23 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
 
   lunarTokensGroup = Named<QGroupBox>("lunarTokensGroup", " 农历备选内容 ");
   gregorianTokensGroup = Named<QGroupBox>("gregorianTokensGroup", " 公历备选内容 ");
-  almanacTokensGroup = Named<QGroupBox>("almanacTokensGroup", " 天象与民俗 ");
-  auto* lunar = new QVBoxLayout(lunarTokensGroup);
+  // The almanac's tokens stand beside the lunar ones, a second column of the
+  // same group, so that the tab keeps its height.
+  auto* lunar = new QGridLayout(lunarTokensGroup);
   auto* gregorian = new QVBoxLayout(gregorianTokensGroup);
-  auto* almanac = new QGridLayout(almanacTokensGroup);
-  for (QLayout* group : std::initializer_list<QLayout*>{lunar, gregorian, almanac}) {
+  for (QLayout* group : std::initializer_list<QLayout*>{lunar, gregorian}) {
     group->setSpacing(2);
     group->setContentsMargins(6, 4, 6, 4);
   }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) {
     auto* label = new TokenLabel(kTokenCaptions[i].objectName, kTokenCaptions[i].caption,
                                  ToQString(TemplateTokens[i]));
-    if (i < kFirstAlmanacToken) {
-      (i < 6 ? lunar : gregorian)->addWidget(label);
+    if (i < 6) {
+      lunar->addWidget(label, static_cast<int>(i), 0);
+    } else if (i < kFirstAlmanacToken) {
+      gregorian->addWidget(label);
     } else {
-      const int place = static_cast<int>(i - kFirstAlmanacToken);
-      almanac->addWidget(label, place / 3, place % 3);
+      lunar->addWidget(label, static_cast<int>(i - kFirstAlmanacToken), 1);
     }
     connect(label, &TokenLabel::clicked, this, [this, label] { appendToken(label->Token()); });
     connect(label, &TokenLabel::entered, this, [this, label] { setTokenHover(label, true); });
@@ -81,12 +82,11 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
   layout->addWidget(lunarTokensGroup, 2, 0);
   layout->addWidget(gregorianTokensGroup, 2, 1);
   layout->addWidget(buildSideColumn(), 2, 2);
-  layout->addWidget(almanacTokensGroup, 3, 0, 1, 3);
 
   previewEdit = Named<QLineEdit>("previewEdit");
   previewEdit->setReadOnly(true);
   previewEdit->setMaxLength(std::numeric_limits<int>::max());  // shows the whole title
-  layout->addWidget(previewEdit, 4, 0, 1, 3);
+  layout->addWidget(previewEdit, 3, 0, 1, 3);
 
   connect(templateEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
     emit templateChanged(text);

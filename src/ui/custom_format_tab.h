@@ -56,7 +56,6 @@ class CustomFormatTab : public QWidget {
   QLineEdit* templateEdit = nullptr;
   QGroupBox* lunarTokensGroup = nullptr;
   QGroupBox* gregorianTokensGroup = nullptr;
-  QGroupBox* almanacTokensGroup = nullptr;
   QPushButton* defaultTemplateButton = nullptr;
   QPushButton* clearTemplateButton = nullptr;
   QCheckBox* collapseSpacesCheck = nullptr;

@@ -160,6 +160,9 @@ std::set<std::string> SimplifiedOnly() {
     std::vector<std::string_view> all = {words.leap, words.anniversariesName};
     for (const auto* list : {&words.animals, &words.months}) all.insert(all.end(), list->begin(), list->end());
     all.insert(all.end(), words.calendarNames.begin(), words.calendarNames.end());
+    all.insert(all.end(), words.moonPhases.begin(), words.moonPhases.end());
+    all.insert(all.end(), words.dogDays.begin(), words.dogDays.end());
+    all.insert(all.end(), words.nines.begin(), words.nines.end());
     all.insert(all.end(), words.terms.begin(), words.terms.end());
     all.insert(all.end(), words.lunarFestivals.begin(), words.lunarFestivals.end());
     all.insert(all.end(), words.gregorianFestivals.begin(), words.gregorianFestivals.end());
@@ -179,10 +182,14 @@ std::set<std::string> SimplifiedOnly() {
 TEST(YearCalendarTest, TraditionalFilesHoldNoSimplifiedWords) {
   const std::set<std::string> simplified = SimplifiedOnly();
   ASSERT_GE(simplified.size(), 20u);  // 龙 马 鸡 猪 腊 闰 惊 谷 满 种 处 节 …
+  std::string almanacTemplate(DefaultTemplate);
+  almanacTemplate.append(" LP LS");
   const TitleFormat formats[] = {
       {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay, FestivalAndTerm::Both, false},
        Language::ZhHant},
-      {MonthNaming::WinterAndLast, TemplateFormat{std::string(DefaultTemplate), true}, Language::ZhHant}};
+      {MonthNaming::WinterAndLast, TemplateFormat{almanacTemplate, true}, Language::ZhHant},
+      {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::Day, FestivalAndTerm::Both, false, true, true},
+       Language::ZhHant}};
   for (const TitleFormat& format : formats) {
     for (const int y : {2014, 2023, 2026, 2033}) {
       const std::string file = YearCalendarFile(
