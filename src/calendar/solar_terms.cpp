@@ -4,11 +4,6 @@
 
 namespace tessarine {
 
-const std::array<std::string_view, 24> SolarTermNames = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至",
-};
-
 unsigned SolarTermIndex(std::chrono::year_month_day date, LunarCalendar calendar) noexcept {
   const int year = static_cast<int>(date.year());
   const unsigned month = static_cast<unsigned>(date.month());  // [1, 12] when ok()

@@ -1,4 +1,5 @@
-// The 24 solar terms: which Gregorian day each falls on, and their names.
+// The 24 solar terms: which Gregorian day each falls on. Their names are the
+// vocabulary's (calendar/vocabulary.h), 小寒 first and 冬至 last.
 #pragma once
 
 #include <array>
@@ -9,8 +10,6 @@
 
 namespace tessarine {
 
-// SolarTermNames[k - 1] names term number k: 小寒 is 1, 冬至 is 24.
-extern const std::array<std::string_view, 24> SolarTermNames;
 
 // 0 when no solar term falls on the day, else 1-24: 2m-1 for the first term
 // of month m, 2m for its second, on the calendar's civil date (a term near

@@ -1,4 +1,5 @@
 #include "calendar/solar_terms.h"
+#include "calendar/vocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,8 @@ TEST(SolarTermsTest, KnownDays) {
   for (const auto& c : cases) EXPECT_EQ(SolarTermIndex(Ymd(2023, c.month, c.day)), c.term);
   EXPECT_EQ(SolarTermIndex(Ymd(1900, 1, 6)), 0u);
   EXPECT_EQ(SolarTermIndex(Ymd(2101, 1, 5)), 0u);
-  EXPECT_EQ(SolarTermNames[0], "小寒");
-  EXPECT_EQ(SolarTermNames[23], "冬至");
+  EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[0], "小寒");
+  EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[23], "冬至");
 }
 
 // Seventeen terms that the calendar's first table put a day off, corrected
@@ -45,7 +46,7 @@ TEST(SolarTermsTest, CorrectedDays) {
   for (const auto& c : cases) {
     const unsigned term = SolarTermIndex(Ymd(c.year, c.month, c.day));
     ASSERT_NE(term, 0u) << c.year << " " << c.term;
-    EXPECT_EQ(SolarTermNames[term - 1], c.term) << c.year;
+    EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[term - 1], c.term) << c.year;
     EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day - 1)), 0u) << c.year << " " << c.term;
     EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day + 1)), 0u) << c.year << " " << c.term;
     EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.oldDay)), 0u) << c.year << " " << c.term;

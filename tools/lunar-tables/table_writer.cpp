@@ -6,6 +6,7 @@
 #include <fmt/core.h>
 
 #include "calendar/solar_terms.h"
+#include "calendar/vocabulary.h"
 #include "calendar/iso_date.h"
 #include "overrides.h"
 #include "sky.h"
@@ -117,7 +118,7 @@ void AppendProvisional(const ComputedTables& tables, std::string& out) {
                      kProvisionalMinutes);
   for (const ProvisionalDay& day : tables.provisional) {
     const double minutes = MinutesFromMidnight(tables.country, day.event.instant);
-    const std::string_view what = day.term == 0 ? std::string_view{"new moon"} : SolarTermNames[day.term - 1];
+    const std::string_view what = day.term == 0 ? std::string_view{"new moon"} : VocabularyOf(Language::ZhHans).terms[day.term - 1];
     const sys_days computed{std::chrono::days{CivilDay(tables.country, day.event.instant)}};
     const std::string amount = std::fabs(minutes) < 1 ? fmt::format("{:.0f} s", std::fabs(minutes) * 60)
                                                       : fmt::format("{:.1f} min", std::fabs(minutes));
