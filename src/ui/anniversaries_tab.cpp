@@ -196,6 +196,7 @@ void AnniversariesTab::check() {
                                   : QString());
     }
   }
+  emit entriesChanged();
 }
 
 QString AnniversariesTab::nextText(const Anniversary& entry) const {

@@ -59,6 +59,8 @@ class AnniversariesTab : public QWidget {
   void setDefaultCalendar(LunarCalendar calendar);
 
  signals:
+  // The rows were checked again: after an edit, a load or a change of calendar.
+  void entriesChanged();
   // The user asked to see the folder that holds the list.
   void openFolderRequested(const QString& folder);
 

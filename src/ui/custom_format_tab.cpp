@@ -139,6 +139,8 @@ TemplateFormat CustomFormatTab::format() const {
 
 void CustomFormatTab::setTemplate(const QString& text) { templateEdit->setText(text); }
 
+void CustomFormatTab::setPreviewDate(QDate date) { previewDateEdit->setDate(date); }
+
 void CustomFormatTab::refreshPreview() {
   const QDate date = previewDateEdit->date();
   const std::chrono::sys_days day{std::chrono::year{date.year()} / date.month() / date.day()};

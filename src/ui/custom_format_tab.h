@@ -37,6 +37,8 @@ class CustomFormatTab : public QWidget {
 
   // The preview of the template for the preview date.
   void refreshPreview();
+  // The preview date, as the month view selects it.
+  void setPreviewDate(QDate date);
   void appendToken(const QString& token);
   void setTokenHover(TokenLabel* label, bool entering);
 

@@ -68,9 +68,14 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   columns->setSpacing(6);
   columns->addWidget(buildLeftColumn());
   columns->addWidget(buildFormatGroup());
-  columns->addWidget(buildTextBox(font), 1);
+  columns->addWidget(buildSidePages(font), 1);
   setCentralWidget(client);
-  applyTitleOptions();  // the remembered calendar and language
+  applyTitleOptions();  // the remembered calendar and language; the month view follows
+  connect(formatTabs, &QTabWidget::currentChanged, this, &MainWindow::refreshMonthView);
+  connect(customTab, &CustomFormatTab::templateChanged, this, &MainWindow::refreshMonthView);
+  connect(normalTab, &NormalFormatTab::formatChanged, this, &MainWindow::refreshMonthView);
+  connect(anniversariesTab, &AnniversariesTab::entriesChanged, this, &MainWindow::refreshMonthView);
+  connect(holidayMarksAction, &QAction::toggled, this, &MainWindow::refreshMonthView);
 
   // The year lists run from the current year to the last described year.
   yearSelector->fillYears(services_.now().date().year());
@@ -206,7 +211,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   formatTabs->setCurrentIndex(0);
   customTab->setTemplate(ToQString(DefaultTemplate));
-  showInstructions();
+  // 使用说明 waits behind the month view, which is what the window opens on.
+  setTextBox(ToQString(InstructionsText()));
+  sidePages->setCurrentIndex(0);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -246,7 +253,10 @@ void MainWindow::setTextBox(const QString& text) {
   textBox->setPlainText(plain);
 }
 
-void MainWindow::showInstructions() { setTextBox(ToQString(InstructionsText())); }
+void MainWindow::showInstructions() {
+  setTextBox(ToQString(InstructionsText()));
+  sidePages->setCurrentIndex(1);
+}
 
 void MainWindow::reportError(const std::exception& error) {
   QString text = QString::fromUtf8(error.what());

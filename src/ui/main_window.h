@@ -20,6 +20,8 @@
 #include "ui/desktop_services.h"
 
 class QAction;
+class QLabel;
+class QStackedWidget;
 class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
@@ -33,6 +35,7 @@ class HolidaysTab;
 class CustomFormatTab;
 class NormalFormatTab;
 class YearSelector;
+class MonthView;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -58,6 +61,13 @@ class MainWindow : public QMainWindow {
   QWidget* buildLeftColumn();
   QWidget* buildFormatGroup();
   QWidget* buildTextBox(const QFont& font);
+
+  // The month view and the text page behind it, in main_window_month.cpp.
+  QWidget* buildSidePages(const QFont& font);
+  // Feeds the month view from the options as they are now.
+  void refreshMonthView();
+  // After a batch: the line naming the file, and the view at the first month written.
+  void showWrittenFile(const QString& path, YearRange years);
   QWidget* buildControlGroup();
 
   void onGenerateClicked();
@@ -103,7 +113,7 @@ class MainWindow : public QMainWindow {
   RunOutcome run(const GenerateRequest& request, int files);
   // The outcome shown: a summary when some files failed, else the completion
   // question when wanted; then the preview of the last file written.
-  void present(const RunOutcome& outcome, const QString& success, const QString& note);
+  void present(const RunOutcome& outcome, YearRange years, const QString& success, const QString& note);
   // The folder files go to: the user's choice, else the default.
   QString outputFolder() const;
   void onChooseOutputFolder();
@@ -153,6 +163,13 @@ class MainWindow : public QMainWindow {
   AnniversariesTab* anniversariesTab = nullptr;
   HolidaysTab* holidaysTab = nullptr;
   QPlainTextEdit* textBox = nullptr;
+  QStackedWidget* sidePages = nullptr;
+  MonthView* monthView = nullptr;
+  QLabel* writtenFileLabel = nullptr;
+  QPushButton* openWrittenFolderButton = nullptr;
+  QPushButton* viewFileButton = nullptr;
+  QPushButton* backToMonthButton = nullptr;
+  QString lastWrittenPath_;
 };
 
 }  // namespace tessarine

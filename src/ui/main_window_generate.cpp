@@ -121,7 +121,7 @@ void MainWindow::generate() {
     if (!bad.isEmpty()) note += "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
   }
   const QString what = anniversaries ? " 农历纪念日 iCal 文件" : " iCal 文件";
-  present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
+  present(outcome, *years, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
 }
 
 void MainWindow::generateSky(SkyKind kind) {
@@ -131,7 +131,8 @@ void MainWindow::generateSky(SkyKind kind) {
   const RunOutcome outcome = run(request, 1);
   if (outcome.done.files.empty()) return;
   const QString what = kind == SkyKind::MoonPhases ? " 月相 iCal 文件" : " 节气 iCal 文件";
-  present(outcome, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + PathText(outcome.done.files.back()),
+  present(outcome, *years,
+          "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + PathText(outcome.done.files.back()),
           QString());
 }
 
@@ -147,7 +148,7 @@ void MainWindow::generateHolidays(const YearRange& years) {
     return;
   }
   const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen.known), naming(false)}, 1);
-  present(outcome,
+  present(outcome, years,
           "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" +
               PathText(outcome.done.files.back()),
           missingNote);
@@ -186,7 +187,7 @@ MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files
   return outcome;
 }
 
-void MainWindow::present(const RunOutcome& outcome, const QString& success, const QString& note) {
+void MainWindow::present(const RunOutcome& outcome, YearRange years, const QString& success, const QString& note) {
   const auto& files = outcome.done.files;
   const auto lastWritten = std::find_if(files.rbegin(), files.rend(), [](const WrittenFile& f) { return !f.error; });
   QString completion;
@@ -212,6 +213,7 @@ void MainWindow::present(const RunOutcome& outcome, const QString& success, cons
     completion = note.trimmed();  // rows left out are reported even without the question
   }
   setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(outcome.done.preview));
+  if (lastWritten != files.rend()) showWrittenFile(PathText(*lastWritten), years);
 }
 
 FileNaming MainWindow::naming(bool yearFiles) const {

@@ -100,6 +100,7 @@ void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
   customTab->setTitleOptions(format.monthNaming, format.language, format.calendar);
   anniversariesTab->setDefaultCalendar(format.calendar);
+  refreshMonthView();
 }
 
 }  // namespace tessarine

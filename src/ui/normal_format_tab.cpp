@@ -40,6 +40,11 @@ NormalFormatTab::NormalFormatTab(QWidget* parent) : QWidget(parent) {
   layout->addWidget(contentGroup);
   layout->addWidget(sameDayGroup);
   connect(withoutFestivalsCheck, &QCheckBox::clicked, this, &NormalFormatTab::onWithoutFestivalsClicked);
+  for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
+           withoutFestivalsCheck, dayRadio, monthAndDayRadio, festivalsAndTermsRadio, termsOnlyRadio, showFestivalRadio,
+           showTermRadio, showBothRadio}) {
+    connect(option, &QAbstractButton::toggled, this, &NormalFormatTab::formatChanged);
+  }
 }
 
 void NormalFormatTab::onWithoutFestivalsClicked() {

@@ -20,6 +20,10 @@ class NormalFormatTab : public QWidget {
 
   NormalFormat format() const;
 
+ signals:
+  // Any of the options changed.
+  void formatChanged();
+
  private:
   void onWithoutFestivalsClicked();
 

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStackedWidget>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <fstream>
@@ -95,12 +96,12 @@ TEST_F(AnniversariesTabTest, TheWindowGrowsAndTheTableWithIt) {
   ShowTab();
   EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
   const int rowsBefore = Table()->viewport()->height() / Table()->verticalHeader()->defaultSectionSize();
-  const int textBefore = Find<QPlainTextEdit>("textBox")->width();
+  const int textBefore = Find<QStackedWidget>("sidePages")->width();
   window->resize(1200, 800);
   QApplication::processEvents();
   const int rowsAfter = Table()->viewport()->height() / Table()->verticalHeader()->defaultSectionSize();
   EXPECT_GT(rowsAfter, rowsBefore + 15);
-  EXPECT_GT(Find<QPlainTextEdit>("textBox")->width(), textBefore + 300);
+  EXPECT_GT(Find<QStackedWidget>("sidePages")->width(), textBefore + 300);
 }
 
 // Ctrl+Z undoes the last change to the table, and the file follows.

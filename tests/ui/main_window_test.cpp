@@ -139,7 +139,7 @@ TEST_F(WindowTest, CalendarAndLanguage) {
   EXPECT_NE(korean.find("SUMMARY:설날\r\n"), std::string::npos);
   Action("traditionalAction")->trigger();
   Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
-  EXPECT_EQ(Find<QLineEdit>("previewEdit")->text().left(9), "甲午年【馬】 八月");
+  EXPECT_EQ(Find<QLineEdit>("previewEdit")->text().left(6), "壬辰年【龍】");  // the month view's day, 2013-01-01
   Open();
   EXPECT_TRUE(Action("koreanCalendarAction")->isChecked());
   EXPECT_TRUE(Action("traditionalAction")->isChecked());

@@ -1,0 +1,132 @@
+// The right-hand pane: the month view, with the line that names the last
+// file written (打开文件夹, 查看文件内容), and behind it the text page that
+// shows 使用说明 or a file's text. The view is fed from the window's options
+// at once: format, template, calendar, language, marks, the holiday list and
+// the anniversaries.
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <map>
+#include <memory>
+
+#include "calendar/day_info.h"
+#include "calendar/folk_layers.h"
+#include "compose/almanac_text.h"
+#include "ui/anniversaries_tab.h"
+#include "ui/custom_format_tab.h"
+#include "ui/holidays_tab.h"
+#include "ui/main_window.h"
+#include "ui/month_view.h"
+#include "ui/named.h"
+#include "ui/qt_text.h"
+
+namespace tessarine {
+namespace {
+
+std::chrono::sys_days DayOf(QDate date) {
+  return std::chrono::sys_days{std::chrono::year{date.year()} / date.month() / date.day()};
+}
+
+// What the view shows, taken from the options when they change: a day's
+// content is then computed from it alone.
+struct MonthSnapshot {
+  TitleFormat format;
+  HolidayMarks marks;
+  bool marksInTitles = false;
+  std::vector<Anniversary> entries;
+  std::map<int, std::map<std::chrono::sys_days, QStringList>> anniversariesByYear;  // filled as years are shown
+
+  const QStringList& AnniversariesOn(std::chrono::sys_days day) {
+    const int year = static_cast<int>(std::chrono::year_month_day{day}.year());
+    auto [found, fresh] = anniversariesByYear.try_emplace(year);
+    if (fresh && year >= static_cast<int>(YearRange::First) && year <= static_cast<int>(YearRange::Last)) {
+      const YearRange span = std::get<YearRange>(YearRange::Checked(year, year));
+      for (const Occurrence& o : Occurrences(entries, span)) found->second[o.date] << ToQString(o.title);
+    }
+    static const QStringList none;
+    const auto on = found->second.find(day);
+    return on == found->second.end() ? none : on->second;
+  }
+
+  DayCellContent Content(QDate date) {
+    DayCellContent cell;
+    const auto day = DayOf(date);
+    if (!IsDescribable(day)) return cell;
+    const std::string title = TitleOf(day, format);
+    cell.title = ToQString(marksInTitles ? MarkedTitle(title, day, marks, format.language) : title);
+    if (const auto mark = marks.find(day); mark != marks.end()) {
+      const Vocabulary& words = VocabularyOf(format.language);
+      cell.dayOff = mark->second == HolidayKind::DayOff;
+      cell.badge = ToQString(cell.dayOff ? words.dayOff : words.workday);
+    }
+    cell.anniversaries = AnniversariesOn(day);
+    const DayInfo info = GetDayInfo(day, format.calendar);
+    cell.description = ToQString(
+        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
+    return cell;
+  }
+};
+
+}  // namespace
+
+QWidget* MainWindow::buildSidePages(const QFont& font) {
+  sidePages = Named<QStackedWidget>("sidePages");
+  auto* monthPage = new QWidget;
+  auto* monthLayout = new QVBoxLayout(monthPage);
+  monthLayout->setContentsMargins(0, 0, 0, 0);
+  monthView = new MonthView([this] { return services_.now().date(); });
+  monthLayout->addWidget(monthView, 1);
+  auto* fileLine = new QHBoxLayout;
+  writtenFileLabel = Named<QLabel>("writtenFileLabel");
+  writtenFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  writtenFileLabel->setWordWrap(true);
+  openWrittenFolderButton = Named<QPushButton>("openWrittenFolderButton", "打开文件夹");
+  viewFileButton = Named<QPushButton>("viewFileButton", "查看文件内容");
+  fileLine->addWidget(writtenFileLabel, 1);
+  fileLine->addWidget(openWrittenFolderButton);
+  fileLine->addWidget(viewFileButton);
+  monthLayout->addLayout(fileLine);
+  for (QWidget* w : std::initializer_list<QWidget*>{writtenFileLabel, openWrittenFolderButton, viewFileButton}) {
+    w->hide();
+  }
+
+  auto* textPage = new QWidget;
+  auto* textLayout = new QVBoxLayout(textPage);
+  textLayout->setContentsMargins(0, 0, 0, 0);
+  textLayout->addWidget(buildTextBox(font), 1);
+  backToMonthButton = Named<QPushButton>("backToMonthButton", "返回月视图");
+  textLayout->addWidget(backToMonthButton, 0, Qt::AlignRight);
+  sidePages->addWidget(monthPage);
+  sidePages->addWidget(textPage);
+
+  connect(backToMonthButton, &QPushButton::clicked, this, [this] { sidePages->setCurrentIndex(0); });
+  connect(viewFileButton, &QPushButton::clicked, this, [this] { sidePages->setCurrentIndex(1); });
+  connect(openWrittenFolderButton, &QPushButton::clicked, this, [this] { services_.showInFileManager(lastWrittenPath_); });
+  connect(monthView, &MonthView::selectedDateChanged, customTab, &CustomFormatTab::setPreviewDate);
+  return sidePages;
+}
+
+void MainWindow::refreshMonthView() {
+  if (!monthView) return;
+  auto snapshot = std::make_shared<MonthSnapshot>();
+  snapshot->format = titleFormat();
+  snapshot->marks = MarksOf(holidaysTab->knownSchedules());
+  snapshot->marksInTitles = holidayMarksAction->isChecked();
+  snapshot->entries = anniversariesTab->validEntries();
+  monthView->setContent([snapshot](QDate date) { return snapshot->Content(date); });
+}
+
+void MainWindow::showWrittenFile(const QString& path, YearRange years) {
+  lastWrittenPath_ = path;
+  writtenFileLabel->setText("已写入：" + path);
+  for (QWidget* w : std::initializer_list<QWidget*>{writtenFileLabel, openWrittenFolderButton, viewFileButton}) {
+    w->show();
+  }
+  monthView->showMonth(static_cast<int>(years.first()), 1);
+  sidePages->setCurrentIndex(0);
+}
+
+}  // namespace tessarine

@@ -1,0 +1,189 @@
+#include "ui/month_view.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/named.h"
+
+namespace tessarine {
+namespace {
+
+constexpr int kRows = 6, kColumns = 7;
+const QColor kToday(255, 244, 196);
+const QColor kOtherMonth(150, 150, 150);
+const QColor kWeekend(200, 40, 40);
+const QColor kDayOff(214, 240, 214);
+const QColor kWorkday(255, 226, 200);
+
+}  // namespace
+
+MonthView::MonthView(std::function<QDate()> today, QWidget* parent) : QWidget(parent), today_(std::move(today)) {
+  setObjectName("monthView");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(3);
+  buildHeader();
+  daysGrid = Named<QTableWidget>("daysGrid", kRows, kColumns);
+  daysGrid->setHorizontalHeaderLabels({"一", "二", "三", "四", "五", "六", "日"});
+  daysGrid->verticalHeader()->hide();
+  daysGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  daysGrid->horizontalHeader()->setMinimumSectionSize(QFontMetrics(font()).horizontalAdvance("初一") + 4);
+  daysGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  daysGrid->verticalHeader()->setMinimumSectionSize(QFontMetrics(daysGrid->font()).height() * 2);
+  daysGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  daysGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  daysGrid->setWordWrap(true);
+  daysGrid->setTabKeyNavigation(false);
+  // Every cell in sight at once: the grid shrinks its text, never scrolls.
+  daysGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  daysGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont small = daysGrid->font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  daysGrid->setFont(small);
+  daysGrid->setStyleSheet("QTableWidget::item { padding: 0px; }");
+  daysGrid->installEventFilter(this);
+  layout->addWidget(daysGrid, 1);
+  descriptionLabel = Named<QLabel>("descriptionLabel");
+  descriptionLabel->setWordWrap(true);
+  descriptionLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(descriptionLabel);
+  connect(daysGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+    if (row < 0 || column < 0) return;
+    const QDate date = dateAt(row, column);
+    if (date.month() != selected_.month() || date.year() != selected_.year()) return selectDate(date);
+    selected_ = date;
+    showDescription();
+    emit selectedDateChanged(selected_);
+  });
+  selected_ = today_();
+}
+
+void MonthView::buildHeader() {
+  auto* header = new QHBoxLayout;
+  const auto button = [this](const char* name, const QString& text, const QString& tip) {
+    auto* b = Named<QToolButton>(name);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setAutoRaise(true);
+    return b;
+  };
+  previousYearButton = button("previousYearButton", "«", "上一年 (Ctrl+PgUp)");
+  previousMonthButton = button("previousMonthButton", "‹", "上一月 (PgUp)");
+  monthLabel = Named<QLabel>("monthLabel");
+  monthLabel->setAlignment(Qt::AlignCenter);
+  nextMonthButton = button("nextMonthButton", "›", "下一月 (PgDn)");
+  nextYearButton = button("nextYearButton", "»", "下一年 (Ctrl+PgDn)");
+  todayButton = Named<QPushButton>("todayButton", "今天");
+  todayButton->setToolTip("回到今天 (Home)");
+  for (QWidget* w : std::initializer_list<QWidget*>{previousYearButton, previousMonthButton}) header->addWidget(w);
+  header->addWidget(monthLabel, 1);
+  for (QWidget* w : std::initializer_list<QWidget*>{nextMonthButton, nextYearButton, todayButton}) header->addWidget(w);
+  static_cast<QVBoxLayout*>(layout())->addLayout(header);
+  connect(previousYearButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addYears(-1)); });
+  connect(previousMonthButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addMonths(-1)); });
+  connect(nextMonthButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addMonths(1)); });
+  connect(nextYearButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addYears(1)); });
+  connect(todayButton, &QPushButton::clicked, this, [this] { selectDate(today_()); });
+}
+
+void MonthView::setContent(ContentFunction content) {
+  content_ = std::move(content);
+  refresh();
+}
+
+void MonthView::showMonth(int year, int month) { selectDate(QDate(year, month, 1)); }
+
+void MonthView::selectDate(QDate date) {
+  if (!date.isValid()) return;
+  const bool sameMonth = date.year() == selected_.year() && date.month() == selected_.month() && firstShown_.isValid();
+  selected_ = date;
+  if (!sameMonth) fillGrid();
+  const int offset = static_cast<int>(firstShown_.daysTo(date));
+  const QSignalBlocker quiet(daysGrid);
+  daysGrid->setCurrentCell(offset / kColumns, offset % kColumns);
+  showDescription();
+  emit selectedDateChanged(selected_);
+}
+
+void MonthView::refresh() {
+  fillGrid();
+  showDescription();
+}
+
+QDate MonthView::dateAt(int row, int column) const { return firstShown_.addDays(row * kColumns + column); }
+
+void MonthView::fillGrid() {
+  const QDate first(selected_.year(), selected_.month(), 1);
+  firstShown_ = first.addDays(1 - first.dayOfWeek());  // Monday first
+  monthLabel->setText(QString("%1 年 %2 月").arg(first.year()).arg(first.month()));
+  const QDate today = today_();
+  for (int row = 0; row < kRows; ++row) {
+    for (int column = 0; column < kColumns; ++column) {
+      const QDate date = dateAt(row, column);
+      const DayCellContent cell = content_ ? content_(date) : DayCellContent{};
+      QString text = QString::number(date.day());
+      if (!cell.badge.isEmpty()) text += " " + cell.badge;
+      if (!cell.anniversaries.isEmpty()) text += " ●";
+      text += "\n" + cell.title;
+      auto* item = new QTableWidgetItem(text);
+      item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+      item->setData(Qt::UserRole, cell.title);
+      QStringList tip;
+      if (!cell.title.isEmpty()) tip << cell.title;
+      tip << cell.anniversaries;
+      item->setToolTip(tip.join("\n"));
+      if (date.month() != first.month()) {
+        item->setForeground(kOtherMonth);
+      } else if (date.dayOfWeek() >= 6) {
+        item->setForeground(kWeekend);
+      }
+      if (date == today) {
+        item->setBackground(kToday);
+      } else if (!cell.badge.isEmpty()) {
+        item->setBackground(cell.dayOff ? kDayOff : kWorkday);
+      }
+      daysGrid->setItem(row, column, item);
+    }
+  }
+}
+
+void MonthView::showDescription() {
+  const DayCellContent cell = content_ ? content_(selected_) : DayCellContent{};
+  QString text = selected_.toString("yyyy-MM-dd");
+  if (!cell.description.isEmpty()) text += "  " + QString(cell.description).replace("\n", "  ");
+  if (!cell.badge.isEmpty()) text += "  " + cell.badge;
+  if (!cell.anniversaries.isEmpty()) text += "  纪念日：" + cell.anniversaries.join("、");
+  descriptionLabel->setText(text);
+}
+
+QString MonthView::titleShown(QDate date) const {
+  const int offset = static_cast<int>(firstShown_.daysTo(date));
+  if (offset < 0 || offset >= kRows * kColumns) return {};
+  const QTableWidgetItem* item = daysGrid->item(offset / kColumns, offset % kColumns);
+  return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
+bool MonthView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != daysGrid || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const bool control = key->modifiers() & Qt::ControlModifier;
+  switch (key->key()) {
+    case Qt::Key_Left: selectDate(selected_.addDays(-1)); return true;
+    case Qt::Key_Right: selectDate(selected_.addDays(1)); return true;
+    case Qt::Key_Up: selectDate(selected_.addDays(-7)); return true;
+    case Qt::Key_Down: selectDate(selected_.addDays(7)); return true;
+    case Qt::Key_PageUp: selectDate(control ? selected_.addYears(-1) : selected_.addMonths(-1)); return true;
+    case Qt::Key_PageDown: selectDate(control ? selected_.addYears(1) : selected_.addMonths(1)); return true;
+    case Qt::Key_Home: selectDate(today_()); return true;
+    default: return QWidget::eventFilter(watched, event);
+  }
+}
+
+}  // namespace tessarine
