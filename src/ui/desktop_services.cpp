@@ -31,7 +31,7 @@ DesktopServices DesktopServices::System() {
       WriteNewFile,
       ReplaceFileIn,
       tessarine::ShowInFileManager,
-      [](const QUrl& address) { QDesktopServices::openUrl(address); },
+      [](const QUrl& address) { return QDesktopServices::openUrl(address); },
       [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, "输出文件夹", start); },
   };
 }
@@ -39,6 +39,7 @@ DesktopServices DesktopServices::System() {
 QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, caption, text, buttons, owner);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // a path or a reason can be copied
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -67,17 +68,16 @@ QString ChooseOutputFolder(const QString& programFolder, const QString& document
   return folder;
 }
 
-void ShowInFileManager(const QString& path) {
+bool ShowInFileManager(const QString& path) {
 #ifdef Q_OS_WIN
-  QProcess::startDetached("Explorer.exe", {"/n,", "/select,", QDir::toNativeSeparators(path)});
+  return QProcess::startDetached("Explorer.exe", {"/n,", "/select,", QDir::toNativeSeparators(path)});
 #else
   QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
                                                      "org.freedesktop.FileManager1", "ShowItems");
   call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
   const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
-  if (reply.type() != QDBusMessage::ReplyMessage) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
-  }
+  if (reply.type() == QDBusMessage::ReplyMessage) return true;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 #endif
 }
 

@@ -36,9 +36,12 @@ struct DesktopServices {
   // Replaces the file of that name in the folder in one step (固定文件名).
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
       replaceFile;
-  // Opens a file-manager window on the folder of `path` with `path` selected.
-  std::function<void(const QString& path)> showInFileManager;
-  std::function<void(const QUrl& address)> openUrl;
+  // Opens a file-manager window on the folder of `path` with `path` selected;
+  // false when no program could show it.
+  std::function<bool(const QString& path)> showInFileManager;
+  // Opens a folder or an address with the desktop's program for it; false
+  // when there is none.
+  std::function<bool(const QUrl& address)> openUrl;
   // Asks the user for a folder, starting at `start`; empty when cancelled.
   std::function<QString(QWidget* owner, const QString& start)> chooseFolder;
 
@@ -58,6 +61,6 @@ QString ChooseOutputFolder(const QString& programFolder, const QString& document
 
 // Explorer on Windows; elsewhere the freedesktop FileManager1 service over
 // D-Bus, falling back to opening the folder with the desktop's default handler.
-void ShowInFileManager(const QString& path);
+bool ShowInFileManager(const QString& path);
 
 }  // namespace tessarine

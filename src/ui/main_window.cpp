@@ -134,7 +134,10 @@ void MainWindow::buildMenu() {
   connect(openFolderAction, &QAction::triggered, this, &MainWindow::onOpenFolderClicked);
   connect(outputFolderAction, &QAction::triggered, this, &MainWindow::onChooseOutputFolder);
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
-  connect(blogAction, &QAction::triggered, this, [this] { services_.openUrl(QUrl(ToQString(kMakerAddress))); });
+  connect(blogAction, &QAction::triggered, this, [this] {
+    const QString address = ToQString(kMakerAddress);
+    if (!services_.openUrl(QUrl(address))) message("没有找到能打开网页的程序。地址是：\r\n" + address, "Tessarine", QMessageBox::Information);
+  });
 }
 
 QWidget* MainWindow::buildFormatGroup() {
@@ -150,7 +153,7 @@ QWidget* MainWindow::buildFormatGroup() {
   anniversariesTab = new AnniversariesTab(services_.anniversaryListFile(), [this] { return services_.now().date(); });
   formatTabs->addTab(anniversariesTab, "纪念日");
   connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
-          [this](const QString& folder) { services_.openUrl(QUrl::fromLocalFile(folder)); });
+          [this](const QString& folder) { showInFolder(folder, false); });
   holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"),
                                 [this](const QString& question) {
                                   return message(question, "保存这一年", QMessageBox::Question,

@@ -72,6 +72,9 @@ class MainWindow : public QMainWindow {
 
   void onGenerateClicked();
   void onOpenFolderClicked();
+  // Shows a file selected in its folder, or a folder, in the file manager;
+  // when none answers, says so and gives the path to copy.
+  void showInFolder(const QString& path, bool selectFile);
   void onMonthNamesToggled();
 
   // The almanac's items, in main_window_almanac.cpp; the sky's calendars are

@@ -207,7 +207,7 @@ void MainWindow::present(const RunOutcome& outcome, YearRange years, const QStri
     completion = success + note;
     if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-      services_.showInFileManager(PathText(*lastWritten));
+      showInFolder(PathText(*lastWritten), true);
     }
   } else {
     completion = note.trimmed();  // rows left out are reported even without the question
@@ -247,10 +247,17 @@ void MainWindow::onOpenFolderClicked() {
   // Beside the program, the program itself is shown selected; elsewhere the
   // output folder is opened.
   if (QFileInfo(program).absolutePath() == folder) {
-    services_.showInFileManager(program);
+    showInFolder(program, true);
   } else {
-    services_.openUrl(QUrl::fromLocalFile(folder));
+    showInFolder(folder, false);
   }
+}
+
+void MainWindow::showInFolder(const QString& path, bool selectFile) {
+  const bool shown = selectFile ? services_.showInFileManager(path) : services_.openUrl(QUrl::fromLocalFile(path));
+  if (shown) return;
+  const QString folder = QDir::toNativeSeparators(selectFile ? QFileInfo(path).absolutePath() : path);
+  message("没有找到能打开文件夹的程序。文件夹在：\r\n" + folder, kPromptCaption, QMessageBox::Information);
 }
 
 QMessageBox::StandardButton MainWindow::message(const QString& text, const QString& caption,

@@ -104,7 +104,7 @@ QWidget* MainWindow::buildSidePages(const QFont& font) {
 
   connect(backToMonthButton, &QPushButton::clicked, this, [this] { sidePages->setCurrentIndex(0); });
   connect(viewFileButton, &QPushButton::clicked, this, [this] { sidePages->setCurrentIndex(1); });
-  connect(openWrittenFolderButton, &QPushButton::clicked, this, [this] { services_.showInFileManager(lastWrittenPath_); });
+  connect(openWrittenFolderButton, &QPushButton::clicked, this, [this] { showInFolder(lastWrittenPath_, true); });
   connect(monthView, &MonthView::selectedDateChanged, customTab, &CustomFormatTab::setPreviewDate);
   return sidePages;
 }

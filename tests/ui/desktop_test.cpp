@@ -87,6 +87,18 @@ TEST_F(WindowTest, FolderAndWebPage) {
   EXPECT_EQ(opened[0].toString().toStdString(), std::string(kMakerAddress));
 }
 
+// Without a file manager or a browser, the window says so and gives the path.
+TEST_F(WindowTest, NoFileManagerIsSaidNotSilent) {
+  Open();
+  desktopOpens = false;
+  Find<QPushButton>("openFolderButton")->click();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "没有找到能打开文件夹的程序。文件夹在：\r\n/opt/tessarine");
+  Action("blogAction")->trigger();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(shown[1].text.endsWith(QString::fromUtf8(kMakerAddress.data())));
+}
+
 
 TEST_F(WindowTest, ReturnAndEnterPressTheFocusedButton) {
   Open();

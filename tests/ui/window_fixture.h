@@ -70,8 +70,14 @@ class WindowTest : public ::testing::Test {
       files[path.string()] = std::string(bytes);
       return {path, {}};
     };
-    services.showInFileManager = [this](const QString& path) { fileManager.push_back(path); };
-    services.openUrl = [this](const QUrl& address) { opened.push_back(address); };
+    services.showInFileManager = [this](const QString& path) {
+      fileManager.push_back(path);
+      return desktopOpens;
+    };
+    services.openUrl = [this](const QUrl& address) {
+      opened.push_back(address);
+      return desktopOpens;
+    };
     services.chooseFolder = [this](QWidget*, const QString&) { return chosenFolder; };
     window = std::make_unique<MainWindow>(std::move(services));
     window->show();
@@ -94,6 +100,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
   std::vector<Shown> shown;
   QMessageBox::StandardButton answer = QMessageBox::No;
+  bool desktopOpens = true;  // whether a file manager or browser answers
   bool failWrites = false;
   std::string failOnly;  // with failWrites: only names holding this fail
   std::map<std::string, std::string> files;
