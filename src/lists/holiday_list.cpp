@@ -86,12 +86,16 @@ HolidayList ReadHolidayList(const CsvDocument& document) {
   return list;
 }
 
+void RemoveSchedule(CsvDocument& document, int year) {
+  std::erase_if(document.records, [&](const CsvRecord& record) {
+    const auto row = record.kind == RecordKind::Fields ? ParseRow(record.fields) : std::nullopt;
+    return row && row->first == year;
+  });
+}
+
 void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule) {
   auto& records = document.records;
-  std::erase_if(records, [&](const CsvRecord& record) {
-    const auto row = record.kind == RecordKind::Fields ? ParseRow(record.fields) : std::nullopt;
-    return row && row->first == schedule.year;
-  });
+  RemoveSchedule(document, schedule.year);
   const bool hasHeader = std::any_of(records.begin(), records.end(),
                                      [](const CsvRecord& r) { return r.kind == RecordKind::Fields && IsHeader(r.fields); });
   if (!hasHeader) {

@@ -38,6 +38,9 @@ HolidayList ReadHolidayList(const CsvDocument& document);
 // other rows, comments and blank lines stay as they are.
 void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule);
 
+// Takes the rows of `year` out of the document; the rest stays as it is.
+void RemoveSchedule(CsvDocument& document, int year);
+
 // The user's rows of the schedule's year that storing it would replace
 // without writing them again: the rows the user added or changed by hand.
 std::vector<HolidayDay> ReplacedRows(const HolidayList& list, const HolidaySchedule& schedule);

@@ -9,9 +9,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "calendar/iso_date.h"
+#include "calendar/year_range.h"
 #include "lists/list_file.h"
 #include "ui/failure_text.h"
 #include "ui/named.h"
@@ -27,13 +31,15 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
   yearsList = Named<QListWidget>("holidayYearsList");
-  yearsList->setToolTip("已知放假安排的年份；没有列出的年份不会生成，也不会猜测");
-  yearsList->setMaximumWidth(110);
-  daysTable = Named<QTableWidget>("holidayDaysTable", 0, 3);
-  daysTable->setHorizontalHeaderLabels({"日期", "休/班", "节日"});
-  daysTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-  daysTable->setColumnWidth(0, 80);
-  daysTable->setColumnWidth(1, 44);
+  yearsList->setToolTip("已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）");
+  yearsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // As wide as its longest entry, "2027 (自己添加)", and no wider.
+  yearsList->setMaximumWidth(yearsList->fontMetrics().horizontalAdvance("2027 (自己添加)") + 36);
+  yearsList->setMinimumWidth(yearsList->maximumWidth());
+  daysTable = Named<QTableWidget>("holidayDaysTable", 0, 4);
+  daysTable->setHorizontalHeaderLabels({"日期", "星期", "休/班", "节日"});
+  daysTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  daysTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
   daysTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   daysTable->verticalHeader()->hide();
   daysTable->verticalHeader()->setDefaultSectionSize(20);
@@ -41,14 +47,30 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   daysTable->setTabKeyNavigation(false);
   pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", "粘贴通知…");
   pasteNoticeButton->setToolTip("国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年");
+  removeYearButton = Named<QPushButton>("removeYearButton", "删除这一年");
+  removeYearButton->setToolTip("删除自己添加的年份（内置年份恢复原样），可按 Ctrl+Z 撤销");
   statusLabel = Named<QLabel>("holidayStatusLabel");
   statusLabel->setWordWrap(true);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(pasteNoticeButton);
+  buttons->addWidget(removeYearButton);
   layout->addWidget(yearsList, 0, 0);
   layout->addWidget(daysTable, 0, 1);
-  layout->addWidget(pasteNoticeButton, 1, 0);
+  layout->addLayout(buttons, 1, 0);
   layout->addWidget(statusLabel, 1, 1);
+  undo_ = new QUndoStack(this);
+  auto* undoAction = undo_->createUndoAction(this, "撤销");
+  undoAction->setObjectName("holidayUndoAction");
+  undoAction->setShortcut(QKeySequence::Undo);
+  undoAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(undoAction);
   connect(yearsList, &QListWidget::currentRowChanged, this, &HolidaysTab::showYear);
+  connect(yearsList, &QListWidget::itemSelectionChanged, this, [this] {
+    const QListWidgetItem* current = yearsList->currentItem();
+    removeYearButton->setEnabled(current && current->data(Qt::UserRole).toBool());
+  });
   connect(pasteNoticeButton, &QPushButton::clicked, this, &HolidaysTab::onPasteNoticeClicked);
+  connect(removeYearButton, &QPushButton::clicked, this, &HolidaysTab::onRemoveYearClicked);
   load();
 }
 
@@ -79,27 +101,103 @@ void HolidaysTab::load() {
   yearsList->clear();
   for (const HolidaySchedule& schedule : known_) {
     const bool own = std::find(userYears_.begin(), userYears_.end(), schedule.year) != userYears_.end();
-    yearsList->addItem(QString::number(schedule.year) + (own ? " (自己添加)" : ""));
+    auto* item = new QListWidgetItem(QString::number(schedule.year) + (own ? " (自己添加)" : ""), yearsList);
+    item->setData(Qt::UserRole, own);
   }
-  statusLabel->setText(problem_.isEmpty() ? QString("已知 %1 至 %2 年。").arg(known_.front().year).arg(known_.back().year)
-                                          : problem_);
+  statusLabel->setText(problem_.isEmpty() ? knownSummary() : problem_);
   yearsList->setCurrentRow(yearsList->count() - 1);
+}
+
+// "已知 2008 至 2026 年。1901–2007 年没有官方安排；2027 年的通知公布后可粘贴加入。"
+QString HolidaysTab::knownSummary() const {
+  const int first = known_.front().year, last = known_.back().year;
+  QString text = QString("已知 %1 至 %2 年。").arg(first).arg(last);
+  text += QString("%1–%2 年没有官方安排").arg(static_cast<int>(YearRange::First)).arg(first - 1);
+  if (last < static_cast<int>(YearRange::Last)) text += QString("；%1 年的通知公布后可粘贴加入").arg(last + 1);
+  return text + "。在此页生成 iCal 时写入列表中选中的年份。";
+}
+
+std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {
+  std::vector<HolidaySchedule> chosen;
+  for (int row = 0; row < yearsList->count(); ++row) {
+    if (yearsList->item(row)->isSelected() && row < static_cast<int>(known_.size())) {
+      chosen.push_back(known_[static_cast<std::size_t>(row)]);
+    }
+  }
+  return chosen;
 }
 
 void HolidaysTab::showYear(int row) {
   daysTable->setRowCount(0);
   if (row < 0 || row >= static_cast<int>(known_.size())) return;
+  static const QString kWeekdays[] = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
   for (const HolidayDay& day : known_[static_cast<std::size_t>(row)].days) {
     const int at = daysTable->rowCount();
     daysTable->insertRow(at);
-    daysTable->setItem(at, 0, new QTableWidgetItem(ToQString(IsoDate(day.date))));
-    daysTable->setItem(at, 1, new QTableWidgetItem(ToQString(KindMark(day.kind))));
-    daysTable->setItem(at, 2, new QTableWidgetItem(ToQString(day.name)));
+    const QColor colour = day.kind == HolidayKind::DayOff ? QColor(214, 240, 214) : QColor(255, 226, 200);
+    const QString cells[] = {ToQString(IsoDate(day.date)), kWeekdays[std::chrono::weekday{day.date}.c_encoding()],
+                             ToQString(KindMark(day.kind)), ToQString(day.name)};
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column == 2) item->setBackground(colour);
+      daysTable->setItem(at, column, item);
+    }
   }
 }
 
+bool HolidaysTab::change(const std::function<void(CsvDocument&)>& edit, int year) {
+  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+    edit(current.document);
+    return ChangeOutcome::Apply;
+  });
+  load();
+  if (update.status == ListUpdate::Status::Failed) {
+    statusLabel->setText(QString("保存节假日列表失败：%1，%2 年没有改动。").arg(ReasonText(update.error)).arg(year));
+    return false;
+  }
+  if (update.status == ListUpdate::Status::NotAList) {
+    statusLabel->setText(problem_);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+// A change of the list that Ctrl+Z takes back: removing a year the user
+// added, undone by storing it again.
+class YearRemoval : public QUndoCommand {
+ public:
+  YearRemoval(HolidaySchedule removed, std::function<bool(const std::function<void(CsvDocument&)>&, int)> change)
+      : QUndoCommand(QString("删除 %1 年").arg(removed.year)), removed_(std::move(removed)), change_(std::move(change)) {}
+  void redo() override {
+    change_([year = removed_.year](CsvDocument& d) { RemoveSchedule(d, year); }, removed_.year);
+  }
+  void undo() override {
+    change_([this](CsvDocument& d) { StoreSchedule(d, removed_); }, removed_.year);
+  }
+
+ private:
+  HolidaySchedule removed_;
+  std::function<bool(const std::function<void(CsvDocument&)>&, int)> change_;
+};
+
+}  // namespace
+
+void HolidaysTab::onRemoveYearClicked() {
+  const int row = yearsList->currentRow();
+  if (row < 0 || row >= static_cast<int>(known_.size()) || !yearsList->item(row)->data(Qt::UserRole).toBool()) return;
+  const HolidaySchedule removed = known_[static_cast<std::size_t>(row)];
+  undo_->push(new YearRemoval(removed, [this](const std::function<void(CsvDocument&)>& edit, int year) {
+    return change(edit, year);
+  }));
+  statusLabel->setText(QString("已删除自己添加的 %1 年，按 Ctrl+Z 可撤销。").arg(removed.year));
+}
+
 void HolidaysTab::onPasteNoticeClicked() {
-  if (noticeDialog == nullptr) {
+  // A fresh box each time: a notice cancelled or read before is not read again.
+  delete noticeDialog;
+  {
     noticeDialog = new NoticeDialog(
         [this](int year) -> std::optional<HolidaySchedule> {
           for (const HolidaySchedule& schedule : known_) {

@@ -1,8 +1,9 @@
 // The 节假日 tab: the years whose official days off and make-up workdays
 // (休/班) are known, built in or added by the user, and the days of the
 // selected year. 粘贴通知… reads a new year from the State Council's notice
-// and keeps it in holidays.csv beside the anniversary list. With this tab
-// showing, 生成 iCal writes the holiday calendar.
+// and keeps it in holidays.csv beside the anniversary list; a year added so
+// can be removed again, with undo. With this tab showing, 生成 iCal writes
+// the holiday calendar of the years selected in its list.
 #pragma once
 
 #include <QWidget>
@@ -11,12 +12,14 @@
 #include <variant>
 #include <vector>
 
+#include "lists/csv_document.h"
 #include "lists/holiday_list.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class QUndoStack;
 
 namespace tessarine {
 
@@ -35,10 +38,16 @@ class HolidaysTab : public QWidget {
   std::vector<HolidaySchedule> knownSchedules() const { return known_; }
   // Why the user's list cannot be used, or empty.
   QString listProblem() const { return problem_; }
+  // The schedules of the years selected in the list, in year order.
+  std::vector<HolidaySchedule> selectedSchedules() const;
 
  private:
   void load();
   void showYear(int row);
+  void onRemoveYearClicked();
+  // Changes the user's list under its lock; false, with the reason shown, when it cannot.
+  bool change(const std::function<void(CsvDocument&)>& edit, int year);
+  QString knownSummary() const;
   void onPasteNoticeClicked();
   void store(const HolidaySchedule& schedule);
   // The user's list as it is on disk now, or why it cannot be used.
@@ -55,6 +64,8 @@ class HolidaysTab : public QWidget {
   QListWidget* yearsList = nullptr;
   QTableWidget* daysTable = nullptr;
   QPushButton* pasteNoticeButton = nullptr;
+  QPushButton* removeYearButton = nullptr;
+  QUndoStack* undo_ = nullptr;
   QLabel* statusLabel = nullptr;
   NoticeDialog* noticeDialog = nullptr;
 };

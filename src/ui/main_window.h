@@ -95,7 +95,7 @@ class MainWindow : public QMainWindow {
   // Generation, in main_window_generate.cpp.
   void generate();
   // The holiday calendar of the chosen years, with the 节假日 tab showing.
-  void generateHolidays(const YearRange& years);
+  void generateHolidays();
   // The window's remembered choices, beside the user's lists.
   QString settingsFile() const;
   // Saves one setting as every user file is saved; says so when it cannot.

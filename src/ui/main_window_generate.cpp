@@ -92,9 +92,9 @@ std::optional<YearRange> MainWindow::checkedYears() {
 }
 
 void MainWindow::generate() {
+  if (formatTabs->currentWidget() == holidaysTab) return generateHolidays();
   const std::optional<YearRange> years = checkedYears();
   if (!years) return;
-  if (formatTabs->currentWidget() == holidaysTab) return generateHolidays(*years);
   const bool anniversaries = formatTabs->currentWidget() == anniversariesTab;
   GenerateRequest request = YearFilesRequest{*years, titleFormat(), {}, naming(true), describeAction->isChecked()};
   if (holidayMarksAction->isChecked()) std::get<YearFilesRequest>(request).holidayMarks = holidaysTab->knownSchedules();
@@ -136,22 +136,21 @@ void MainWindow::generateSky(SkyKind kind) {
           QString());
 }
 
-void MainWindow::generateHolidays(const YearRange& years) {
-  RangeSchedules chosen = SchedulesIn(holidaysTab->knownSchedules(), years);
-  QStringList missing;
-  for (const int year : chosen.missing) missing << QString::number(year);
-  const QString missingNote = missing.isEmpty() ? QString()
-                                                : "\r\n" + missing.join("、") + " 年的放假安排还不知道，未生成；"
-                                                  "公布后可在【节假日】中粘贴通知加入。";
-  if (chosen.known.empty()) {
-    message(missingNote.trimmed(), kPromptCaption, QMessageBox::Warning);
+void MainWindow::generateHolidays() {
+  // The tab's own list decides: the years selected there, not the year boxes.
+  std::vector<HolidaySchedule> chosen = holidaysTab->selectedSchedules();
+  if (chosen.empty()) {
+    message("请在【节假日】的年份列表中选择要生成的年份（可多选）。", kPromptCaption, QMessageBox::Warning);
     return;
   }
-  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen.known), naming(false)}, 1);
+  const YearRange years = std::get<YearRange>(YearRange::Checked(chosen.front().year, chosen.back().year));
+  QStringList written;
+  for (const HolidaySchedule& schedule : chosen) written << QString::number(schedule.year);
+  const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen), naming(false)}, 1);
   present(outcome, years,
-          "成功生成 " + YearsText(years) + " 法定节假日 iCal 文件, 存放在以下目录: \r\n" +
+          "成功生成 " + written.join("、") + " 年的法定节假日 iCal 文件, 存放在以下目录: \r\n" +
               PathText(outcome.done.files.back()),
-          missingNote);
+          QString());
 }
 
 MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files) {

@@ -2,6 +2,7 @@
 // and kept, the holiday calendar generated, and the marks on the year files.
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -78,22 +79,43 @@ TEST_F(HolidaysTabTest, ReplacingTheUsersOwnRowsIsAskedFirst) {
   }
 }
 
-TEST_F(HolidaysTabTest, GeneratingWritesTheHolidayCalendarAndNamesUnknownYears) {
+// The tab's list decides what is written: the years selected there, not the
+// year boxes; the tab says which years have no schedule; a year the user
+// added can be removed, and Ctrl+Z brings it back.
+TEST_F(HolidaysTabTest, TheListDecidesWhatIsWritten) {
+  std::ofstream(config.File("holidays.csv")) << "2027,2027-01-01,休,元旦\n";
   Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
   ShowTab();
-  ChooseYears("2026", "2028");
+  ChooseYears("2030", "2031");  // the year boxes play no part here
+  EXPECT_TRUE(Find<QLabel>("holidayStatusLabel")->text().contains("1901–2007 年没有官方安排；2028 年的通知公布后可粘贴加入"));
+  auto* years = Find<QListWidget>("holidayYearsList");
+  years->clearSelection();
+  for (const int row : {16, 17}) years->item(row)->setSelected(true);  // 2024 and 2025
   Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(files.size(), 1u);
   const auto& [path, bytes] = *files.begin();
-  EXPECT_NE(path.find("Tessarine_Holidays_2026-2028_261209-100000.ics"), std::string::npos);
-  EXPECT_EQ(testing::ParseCalendar(bytes).size(), 39u);
+  EXPECT_NE(path.find("Tessarine_Holidays_2024-2025_261209-100000.ics"), std::string::npos);
+  EXPECT_EQ(testing::ParseCalendar(bytes).size(), 69u);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].text.contains("2027、2028 年的放假安排还不知道")) << shown[0].text.toStdString();
-
-  ChooseYears("2030", "2031");
+  EXPECT_TRUE(shown[0].text.startsWith("成功生成 2024、2025 年的法定节假日 iCal 文件")) << shown[0].text.toStdString();
+  years->clearSelection();
   Find<QPushButton>("generateButton")->click();
-  EXPECT_EQ(files.size(), 1u);  // nothing known: nothing written
-  EXPECT_TRUE(shown.back().text.startsWith("2030、2031 年的放假安排还不知道"));
+  EXPECT_EQ(files.size(), 1u);
+  EXPECT_TRUE(shown.back().text.startsWith("请在【节假日】的年份列表中选择"));
+
+  years->setCurrentRow(19);  // 2027 (自己添加)
+  auto* remove = Find<QPushButton>("removeYearButton");
+  ASSERT_TRUE(remove->isEnabled());
+  remove->click();
+  EXPECT_EQ(years->count(), 19);
+  EXPECT_EQ(testing::ReadFile(config.File("holidays.csv")), "");
+  Find<QTabWidget>("formatTabs")->currentWidget()->findChild<QAction*>("holidayUndoAction")->trigger();
+  EXPECT_EQ(years->count(), 20);
+  EXPECT_EQ(years->item(19)->text(), "2027 (自己添加)");
+  years->setCurrentRow(0);
+  EXPECT_FALSE(remove->isEnabled());  // a built-in year stays
+  auto* table = Find<QTableWidget>("holidayDaysTable");
+  EXPECT_EQ(table->item(0, 0)->text() + " " + table->item(0, 1)->text(), "2007-12-29 周六");  // 2008's first workday
 }
 
 TEST_F(HolidaysTabTest, MarksOnTheYearFilesAreRemembered) {
