@@ -35,10 +35,10 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   yearsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   // As wide as its longest entry, "2027 (自己添加)", and no wider.
   yearsList->setMaximumWidth(yearsList->fontMetrics().horizontalAdvance("2027 (自己添加)") + 36);
-  yearsList->setMinimumWidth(yearsList->maximumWidth());
   daysTable = Named<QTableWidget>("holidayDaysTable", 0, 4);
   daysTable->setHorizontalHeaderLabels({"日期", "星期", "休/班", "节日"});
   daysTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  daysTable->setToolTip("在此页生成 iCal 时写入左侧列表中选中的年份");
   daysTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
   daysTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   daysTable->verticalHeader()->hide();
@@ -108,13 +108,13 @@ void HolidaysTab::load() {
   yearsList->setCurrentRow(yearsList->count() - 1);
 }
 
-// "已知 2008 至 2026 年。1901–2007 年没有官方安排；2027 年的通知公布后可粘贴加入。"
+// "已知 2008–2026 年；1901–2007 年没有官方安排；2027 年的通知公布后可粘贴加入。"
 QString HolidaysTab::knownSummary() const {
   const int first = known_.front().year, last = known_.back().year;
-  QString text = QString("已知 %1 至 %2 年。").arg(first).arg(last);
+  QString text = QString("已知 %1–%2 年；").arg(first).arg(last);
   text += QString("%1–%2 年没有官方安排").arg(static_cast<int>(YearRange::First)).arg(first - 1);
   if (last < static_cast<int>(YearRange::Last)) text += QString("；%1 年的通知公布后可粘贴加入").arg(last + 1);
-  return text + "。在此页生成 iCal 时写入列表中选中的年份。";
+  return text + "。";
 }
 
 std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {

@@ -3,6 +3,8 @@
 // shows 使用说明 or a file's text. The view is fed from the window's options
 // at once: format, template, calendar, language, marks, the holiday list and
 // the anniversaries.
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -82,7 +84,7 @@ QWidget* MainWindow::buildSidePages(const QFont& font) {
   auto* fileLine = new QHBoxLayout;
   writtenFileLabel = Named<QLabel>("writtenFileLabel");
   writtenFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  writtenFileLabel->setWordWrap(true);
+  writtenFileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name never widens the pane
   openWrittenFolderButton = Named<QPushButton>("openWrittenFolderButton", "打开文件夹");
   viewFileButton = Named<QPushButton>("viewFileButton", "查看文件内容");
   fileLine->addWidget(writtenFileLabel, 1);
@@ -121,7 +123,9 @@ void MainWindow::refreshMonthView() {
 
 void MainWindow::showWrittenFile(const QString& path, YearRange years) {
   lastWrittenPath_ = path;
-  writtenFileLabel->setText("已写入：" + path);
+  // The name on one line, the whole path in its tool tip: the grid keeps its room.
+  writtenFileLabel->setText("已写入：" + QFileInfo(path).fileName());
+  writtenFileLabel->setToolTip(QDir::toNativeSeparators(path));
   for (QWidget* w : std::initializer_list<QWidget*>{writtenFileLabel, openWrittenFolderButton, viewFileButton}) {
     w->show();
   }

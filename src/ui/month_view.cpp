@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -53,6 +52,9 @@ MonthView::MonthView(std::function<QDate()> today, QWidget* parent) : QWidget(pa
   descriptionLabel = Named<QLabel>("descriptionLabel");
   descriptionLabel->setWordWrap(true);
   descriptionLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Two lines are always kept for it, so that a long description never runs over the grid.
+  descriptionLabel->setMinimumHeight(descriptionLabel->fontMetrics().lineSpacing() * 2 + 2);
+  descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(descriptionLabel);
   connect(daysGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
     if (row < 0 || column < 0) return;
@@ -80,8 +82,7 @@ void MonthView::buildHeader() {
   monthLabel->setAlignment(Qt::AlignCenter);
   nextMonthButton = button("nextMonthButton", "›", "下一月 (PgDn)");
   nextYearButton = button("nextYearButton", "»", "下一年 (Ctrl+PgDn)");
-  todayButton = Named<QPushButton>("todayButton", "今天");
-  todayButton->setToolTip("回到今天 (Home)");
+  todayButton = button("todayButton", "今天", "回到今天 (Home)");
   for (QWidget* w : std::initializer_list<QWidget*>{previousYearButton, previousMonthButton}) header->addWidget(w);
   header->addWidget(monthLabel, 1);
   for (QWidget* w : std::initializer_list<QWidget*>{nextMonthButton, nextYearButton, todayButton}) header->addWidget(w);
@@ -90,7 +91,7 @@ void MonthView::buildHeader() {
   connect(previousMonthButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addMonths(-1)); });
   connect(nextMonthButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addMonths(1)); });
   connect(nextYearButton, &QToolButton::clicked, this, [this] { selectDate(selected_.addYears(1)); });
-  connect(todayButton, &QPushButton::clicked, this, [this] { selectDate(today_()); });
+  connect(todayButton, &QToolButton::clicked, this, [this] { selectDate(today_()); });
 }
 
 void MonthView::setContent(ContentFunction content) {

@@ -16,7 +16,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QTableWidget;
 class QToolButton;
 
@@ -69,7 +68,7 @@ class MonthView : public QWidget {
   QLabel* monthLabel = nullptr;
   QToolButton* nextMonthButton = nullptr;
   QToolButton* nextYearButton = nullptr;
-  QPushButton* todayButton = nullptr;
+  QToolButton* todayButton = nullptr;
   QTableWidget* daysGrid = nullptr;
   QLabel* descriptionLabel = nullptr;
 };

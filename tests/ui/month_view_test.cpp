@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 #include "compose/title_format.h"
 #include "ui/month_view.h"
@@ -60,7 +61,7 @@ TEST_F(MonthViewTest, KeysButtonsAndTheDescription) {
   EXPECT_EQ(Find<QLineEdit>("previewEdit")->text().left(6), "甲午年【马】");  // the custom tab's preview date follows
   EXPECT_TRUE(Find<QLabel>("descriptionLabel")->text().contains("元宵"));
   EXPECT_TRUE(Find<QLabel>("descriptionLabel")->text().contains("甲午年 丙寅月"));
-  Find<QPushButton>("todayButton")->click();
+  Find<QToolButton>("todayButton")->click();
   EXPECT_EQ(View()->selectedDate(), QDate(2013, 1, 6));
   Key(Qt::Key_Up);
   EXPECT_EQ(Find<QLabel>("monthLabel")->text(), "2012 年 12 月");
