@@ -75,7 +75,7 @@ void AnniversariesTab::buildTable() {
   entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
   entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "历法", "农历 · 下次"});
   entriesTable->horizontalHeaderItem(kCalendarColumn)
-      ->setToolTip("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复 (如韩国的제사、越南的giỗ)");
+      ->setToolTip("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）");
   entriesTable->horizontalHeaderItem(kColumns)->setToolTip("换算出的农历日期和下次的日子");
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   entriesTable->horizontalHeader()->setSectionResizeMode(kCalendarColumn, QHeaderView::ResizeToContents);

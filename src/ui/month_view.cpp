@@ -76,13 +76,13 @@ void MonthView::buildHeader() {
     b->setAutoRaise(true);
     return b;
   };
-  previousYearButton = button("previousYearButton", "«", "上一年 (Ctrl+PgUp)");
-  previousMonthButton = button("previousMonthButton", "‹", "上一月 (PgUp)");
+  previousYearButton = button("previousYearButton", "«", "上一年（Ctrl+PgUp）");
+  previousMonthButton = button("previousMonthButton", "‹", "上一月（PgUp）");
   monthLabel = Named<QLabel>("monthLabel");
   monthLabel->setAlignment(Qt::AlignCenter);
-  nextMonthButton = button("nextMonthButton", "›", "下一月 (PgDn)");
-  nextYearButton = button("nextYearButton", "»", "下一年 (Ctrl+PgDn)");
-  todayButton = button("todayButton", "今天", "回到今天 (Home)");
+  nextMonthButton = button("nextMonthButton", "›", "下一月（PgDn）");
+  nextYearButton = button("nextYearButton", "»", "下一年（Ctrl+PgDn）");
+  todayButton = button("todayButton", "今天", "回到今天（Home）");
   for (QWidget* w : std::initializer_list<QWidget*>{previousYearButton, previousMonthButton}) header->addWidget(w);
   header->addWidget(monthLabel, 1);
   for (QWidget* w : std::initializer_list<QWidget*>{nextMonthButton, nextYearButton, todayButton}) header->addWidget(w);
