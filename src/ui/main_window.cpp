@@ -67,7 +67,8 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   columns->setContentsMargins(6, 6, 6, 6);
   columns->setSpacing(6);
   columns->addWidget(buildLeftColumn());
-  columns->addWidget(buildFormatGroup());
+  // Extra width goes to the tabs' tables and to the month view alike.
+  columns->addWidget(buildFormatGroup(), 1);
   columns->addWidget(buildSidePages(font), 1);
   setCentralWidget(client);
   applyTitleOptions();  // the remembered calendar and language; the month view follows
@@ -142,7 +143,7 @@ void MainWindow::buildMenu() {
 
 QWidget* MainWindow::buildFormatGroup() {
   formatGroup = Named<QGroupBox>("formatGroup");
-  formatGroup->setFixedWidth(392);
+  formatGroup->setMinimumWidth(392);
   auto* layout = new QVBoxLayout(formatGroup);
   layout->setContentsMargins(4, 4, 4, 4);
   formatTabs = Named<QTabWidget>("formatTabs");
