@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/generate_run.h"
 #include "cli/help.h"
+#include "cli/local_clock.h"
 #include "lists/anniversary_list.h"
 
 namespace tessarine::cli {
@@ -83,16 +84,18 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_option_function<std::string>("--language", [&language](const std::string& given) { language = given; });
   app.add_flag("--reminder-events", reminderEvents);
   app.add_flag("--fixed-name", fixedName);
+  std::optional<std::string> rolling;
+  app.add_option_function<std::string>("--rolling", [&rolling](const std::string& given) { rolling = given; });
   app.add_option("arguments", positionals);
   Parse(app, args);
   if (help) {
     out << WithYears(kAnniversariesHelpFormat);
     return std::nullopt;
   }
-  if (positionals.size() < 2 || positionals.size() > 3) {
-    throw UsageError("anniversaries needs a list file, a start year and at most an end year");
+  if (positionals.empty() || positionals.size() > 3 || (positionals.size() == 1 && !rolling)) {
+    throw UsageError("anniversaries needs a list file, a start year and at most an end year, or --rolling N");
   }
-  const YearRange years = ParseYearRange({positionals.begin() + 1, positionals.end()});
+  const YearRange years = CommandYears({positionals.begin() + 1, positionals.end()}, rolling, "anniversaries", LocalNow());
   std::optional<int> remindDays;
   if (remind) {
     const bool digits = !remind->empty() && remind->size() <= 2 &&
@@ -107,7 +110,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   }
   const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
   const LunarCalendar repeatsBy = CalendarArgument(calendar);
-  return Request{positionals[0], years,    remindDays, style, OutputFolder(output), FileNaming{false, fixedName},
+  return Request{positionals[0], years,    remindDays, style, OutputFolder(output), FileNaming{false, fixedName, rolling.has_value()},
                  repeatsBy,      LanguageArgument(language, repeatsBy)};
 }
 

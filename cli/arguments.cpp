@@ -142,6 +142,25 @@ std::filesystem::path OutputFolder(const std::string& given) {
   return folder.lexically_normal();
 }
 
+YearRange CommandYears(const std::vector<std::string>& years, const std::optional<std::string>& rolling,
+                       std::string_view command, std::chrono::local_seconds now) {
+  if (!rolling) {
+    if (years.empty() || years.size() > 2) {
+      throw UsageError(std::string(command) + " needs a start year and at most an end year, or --rolling N");
+    }
+    return ParseYearRange(years);
+  }
+  if (!years.empty()) throw UsageError("give either years or --rolling N, not both");
+  const bool digits = !rolling->empty() && rolling->size() <= 2 &&
+                      rolling->find_first_not_of("0123456789") == std::string::npos;
+  if (!digits) throw UsageError("--rolling " + Quoted(*rolling) + " is not a number of years from 0 to 99");
+  const int thisYear = static_cast<int>(std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(now)}.year());
+  const int first = std::max(thisYear - 1, static_cast<int>(YearRange::First));
+  const int last = std::min(thisYear + std::stoi(*rolling), static_cast<int>(YearRange::Last));
+  if (first > last) throw UsageError("--rolling: this year lies past the described years");
+  return std::get<YearRange>(YearRange::Checked(first, last));
+}
+
 std::string TemplateArgument(std::string_view text) {
   if (text == "default") return std::string(DefaultTemplate);
   if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");

@@ -39,6 +39,12 @@ DateSpan ParseDateArgument(std::string_view text);
 // a UsageError naming the start or the end year and what is wrong with it.
 YearRange ParseYearRange(const std::vector<std::string>& years);
 
+// A command's years: START [END], or --rolling N for a feed that stays
+// current (last year to N years ahead of `now`'s, within the described
+// years), never both; a UsageError naming `command` otherwise.
+YearRange CommandYears(const std::vector<std::string>& years, const std::optional<std::string>& rolling,
+                       std::string_view command, std::chrono::local_seconds now);
+
 // The folder given to --output, made absolute; it must exist.
 std::filesystem::path OutputFolder(const std::string& given);
 

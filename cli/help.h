@@ -71,6 +71,7 @@ Options:
 )";
 
 inline constexpr std::string_view kIcsHelpFormat = R"(Usage: tessarine-cli ics [OPTIONS] START [END]
+       tessarine-cli ics [OPTIONS] --rolling N
 
 Writes one iCalendar file per year from START to END (or START alone), years
 {first} to {last}, named Tessarine_YEAR_yymmdd-hhnnss.ics (Tessarine_Korean_YEAR_…
@@ -93,6 +94,10 @@ Options:
   --fixed-name           no time stamp in the name (Tessarine_2026.ics,
                          Tessarine_2026-2030.ics); a new run replaces the old
                          file in one step, so a synced folder can serve it
+  --rolling N            instead of years: a feed that stays current, last
+                         year to N years ahead in one file of a fixed name,
+                         Tessarine_Rolling.ics, replaced on each run and
+                         asking subscribers to refresh it daily
 
 )";
 
@@ -126,6 +131,10 @@ Options:
   --dry-run              with --import: print the days without storing them
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
+  --rolling N            instead of years: a feed that stays current, last
+                         year to N years ahead in one file of a fixed name,
+                         Tessarine_Holidays_Rolling.ics, replaced on each run and
+                         asking subscribers to refresh it daily
 
 Exit status 0 when done, 1 when no year of the range is known or a file or the
 list could not be written (a read-only list among them; nothing is written), 2
@@ -161,6 +170,10 @@ Options:
                          calendars that drop reminders on import (Google's)
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
+  --rolling N            instead of years: a feed that stays current, last
+                         year to N years ahead in one file of a fixed name,
+                         Tessarine_Anniversaries_Rolling.ics, replaced on each run and
+                         asking subscribers to refresh it daily
   --calendar NAME        chinese (the default), korean or vietnamese: the
                          calendar of the entries that name none
   --language TAG         the calendar's name in zh-Hans (农历纪念日), zh-Hant

@@ -10,6 +10,7 @@
 #include "cli/generate_run.h"
 #include "cli/help.h"
 #include "cli/holiday_list_file.h"
+#include "cli/local_clock.h"
 #include "cli/notice_import.h"
 
 namespace tessarine::cli {
@@ -17,6 +18,7 @@ namespace {
 
 struct Request {
   std::vector<std::string> years;
+  std::optional<std::string> rolling;  // --rolling N
   std::optional<ImportRequest> notice;  // --import FILE, or - for standard input
   std::filesystem::path folder;
   FileNaming naming;
@@ -37,6 +39,7 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_flag("--dry-run", dryRun);
   app.add_option_function<std::string>("--year", [&year](const std::string& given) { year = given; });
   app.add_flag("--fixed-name", request.naming.fixedName);
+  app.add_option_function<std::string>("--rolling", [&request](const std::string& given) { request.rolling = given; });
   app.add_option("years", request.years);
   Parse(app, args);
   if (help) {
@@ -51,16 +54,17 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
     request.notice->dryRun = dryRun;
     if (year) request.notice->year = static_cast<int>(ParseYearRange({*year}).first());
   }
-  if (request.notice && !request.years.empty()) throw UsageError("--import takes no years: the notice names its own");
-  if (!request.notice && (request.years.empty() || request.years.size() > 2)) {
-    throw UsageError("holidays needs a start year and at most an end year, or --import FILE");
+  if (request.notice && (!request.years.empty() || request.rolling)) {
+    throw UsageError("--import takes no years: the notice names its own");
   }
+  if (!request.notice) CommandYears(request.years, request.rolling, "holidays", LocalNow());  // refused before any work
+  request.naming.rolling = request.rolling.has_value();
   request.folder = OutputFolder(output);
   return request;
 }
 
 int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) {
-  const YearRange years = ParseYearRange(request.years);
+  const YearRange years = CommandYears(request.years, request.rolling, "holidays", LocalNow());
   const std::vector<HolidaySchedule> known = KnownSchedules(ReadHolidayListFile().list);
   RangeSchedules chosen = SchedulesIn(known, years);
   if (!chosen.missing.empty()) {

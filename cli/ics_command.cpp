@@ -7,6 +7,7 @@
 #include "cli/generate_run.h"
 #include "cli/help.h"
 #include "cli/holiday_list_file.h"
+#include "cli/local_clock.h"
 
 namespace tessarine::cli {
 namespace {
@@ -33,14 +34,16 @@ std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
   app.add_flag("--describe", describe);
   app.add_flag("--single-file", naming.singleFile);
   app.add_flag("--fixed-name", naming.fixedName);
+  std::optional<std::string> rolling;
+  app.add_option_function<std::string>("--rolling", [&rolling](const std::string& given) { rolling = given; });
   app.add_option("years", years);
   Parse(app, args);
   if (help) {
     out << WithYears(kIcsHelpFormat) << kFormatOptionsHelp;
     return std::nullopt;
   }
-  if (years.empty() || years.size() > 2) throw UsageError("ics needs a start year and at most an end year");
-  const YearRange range = ParseYearRange(years);
+  const YearRange range = CommandYears(years, rolling, "ics", LocalNow());
+  naming.rolling = rolling.has_value();
   TitleFormat titles;
   titles.monthNaming = format.Naming();
   titles.calendar = format.Calendar();

@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev                # benchmarks
   libical-dev python3-icalendar   # tests read every written file with two independent parsers
   python3-ephem                   # the moments of the sky checked by an independent computation
+  systemd                         # systemd-analyze verifies the feed's timer units
   libcli11-dev libfmt-dev         # the command line; text formatting
   nlohmann-json3-dev              # tessarine-cli day --json
   libcsv-dev                      # the anniversary list

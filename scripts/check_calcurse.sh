@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Imports a year file in the default template (long, folded titles), year
 # files in 繁體 and of the Korean and Vietnamese calendars, the Moon's phases
-# and the solar terms of a year, an
+# and the solar terms of a year, a rolling feed, an
 # anniversary file with a long name and reminders, and a holiday file into
 # calcurse, a real calendar client, and counts what it took in: every event,
 # nothing skipped.
@@ -21,6 +21,8 @@ mkdir "$work/out-hant" "$work/hant"
 "$cli" ics 2026 --language zh-Hant --output "$work/out-hant" >/dev/null
 mkdir "$work/korean" "$work/vietnamese" "$work/moon" "$work/terms"
 "$cli" moon 2026 --output "$work/out" >/dev/null
+mkdir "$work/rolling"
+"$cli" ics --rolling 1 --output "$work/out" >/dev/null
 "$cli" terms 2026 --output "$work/out" >/dev/null
 "$cli" ics 2027 --calendar korean --output "$work/out" >/dev/null
 "$cli" ics 2030 --calendar vietnamese --output "$work/out" >/dev/null
@@ -46,3 +48,5 @@ import "$work/moon" "$work"/out/Tessarine_MoonPhases_*.ics 50
 grep -q '^03/03/2026 \[1\] .*满月 19:38$' "$work/moon/apts"
 import "$work/terms" "$work"/out/Tessarine_SolarTerms_*.ics 24
 grep -q '^02/04/2026 \[1\] .*立春 04:02$' "$work/terms/apts"
+days=$(( ( $(date -d "$(date +%Y)-12-31 +1 year" +%s) - $(date -d "$(( $(date +%Y) - 1 ))-01-01" +%s) ) / 86400 + 1 ))
+import "$work/rolling" "$work/out/Tessarine_Rolling.ics" "$days"

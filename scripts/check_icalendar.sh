@@ -55,3 +55,17 @@ assert len(titles) >= 365 and titles[day] == title, (path, titles.get(day))
 print(f"python3-icalendar read {path.name}: {titles[day]} on {day}")
 PY
 done
+
+# A rolling feed: one file from last year to next, asking for a daily refresh.
+mkdir "$out/rolling"
+"$cli" ics --rolling 1 --output "$out/rolling" >/dev/null
+/usr/bin/python3 - "$out/rolling/Tessarine_Rolling.ics" <<'PY'
+import datetime, sys
+import icalendar
+calendar = icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read())
+assert str(calendar["METHOD"]) == "PUBLISH" and str(calendar["X-PUBLISHED-TTL"]) == "P1D"
+years = {event.decoded("DTSTART").year for event in calendar.walk("VEVENT")}
+this = datetime.date.today().year
+assert years == {this - 1, this, this + 1}, years
+print(f"python3-icalendar read the rolling feed: {len(calendar.walk('VEVENT'))} events, {min(years)}-{max(years)}")
+PY

@@ -27,7 +27,7 @@ class Batch {
   // Writes the events gathered so far as one file; false when the caller
   // stops the batch.
   bool Write(const PlannedFile& file) {
-    WriteIcal(text_, file.calendarName, events_, now_);
+    WriteIcal(text_, file.calendarName, events_, now_, file.replace);
     events_.clear();
     result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, text_));
     // The preview is the last file written; the buffers swap, so nothing is
@@ -71,6 +71,15 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   const bool fixed = request.naming.fixedName;
   const LunarCalendar calendar = request.format.calendar;
   const Language language = request.format.language;
+  if (request.naming.rolling) {
+    for (auto year = request.years.first(); year <= request.years.last(); ++year) {
+      const std::size_t from = batch.events().size();
+      AppendYearEvents(batch.events(), year, titleOf, calendar);
+      if (request.describe) Describe(batch.events(), from, request.format);
+    }
+    batch.Write({RollingFileName(calendar), RollingCalendarName(calendar, language), true});
+    return;
+  }
   if (request.naming.singleFile) {
     for (auto year = request.years.first(); year <= request.years.last(); ++year) {
       const std::size_t from = batch.events().size();
@@ -93,14 +102,17 @@ void Run(Batch& batch, const AnniversariesRequest& request) {
   batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
                                      request.language);
   const bool fixed = request.naming.fixedName;
-  batch.Write({AnniversaryFileName(request.years, batch.now(), fixed),
-               std::string(VocabularyOf(request.language).anniversariesName), fixed});
+  const std::string name = request.naming.rolling ? std::string("Tessarine_Anniversaries_Rolling.ics")
+                                                 : AnniversaryFileName(request.years, batch.now(), fixed);
+  batch.Write({name, std::string(VocabularyOf(request.language).anniversariesName), fixed || request.naming.rolling});
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {
   batch.events() = HolidayEvents(request.schedules, request.years);
   const bool fixed = request.naming.fixedName;
-  batch.Write({HolidayFileName(request.years, batch.now(), fixed), std::string(kHolidayCalendarName), fixed});
+  const std::string name = request.naming.rolling ? std::string("Tessarine_Holidays_Rolling.ics")
+                                                 : HolidayFileName(request.years, batch.now(), fixed);
+  batch.Write({name, std::string(kHolidayCalendarName), fixed || request.naming.rolling});
 }
 
 void Run(Batch& batch, const SkyEventsRequest& request) {
@@ -119,7 +131,11 @@ Generation Generate(const GenerateRequest& request, const std::filesystem::path&
   RemoveLeftovers(folder);
   Batch batch(folder, now, options);
   std::visit([&batch](const auto& r) { Run(batch, r); }, request);
-  return std::move(batch).Finish();
+  Generation done = std::move(batch).Finish();
+  // The new names reach the disk with the folder: once, after the batch.
+  const bool anyWritten = std::any_of(done.files.begin(), done.files.end(), [](const WrittenFile& f) { return !f.error; });
+  if (anyWritten && options.syncFolder) options.syncFolder(folder);
+  return done;
 }
 
 }  // namespace tessarine

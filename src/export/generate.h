@@ -35,6 +35,10 @@ struct FileNaming {
   // No time stamp in the name (Tessarine_2026.ics), and a new run replaces
   // the old file in one step: a name that a synced folder can serve.
   bool fixedName = false;
+  // A feed that stays current: the range (last year to some years ahead,
+  // chosen by the front end) in one file of a name without years,
+  // Tessarine_Rolling.ics, replaced on each run.
+  bool rolling = false;
 };
 
 // One file per year of the range (or one for all), each day titled by the
@@ -93,6 +97,8 @@ struct GenerateOptions {
       replace = ReplaceFileIn;
   // Told of each file as soon as it is written or has failed.
   std::function<AfterFile(const WrittenFile& file)> afterEach;
+  // Makes the folder's new names durable, after the batch; tests replace it.
+  std::function<void(const std::filesystem::path& folder)> syncFolder = SyncFolder;
 };
 
 struct Generation {

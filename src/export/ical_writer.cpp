@@ -119,14 +119,19 @@ class IcalLines {
 }  // namespace
 
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
-               std::chrono::local_seconds moment) {
+               std::chrono::local_seconds moment, bool published) {
   out.clear();
   out.reserve(128 + events.size() * kBytesPerEvent);
   IcalLines lines(out, moment);
   lines.Line("BEGIN:VCALENDAR");
   lines.Line("VERSION:2.0");
   lines.Line(kProductId);
+  if (published) lines.Line("METHOD:PUBLISH");
   lines.Line("X-WR-CALNAME:", EscapeText(calendarName));
+  if (published) {
+    lines.Line("REFRESH-INTERVAL;VALUE=DURATION:P1D");
+    lines.Line("X-PUBLISHED-TTL:P1D");
+  }
   for (const DayEvent& event : events) lines.Event(event);
   lines.Line("END:VCALENDAR");
 }

@@ -28,9 +28,11 @@ constexpr std::uint64_t Fnv1a64(std::string_view bytes) noexcept {
 
 // Replaces the contents of `out` with the file. Its capacity is kept, so one
 // string reused over a batch of files is allocated once. `moment`, the local
-// time of generation, stamps every event.
+// time of generation, stamps every event. A `published` file, one of a fixed
+// name that is served to subscribers, says so and asks them to refresh it
+// daily (METHOD:PUBLISH, REFRESH-INTERVAL, X-PUBLISHED-TTL).
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
-               std::chrono::local_seconds moment);
+               std::chrono::local_seconds moment, bool published = false);
 
 // The same as a new string.
 std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,

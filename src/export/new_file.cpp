@@ -153,4 +153,11 @@ WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, st
   return WriteThroughTemporary(kSystemCalls, folder, name, bytes);
 }
 
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace tessarine

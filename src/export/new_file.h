@@ -29,6 +29,11 @@ namespace tessarine {
 // a reservation included, are removed by the next run.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 
+// fsyncs the folder, so that the names of the files renamed into it survive a
+// power cut. Each file's bytes were synced before its rename; a folder that
+// cannot be synced (gone, or a file system without it) is left as it is.
+void SyncFolder(const std::filesystem::path& folder);
+
 // The same, always through a named temporary file.
 WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
                                          std::string_view bytes);

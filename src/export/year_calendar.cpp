@@ -60,6 +60,12 @@ std::string YearFileName(std::chrono::year year, std::chrono::local_seconds mome
   return CalendarFileName(fmt::format("{}_{}", StemOf(calendar), static_cast<int>(year)), moment, fixed);
 }
 
+std::string RollingFileName(LunarCalendar calendar) { return fmt::format("{}_Rolling.ics", StemOf(calendar)); }
+
+std::string RollingCalendarName(LunarCalendar calendar, Language language) {
+  return std::string(NameOf(calendar, language));
+}
+
 std::string RangeCalendarName(YearRange years, LunarCalendar calendar, Language language) {
   return fmt::format("{} {}-{}", NameOf(calendar, language), static_cast<int>(years.first()),
                      static_cast<int>(years.last()));

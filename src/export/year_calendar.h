@@ -45,6 +45,11 @@ std::string RangeCalendarName(YearRange years, LunarCalendar calendar = LunarCal
 std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false,
                           LunarCalendar calendar = LunarCalendar::China);
 
+// A rolling feed's file and calendar name: "Tessarine_Rolling.ics" (or
+// Tessarine_Korean_Rolling.ics …) and "农历" (음력, Âm lịch …), no years.
+std::string RollingFileName(LunarCalendar calendar);
+std::string RollingCalendarName(LunarCalendar calendar, Language language);
+
 // "<stem>_<yymmdd-hhnnss>.ics", or "<stem>.ics" for a fixed name.
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed);
 

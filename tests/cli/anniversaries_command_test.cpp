@@ -109,7 +109,7 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
       {{list, "2026", "2101"}, "tessarine-cli anniversaries: end year '2101' is outside 1901..2100\n"},
       {{list, "2026", "--remind", "31"}, "tessarine-cli anniversaries: --remind '31' is not a number of days from 0 to 30\n"},
       {{list, "2026", "--remind", "-1"}, "tessarine-cli anniversaries: --remind '-1' is not a number of days from 0 to 30\n"},
-      {{list}, "tessarine-cli anniversaries: anniversaries needs a list file, a start year and at most an end year\n"},
+      {{list}, "tessarine-cli anniversaries: anniversaries needs a list file, a start year and at most an end year, or --rolling N\n"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {"anniversaries"};

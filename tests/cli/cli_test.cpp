@@ -233,6 +233,31 @@ TEST(IcsCommandTest, WritesFilesAndPrintsTheirPaths) {
   EXPECT_EQ(folder.Count(), 2u);
 }
 
+// A feed that stays current: last year to N years ahead in one file of a
+// fixed name, replaced on each run, that asks subscribers to refresh daily.
+TEST(IcsCommandTest, ARollingFeed) {
+  TempFolder folder;
+  for (int run = 0; run < 2; ++run) {
+    const CliRun rolling = Cli({"ics", "--rolling", "1", "--output", folder.path().string()});
+    ASSERT_EQ(rolling.status, 0) << rolling.err;
+    EXPECT_EQ(rolling.out, (folder.path() / "Tessarine_Rolling.ics").string() + "\n");
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  const std::string file = ReadFile((folder.path() / "Tessarine_Rolling.ics").string());
+  for (const char* line : {"METHOD:PUBLISH\r\n", "X-WR-CALNAME:农历\r\n", "REFRESH-INTERVAL;VALUE=DURATION:P1D\r\n",
+                           "X-PUBLISHED-TTL:P1D\r\n"}) {
+    EXPECT_NE(file.find(line), std::string::npos) << line;
+  }
+  const auto titles = ParseCalendar(file);  // libical reads it
+  const int thisYear = static_cast<int>(std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(
+                                            std::chrono::system_clock::now())}.year());
+  EXPECT_EQ(titles.begin()->first.substr(0, 4), std::to_string(thisYear - 1));
+  EXPECT_EQ(titles.rbegin()->first.substr(0, 4), std::to_string(thisYear + 1));
+  const CliRun both = Cli({"ics", "2026", "--rolling", "1"});
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(Cli({"ics", "--rolling", "x"}).status, 2);
+}
+
 TEST(IcsCommandTest, YearsAreCheckedBeforeAnythingIsWritten) {
   TempFolder folder;
   const std::string dir = folder.path().string();
