@@ -100,6 +100,7 @@ void MainWindow::buildMenu() {
   monthNamesAction->setChecked(true);
   buildWordingMenus();
   buildAlmanacItems();
+  buildFeedItems();
   completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);

@@ -82,6 +82,10 @@ class MainWindow : public QMainWindow {
   void buildAlmanacItems();
   void generateSky(SkyKind kind);
 
+  // The rolling feed, in main_window_feed.cpp.
+  void buildFeedItems();
+  void generateRollingFeed();
+
   // 历法 and 文字, in main_window_wording.cpp.
   void buildWordingMenus();
   void onCalendarChosen(QAction* chosen);
@@ -140,6 +144,9 @@ class MainWindow : public QMainWindow {
   QAction* describeAction = nullptr;
   QAction* moonCalendarAction = nullptr;
   QAction* termCalendarAction = nullptr;
+  QAction* rollingFeedAction = nullptr;
+  QMenu* rollingYearsMenu = nullptr;
+  QActionGroup* rollingYearsGroup = nullptr;
   QMenu* calendarMenu = nullptr;
   QActionGroup* calendarGroup = nullptr;
   QMenu* languageMenu = nullptr;

@@ -248,7 +248,7 @@ TEST_F(WindowTest, MenuLayout) {
   auto* menu = Find<QMenu>("controlMenu");
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
-  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "历法", "文字", "标注月相", "标注三伏、数九", "写入详细说明", "生成月相日历", "生成节气日历", "生成后弹出提示框(&P)",
+  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "历法", "文字", "标注月相", "标注三伏、数九", "写入详细说明", "生成月相日历", "生成节气日历", "生成滚动订阅文件", "滚动年数", "生成后弹出提示框(&P)",
                                    "标注休/班", "合并为一个文件", "固定文件名", "输出文件夹…", "打开所在文件夹(&O)", "-",
                                    "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");
@@ -258,6 +258,24 @@ TEST_F(WindowTest, MenuLayout) {
   EXPECT_EQ(Action("versionAction")->text(), QString("Ver %1  / 2013-01-06").arg(kVersion.data()));
   Action("exitAction")->trigger();
   EXPECT_FALSE(window->isVisible());
+}
+
+// 生成滚动订阅文件: last year to the remembered number of years ahead, in one
+// fixed-name file that asks subscribers to refresh it daily.
+TEST_F(WindowTest, ARollingFeedFromTheMenu) {
+  Open();
+  Action("rollingYears1Action")->trigger();
+  Action("rollingFeedAction")->trigger();
+  const std::string path = "/opt/tessarine/Tessarine_Rolling.ics";
+  ASSERT_EQ(files.count(path), 1u);
+  const auto titles = testing::ParseCalendar(files[path]);
+  EXPECT_EQ(titles.begin()->first, "20120101");
+  EXPECT_EQ(titles.rbegin()->first, "20141231");
+  EXPECT_NE(files[path].find("X-PUBLISHED-TTL:P1D"), std::string::npos);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.startsWith("成功生成滚动订阅文件（2012 至 2014 年）")) << shown[0].text.toStdString();
+  Open();
+  EXPECT_TRUE(Action("rollingYears1Action")->isChecked());
 }
 
 }  // namespace
