@@ -1,11 +1,18 @@
-// The window program: one application, one window, Chinese standard texts.
+// The window program: one application, one window in the user's language.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
+#include <QSettings>
+#include <QTimer>
+#include <functional>
+#include <memory>
 #include <csignal>
 #include <exception>
 
 #include "ui/flat_style.h"
 #include "ui/main_window.h"
+#include "ui/desktop_services.h"
 #include "ui/translation.h"
 
 namespace {
@@ -38,11 +45,26 @@ int main(int argc, char** argv) {
   // No display name on purpose: the platform would append it to every
   // window title, and the message boxes' captions are 提示 and 错误 exactly.
   QGuiApplication::setDesktopFileName("com.example.tessarine");
-  tessarine::InstallChineseTranslation(application);
+  // The window's language as remembered beside the user's lists, else the system's.
+  const QString settingsFile =
+      QFileInfo(tessarine::DesktopServices::System().anniversaryListFile()).dir().filePath("settings.ini");
+  const QString chosen = QSettings(settingsFile, QSettings::IniFormat).value("interfaceLanguage").toString();
   // The window's flat look; the application owns the style from here on.
   QApplication::setStyle(new tessarine::FlatStyle);
-  tessarine::MainWindow window;
-  application.window = &window;
-  window.show();
+
+  std::unique_ptr<tessarine::MainWindow> window;
+  // A new language takes effect in a new window, built with its texts from
+  // the start and placed where the old one was; every option is remembered.
+  std::function<void(const QString&)> open = [&](const QString& language) {
+    tessarine::InstallTranslations(application, tessarine::InterfaceLanguage(language, QLocale::system()));
+    const QRect geometry = window ? window->geometry() : QRect();
+    window = std::make_unique<tessarine::MainWindow>();
+    application.window = window.get();
+    if (geometry.isValid()) window->setGeometry(geometry);
+    QObject::connect(window.get(), &tessarine::MainWindow::interfaceLanguageChosen, &application,
+                     [&](const QString& next) { QTimer::singleShot(0, &application, [&open, next] { open(next); }); });
+    window->show();
+  };
+  open(chosen);
   return QApplication::exec();
 }

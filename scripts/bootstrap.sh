@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev          # the window
-  qt6-translations-l10n           # Qt's Chinese standard texts, built into the window
+  qt6-translations-l10n           # Qt's own dialogs in Chinese, built into the window
+  qt6-tools-dev qt6-l10n-tools    # Linguist: lupdate and lrelease for the window's translations
   dpkg-dev desktop-file-utils appstream lintian  # the Debian package and its checks
   libpcre2-dev                    # the template engine's white-space rule
   libgtest-dev libgmock-dev       # unit tests

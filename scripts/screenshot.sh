@@ -8,6 +8,9 @@
 #   screenshot-anniversaries.png  the 纪念日 tab
 #   screenshot-holidays.png  the 节假日 tab
 #   screenshot-progress.png  the progress bar while 1901-2100 is written
+# With LANGUAGE_SHOWN=zh_TW or en the system speaks that language instead, and
+# only the window and its menu are saved: screenshot-zh_TW.png and
+# screenshot-menu-zh_TW.png, or screenshot-en.png and screenshot-menu-en.png.
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -47,7 +50,14 @@ mkdir -p "$config/Tessarine"
 printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆忌日,腊月廿三' '奶奶生日,十三月初一' \
   >"$config/Tessarine/anniversaries.csv"
 # A real X11 window, even when the caller runs its tests offscreen.
-export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=zh_CN.UTF-8 XDG_CONFIG_HOME=$config
+language=${LANGUAGE_SHOWN:-zh_CN}
+case $language in
+  zh_CN) suffix= system=zh_CN.UTF-8 ;;
+  zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 ;;
+  en) suffix=-en system=en_US.UTF-8 ;;
+  *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW or en, not $language" >&2; exit 2 ;;
+esac
+export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=$system LC_ALL=$system XDG_CONFIG_HOME=$config
 # Each file's fsync is slowed as on a USB stick, so that writing a long
 # range takes long enough to show the progress bar.
 if strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_exit=1 true >/dev/null 2>&1; then
@@ -56,18 +66,24 @@ else
   "$app" &
 fi
 pid=$!
-wait_for xdotool search --onlyvisible --name '^Tessarine$'
-window=$(xdotool search --onlyvisible --name '^Tessarine$' | head -1)
+# The title names the program in the window's language, always with "iCal".
+wait_for xdotool search --onlyvisible --name 'iCal'
+window=$(xdotool search --onlyvisible --name 'iCal' | head -1)
 sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
-shot screenshot.png
+shot "screenshot$suffix.png"
 
 # Without a window manager nothing gives the window the focus: give it.
 xdotool windowfocus "$window"
 sleep 0.3
-xdotool key alt+c
+# The menu is 控制(&C) in Chinese and &Options in English.
+if [ "$language" = en ]; then xdotool key alt+o; else xdotool key alt+c; fi
 sleep 1
+if [ "$language" != zh_CN ]; then
+  shot "screenshot-menu$suffix.png"
+  exit 0
+fi
 shot screenshot-menu.png
 xdotool key Escape
 sleep 0.5

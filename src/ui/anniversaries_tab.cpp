@@ -35,14 +35,14 @@ const QColor kRepeatedCell(255, 240, 190);
 QString ProblemText(EntryProblem problem) {
   const int first = static_cast<int>(YearRange::First), last = static_cast<int>(YearRange::Last);
   switch (problem) {
-    case EntryProblem::MissingName: return "请填写名称";
-    case EntryProblem::MissingDate: return "请填写日期";
-    case EntryProblem::UnknownDate: return "无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)";
-    case EntryProblem::UnknownMonth: return "没有这个农历月份";
-    case EntryProblem::UnknownDay: return "没有这个农历日期";
-    case EntryProblem::NoSuchDay: return "公历没有这一天";
-    case EntryProblem::DateOutOfRange: return QString("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
-    case EntryProblem::BadFirstYear: return QString("起始年必须是 %1 至 %2 之间的四位数年份").arg(kEarliestFirstYear).arg(last);
+    case EntryProblem::MissingName: return AnniversariesTab::tr("请填写名称");
+    case EntryProblem::MissingDate: return AnniversariesTab::tr("请填写日期");
+    case EntryProblem::UnknownDate: return AnniversariesTab::tr("无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)");
+    case EntryProblem::UnknownMonth: return AnniversariesTab::tr("没有这个农历月份");
+    case EntryProblem::UnknownDay: return AnniversariesTab::tr("没有这个农历日期");
+    case EntryProblem::NoSuchDay: return AnniversariesTab::tr("公历没有这一天");
+    case EntryProblem::DateOutOfRange: return AnniversariesTab::tr("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
+    case EntryProblem::BadFirstYear: return AnniversariesTab::tr("起始年必须是 %1 至 %2 之间的四位数年份").arg(kEarliestFirstYear).arg(last);
   }
   return {};
 }
@@ -60,7 +60,7 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
   buildProblemBar();
 
   undo_ = new QUndoStack(this);
-  auto* undoAction = undo_->createUndoAction(this, "撤销");
+  auto* undoAction = undo_->createUndoAction(this, tr("撤销"));
   undoAction->setObjectName("undoAction");
   undoAction->setShortcut(QKeySequence::Undo);
   undoAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -73,10 +73,10 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
 
 void AnniversariesTab::buildTable() {
   entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
-  entriesTable->setHorizontalHeaderLabels({"名称", "日期", "起始年", "历法", "农历 · 下次"});
+  entriesTable->setHorizontalHeaderLabels({tr("名称"), tr("日期"), tr("起始年"), tr("历法"), tr("农历 · 下次")});
   entriesTable->horizontalHeaderItem(kCalendarColumn)
-      ->setToolTip("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）");
-  entriesTable->horizontalHeaderItem(kColumns)->setToolTip("换算出的农历日期和下次的日子");
+      ->setToolTip(tr("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）"));
+  entriesTable->horizontalHeaderItem(kColumns)->setToolTip(tr("换算出的农历日期和下次的日子"));
   entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   entriesTable->horizontalHeader()->setSectionResizeMode(kCalendarColumn, QHeaderView::ResizeToContents);
   entriesTable->horizontalHeader()->setSectionResizeMode(kColumns, QHeaderView::ResizeToContents);
@@ -86,7 +86,7 @@ void AnniversariesTab::buildTable() {
   entriesTable->setTabKeyNavigation(false);
   entriesTable->verticalHeader()->setDefaultSectionSize(20);
   entriesTable->verticalHeader()->setMinimumWidth(22);
-  entriesTable->setToolTip("每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)");
+  entriesTable->setToolTip(tr("每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)"));
   static_cast<QGridLayout*>(layout())->addWidget(entriesTable, 0, 0, 1, 5);
   connect(entriesTable, &QTableWidget::cellChanged, this, [this](int row) {
     if (!loading_) onCellChanged(row);
@@ -95,19 +95,19 @@ void AnniversariesTab::buildTable() {
 
 void AnniversariesTab::buildControls() {
   auto* grid = static_cast<QGridLayout*>(layout());
-  addButton = Named<QPushButton>("addButton", "添加");
-  addButton->setToolTip("添加一行纪念日");
-  removeButton = Named<QPushButton>("removeButton", "删除");
-  removeButton->setToolTip("删除选中的纪念日");
-  remindCheck = Named<QCheckBox>("remindCheck", "提前提醒");
-  remindCheck->setToolTip("在纪念日前几天的上午 9 点提醒 (0 为当天)");
+  addButton = Named<QPushButton>("addButton", tr("添加"));
+  addButton->setToolTip(tr("添加一行纪念日"));
+  removeButton = Named<QPushButton>("removeButton", tr("删除"));
+  removeButton->setToolTip(tr("删除选中的纪念日"));
+  remindCheck = Named<QCheckBox>("remindCheck", tr("提前提醒"));
+  remindCheck->setToolTip(tr("在纪念日前几天的上午 9 点提醒 (0 为当天)"));
   remindDaysSpin = Named<QSpinBox>("remindDaysSpin");
   remindDaysSpin->setRange(0, 30);
   remindDaysSpin->setValue(1);
-  remindDaysSpin->setSuffix(" 天");
+  remindDaysSpin->setSuffix(tr(" 天"));
   remindDaysSpin->setEnabled(false);
-  reminderEventsCheck = Named<QCheckBox>("reminderEventsCheck", "提醒写成单独事件");
-  reminderEventsCheck->setToolTip("Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”");
+  reminderEventsCheck = Named<QCheckBox>("reminderEventsCheck", tr("提醒写成单独事件"));
+  reminderEventsCheck->setToolTip(tr("Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”"));
   reminderEventsCheck->setEnabled(false);
   grid->addWidget(addButton, 1, 0);
   grid->addWidget(removeButton, 1, 1);
@@ -116,8 +116,8 @@ void AnniversariesTab::buildControls() {
   grid->addWidget(reminderEventsCheck, 2, 3, 1, 2);
   grid->setColumnStretch(2, 1);
 
-  hintLabel = Named<QLabel>("hintLabel", "日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03");
-  hintLabel->setToolTip("红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成");
+  hintLabel = Named<QLabel>("hintLabel", tr("日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03"));
+  hintLabel->setToolTip(tr("红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成"));
   hintLabel->setWordWrap(true);
   grid->addWidget(hintLabel, 2, 0, 1, 3);
 
@@ -131,9 +131,9 @@ void AnniversariesTab::buildProblemBar() {
   problemLabel = Named<QLabel>("problemLabel");
   problemLabel->setWordWrap(true);
   problemLabel->setStyleSheet("color: #b00000;");
-  openListFolderButton = Named<QPushButton>("openListFolderButton", "打开文件夹");
-  newListButton = Named<QPushButton>("newListButton", "新建列表");
-  newListButton->setToolTip("把无法读取的文件改名留作备份，从空列表开始");
+  openListFolderButton = Named<QPushButton>("openListFolderButton", tr("打开文件夹"));
+  newListButton = Named<QPushButton>("newListButton", tr("新建列表"));
+  newListButton->setToolTip(tr("把无法读取的文件改名留作备份，从空列表开始"));
   auto* bar = new QHBoxLayout;
   bar->addWidget(problemLabel, 1);
   bar->addWidget(openListFolderButton);
@@ -192,7 +192,7 @@ void AnniversariesTab::check() {
       const bool repeated = repeats > 0 && column == 0;
       item->setBackground(bad ? QBrush(kBadCell) : repeated ? QBrush(kRepeatedCell) : QBrush());
       item->setToolTip(bad        ? ProblemText(error->problem)
-                       : repeated ? QString("与第 %1 行的名称和日期相同").arg(repeats)
+                       : repeated ? tr("与第 %1 行的名称和日期相同").arg(repeats)
                                   : QString());
     }
   }
@@ -213,14 +213,15 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
     text.append(words.calendarNames[static_cast<std::size_t>(entry.calendar)]).append(" ");
   }
   text.append(MonthAndDayName(info.lunar, MonthNaming::WinterAndLast, Language::ZhHans)).append(" ");
-  text.append(IsoDate(*next)).append(" 周").append(words.weekdays[std::chrono::weekday{*next}.c_encoding()]);
-  return ToQString(text);
+  text.append(IsoDate(*next)).append(" ");
+  // The weekday in the window's language (周三, Wed).
+  return ToQString(text) + locale().dayName(std::chrono::weekday{*next}.iso_encoding(), QLocale::ShortFormat);
 }
 
 void AnniversariesTab::markUnsaved() {
   for (int row = 0; row < entriesTable->rowCount(); ++row) {
     auto* header = new QTableWidgetItem(unsavedRows_.count(row) ? QString("%1*").arg(row + 1) : QString::number(row + 1));
-    if (unsavedRows_.count(row)) header->setToolTip("这一行还没有保存");
+    if (unsavedRows_.count(row)) header->setToolTip(tr("这一行还没有保存"));
     entriesTable->setVerticalHeaderItem(row, header);
   }
 }

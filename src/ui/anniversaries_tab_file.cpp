@@ -23,10 +23,10 @@ namespace {
 
 QString ListProblemText(const ListProblem& problem) {
   switch (problem.kind) {
-    case ListProblem::Kind::NotText: return QString("第 %1 行不是 UTF-8 或 GB18030 编码的文字").arg(problem.line);
-    case ListProblem::Kind::UnclosedQuote: return QString("第 %1 行的引号没有闭合").arg(problem.line);
+    case ListProblem::Kind::NotText: return AnniversariesTab::tr("第 %1 行不是 UTF-8 或 GB18030 编码的文字").arg(problem.line);
+    case ListProblem::Kind::UnclosedQuote: return AnniversariesTab::tr("第 %1 行的引号没有闭合").arg(problem.line);
     case ListProblem::Kind::MixedEncodings:
-      return QString("第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存")
+      return AnniversariesTab::tr("第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存")
           .arg(problem.utf8Line)
           .arg(problem.line);
   }
@@ -51,7 +51,7 @@ void AnniversariesTab::load() {
   QString error;
   const std::optional<std::string> bytes = diskBytes(&error);
   savedBytes_ = bytes;
-  if (!error.isEmpty()) return refuse("无法读取：" + error);
+  if (!error.isEmpty()) return refuse(tr("无法读取：%1").arg(error));
   if (!bytes) return display(LoadedList{});  // no list yet
   auto loaded = LoadList(*bytes);
   if (const auto* problem = std::get_if<ListProblem>(&loaded)) return refuse(ListProblemText(*problem));
@@ -93,7 +93,7 @@ void AnniversariesTab::display(LoadedList list) {
     editor->setEnabled(true);
   }
   const bool gb18030 = list_->encoding == TextEncoding::Gb18030;
-  problemLabel->setText(gb18030 ? "此列表是 GB18030（GBK）编码，修改后将保存为 UTF-8。" : QString());
+  problemLabel->setText(gb18030 ? tr("此列表是 GB18030（GBK）编码，修改后将保存为 UTF-8。") : QString());
   problemLabel->setVisible(gb18030);
   openListFolderButton->hide();
   newListButton->hide();
@@ -108,8 +108,8 @@ void AnniversariesTab::refuse(const QString& why) {
   loading_ = true;
   entriesTable->setRowCount(0);
   loading_ = false;
-  problem_ = "纪念日列表 " + QDir::toNativeSeparators(listFile_) + " 无法作为列表读取：" + why +
-             "。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。";
+  problem_ = tr("纪念日列表 %1 无法作为列表读取：%2。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。")
+                 .arg(QDir::toNativeSeparators(listFile_), why);
   for (QWidget* editor : {static_cast<QWidget*>(entriesTable), static_cast<QWidget*>(addButton),
                           static_cast<QWidget*>(removeButton)}) {
     editor->setEnabled(false);
@@ -149,14 +149,14 @@ void AnniversariesTab::save() {
       watcher_->addPath(listFile_);
       if (update.bytes != ours) {
         load();  // merged with another program's change: show the file as it is
-        problemLabel->setText("纪念日列表刚被其他程序修改过，已与你的修改合并。");
+        problemLabel->setText(tr("纪念日列表刚被其他程序修改过，已与你的修改合并。"));
         problemLabel->show();
       }
       break;
     case ListUpdate::Status::Refused: return keepBoth(ours);
     case ListUpdate::Status::NotAList: return load();
     case ListUpdate::Status::Failed:
-      problemLabel->setText("保存纪念日列表失败：" + ReasonText(update.error) + "。标有 * 的行还没有保存。");
+      problemLabel->setText(tr("保存纪念日列表失败：%1。标有 * 的行还没有保存。").arg(ReasonText(update.error)));
       problemLabel->show();
       break;
   }
@@ -167,10 +167,10 @@ void AnniversariesTab::keepBoth(const std::string& ours) {
   const QString copy = listFile_ + "." + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss") + ".mine.csv";
   const WrittenFile written = ReplaceFile(copy.toStdString(), ours);
   load();
-  problemLabel->setText(written.error ? "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的修改无法另存：" +
-                                            ReasonText(written.error) + "。"
-                                      : "纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的版本另存为 " +
-                                            QDir::toNativeSeparators(copy) + "。");
+  problemLabel->setText(
+      written.error
+          ? tr("纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的修改无法另存：%1。").arg(ReasonText(written.error))
+          : tr("纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的版本另存为 %1。").arg(QDir::toNativeSeparators(copy)));
   problemLabel->show();
 }
 
@@ -184,12 +184,12 @@ void AnniversariesTab::onFileChanged() {
 void AnniversariesTab::onNewListClicked() {
   const QString backup = listFile_ + "." + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss") + ".bak";
   if (QFileInfo::exists(listFile_) && !QFile::rename(listFile_, backup)) {
-    problemLabel->setText(problem_ + "（无法改名留作备份，未新建列表。）");
+    problemLabel->setText(problem_ + tr("（无法改名留作备份，未新建列表。）"));
     return;
   }
   savedBytes_.reset();
   display(LoadedList{});
-  problemLabel->setText("原文件已改名为 " + QDir::toNativeSeparators(backup) + "。");
+  problemLabel->setText(tr("原文件已改名为 %1。").arg(QDir::toNativeSeparators(backup)));
   problemLabel->show();
 }
 

@@ -29,15 +29,15 @@ struct TokenCaption {
 // Captions in the order of TemplateTokens: six lunar, six Gregorian, then
 // the almanac's five.
 constexpr TokenCaption kTokenCaptions[] = {
-    {"stemBranchToken", " 干支 - LY "},   {"zodiacToken", " 生肖 - LZ "},
-    {"lunarMonthToken", " 月 - LM "},     {"lunarDayToken", " 日 - LD "},
-    {"solarTermToken", " 节气 - LT "},    {"lunarFestivalToken", " 节日 - LF "},
-    {"year4Token", " 年4位 - Y1 "},       {"year2Token", " 年2位 - Y2 "},
-    {"monthToken", " 月 - CM "},          {"dayToken", " 日 - CD "},
-    {"weekdayToken", " 星期 - CW "},      {"gregorianFestivalToken", " 节日 - CF "},
-    {"termTimeToken", " 时刻 - LH "},     {"moonPhaseToken", " 月相 - LP "},
-    {"seasonCountToken", " 伏九 - LS "},  {"dayGanzhiToken", " 日柱 - GD "},
-    {"monthGanzhiToken", " 月柱 - GM "},
+    {"stemBranchToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 干支 - LY ")},   {"zodiacToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 生肖 - LZ ")},
+    {"lunarMonthToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 月 - LM ")},     {"lunarDayToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 日 - LD ")},
+    {"solarTermToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 节气 - LT ")},    {"lunarFestivalToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 节日 - LF ")},
+    {"year4Token", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 年4位 - Y1 ")},       {"year2Token", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 年2位 - Y2 ")},
+    {"monthToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 月 - CM ")},          {"dayToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 日 - CD ")},
+    {"weekdayToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 星期 - CW ")},      {"gregorianFestivalToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 节日 - CF ")},
+    {"termTimeToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 时刻 - LH ")},     {"moonPhaseToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 月相 - LP ")},
+    {"seasonCountToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 伏九 - LS ")},  {"dayGanzhiToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 日柱 - GD ")},
+    {"monthGanzhiToken", QT_TRANSLATE_NOOP("tessarine::CustomFormatTab", " 月柱 - GM ")},
 };
 static_assert(std::size(kTokenCaptions) == TemplateTokens.size());
 
@@ -49,14 +49,14 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
 
-  templateLabel = Named<QLabel>("templateLabel", "内容格式 [点击备选内容加入并编辑]");
+  templateLabel = Named<QLabel>("templateLabel", tr("内容格式 [点击备选内容加入并编辑]"));
   templateEdit = Named<QLineEdit>("templateEdit");
   templateEdit->setMaxLength(std::numeric_limits<int>::max());  // a template may be of any length
   layout->addWidget(templateLabel, 0, 0, 1, 3);
   layout->addWidget(templateEdit, 1, 0, 1, 3);
 
-  lunarTokensGroup = Named<QGroupBox>("lunarTokensGroup", " 农历备选内容 ");
-  gregorianTokensGroup = Named<QGroupBox>("gregorianTokensGroup", " 公历备选内容 ");
+  lunarTokensGroup = Named<QGroupBox>("lunarTokensGroup", tr(" 农历备选内容 "));
+  gregorianTokensGroup = Named<QGroupBox>("gregorianTokensGroup", tr(" 公历备选内容 "));
   // The almanac's tokens stand beside the lunar ones, a second column of the
   // same group, so that the tab keeps its height.
   auto* lunar = new QGridLayout(lunarTokensGroup);
@@ -66,7 +66,7 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
     group->setContentsMargins(6, 4, 6, 4);
   }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) {
-    auto* label = new TokenLabel(kTokenCaptions[i].objectName, kTokenCaptions[i].caption,
+    auto* label = new TokenLabel(kTokenCaptions[i].objectName, tr(kTokenCaptions[i].caption),
                                  ToQString(TemplateTokens[i]));
     if (i < 6) {
       lunar->addWidget(label, static_cast<int>(i), 0);
@@ -102,12 +102,12 @@ QWidget* CustomFormatTab::buildSideColumn() {
   auto* column = new QWidget;
   auto* side = new QVBoxLayout(column);
   side->setContentsMargins(0, 0, 0, 0);
-  defaultTemplateButton = Named<QPushButton>("defaultTemplateButton", "恢复默认");
-  clearTemplateButton = Named<QPushButton>("clearTemplateButton", "清空内容");
-  collapseSpacesCheck = Named<QCheckBox>("collapseSpacesCheck", "处理空格");
-  collapseSpacesCheck->setToolTip("将多个空格合并为一个空格");
+  defaultTemplateButton = Named<QPushButton>("defaultTemplateButton", tr("恢复默认"));
+  clearTemplateButton = Named<QPushButton>("clearTemplateButton", tr("清空内容"));
+  collapseSpacesCheck = Named<QCheckBox>("collapseSpacesCheck", tr("处理空格"));
+  collapseSpacesCheck->setToolTip(tr("将多个空格合并为一个空格"));
   collapseSpacesCheck->setChecked(true);
-  previewDateLabel = Named<QLabel>("previewDateLabel", "预览日期");
+  previewDateLabel = Named<QLabel>("previewDateLabel", tr("预览日期"));
   previewDateEdit = Named<QDateEdit>("previewDateEdit", QDate(2014, 9, 8));
   previewDateEdit->setCalendarPopup(true);
   previewDateEdit->setDisplayFormat("yyyy-MM-dd");

@@ -32,7 +32,7 @@ DesktopServices DesktopServices::System() {
       ReplaceFileIn,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { return QDesktopServices::openUrl(address); },
-      [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, "输出文件夹", start); },
+      [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, QCoreApplication::translate("tessarine::MainWindow", "输出文件夹"), start); },
   };
 }
 

@@ -31,24 +31,24 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setVerticalSpacing(3);
   yearsList = Named<QListWidget>("holidayYearsList");
-  yearsList->setToolTip("已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）");
+  yearsList->setToolTip(tr("已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）"));
   yearsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   // As wide as its longest entry, "2027 (自己添加)", and no wider.
-  yearsList->setMaximumWidth(yearsList->fontMetrics().horizontalAdvance("2027 (自己添加)") + 36);
+  yearsList->setMaximumWidth(yearsList->fontMetrics().horizontalAdvance(tr("%1 (自己添加)").arg(2027)) + 36);
   daysTable = Named<QTableWidget>("holidayDaysTable", 0, 4);
-  daysTable->setHorizontalHeaderLabels({"日期", "星期", "休/班", "节日"});
+  daysTable->setHorizontalHeaderLabels({tr("日期"), tr("星期"), tr("休/班"), tr("节日")});
   daysTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  daysTable->setToolTip("在此页生成 iCal 时写入左侧列表中选中的年份");
+  daysTable->setToolTip(tr("在此页生成 iCal 时写入左侧列表中选中的年份"));
   daysTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
   daysTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   daysTable->verticalHeader()->hide();
   daysTable->verticalHeader()->setDefaultSectionSize(20);
   daysTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   daysTable->setTabKeyNavigation(false);
-  pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", "粘贴通知…");
-  pasteNoticeButton->setToolTip("国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年");
-  removeYearButton = Named<QPushButton>("removeYearButton", "删除这一年");
-  removeYearButton->setToolTip("删除自己添加的年份（内置年份恢复原样），可按 Ctrl+Z 撤销");
+  pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", tr("粘贴通知…"));
+  pasteNoticeButton->setToolTip(tr("国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年"));
+  removeYearButton = Named<QPushButton>("removeYearButton", tr("删除这一年"));
+  removeYearButton->setToolTip(tr("删除自己添加的年份（内置年份恢复原样），可按 Ctrl+Z 撤销"));
   statusLabel = Named<QLabel>("holidayStatusLabel");
   statusLabel->setWordWrap(true);
   auto* buttons = new QVBoxLayout;
@@ -59,7 +59,7 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   layout->addLayout(buttons, 1, 0);
   layout->addWidget(statusLabel, 1, 1);
   undo_ = new QUndoStack(this);
-  auto* undoAction = undo_->createUndoAction(this, "撤销");
+  auto* undoAction = undo_->createUndoAction(this, tr("撤销"));
   undoAction->setObjectName("holidayUndoAction");
   undoAction->setShortcut(QKeySequence::Undo);
   undoAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -77,14 +77,13 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
 std::variant<HolidayList, QString> HolidaysTab::readList() const {
   auto read = ReadListBytes(listFile_.toStdString());
   if (const auto* error = std::get_if<std::error_code>(&read)) {
-    return "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取（" + ReasonText(*error) +
-           "），只使用内置的年份。";
+    return tr("节假日列表 %1 无法读取（%2），只使用内置的年份。").arg(QDir::toNativeSeparators(listFile_), ReasonText(*error));
   }
   const std::optional<std::string>& bytes = std::get<std::optional<std::string>>(read);
   if (!bytes) return HolidayList{};
   auto loaded = LoadList(*bytes);
   if (std::holds_alternative<ListProblem>(loaded)) {
-    return "节假日列表 " + QDir::toNativeSeparators(listFile_) + " 无法读取，只使用内置的年份，也不会保存。";
+    return tr("节假日列表 %1 无法读取，只使用内置的年份，也不会保存。").arg(QDir::toNativeSeparators(listFile_));
   }
   return ReadHolidayList(std::get<LoadedList>(loaded).document);
 }
@@ -94,14 +93,14 @@ void HolidaysTab::load() {
   auto read = readList();
   if (auto* why = std::get_if<QString>(&read)) problem_ = *why;
   HolidayList user = std::holds_alternative<HolidayList>(read) ? std::get<HolidayList>(std::move(read)) : HolidayList{};
-  if (!user.errors.empty()) problem_ = QString("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
+  if (!user.errors.empty()) problem_ = tr("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
   known_ = KnownSchedules(user);
   userYears_.clear();
   for (const auto& [year, schedule] : user.years) userYears_.push_back(year);
   yearsList->clear();
   for (const HolidaySchedule& schedule : known_) {
     const bool own = std::find(userYears_.begin(), userYears_.end(), schedule.year) != userYears_.end();
-    auto* item = new QListWidgetItem(QString::number(schedule.year) + (own ? " (自己添加)" : ""), yearsList);
+    auto* item = new QListWidgetItem(own ? tr("%1 (自己添加)").arg(schedule.year) : QString::number(schedule.year), yearsList);
     item->setData(Qt::UserRole, own);
   }
   statusLabel->setText(problem_.isEmpty() ? knownSummary() : problem_);
@@ -111,10 +110,16 @@ void HolidaysTab::load() {
 // "已知 2008–2026 年；1901–2007 年没有官方安排；2027 年的通知公布后可粘贴加入。"
 QString HolidaysTab::knownSummary() const {
   const int first = known_.front().year, last = known_.back().year;
-  QString text = QString("已知 %1–%2 年；").arg(first).arg(last);
-  text += QString("%1–%2 年没有官方安排").arg(static_cast<int>(YearRange::First)).arg(first - 1);
-  if (last < static_cast<int>(YearRange::Last)) text += QString("；%1 年的通知公布后可粘贴加入").arg(last + 1);
-  return text + "。";
+  const int earliest = static_cast<int>(YearRange::First);
+  if (last == static_cast<int>(YearRange::Last)) {
+    return tr("已知 %1–%2 年；%3–%4 年没有官方安排。").arg(first).arg(last).arg(earliest).arg(first - 1);
+  }
+  return tr("已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。")
+      .arg(first)
+      .arg(last)
+      .arg(earliest)
+      .arg(first - 1)
+      .arg(last + 1);
 }
 
 std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {
@@ -130,12 +135,11 @@ std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {
 void HolidaysTab::showYear(int row) {
   daysTable->setRowCount(0);
   if (row < 0 || row >= static_cast<int>(known_.size())) return;
-  static const QString kWeekdays[] = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
   for (const HolidayDay& day : known_[static_cast<std::size_t>(row)].days) {
     const int at = daysTable->rowCount();
     daysTable->insertRow(at);
     const QColor colour = day.kind == HolidayKind::DayOff ? QColor(214, 240, 214) : QColor(255, 226, 200);
-    const QString cells[] = {ToQString(IsoDate(day.date)), kWeekdays[std::chrono::weekday{day.date}.c_encoding()],
+    const QString cells[] = {ToQString(IsoDate(day.date)), locale().dayName(std::chrono::weekday{day.date}.iso_encoding(), QLocale::ShortFormat),
                              ToQString(KindMark(day.kind)), ToQString(day.name)};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -152,7 +156,7 @@ bool HolidaysTab::change(const std::function<void(CsvDocument&)>& edit, int year
   });
   load();
   if (update.status == ListUpdate::Status::Failed) {
-    statusLabel->setText(QString("保存节假日列表失败：%1，%2 年没有改动。").arg(ReasonText(update.error)).arg(year));
+    statusLabel->setText(tr("保存节假日列表失败：%1，%2 年没有改动。").arg(ReasonText(update.error)).arg(year));
     return false;
   }
   if (update.status == ListUpdate::Status::NotAList) {
@@ -169,7 +173,7 @@ namespace {
 class YearRemoval : public QUndoCommand {
  public:
   YearRemoval(HolidaySchedule removed, std::function<bool(const std::function<void(CsvDocument&)>&, int)> change)
-      : QUndoCommand(QString("删除 %1 年").arg(removed.year)), removed_(std::move(removed)), change_(std::move(change)) {}
+      : QUndoCommand(HolidaysTab::tr("删除 %1 年").arg(removed.year)), removed_(std::move(removed)), change_(std::move(change)) {}
   void redo() override {
     change_([year = removed_.year](CsvDocument& d) { RemoveSchedule(d, year); }, removed_.year);
   }
@@ -191,7 +195,7 @@ void HolidaysTab::onRemoveYearClicked() {
   undo_->push(new YearRemoval(removed, [this](const std::function<void(CsvDocument&)>& edit, int year) {
     return change(edit, year);
   }));
-  statusLabel->setText(QString("已删除自己添加的 %1 年，按 Ctrl+Z 可撤销。").arg(removed.year));
+  statusLabel->setText(tr("已删除自己添加的 %1 年，按 Ctrl+Z 可撤销。").arg(removed.year));
 }
 
 void HolidaysTab::onPasteNoticeClicked() {
@@ -227,7 +231,7 @@ bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
   for (const HolidayDay& row : rows) {
     listed += ToQString(IsoDate(row.date) + " " + std::string(KindMark(row.kind)) + " " + row.name) + "\n";
   }
-  return ask_(QString("这将替换你自己添加的 %1 行：\n%2是否继续？").arg(rows.size()).arg(listed));
+  return ask_(tr("这将替换你自己添加的 %1 行：\n%2是否继续？").arg(rows.size()).arg(listed));
 }
 
 void HolidaysTab::store(const HolidaySchedule& schedule) {
@@ -247,24 +251,24 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
   load();
   switch (update.status) {
     case ListUpdate::Status::Failed:
-      statusLabel->setText("保存节假日列表失败：" + ReasonText(update.error));
+      statusLabel->setText(tr("保存节假日列表失败：%1").arg(ReasonText(update.error)));
       return;
     case ListUpdate::Status::NotAList:
       statusLabel->setText(problem_);
       return;
     case ListUpdate::Status::Refused:
       if (badLine) {
-        statusLabel->setText(QString("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
+        statusLabel->setText(tr("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
         return;
       }
-      statusLabel->setText(QString("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
+      statusLabel->setText(tr("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
       return;
     case ListUpdate::Status::Saved:
     case ListUpdate::Status::Unchanged: break;
   }
   const auto at = std::find_if(known_.begin(), known_.end(), [&](const HolidaySchedule& s) { return s.year == schedule.year; });
   yearsList->setCurrentRow(static_cast<int>(at - known_.begin()));
-  statusLabel->setText(QString("已保存 %1 年的放假安排。").arg(schedule.year));
+  statusLabel->setText(tr("已保存 %1 年的放假安排。").arg(schedule.year));
 }
 
 }  // namespace tessarine

@@ -1,15 +1,16 @@
 // The short user guide shown in the window's text box.
 #pragma once
 
+#include <QString>
 #include <string_view>
 
 namespace tessarine {
 
-inline constexpr std::string_view kMakerName = "Tessarine 开发组";
 inline constexpr std::string_view kMakerAddress = "https://example.com/tessarine";
 
-// The whole guide: header, eleven items, the maker's signature. Lines end
-// with CR LF, like everything the window shows.
-std::string_view InstructionsText();
+// The whole guide in the window's language: heading, the numbered items, the
+// maker's signature. Lines end with CR LF, like everything the window shows.
+QString InstructionsText();
+QString MakerName();
 
 }  // namespace tessarine

@@ -46,7 +46,7 @@ QAction* NamedAction(QMenu* menu, const char* name, const QString& caption) {
 MainWindow::MainWindow(DesktopServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
   setObjectName("mainWindow");
-  setWindowTitle("Tessarine");
+  setWindowTitle(tr("农历 iCal 文件生成器"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   QFont font({"Tahoma", "Noto Sans CJK SC", "WenQuanYi Micro Hei"});
@@ -89,35 +89,35 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu() {
-  controlMenu = menuBar()->addMenu("控制(&C)");
+  controlMenu = menuBar()->addMenu(tr("控制(&C)"));
   controlMenu->setObjectName("controlMenu");
-  instructionsAction = NamedAction(controlMenu, "instructionsAction", "使用说明(&H) ");
+  instructionsAction = NamedAction(controlMenu, "instructionsAction", tr("使用说明(&H) "));
   instructionsAction->setIcon(menuIcons_[0]);
-  generateAction = NamedAction(controlMenu, "generateAction", "生成 iCal(&I)");
+  generateAction = NamedAction(controlMenu, "generateAction", tr("生成 iCal(&I)"));
   generateAction->setIcon(menuIcons_[1]);
-  monthNamesAction = NamedAction(controlMenu, "monthNamesAction", "使用冬,腊月显示");
+  monthNamesAction = NamedAction(controlMenu, "monthNamesAction", tr("使用冬,腊月显示"));
   monthNamesAction->setCheckable(true);
   monthNamesAction->setChecked(true);
   buildWordingMenus();
   buildAlmanacItems();
   buildFeedItems();
-  completionPromptAction = NamedAction(controlMenu, "completionPromptAction", "生成后弹出提示框(&P)");
+  completionPromptAction = NamedAction(controlMenu, "completionPromptAction", tr("生成后弹出提示框(&P)"));
   completionPromptAction->setCheckable(true);
   completionPromptAction->setChecked(true);
-  holidayMarksAction = rememberedToggle("holidayMarksAction", "标注休/班", "在官方放假和调休上班的日子后加上 (休) 或 (班)");
-  singleFileAction = rememberedToggle("singleFileAction", "合并为一个文件", "所选的多个年份写进一个文件，一次导入");
-  fixedNameAction = rememberedToggle("fixedNameAction", "固定文件名",
-                                     "文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接");
-  outputFolderAction = NamedAction(controlMenu, "outputFolderAction", "输出文件夹…");
-  outputFolderAction->setToolTip("选择生成的 iCal 文件存放的文件夹");
-  openFolderAction = NamedAction(controlMenu, "openFolderAction", "打开所在文件夹(&O)");
+  holidayMarksAction = rememberedToggle("holidayMarksAction", tr("标注休/班"), tr("在官方放假和调休上班的日子后加上 (休) 或 (班)"));
+  singleFileAction = rememberedToggle("singleFileAction", tr("合并为一个文件"), tr("所选的多个年份写进一个文件，一次导入"));
+  fixedNameAction = rememberedToggle("fixedNameAction", tr("固定文件名"),
+                                     tr("文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接"));
+  outputFolderAction = NamedAction(controlMenu, "outputFolderAction", tr("输出文件夹…"));
+  outputFolderAction->setToolTip(tr("选择生成的 iCal 文件存放的文件夹"));
+  openFolderAction = NamedAction(controlMenu, "openFolderAction", tr("打开所在文件夹(&O)"));
   controlMenu->addSeparator();
-  exitAction = NamedAction(controlMenu, "exitAction", "退出(&X)");
+  exitAction = NamedAction(controlMenu, "exitAction", tr("退出(&X)"));
   exitAction->setIcon(menuIcons_[2]);
 
-  aboutMenu = menuBar()->addMenu("关于(&A)");
+  aboutMenu = menuBar()->addMenu(tr("关于(&A)"));
   aboutMenu->setObjectName("aboutMenu");
-  titleAction = NamedAction(aboutMenu, "titleAction", "&Tessarine - 农历iCal文件生成器   ");
+  titleAction = NamedAction(aboutMenu, "titleAction", tr("&Tessarine - 农历iCal文件生成器   "));
   titleAction->setIcon(menuIcons_[3]);
   QFont bold = titleAction->font();
   bold.setBold(true);
@@ -125,8 +125,8 @@ void MainWindow::buildMenu() {
   aboutMenu->setDefaultAction(titleAction);
   aboutMenu->addSeparator();
   versionAction = NamedAction(aboutMenu, "versionAction", QString("Ver %1  / 2013-01-06").arg(ToQString(kVersion)));
-  authorAction = NamedAction(aboutMenu, "authorAction", ToQString(kMakerName));
-  feedbackMenu = aboutMenu->addMenu("问题反馈");
+  authorAction = NamedAction(aboutMenu, "authorAction", MakerName());
+  feedbackMenu = aboutMenu->addMenu(tr("问题反馈"));
   feedbackMenu->setObjectName("feedbackMenu");
   blogAction = NamedAction(feedbackMenu, "blogAction", "@blog");
 
@@ -138,7 +138,7 @@ void MainWindow::buildMenu() {
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
   connect(blogAction, &QAction::triggered, this, [this] {
     const QString address = ToQString(kMakerAddress);
-    if (!services_.openUrl(QUrl(address))) message("没有找到能打开网页的程序。地址是：\r\n" + address, "Tessarine", QMessageBox::Information);
+    if (!services_.openUrl(QUrl(address))) message(tr("没有找到能打开网页的程序。地址是：\r\n%1").arg(address), "Tessarine", QMessageBox::Information);
   });
 }
 
@@ -150,18 +150,18 @@ QWidget* MainWindow::buildFormatGroup() {
   formatTabs = Named<QTabWidget>("formatTabs");
   normalTab = new NormalFormatTab;
   customTab = new CustomFormatTab;
-  formatTabs->addTab(normalTab, "普通格式");
-  formatTabs->addTab(customTab, "自定义格式");
+  formatTabs->addTab(normalTab, tr("普通格式"));
+  formatTabs->addTab(customTab, tr("自定义格式"));
   anniversariesTab = new AnniversariesTab(services_.anniversaryListFile(), [this] { return services_.now().date(); });
-  formatTabs->addTab(anniversariesTab, "纪念日");
+  formatTabs->addTab(anniversariesTab, tr("纪念日"));
   connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
           [this](const QString& folder) { showInFolder(folder, false); });
   holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"),
                                 [this](const QString& question) {
-                                  return message(question, "保存这一年", QMessageBox::Question,
+                                  return message(question, tr("保存这一年"), QMessageBox::Question,
                                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
                                 });
-  formatTabs->addTab(holidaysTab, "节假日");
+  formatTabs->addTab(holidaysTab, tr("节假日"));
   layout->addWidget(formatTabs);
   return formatGroup;
 }
@@ -188,18 +188,18 @@ QWidget* MainWindow::buildLeftColumn() {
 }
 
 QWidget* MainWindow::buildControlGroup() {
-  controlGroup = Named<QGroupBox>("controlGroup", " 控制 ");
+  controlGroup = Named<QGroupBox>("controlGroup", tr(" 控制 "));
   auto* controls = new QVBoxLayout(controlGroup);
   controls->setContentsMargins(6, 4, 6, 6);
   controls->setSpacing(4);
-  instructionsButton = Named<QPushButton>("instructionsButton", "使用说明");
-  generateButton = Named<QPushButton>("generateButton", "生成 &iCal");  // Alt+C is 控制
+  instructionsButton = Named<QPushButton>("instructionsButton", tr("使用说明"));
+  generateButton = Named<QPushButton>("generateButton", tr("生成 &iCal"));  // Alt+C is 控制
   QFont bold = generateButton->font();
   bold.setBold(true);
   generateButton->setFont(bold);
   generateButton->setFixedHeight(34);
-  openFolderButton = Named<QPushButton>("openFolderButton", "打开文件夹");
-  exitButton = Named<QPushButton>("exitButton", "退       出");
+  openFolderButton = Named<QPushButton>("openFolderButton", tr("打开文件夹"));
+  exitButton = Named<QPushButton>("exitButton", tr("退       出"));
   for (QPushButton* button : {instructionsButton, generateButton, openFolderButton, exitButton}) {
     controls->addWidget(button);
   }
@@ -217,7 +217,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   formatTabs->setCurrentIndex(0);
   customTab->setTemplate(ToQString(DefaultTemplate));
   // 使用说明 waits behind the month view, which is what the window opens on.
-  setTextBox(ToQString(InstructionsText()));
+  setTextBox(InstructionsText());
   sidePages->setCurrentIndex(0);
 }
 
@@ -259,7 +259,7 @@ void MainWindow::setTextBox(const QString& text) {
 }
 
 void MainWindow::showInstructions() {
-  setTextBox(ToQString(InstructionsText()));
+  setTextBox(InstructionsText());
   sidePages->setCurrentIndex(1);
 }
 

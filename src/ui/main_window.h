@@ -52,6 +52,11 @@ class MainWindow : public QMainWindow {
   // The general error report: an error that no handler deals with.
   void reportError(const std::exception& error);
 
+ signals:
+  // 控制 → 界面语言: "zh_CN", "zh_TW", "en", or empty for the system's. The
+  // program reopens the window in it; the choice is already remembered.
+  void interfaceLanguageChosen(const QString& language);
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,7 +91,7 @@ class MainWindow : public QMainWindow {
   void buildFeedItems();
   void generateRollingFeed();
 
-  // 历法 and 文字, in main_window_wording.cpp.
+  // 历法, 文字 and 界面语言, in main_window_wording.cpp.
   void buildWordingMenus();
   void onCalendarChosen(QAction* chosen);
   void onLanguageChosen(QAction* chosen);
@@ -151,6 +156,8 @@ class MainWindow : public QMainWindow {
   QActionGroup* calendarGroup = nullptr;
   QMenu* languageMenu = nullptr;
   QActionGroup* languageGroup = nullptr;
+  QMenu* interfaceMenu = nullptr;
+  QActionGroup* interfaceGroup = nullptr;
   QAction* openFolderAction = nullptr;
   QAction* exitAction = nullptr;
   QMenu* aboutMenu = nullptr;

@@ -18,15 +18,15 @@ constexpr int kRollingChoices[] = {1, 2, 3, 5};
 }  // namespace
 
 void MainWindow::buildFeedItems() {
-  rollingFeedAction = controlMenu->addAction("生成滚动订阅文件");
+  rollingFeedAction = controlMenu->addAction(tr("生成滚动订阅文件"));
   rollingFeedAction->setObjectName("rollingFeedAction");
-  rollingFeedAction->setToolTip("从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅");
-  rollingYearsMenu = controlMenu->addMenu("滚动年数");
+  rollingFeedAction->setToolTip(tr("从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅"));
+  rollingYearsMenu = controlMenu->addMenu(tr("滚动年数"));
   rollingYearsMenu->setObjectName("rollingYearsMenu");
   rollingYearsGroup = new QActionGroup(rollingYearsMenu);
   const int remembered = QSettings(settingsFile(), QSettings::IniFormat).value("rollingYears", 2).toInt();
   for (const int years : kRollingChoices) {
-    QAction* choice = rollingYearsMenu->addAction(QString("到 %1 年后").arg(years));
+    QAction* choice = rollingYearsMenu->addAction(tr("到 %1 年后").arg(years));
     choice->setObjectName(QString("rollingYears%1Action").arg(years));
     choice->setCheckable(true);
     choice->setData(years);
@@ -45,7 +45,7 @@ void MainWindow::generateRollingFeed() {
   const int first = std::max(thisYear - 1, static_cast<int>(YearRange::First));
   const int last = std::min(thisYear + ahead, static_cast<int>(YearRange::Last));
   if (first > last) {
-    message(QString("今年已在 %1 年之后，没有可以滚动生成的年份。").arg(static_cast<int>(YearRange::Last)), "提示",
+    message(tr("今年已在 %1 年之后，没有可以滚动生成的年份。").arg(static_cast<int>(YearRange::Last)), tr("提示"),
             QMessageBox::Warning);
     return;
   }
@@ -63,11 +63,13 @@ void MainWindow::generateRollingFeed() {
   if (outcome.done.files.empty()) return;
   // Subscribed calendars refuse feeds of more than about 1 MB.
   const QString note = outcome.done.preview.size() > 1024 * 1024
-                           ? "\r\n文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。"
+                           ? tr("\r\n文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。")
                            : QString();
   present(outcome, years,
-          QString("成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: \r\n").arg(first).arg(last) +
-              QString::fromStdString(outcome.done.files.back().path.string()),
+          tr("成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: \r\n%3")
+              .arg(first)
+              .arg(last)
+              .arg(QString::fromStdString(outcome.done.files.back().path.string())),
           note);
 }
 

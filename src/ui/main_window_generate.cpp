@@ -23,16 +23,17 @@
 namespace tessarine {
 namespace {
 
-const QString kPromptCaption = "提示";
-const QString kErrorCaption = "错误";
-const QString kEmptyYearMessage = "年份不能为空, 请重新输入.";
-const QString kYearOrderMessage = "结束年份必需大于等于开始年份, 请重新输入.";
-const QString kOpenFolderQuestion = "是否打开所在文件夹?";
-const QString kNoAnniversaryMessage = "纪念日列表中没有可用的纪念日，未生成文件。";
-const QString kPreviewHeading = "==========内容预览========== ";
+// Looked up when shown, so that they follow the interface language.
+QString PromptCaption() { return MainWindow::tr("提示"); }
+QString ErrorCaption() { return MainWindow::tr("错误"); }
+QString EmptyYearMessage() { return MainWindow::tr("年份不能为空, 请重新输入."); }
+QString YearOrderMessage() { return MainWindow::tr("结束年份必需大于等于开始年份, 请重新输入."); }
+QString OpenFolderQuestion() { return MainWindow::tr("是否打开所在文件夹?"); }
+QString NoAnniversaryMessage() { return MainWindow::tr("纪念日列表中没有可用的纪念日，未生成文件。"); }
+QString PreviewHeading() { return MainWindow::tr("==========内容预览========== "); }
 
 QString YearRangeMessage() {
-  return QString("年份必需在 %1 至 %2 之间, 请重新输入.")
+  return MainWindow::tr("年份必需在 %1 至 %2 之间, 请重新输入.")
       .arg(static_cast<int>(YearRange::First))
       .arg(static_cast<int>(YearRange::Last));
 }
@@ -57,8 +58,9 @@ QString PathText(const WrittenFile& file) { return QString::fromStdString(file.p
 
 // "2013 年", or "2013 年至 2015 年" for a range.
 QString YearsText(YearRange years) {
-  const QString first = QString("%1 年").arg(static_cast<int>(years.first()));
-  return years.single() ? first : first + QString("至 %1 年").arg(static_cast<int>(years.last()));
+  const int first = static_cast<int>(years.first());
+  return years.single() ? MainWindow::tr("%1 年").arg(first)
+                        : MainWindow::tr("%1 年至 %2 年").arg(first).arg(static_cast<int>(years.last()));
 }
 
 }  // namespace
@@ -73,7 +75,7 @@ void MainWindow::onGenerateClicked() {
 
 std::optional<YearRange> MainWindow::checkedYears() {
   if (yearSelector->startText().isEmpty()) {
-    message(kEmptyYearMessage, kPromptCaption, QMessageBox::Warning);
+    message(EmptyYearMessage(), PromptCaption(), QMessageBox::Warning);
     yearSelector->focusStart();
     return std::nullopt;
   }
@@ -85,7 +87,7 @@ std::optional<YearRange> MainWindow::checkedYears() {
   }
   if (const auto* years = std::get_if<YearRange>(&range)) return *years;
   const YearRangeProblem problem = std::get<YearRangeProblem>(range);
-  message(problem == YearRangeProblem::EndBeforeStart ? kYearOrderMessage : YearRangeMessage(), kPromptCaption,
+  message(problem == YearRangeProblem::EndBeforeStart ? YearOrderMessage() : YearRangeMessage(), PromptCaption(),
           QMessageBox::Warning);
   problem == YearRangeProblem::BadStart ? yearSelector->focusStart() : yearSelector->focusEnd();
   return std::nullopt;
@@ -102,7 +104,7 @@ void MainWindow::generate() {
     std::vector<Anniversary> entries = anniversariesTab->validEntries();
     if (entries.empty()) {
       const QString problem = anniversariesTab->listProblem();
-      message(problem.isEmpty() ? kNoAnniversaryMessage : problem, kPromptCaption, QMessageBox::Warning);
+      message(problem.isEmpty() ? NoAnniversaryMessage() : problem, PromptCaption(), QMessageBox::Warning);
       return;
     }
     request = AnniversariesRequest{std::move(entries), *years, anniversariesTab->remindDaysBefore(),
@@ -114,14 +116,15 @@ void MainWindow::generate() {
   const QString where = oneFile ? PathText(outcome.done.files.back()) : outputFolder() + "/";
   QString note;
   // Some online calendars refuse to import a file of more than 1 MB.
-  if (outcome.done.preview.size() > 1024 * 1024) note += "\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。";
+  if (outcome.done.preview.size() > 1024 * 1024) note += tr("\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。");
   if (anniversaries) {
     QStringList bad;
     for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);
-    if (!bad.isEmpty()) note += "\r\n纪念日第 " + bad.join("、") + " 行有误, 未生成.";
+    if (!bad.isEmpty()) note += tr("\r\n纪念日第 %1 行有误, 未生成.").arg(bad.join(tr("、")));
   }
-  const QString what = anniversaries ? " 农历纪念日 iCal 文件" : " iCal 文件";
-  present(outcome, *years, "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + where, note);
+  const QString success = anniversaries ? tr("成功生成 %1 农历纪念日 iCal 文件, 存放在以下目录: \r\n%2")
+                                        : tr("成功生成 %1 iCal 文件, 存放在以下目录: \r\n%2");
+  present(outcome, *years, success.arg(YearsText(*years), where), note);
 }
 
 void MainWindow::generateSky(SkyKind kind) {
@@ -130,17 +133,16 @@ void MainWindow::generateSky(SkyKind kind) {
   SkyEventsRequest request{kind, *years, chosenCalendar(), chosenLanguage(), naming(false)};
   const RunOutcome outcome = run(request, 1);
   if (outcome.done.files.empty()) return;
-  const QString what = kind == SkyKind::MoonPhases ? " 月相 iCal 文件" : " 节气 iCal 文件";
-  present(outcome, *years,
-          "成功生成 " + YearsText(*years) + what + ", 存放在以下目录: \r\n" + PathText(outcome.done.files.back()),
-          QString());
+  const QString success = kind == SkyKind::MoonPhases ? tr("成功生成 %1 月相 iCal 文件, 存放在以下目录: \r\n%2")
+                                                      : tr("成功生成 %1 节气 iCal 文件, 存放在以下目录: \r\n%2");
+  present(outcome, *years, success.arg(YearsText(*years), PathText(outcome.done.files.back())), QString());
 }
 
 void MainWindow::generateHolidays() {
   // The tab's own list decides: the years selected there, not the year boxes.
   std::vector<HolidaySchedule> chosen = holidaysTab->selectedSchedules();
   if (chosen.empty()) {
-    message("请在【节假日】的年份列表中选择要生成的年份（可多选）。", kPromptCaption, QMessageBox::Warning);
+    message(tr("请在【节假日】的年份列表中选择要生成的年份（可多选）。"), PromptCaption(), QMessageBox::Warning);
     return;
   }
   const YearRange years = std::get<YearRange>(YearRange::Checked(chosen.front().year, chosen.back().year));
@@ -148,15 +150,15 @@ void MainWindow::generateHolidays() {
   for (const HolidaySchedule& schedule : chosen) written << QString::number(schedule.year);
   const RunOutcome outcome = run(HolidaysRequest{years, std::move(chosen), naming(false)}, 1);
   present(outcome, years,
-          "成功生成 " + written.join("、") + " 年的法定节假日 iCal 文件, 存放在以下目录: \r\n" +
-              PathText(outcome.done.files.back()),
+          tr("成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: \r\n%2")
+              .arg(written.join(tr("、")), PathText(outcome.done.files.back())),
           QString());
 }
 
 MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files) {
   RunOutcome outcome;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QProgressDialog progress("正在生成 iCal 文件…", "停止", 0, files, this);
+  QProgressDialog progress(tr("正在生成 iCal 文件…"), tr("停止"), 0, files, this);
   progress.setObjectName("progressDialog");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);  // only a range that takes a while shows it
@@ -174,7 +176,7 @@ MainWindow::RunOutcome MainWindow::run(const GenerateRequest& request, int files
     asked = true;  // one question for the whole range, not one a year
     QApplication::restoreOverrideCursor();
     const bool more = done < files;
-    const auto answer = message(WriteFailureText(file) + (more ? "\r\n\r\n是否继续生成其余年份?" : ""), kErrorCaption,
+    const auto answer = message(WriteFailureText(file) + (more ? tr("\r\n\r\n是否继续生成其余年份?") : ""), ErrorCaption(),
                                 QMessageBox::Critical, more ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return more && answer != QMessageBox::Yes ? AfterFile::Stop : AfterFile::Continue;
@@ -195,23 +197,23 @@ void MainWindow::present(const RunOutcome& outcome, YearRange years, const QStri
   } else if (!outcome.failed.empty()) {
     QStringList failed;
     for (const WrittenFile& file : outcome.failed) {
-      failed << QString::fromStdString(file.path.filename().string()) + "（" + ReasonText(file.error) + "）";
+      failed << tr("%1（%2）").arg(QString::fromStdString(file.path.filename().string()), ReasonText(file.error));
     }
-    completion = QString("生成了 %1 个文件，%2 个未能生成：\r\n")
+    completion = tr("生成了 %1 个文件，%2 个未能生成：\r\n")
                      .arg(files.size() - outcome.failed.size())
                      .arg(failed.size()) +
                  failed.join("\r\n") + note;
-    message(completion, kErrorCaption, QMessageBox::Warning);
+    message(completion, ErrorCaption(), QMessageBox::Warning);
   } else if (completionPromptAction->isChecked()) {
     completion = success + note;
-    if (message(completion + "\r\n\r\n" + kOpenFolderQuestion, kPromptCaption, QMessageBox::Information,
+    if (message(completion + "\r\n\r\n" + OpenFolderQuestion(), PromptCaption(), QMessageBox::Information,
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
       showInFolder(PathText(*lastWritten), true);
     }
   } else {
     completion = note.trimmed();  // rows left out are reported even without the question
   }
-  setTextBox(completion + "\r\n" + kPreviewHeading + "\r\n\r\n" + ToQString(outcome.done.preview));
+  setTextBox(completion + "\r\n" + PreviewHeading() + "\r\n\r\n" + ToQString(outcome.done.preview));
   if (lastWritten != files.rend()) showWrittenFile(PathText(*lastWritten), years);
 }
 
@@ -231,15 +233,15 @@ void MainWindow::onChooseOutputFolder() {
 
 void MainWindow::storeSetting(const char* key, const QString& value) {
   const std::error_code error = StoreSetting(settingsFile().toStdString(), key, value.toStdString());
-  if (error) message("无法保存设置：" + ReasonText(error) + "。", kErrorCaption, QMessageBox::Warning);
+  if (error) message(tr("无法保存设置：%1。").arg(ReasonText(error)), ErrorCaption(), QMessageBox::Warning);
 }
 
 void MainWindow::onOpenFolderClicked() {
   const QString folder = outputFolder();
   if (BlockedByAFile(folder)) {
-    message("输出文件夹 " + QDir::toNativeSeparators(folder) + " 不是文件夹（路径中有同名的文件），无法打开。"
-            "请在【控制】菜单的【输出文件夹…】中另选。",
-            kPromptCaption, QMessageBox::Warning);
+    message(tr("输出文件夹 %1 不是文件夹（路径中有同名的文件），无法打开。请在【控制】菜单的【输出文件夹…】中另选。")
+                .arg(QDir::toNativeSeparators(folder)),
+            PromptCaption(), QMessageBox::Warning);
     return;
   }
   const QString program = services_.programFilePath();
@@ -256,7 +258,7 @@ void MainWindow::showInFolder(const QString& path, bool selectFile) {
   const bool shown = selectFile ? services_.showInFileManager(path) : services_.openUrl(QUrl::fromLocalFile(path));
   if (shown) return;
   const QString folder = QDir::toNativeSeparators(selectFile ? QFileInfo(path).absolutePath() : path);
-  message("没有找到能打开文件夹的程序。文件夹在：\r\n" + folder, kPromptCaption, QMessageBox::Information);
+  message(tr("没有找到能打开文件夹的程序。文件夹在：\r\n%1").arg(folder), PromptCaption(), QMessageBox::Information);
 }
 
 QMessageBox::StandardButton MainWindow::message(const QString& text, const QString& caption,

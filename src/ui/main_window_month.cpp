@@ -85,8 +85,8 @@ QWidget* MainWindow::buildSidePages(const QFont& font) {
   writtenFileLabel = Named<QLabel>("writtenFileLabel");
   writtenFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   writtenFileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name never widens the pane
-  openWrittenFolderButton = Named<QPushButton>("openWrittenFolderButton", "打开文件夹");
-  viewFileButton = Named<QPushButton>("viewFileButton", "查看文件内容");
+  openWrittenFolderButton = Named<QPushButton>("openWrittenFolderButton", tr("打开文件夹"));
+  viewFileButton = Named<QPushButton>("viewFileButton", tr("查看文件内容"));
   fileLine->addWidget(writtenFileLabel, 1);
   fileLine->addWidget(openWrittenFolderButton);
   fileLine->addWidget(viewFileButton);
@@ -99,7 +99,7 @@ QWidget* MainWindow::buildSidePages(const QFont& font) {
   auto* textLayout = new QVBoxLayout(textPage);
   textLayout->setContentsMargins(0, 0, 0, 0);
   textLayout->addWidget(buildTextBox(font), 1);
-  backToMonthButton = Named<QPushButton>("backToMonthButton", "返回月视图");
+  backToMonthButton = Named<QPushButton>("backToMonthButton", tr("返回月视图"));
   textLayout->addWidget(backToMonthButton, 0, Qt::AlignRight);
   sidePages->addWidget(monthPage);
   sidePages->addWidget(textPage);
@@ -124,7 +124,7 @@ void MainWindow::refreshMonthView() {
 void MainWindow::showWrittenFile(const QString& path, YearRange years) {
   lastWrittenPath_ = path;
   // The name on one line, the whole path in its tool tip: the grid keeps its room.
-  writtenFileLabel->setText("已写入：" + QFileInfo(path).fileName());
+  writtenFileLabel->setText(tr("已写入：%1").arg(QFileInfo(path).fileName()));
   writtenFileLabel->setToolTip(QDir::toNativeSeparators(path));
   for (QWidget* w : std::initializer_list<QWidget*>{writtenFileLabel, openWrittenFolderButton, viewFileButton}) {
     w->show();

@@ -21,11 +21,12 @@ struct Choice {
 };
 
 constexpr std::array<Choice, 3> kCalendars = {{
-    {"chineseCalendarAction", "中国农历", "chinese"},
-    {"koreanCalendarAction", "韩国阴历", "korean"},
-    {"vietnameseCalendarAction", "越南阴历", "vietnamese"},
+    {"chineseCalendarAction", QT_TRANSLATE_NOOP("tessarine::MainWindow", "中国农历"), "chinese"},
+    {"koreanCalendarAction", QT_TRANSLATE_NOOP("tessarine::MainWindow", "韩国阴历"), "korean"},
+    {"vietnameseCalendarAction", QT_TRANSLATE_NOOP("tessarine::MainWindow", "越南阴历"), "vietnamese"},
 }};
 
+// Scripts and languages by their own names, as language pickers show them.
 constexpr std::array<Choice, 4> kLanguages = {{
     {"simplifiedAction", "简体", "zh-Hans"},
     {"traditionalAction", "繁體", "zh-Hant"},
@@ -33,11 +34,21 @@ constexpr std::array<Choice, 4> kLanguages = {{
     {"vietnameseAction", "Tiếng Việt", "vi"},
 }};
 
+// The window's own language; empty follows the system's.
+constexpr std::array<Choice, 4> kInterfaceLanguages = {{
+    {"systemInterfaceAction", QT_TRANSLATE_NOOP("tessarine::MainWindow", "跟随系统"), ""},
+    {"simplifiedInterfaceAction", "简体中文", "zh_CN"},
+    {"traditionalInterfaceAction", "繁體中文", "zh_TW"},
+    {"englishInterfaceAction", "English", "en"},
+}};
+
 template <std::size_t N>
 QActionGroup* ChoiceGroup(QMenu* menu, const std::array<Choice, N>& choices, std::string_view chosen) {
   auto* group = new QActionGroup(menu);
   for (const Choice& choice : choices) {
-    QAction* action = menu->addAction(QString::fromUtf8(choice.caption));
+    // Captions marked for translation are found in the window's context;
+    // the others are names in their own language and pass unchanged.
+    QAction* action = menu->addAction(MainWindow::tr(choice.caption));
     action->setObjectName(choice.name);
     action->setCheckable(true);
     action->setData(QString::fromUtf8(choice.tag.data(), static_cast<int>(choice.tag.size())));
@@ -61,16 +72,25 @@ void MainWindow::buildWordingMenus() {
   const Language language =
       LanguageOfTag(settings.value("language").toString().toStdString()).value_or(DefaultLanguageOf(calendar));
 
-  calendarMenu = controlMenu->addMenu("历法");
+  calendarMenu = controlMenu->addMenu(tr("历法"));
   calendarMenu->setObjectName("calendarMenu");
-  calendarMenu->setToolTip("按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天");
+  calendarMenu->setToolTip(tr("按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天"));
   calendarGroup = ChoiceGroup(calendarMenu, kCalendars, CalendarTag(calendar));
-  languageMenu = controlMenu->addMenu("文字");
+  languageMenu = controlMenu->addMenu(tr("文字"));
   languageMenu->setObjectName("languageMenu");
-  languageMenu->setToolTip("文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变");
+  languageMenu->setToolTip(tr("文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变"));
   languageGroup = ChoiceGroup(languageMenu, kLanguages, LanguageTag(language));
+  interfaceMenu = controlMenu->addMenu(tr("界面语言"));
+  interfaceMenu->setObjectName("interfaceMenu");
+  interfaceMenu->setToolTip(tr("窗口的语言；选择后窗口以新的语言重新打开"));
+  const std::string interface = settings.value("interfaceLanguage").toString().toStdString();
+  interfaceGroup = ChoiceGroup(interfaceMenu, kInterfaceLanguages, interface);
   connect(calendarGroup, &QActionGroup::triggered, this, &MainWindow::onCalendarChosen);
   connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::onLanguageChosen);
+  connect(interfaceGroup, &QActionGroup::triggered, this, [this](QAction* chosen) {
+    storeSetting("interfaceLanguage", chosen->data().toString());
+    emit interfaceLanguageChosen(chosen->data().toString());
+  });
 }
 
 LunarCalendar MainWindow::chosenCalendar() const {

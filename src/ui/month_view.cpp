@@ -30,10 +30,10 @@ MonthView::MonthView(std::function<QDate()> today, QWidget* parent) : QWidget(pa
   layout->setSpacing(3);
   buildHeader();
   daysGrid = Named<QTableWidget>("daysGrid", kRows, kColumns);
-  daysGrid->setHorizontalHeaderLabels({"一", "二", "三", "四", "五", "六", "日"});
+  daysGrid->setHorizontalHeaderLabels({tr("一"), tr("二"), tr("三"), tr("四"), tr("五"), tr("六"), tr("日")});
   daysGrid->verticalHeader()->hide();
   daysGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  daysGrid->horizontalHeader()->setMinimumSectionSize(QFontMetrics(font()).horizontalAdvance("初一") + 4);
+  daysGrid->horizontalHeader()->setMinimumSectionSize(QFontMetrics(font()).horizontalAdvance(QString::fromUtf8("初一")) + 4);
   daysGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   daysGrid->verticalHeader()->setMinimumSectionSize(QFontMetrics(daysGrid->font()).height() * 2);
   daysGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -76,13 +76,13 @@ void MonthView::buildHeader() {
     b->setAutoRaise(true);
     return b;
   };
-  previousYearButton = button("previousYearButton", "«", "上一年（Ctrl+PgUp）");
-  previousMonthButton = button("previousMonthButton", "‹", "上一月（PgUp）");
+  previousYearButton = button("previousYearButton", "«", tr("上一年（Ctrl+PgUp）"));
+  previousMonthButton = button("previousMonthButton", "‹", tr("上一月（PgUp）"));
   monthLabel = Named<QLabel>("monthLabel");
   monthLabel->setAlignment(Qt::AlignCenter);
-  nextMonthButton = button("nextMonthButton", "›", "下一月（PgDn）");
-  nextYearButton = button("nextYearButton", "»", "下一年（Ctrl+PgDn）");
-  todayButton = button("todayButton", "今天", "回到今天（Home）");
+  nextMonthButton = button("nextMonthButton", "›", tr("下一月（PgDn）"));
+  nextYearButton = button("nextYearButton", "»", tr("下一年（Ctrl+PgDn）"));
+  todayButton = button("todayButton", tr("今天"), tr("回到今天（Home）"));
   for (QWidget* w : std::initializer_list<QWidget*>{previousYearButton, previousMonthButton}) header->addWidget(w);
   header->addWidget(monthLabel, 1);
   for (QWidget* w : std::initializer_list<QWidget*>{nextMonthButton, nextYearButton, todayButton}) header->addWidget(w);
@@ -123,7 +123,8 @@ QDate MonthView::dateAt(int row, int column) const { return firstShown_.addDays(
 void MonthView::fillGrid() {
   const QDate first(selected_.year(), selected_.month(), 1);
   firstShown_ = first.addDays(1 - first.dayOfWeek());  // Monday first
-  monthLabel->setText(QString("%1 年 %2 月").arg(first.year()).arg(first.month()));
+  // A date format, so that English shows the month by its name.
+  monthLabel->setText(locale().toString(first, tr("yyyy 年 M 月")));
   const QDate today = today_();
   for (int row = 0; row < kRows; ++row) {
     for (int column = 0; column < kColumns; ++column) {
@@ -160,7 +161,7 @@ void MonthView::showDescription() {
   QString text = selected_.toString("yyyy-MM-dd");
   if (!cell.description.isEmpty()) text += "  " + QString(cell.description).replace("\n", "  ");
   if (!cell.badge.isEmpty()) text += "  " + cell.badge;
-  if (!cell.anniversaries.isEmpty()) text += "  纪念日：" + cell.anniversaries.join("、");
+  if (!cell.anniversaries.isEmpty()) text += tr("  纪念日：%1").arg(cell.anniversaries.join(tr("、")));
   descriptionLabel->setText(text);
 }
 

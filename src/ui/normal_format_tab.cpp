@@ -14,13 +14,13 @@ NormalFormatTab::NormalFormatTab(QWidget* parent) : QWidget(parent) {
   setObjectName("normalTab");
   auto* layout = new QHBoxLayout(this);
 
-  contentGroup = Named<QGroupBox>("contentGroup", "农历信息内容控制");
+  contentGroup = Named<QGroupBox>("contentGroup", tr("农历信息内容控制"));
   auto* content = new QVBoxLayout(contentGroup);
-  withoutFestivalsCheck = Named<QCheckBox>("withoutFestivalsCheck", "无节日节气");
-  dayRadio = Named<QRadioButton>("dayRadio", "日期");
-  monthAndDayRadio = Named<QRadioButton>("monthAndDayRadio", "月份+日期");
-  festivalsAndTermsRadio = Named<QRadioButton>("festivalsAndTermsRadio", "节日节气");
-  termsOnlyRadio = Named<QRadioButton>("termsOnlyRadio", "节气");
+  withoutFestivalsCheck = Named<QCheckBox>("withoutFestivalsCheck", tr("无节日节气"));
+  dayRadio = Named<QRadioButton>("dayRadio", tr("日期"));
+  monthAndDayRadio = Named<QRadioButton>("monthAndDayRadio", tr("月份+日期"));
+  festivalsAndTermsRadio = Named<QRadioButton>("festivalsAndTermsRadio", tr("节日节气"));
+  termsOnlyRadio = Named<QRadioButton>("termsOnlyRadio", tr("节气"));
   dayRadio->setChecked(true);
   content->addWidget(withoutFestivalsCheck);
   for (QRadioButton* button : {dayRadio, monthAndDayRadio, festivalsAndTermsRadio, termsOnlyRadio}) {
@@ -28,11 +28,11 @@ NormalFormatTab::NormalFormatTab(QWidget* parent) : QWidget(parent) {
   }
   content->addStretch();
 
-  sameDayGroup = Named<QGroupBox>("sameDayGroup", " 同一天有节日与节气 ");
+  sameDayGroup = Named<QGroupBox>("sameDayGroup", tr(" 同一天有节日与节气 "));
   auto* sameDay = new QVBoxLayout(sameDayGroup);
-  showFestivalRadio = Named<QRadioButton>("showFestivalRadio", "显示 - 节日");
-  showTermRadio = Named<QRadioButton>("showTermRadio", "显示 - 节气");
-  showBothRadio = Named<QRadioButton>("showBothRadio", "显示 - 节日/节气");
+  showFestivalRadio = Named<QRadioButton>("showFestivalRadio", tr("显示 - 节日"));
+  showTermRadio = Named<QRadioButton>("showTermRadio", tr("显示 - 节气"));
+  showBothRadio = Named<QRadioButton>("showBothRadio", tr("显示 - 节日/节气"));
   showFestivalRadio->setChecked(true);
   for (QRadioButton* button : {showFestivalRadio, showTermRadio, showBothRadio}) sameDay->addWidget(button);
   sameDay->addStretch();

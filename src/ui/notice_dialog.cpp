@@ -25,7 +25,7 @@ constexpr int kPauseMs = 300;
 QString Warnings(const std::vector<BlockBalance>& unbalanced) {
   QString text;
   for (const BlockBalance& block : unbalanced) {
-    text += QString("注意：%1 有 %2 个工作日放假，而 %3 天法定假日加 %4 天调休上班应为 %5 个；请确认通知全文都已粘贴。\n")
+    text += NoticeDialog::tr("注意：%1 有 %2 个工作日放假，而 %3 天法定假日加 %4 天调休上班应为 %5 个；请确认通知全文都已粘贴。\n")
                 .arg(ToQString(block.name))
                 .arg(block.weekdaysOff)
                 .arg(block.statutory)
@@ -39,50 +39,50 @@ QString Warnings(const std::vector<BlockBalance>& unbalanced) {
 
 QString NoticeProblemText(NoticeProblem problem) {
   switch (problem) {
-    case NoticeProblem::NoYear: return "找不到通知的年份（如“关于2027年部分节假日安排的通知”），可在上面选择年份";
-    case NoticeProblem::NoItems: return "找不到“一、元旦：……”这样的条目";
-    case NoticeProblem::NoDays: return "这一条没有日期";
-    case NoticeProblem::NoSuchDate: return "没有这一天";
-    case NoticeProblem::OutsideTheYear: return "放假日期不在通知的年份内";
-    case NoticeProblem::CountMismatch: return "“共N天”与所列日期不符";
-    case NoticeProblem::BothKinds: return "同一天既放假又上班";
-    case NoticeProblem::UnclosedBracket: return "括号没有闭合";
+    case NoticeProblem::NoYear: return NoticeDialog::tr("找不到通知的年份（如“关于2027年部分节假日安排的通知”），可在上面选择年份");
+    case NoticeProblem::NoItems: return NoticeDialog::tr("找不到“一、元旦：……”这样的条目");
+    case NoticeProblem::NoDays: return NoticeDialog::tr("这一条没有日期");
+    case NoticeProblem::NoSuchDate: return NoticeDialog::tr("没有这一天");
+    case NoticeProblem::OutsideTheYear: return NoticeDialog::tr("放假日期不在通知的年份内");
+    case NoticeProblem::CountMismatch: return NoticeDialog::tr("“共N天”与所列日期不符");
+    case NoticeProblem::BothKinds: return NoticeDialog::tr("同一天既放假又上班");
+    case NoticeProblem::UnclosedBracket: return NoticeDialog::tr("括号没有闭合");
     case NoticeProblem::YearOutside:
-      return QString("年份不在 %1 至 %2 年之间").arg(static_cast<int>(YearRange::First)).arg(static_cast<int>(YearRange::Last));
-    case NoticeProblem::WrongWeekday: return "括号里的星期与日期不符";
-    case NoticeProblem::TwoNotices: return "粘贴了两份通知，年份分别是";
-    case NoticeProblem::YearDisagrees: return "通知的年份与所选年份不同";
-    case NoticeProblem::MissingItem: return "通知开头列出的这个节日没有对应的条目，通知可能不完整";
-    case NoticeProblem::UnreadItem: return "这一条无法读取，通知可能不完整";
-    case NoticeProblem::TooFewHolidays: return "通知可能不完整，缺少这些节日";
-    case NoticeProblem::NothingToChange: return "通知修改的年份还没有放假安排";
+      return NoticeDialog::tr("年份不在 %1 至 %2 年之间").arg(static_cast<int>(YearRange::First)).arg(static_cast<int>(YearRange::Last));
+    case NoticeProblem::WrongWeekday: return NoticeDialog::tr("括号里的星期与日期不符");
+    case NoticeProblem::TwoNotices: return NoticeDialog::tr("粘贴了两份通知，年份分别是");
+    case NoticeProblem::YearDisagrees: return NoticeDialog::tr("通知的年份与所选年份不同");
+    case NoticeProblem::MissingItem: return NoticeDialog::tr("通知开头列出的这个节日没有对应的条目，通知可能不完整");
+    case NoticeProblem::UnreadItem: return NoticeDialog::tr("这一条无法读取，通知可能不完整");
+    case NoticeProblem::TooFewHolidays: return NoticeDialog::tr("通知可能不完整，缺少这些节日");
+    case NoticeProblem::NothingToChange: return NoticeDialog::tr("通知修改的年份还没有放假安排");
   }
   return {};
 }
 
 NoticeDialog::NoticeDialog(KnownYear knownYear, QWidget* parent) : QDialog(parent), knownYear_(std::move(knownYear)) {
   setObjectName("noticeDialog");
-  setWindowTitle("粘贴通知");
+  setWindowTitle(tr("粘贴通知"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("把国务院办公厅关于某年部分节假日安排的通知全文粘贴到这里："));
+  layout->addWidget(new QLabel(tr("把国务院办公厅关于某年部分节假日安排的通知全文粘贴到这里：")));
   noticeEdit = Named<QPlainTextEdit>("noticeEdit");
   layout->addWidget(noticeEdit, 2);
   auto* yearRow = new QHBoxLayout;
-  yearRow->addWidget(new QLabel("年份："));
+  yearRow->addWidget(new QLabel(tr("年份：")));
   noticeYearBox = Named<QSpinBox>("noticeYearBox");
   noticeYearBox->setRange(static_cast<int>(YearRange::First) - 1, static_cast<int>(YearRange::Last));
-  noticeYearBox->setSpecialValueText("按通知标题");  // the lowest value: the title names the year
+  noticeYearBox->setSpecialValueText(tr("按通知标题"));  // the lowest value: the title names the year
   noticeYearBox->setValue(noticeYearBox->minimum());
-  noticeYearBox->setToolTip("只粘贴了条目、没有标题时，在这里选择年份");
+  noticeYearBox->setToolTip(tr("只粘贴了条目、没有标题时，在这里选择年份"));
   yearRow->addWidget(noticeYearBox);
   yearRow->addStretch();
   layout->addLayout(yearRow);
-  layout->addWidget(new QLabel("读到的日期："));
+  layout->addWidget(new QLabel(tr("读到的日期：")));
   resultView = Named<QPlainTextEdit>("noticeResultView");
   resultView->setReadOnly(true);
   layout->addWidget(resultView, 3);
   buttons = Named<QDialogButtonBox>("noticeButtons", QDialogButtonBox::Save | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Save)->setText("保存这一年");
+  buttons->button(QDialogButtonBox::Save)->setText(tr("保存这一年"));
   buttons->button(QDialogButtonBox::Save)->setEnabled(false);
   layout->addWidget(buttons);
   readTimer = new QTimer(this);
@@ -101,7 +101,7 @@ void NoticeDialog::onTextChanged() {
   schedule_.reset();
   buttons->button(QDialogButtonBox::Save)->setEnabled(false);
   if (noticeEdit->document()->characterCount() < kReadAtOnceChars) return read();
-  resultView->setPlainText("正在读取……");
+  resultView->setPlainText(tr("正在读取……"));
   readTimer->start();
 }
 
@@ -119,14 +119,14 @@ void NoticeDialog::read() {
     if (auto* whole = std::get_if<HolidaySchedule>(&merged)) schedule_ = std::move(*whole);
   }
   if (error) {
-    QString text = "无法读取：" + NoticeProblemText(error->problem);
+    QString text = tr("无法读取：%1").arg(NoticeProblemText(error->problem));
     if (!error->sentence.empty()) text += "\n" + ToQString(error->sentence);
     resultView->setPlainText(text);
   } else {
     const auto& notice = std::get<HolidayNotice>(parsed);
     QString text = Warnings(notice.unbalanced);
-    if (notice.changedHoliday) text += QString("这份通知修改 %1 年的%2，修改后：\n").arg(schedule_->year).arg(ToQString(*notice.changedHoliday));
-    text += QString("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
+    if (notice.changedHoliday) text += tr("这份通知修改 %1 年的%2，修改后：\n").arg(schedule_->year).arg(ToQString(*notice.changedHoliday));
+    text += tr("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
     for (const HolidayDay& day : schedule_->days) {
       text += ToQString(IsoDate(day.date) + "  " + std::string(KindMark(day.kind)) + "  " + day.name) + "\n";
     }

@@ -1,14 +1,25 @@
-// The window is Chinese whatever the system's language: Qt's own standard
-// texts (是/否/确定 on message boxes, 撤销/复制/全选 in context menus) come
-// from Qt's Simplified Chinese translation, built into the program.
+// The window speaks Simplified Chinese, Traditional Chinese or English: the
+// system's language picks one, 控制 → 界面语言 overrides it. Qt's own
+// standard texts (是/否/确定, 撤销/复制/全选) follow from Qt's translations,
+// built into the program like ours.
 #pragma once
+
+#include <QLocale>
+#include <QString>
 
 class QCoreApplication;
 
 namespace tessarine {
 
-// Installs the built-in translation into `application`; false when it could
-// not be loaded (the standard texts then stay English).
-bool InstallChineseTranslation(QCoreApplication& application);
+// "zh_CN", "zh_TW" or "en": `chosen` when it is one of them, otherwise the
+// one for `system` (Chinese in Traditional script or of Taiwan, Hong Kong or
+// Macau → zh_TW, other Chinese → zh_CN, any other language → en).
+QString InterfaceLanguage(const QString& chosen, const QLocale& system);
+
+// Replaces the window's translations in `application` with those of
+// `language` (one of the above) and makes its locale the default, so that
+// dates and weekdays are named alike. False when a translation could not be
+// loaded; the window then shows the texts it was written with.
+bool InstallTranslations(QCoreApplication& application, const QString& language);
 
 }  // namespace tessarine

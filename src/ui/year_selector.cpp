@@ -36,7 +36,7 @@ bool IsRefusedCharacter(const QKeyEvent* event) {
 
 }  // namespace
 
-YearSelector::YearSelector(QWidget* parent) : QGroupBox(" 选择年份 ", parent) {
+YearSelector::YearSelector(QWidget* parent) : QGroupBox(tr(" 选择年份 "), parent) {
   setObjectName("yearSelector");
   auto* years = new QVBoxLayout(this);
   years->setContentsMargins(6, 4, 6, 6);
@@ -48,7 +48,7 @@ YearSelector::YearSelector(QWidget* parent) : QGroupBox(" 选择年份 ", parent
   // The validator also refuses a paste of anything but digits.
   startYearBox->lineEdit()->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), startYearBox));
-  endYearCheck = Named<QCheckBox>("endYearCheck", "结束年份");
+  endYearCheck = Named<QCheckBox>("endYearCheck", tr("结束年份"));
   endYearBox = Named<QComboBox>("endYearBox");
   for (QComboBox* box : {startYearBox, endYearBox}) {
     box->setMaxVisibleItems(kPopupRows);

@@ -9,10 +9,10 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  // As the program starts: a name, no display name, Chinese standard texts,
-  // the flat look.
+  // As the program starts in Simplified Chinese: a name, no display name, Qt's
+  // Chinese standard texts, the flat look.
   QApplication::setApplicationName("Tessarine");
-  tessarine::InstallChineseTranslation(application);
+  tessarine::InstallTranslations(application, "zh_CN");
   QApplication::setStyle(new tessarine::FlatStyle);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,0 +1,1194 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>文件是只读的</source>
+        <translation>檔案是唯讀的</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>沒有寫入權限</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>不是文件夹</source>
+        <translation>不是資料夾</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>資料夾不存在</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>磁碟是唯讀的</translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation>檔案太大</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>磁碟讀寫出錯</translation>
+    </message>
+    <message>
+        <source>同名文件太多</source>
+        <translation>同名檔案太多</translation>
+    </message>
+    <message>
+        <source>路径太长</source>
+        <translation>路徑太長</translation>
+    </message>
+    <message>
+        <source>同名的是一个文件夹</source>
+        <translation>同名的是一個資料夾</translation>
+    </message>
+    <message>
+        <source>符号链接绕成了圈</source>
+        <translation>符號連結繞成了圈</translation>
+    </message>
+    <message>
+        <source>文件正被其他程序使用</source>
+        <translation>檔案正被其他程式使用</translation>
+    </message>
+    <message>
+        <source>这个磁盘的文件系统不支持这样写入</source>
+        <translation>這個磁碟的檔案系統不支援這樣寫入</translation>
+    </message>
+    <message>
+        <source>打开的文件太多</source>
+        <translation>開啟的檔案太多</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>磁盘或网络位置已断开</source>
+        <translation>磁碟或網路位置已斷開</translation>
+    </message>
+    <message>
+        <source>系统错误（错误码 %1）</source>
+        <translation>系統錯誤（錯誤碼 %1）</translation>
+    </message>
+    <message>
+        <source>无法生成 iCal 文件，%1：<byte value="xd"/>
+%2</source>
+        <translation>無法產生 iCal 檔案，%1：<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>1. 可生成{first}年至{last}年之间包含农历日期、农历节日和节气等信息的iCal文件，便于用户导入到Google日历同步到手机上查看。</source>
+        <translation>1. 可產生{first}年至{last}年之間包含農曆日期、農曆節日和節氣等資訊的iCal檔案，便於使用者匯入到Google日曆同步到手機上檢視。</translation>
+    </message>
+    <message>
+        <source>2. 年份选择下拉列表只显示当年到{last}年之间的年份，如需要生成以前的年份请自行输入。如需要生成多个年份的iCal文件，请勾选【结束年份】项并选择结束年份，届时会生成对应年份的iCal文件，每个年份对应一个文件（勾选【控制】菜单中的【合并为一个文件】则写成一个文件），请自行选择导入。</source>
+        <translation>2. 年份選擇下拉選單只顯示當年到{last}年之間的年份，如需要產生以前的年份請自行輸入。如需要產生多個年份的iCal檔案，請勾選【結束年份】項並選擇結束年份，屆時會產生對應年份的iCal檔案，每個年份對應一個檔案（勾選【控制】選單中的【合併為一個檔案】則寫成一個檔案），請自行選擇匯入。</translation>
+    </message>
+    <message>
+        <source>3. 为在手机上节省显示空间，【普通格式】生成的农历信息只显示农历日期不显示农历月份，每月初一显示该农历月份，若同一天既有节日又有节气，则按选择分别显示“节日”、“节气”或“节日/节气”。</source>
+        <translation>3. 為在手機上節省顯示空間，【普通格式】產生的農曆資訊只顯示農曆日期不顯示農曆月份，每月初一顯示該農曆月份，若同一天既有節日又有節氣，則按選擇分別顯示「節日」、「節氣」或「節日/節氣」。</translation>
+    </message>
+    <message>
+        <source>4. 【普通格式】生成的农历信息是包含有节日节气信息的，如果希望只显示农历日期而不需要节日节气信息，可在【农历信息内容控制】中勾选【无节日节气】。</source>
+        <translation>4. 【普通格式】產生的農曆資訊是包含有節日節氣資訊的，如果希望只顯示農曆日期而不需要節日節氣資訊，可在【農曆資訊內容控制】中勾選【無節日節氣】。</translation>
+    </message>
+    <message>
+        <source>5. 【普通格式】生成的农历信息只显示农历“日期”，还可在【农历信息内容控制】中选择输出显示“月份+日期”、“节日和节气”或是只显示“节气”。</source>
+        <translation>5. 【普通格式】產生的農曆資訊只顯示農曆「日期」，還可在【農曆資訊內容控制】中選擇輸出顯示「月份+日期」、「節日和節氣」或是只顯示「節氣」。</translation>
+    </message>
+    <message>
+        <source>6. 【自定义格式】用于生成不同格式的农历信息内容，在内容格式框进行格式编辑，特定的信息内容可通过备选内容框选择，编辑同时底部预览框会有即时效果预览，选择预览日期可以查看不同日期下的格式效果。勾选【处理空格】后会把输出内容中的多余空格合并为一个空格。</source>
+        <translation>6. 【自訂格式】用於產生不同格式的農曆資訊內容，在內容格式框進行格式編輯，特定的資訊內容可透過備選內容框選擇，編輯同時底部預覽框會有即時效果預覽，選擇預覽日期可以檢視不同日期下的格式效果。勾選【處理空格】後會把輸出內容中的多餘空格合併為一個空格。</translation>
+    </message>
+    <message>
+        <source>7. 【自定义格式】中的默认格式只是为了尽量多的展示备选内容效果，输出内容较长，请自行编辑符合自己要求的格式效果。</source>
+        <translation>7. 【自訂格式】中的預設格式只是為了儘量多的展示備選內容效果，輸出內容較長，請自行編輯符合自己要求的格式效果。</translation>
+    </message>
+    <message>
+        <source>8. 生成的iCal文件会被命名为“Tessarine_年份_yymmdd-hhmmss.ics”，年份为生成农历信息的所选择的年份，yymmdd为生成日期，hhmmss为生成时间，文件存放的位置见第13条，为避免乱码文件输出使用UTF8编码。</source>
+        <translation>8. 產生的iCal檔案會被命名為「Tessarine_年份_yymmdd-hhmmss.ics」，年份為產生農曆資訊的所選擇的年份，yymmdd為產生日期，hhmmss為產生時間，檔案存放的位置見第13條，為避免亂碼檔案輸出使用UTF8編碼。</translation>
+    </message>
+    <message>
+        <source>9. 【打开文件夹】能够直接打开生成的iCal文件所在的文件夹（见第13条），方便定位生成的ical文件。</source>
+        <translation>9. 【開啟資料夾】能夠直接開啟產生的iCal檔案所在的資料夾（見第13條），方便定位產生的ical檔案。</translation>
+    </message>
+    <message>
+        <source>10. 【控制】菜单中的【使用冬,腊月显示】用于选择是否把农历的十一月和十二月显示为冬月和腊月，默认启用。</source>
+        <translation>10. 【控制】選單中的【使用冬,臘月顯示】用於選擇是否把農曆的十一月和十二月顯示為冬月和臘月，預設啟用。</translation>
+    </message>
+    <message>
+        <source>11. 【控制】菜单中的【生成后弹出提示框】可控制成功生成iCal文件后是否弹出提示对话框，若要连续生成多个iCal文件为了方便可关闭该项。</source>
+        <translation>11. 【控制】選單中的【產生後彈出提示框】可控制成功產生iCal檔案後是否彈出提示對話框，若要連續產生多個iCal檔案為了方便可關閉該項。</translation>
+    </message>
+    <message>
+        <source>12. 【节假日】列出已知官方放假安排的年份（内置2008年起各年，以国务院办公厅的通知为准）及所选年份的放假（休）和调休上班（班）日期。在此页点击【生成 iCal】会生成所选年份的法定节假日文件，还不知道安排的年份会注明而不会猜测。新一年的安排公布后，点击【粘贴通知…】粘贴通知全文即可加入。勾选【控制】菜单中的【标注休/班】后，农历文件中这些日子的标题会加上（休）或（班）。</source>
+        <translation>12. 【節假日】列出已知官方放假安排的年份（內建2008年起各年，以國務院辦公廳的通知為準）及所選年份的放假（休）和調休上班（班）日期。在此頁點選【產生 iCal】會產生所選年份的法定節假日檔案，還不知道安排的年份會註明而不會猜測。新一年的安排公佈後，點選【貼上通知…】貼上通知全文即可加入。勾選【控制】選單中的【標註休/班】後，農曆檔案中這些日子的標題會加上（休）或（班）。</translation>
+    </message>
+    <message>
+        <source>13. 文件存放的位置：解压到自己文件夹的便携版，文件存放在程序所在的文件夹；安装的程序从不写入程序所在的系统文件夹，文件存放在“文档/Tessarine”文件夹。也可以在【控制】菜单的【输出文件夹…】中另选，程序会记住。【打开文件夹】打开的就是这个文件夹。【控制】菜单的【合并为一个文件】把所选的多个年份写进一个文件，一次导入；【固定文件名】让文件名不带生成时间，再次生成时替换旧文件，放在同步文件夹中可以作为订阅链接。</source>
+        <translation>13. 檔案存放的位置：解壓到自己資料夾的可攜版，檔案存放在程式所在的資料夾；安裝的程式從不寫入程式所在的系統資料夾，檔案存放在「文件/Tessarine」資料夾。也可以在【控制】選單的【輸出資料夾…】中另選，程式會記住。【開啟資料夾】開啟的就是這個資料夾。【控制】選單的【合併為一個檔案】把所選的多個年份寫進一個檔案，一次匯入；【固定檔名】讓檔名不帶產生時間，再次產生時替換舊檔案，放在同步資料夾中可以作為訂閱連結。</translation>
+    </message>
+    <message>
+        <source>14. 【纪念日】用来生成家人的农历生日和纪念日：点击【添加】填写名称、日期（农历如 三月初八、闰四月十五、3-8，或公历生日如 1960-04-03）和可选的起始年（标题中显示第几年）。每行右边显示换算出的农历日期和下次的日子。列表保存在配置文件夹的 anniversaries.csv 中，也可以用其他程序编辑；有误的格子显示为红色，按 Ctrl+Z 可撤销上一次修改。在此页点击【生成 iCal】会生成所选年份的纪念日文件。</source>
+        <translation>14. 【紀念日】用來產生家人的農曆生日和紀念日：點選【新增】填寫名稱、日期（農曆如 三月初八、閏四月十五、3-8，或公曆生日如 1960-04-03）和可選的起始年（標題中顯示第幾年）。每行右邊顯示換算出的農曆日期和下次的日子。清單儲存在設定資料夾的 anniversaries.csv 中，也可以用其他程式編輯；有誤的格子顯示為紅色，按 Ctrl+Z 可復原上一次修改。在此頁點選【產生 iCal】會產生所選年份的紀念日檔案。</translation>
+    </message>
+    <message>
+        <source>15. 导入日历：建议先新建一个日历，再把文件导入到这个新日历中，不需要时可一次删除整个日历。Google 日历：网页版【设置】→【添加日历】→【创建新日历】，再在【导入和导出】中选择文件并导入到新日历。Outlook：【添加日历】→【从文件上传】，选择新日历。Apple 日历：【文件】→【导入】，选择【新建日历】。Thunderbird：【文件】→【新建】→【日历】，再用【事件和任务】→【导入】导入到新日历。</source>
+        <translation>15. 匯入日曆：建議先新增一個日曆，再把檔案匯入到這個新日曆中，不需要時可一次刪除整個日曆。Google 日曆：網頁版【設定】→【新增日曆】→【建立新日曆】，再在【匯入和匯出】中選擇檔案並匯入到新日曆。Outlook：【新增日曆】→【從檔案上傳】，選擇新日曆。Apple 日曆：【檔案】→【匯入】，選擇【新增日曆】。Thunderbird：【檔案】→【新增】→【日曆】，再用【事件和任務】→【匯入】匯入到新日曆。</translation>
+    </message>
+    <message>
+        <source>16. 【控制】菜单的【历法】选择按哪国的阴历换算：中国农历、韩国阴历（UTC+9）或越南阴历（UTC+7），各用本国的节日；【文字】选择文件中月份、节气、节日等名称的文字：简体、繁體、한국어 或 Tiếng Việt。选择历法时文字随之改为该国的文字，之后也可另选。纪念日的【历法】一栏写 韩国阴历 或 越南阴历，该纪念日就按那国的阴历每年重复。</source>
+        <translation>16. 【控制】選單的【曆法】選擇按哪國的陰曆換算：中國農曆、韓國陰曆（UTC+9）或越南陰曆（UTC+7），各用本國的節日；【文字】選擇檔案中月份、節氣、節日等名稱的文字：簡體、繁體、한국어 或 Tiếng Việt。選擇曆法時文字隨之改為該國的文字，之後也可另選。紀念日的【曆法】一欄寫 韓國陰曆 或 越南陰曆，該紀念日就按那國的陰曆每年重複。</translation>
+    </message>
+    <message>
+        <source>17. 【控制】菜单的【标注月相】在新月、上弦、满月、下弦的日子后加上月相（如“初八 上弦”），【标注三伏、数九】加上三伏和数九的第几天（如“十五 三九第1天”），【写入详细说明】把每天的农历、干支、生肖、节气和交节时刻、节日、月相、三伏或数九写进事件的说明。【生成月相日历】和【生成节气日历】为所选年份生成月相或二十四节气的文件，标题带时刻（如“满月 21:36”“立春 04:02”）。【自定义格式】的【农历备选内容】第二列：时刻 LH（节气的交节时刻）、月相 LP（月相和时刻）、伏九 LS（三伏、数九的第几天）、日柱 GD（日干支）、月柱 GM（月干支）。</source>
+        <translation>17. 【控制】選單的【標註月相】在新月、上弦、滿月、下弦的日子後加上月相（如「初八 上弦」），【標註三伏、數九】加上三伏和數九的第幾天（如「十五 三九第1天」），【寫入詳細說明】把每天的農曆、干支、生肖、節氣和交節時刻、節日、月相、三伏或數九寫進事件的說明。【產生月相日曆】和【產生節氣日曆】為所選年份產生月相或二十四節氣的檔案，標題帶時刻（如「滿月 21:36」「立春 04:02」）。【自訂格式】的【農曆備選內容】第二列：時刻 LH（節氣的交節時刻）、月相 LP（月相和時刻）、伏九 LS（三伏、數九的第幾天）、日柱 GD（日干支）、月柱 GM（月干支）。</translation>
+    </message>
+    <message>
+        <source>18. 右侧的月视图按当前的选项显示每天将写入文件的标题，以及休、班和纪念日（●）；今天以黄色标出，周末为红色。用 ‹ › « » 或键盘（方向键、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，选中的日子在下方显示详细说明。生成后月视图转到写入的第一个月，点击【查看文件内容】可看文件全文，【返回月视图】回来。</source>
+        <translation>18. 右側的月檢視按當前的選項顯示每天將寫入檔案的標題，以及休、班和紀念日（●）；今天以黃色標出，週末為紅色。用 ‹ › « » 或鍵盤（方向鍵、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，選中的日子在下方顯示詳細說明。產生後月檢視轉到寫入的第一個月，點選【檢視檔案內容】可看檔案全文，【返回月檢視】回來。</translation>
+    </message>
+    <message>
+        <source>19. 【控制】菜单的【生成滚动订阅文件】把去年到几年后（【滚动年数】中选择，程序会记住）写成一个固定文件名的文件，如“Tessarine_Rolling.ics”，每次生成时替换旧文件；放在同步文件夹或网站上即可作为订阅链接，日历每天刷新。在【纪念日】或【节假日】页点击则生成相应的滚动文件。</source>
+        <translation>19. 【控制】選單的【產生滾動訂閱檔案】把去年到幾年後（【滾動年數】中選擇，程式會記住）寫成一個固定檔名的檔案，如「Tessarine_Rolling.ics」，每次產生時替換舊檔案；放在同步資料夾或網站上即可作為訂閱連結，日曆每天重新整理。在【紀念日】或【節假日】頁點選則產生相應的滾動檔案。</translation>
+    </message>
+    <message>
+        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
+v{} - 2013-01-06<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Tessarine - 農曆 iCal 檔案產生器使用說明<byte value="xd"/>
+v{} - 2013-01-06<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Tessarine 开发组</source>
+        <translation>Tessarine 開發組</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::AnniversariesTab</name>
+    <message>
+        <source>请填写名称</source>
+        <translation>請填寫名稱</translation>
+    </message>
+    <message>
+        <source>请填写日期</source>
+        <translation>請填寫日期</translation>
+    </message>
+    <message>
+        <source>无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)</source>
+        <translation>無法識別的日期: 請寫農曆日期 (如 三月初八、閏四月十五、3-8) 或公曆日期 (如 1960-04-03)</translation>
+    </message>
+    <message>
+        <source>没有这个农历月份</source>
+        <translation>沒有這個農曆月份</translation>
+    </message>
+    <message>
+        <source>没有这个农历日期</source>
+        <translation>沒有這個農曆日期</translation>
+    </message>
+    <message>
+        <source>公历没有这一天</source>
+        <translation>公曆沒有這一天</translation>
+    </message>
+    <message>
+        <source>公历日期必须在 %1-01-01 至 %2-12-31 之间</source>
+        <translation>公曆日期必須在 %1-01-01 至 %2-12-31 之間</translation>
+    </message>
+    <message>
+        <source>起始年必须是 %1 至 %2 之间的四位数年份</source>
+        <translation>起始年必須是 %1 至 %2 之間的四位數年份</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>起始年</source>
+        <translation>起始年</translation>
+    </message>
+    <message>
+        <source>历法</source>
+        <translation>曆法</translation>
+    </message>
+    <message>
+        <source>农历 · 下次</source>
+        <translation>農曆 · 下次</translation>
+    </message>
+    <message>
+        <source>留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）</source>
+        <translation>留空按中國農曆；寫 韓國陰曆 或 越南陰曆，按該國的陰曆每年重複（如韓國的제사、越南的giỗ）</translation>
+    </message>
+    <message>
+        <source>换算出的农历日期和下次的日子</source>
+        <translation>換算出的農曆日期和下次的日子</translation>
+    </message>
+    <message>
+        <source>每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)</source>
+        <translation>每行一個紀念日: 名稱、日期和可選的起始年 (農曆年, 標題中顯示第幾年)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>添加一行纪念日</source>
+        <translation>新增一行紀念日</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>删除选中的纪念日</source>
+        <translation>刪除選中的紀念日</translation>
+    </message>
+    <message>
+        <source>提前提醒</source>
+        <translation>提前提醒</translation>
+    </message>
+    <message>
+        <source>在纪念日前几天的上午 9 点提醒 (0 为当天)</source>
+        <translation>在紀念日前幾天的上午 9 點提醒 (0 為當天)</translation>
+    </message>
+    <message>
+        <source> 天</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>提醒写成单独事件</source>
+        <translation>提醒寫成單獨事件</translation>
+    </message>
+    <message>
+        <source>Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”</source>
+        <translation>Google 日曆匯入時會丟棄提醒：勾選後，提醒寫成提前幾天的全天事件，如「3天後：媽媽生日」</translation>
+    </message>
+    <message>
+        <source>日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03</source>
+        <translation>日期如 三月初八、閏四月十五、3-8, 或公曆生日 1960-04-03</translation>
+    </message>
+    <message>
+        <source>红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成</source>
+        <translation>紅色的格子有誤, 滑鼠停在上面可看原因; 有誤的行不會產生</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>新建列表</source>
+        <translation>新增清單</translation>
+    </message>
+    <message>
+        <source>把无法读取的文件改名留作备份，从空列表开始</source>
+        <translation>把無法讀取的檔案改名留作備份，從空清單開始</translation>
+    </message>
+    <message>
+        <source>与第 %1 行的名称和日期相同</source>
+        <translation>與第 %1 行的名稱和日期相同</translation>
+    </message>
+    <message>
+        <source>这一行还没有保存</source>
+        <translation>這一行還沒有儲存</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是 UTF-8 或 GB18030 编码的文字</source>
+        <translation>第 %1 行不是 UTF-8 或 GB18030 編碼的文字</translation>
+    </message>
+    <message>
+        <source>第 %1 行的引号没有闭合</source>
+        <translation>第 %1 行的引號沒有閉合</translation>
+    </message>
+    <message>
+        <source>第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存</source>
+        <translation>第 %1 行是 UTF-8 編碼，第 %2 行卻不是：一個檔案裡混有兩種編碼，請用一種編碼重新儲存</translation>
+    </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>無法讀取：%1</translation>
+    </message>
+    <message>
+        <source>此列表是 GB18030（GBK）编码，修改后将保存为 UTF-8。</source>
+        <translation>此清單是 GB18030（GBK）編碼，修改後將儲存為 UTF-8。</translation>
+    </message>
+    <message>
+        <source>纪念日列表 %1 无法作为列表读取：%2。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。</source>
+        <translation>紀念日清單 %1 無法作為清單讀取：%2。為免丟失內容，在檔案能正常讀取之前不會儲存任何修改；也可以新增清單，原檔案會留作備份。</translation>
+    </message>
+    <message>
+        <source>纪念日列表刚被其他程序修改过，已与你的修改合并。</source>
+        <translation>紀念日清單剛被其他程式修改過，已與你的修改合併。</translation>
+    </message>
+    <message>
+        <source>保存纪念日列表失败：%1。标有 * 的行还没有保存。</source>
+        <translation>儲存紀念日清單失敗：%1。標有 * 的行還沒有儲存。</translation>
+    </message>
+    <message>
+        <source>纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的修改无法另存：%1。</source>
+        <translation>紀念日清單已被其他程式修改，與剛才的修改衝突；清單保留磁碟上的版本，你的修改無法另存：%1。</translation>
+    </message>
+    <message>
+        <source>纪念日列表已被其他程序修改，与刚才的修改冲突；列表保留磁盘上的版本，你的版本另存为 %1。</source>
+        <translation>紀念日清單已被其他程式修改，與剛才的修改衝突；清單保留磁碟上的版本，你的版本另存為 %1。</translation>
+    </message>
+    <message>
+        <source>（无法改名留作备份，未新建列表。）</source>
+        <translation>（無法改名留作備份，未新增清單。）</translation>
+    </message>
+    <message>
+        <source>原文件已改名为 %1。</source>
+        <translation>原檔案已改名為 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::CustomFormatTab</name>
+    <message>
+        <source> 干支 - LY </source>
+        <translation> 干支 - LY </translation>
+    </message>
+    <message>
+        <source> 生肖 - LZ </source>
+        <translation> 生肖 - LZ </translation>
+    </message>
+    <message>
+        <source> 月 - LM </source>
+        <translation> 月 - LM </translation>
+    </message>
+    <message>
+        <source> 日 - LD </source>
+        <translation> 日 - LD </translation>
+    </message>
+    <message>
+        <source> 节气 - LT </source>
+        <translation> 節氣 - LT </translation>
+    </message>
+    <message>
+        <source> 节日 - LF </source>
+        <translation> 節日 - LF </translation>
+    </message>
+    <message>
+        <source> 年4位 - Y1 </source>
+        <translation> 年4位 - Y1 </translation>
+    </message>
+    <message>
+        <source> 年2位 - Y2 </source>
+        <translation> 年2位 - Y2 </translation>
+    </message>
+    <message>
+        <source> 月 - CM </source>
+        <translation> 月 - CM </translation>
+    </message>
+    <message>
+        <source> 日 - CD </source>
+        <translation> 日 - CD </translation>
+    </message>
+    <message>
+        <source> 星期 - CW </source>
+        <translation> 星期 - CW </translation>
+    </message>
+    <message>
+        <source> 节日 - CF </source>
+        <translation> 節日 - CF </translation>
+    </message>
+    <message>
+        <source> 时刻 - LH </source>
+        <translation> 時刻 - LH </translation>
+    </message>
+    <message>
+        <source> 月相 - LP </source>
+        <translation> 月相 - LP </translation>
+    </message>
+    <message>
+        <source> 伏九 - LS </source>
+        <translation> 伏九 - LS </translation>
+    </message>
+    <message>
+        <source> 日柱 - GD </source>
+        <translation> 日柱 - GD </translation>
+    </message>
+    <message>
+        <source> 月柱 - GM </source>
+        <translation> 月柱 - GM </translation>
+    </message>
+    <message>
+        <source>内容格式 [点击备选内容加入并编辑]</source>
+        <translation>內容格式 [點選備選內容加入並編輯]</translation>
+    </message>
+    <message>
+        <source> 农历备选内容 </source>
+        <translation> 農曆備選內容 </translation>
+    </message>
+    <message>
+        <source> 公历备选内容 </source>
+        <translation> 公曆備選內容 </translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>恢復預設</translation>
+    </message>
+    <message>
+        <source>清空内容</source>
+        <translation>清空內容</translation>
+    </message>
+    <message>
+        <source>处理空格</source>
+        <translation>處理空格</translation>
+    </message>
+    <message>
+        <source>将多个空格合并为一个空格</source>
+        <translation>將多個空格合併為一個空格</translation>
+    </message>
+    <message>
+        <source>预览日期</source>
+        <translation>預覽日期</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::HolidaysTab</name>
+    <message>
+        <source>已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）</source>
+        <translation>已知放假安排的年份；在此頁產生 iCal 時寫入選中的年份（可按住 Ctrl 或 Shift 多選）</translation>
+    </message>
+    <message>
+        <source>%1 (自己添加)</source>
+        <translation>%1 (自己新增)</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>休/班</source>
+        <translation>休/班</translation>
+    </message>
+    <message>
+        <source>节日</source>
+        <translation>節日</translation>
+    </message>
+    <message>
+        <source>在此页生成 iCal 时写入左侧列表中选中的年份</source>
+        <translation>在此頁產生 iCal 時寫入左側清單中選中的年份</translation>
+    </message>
+    <message>
+        <source>粘贴通知…</source>
+        <translation>貼上通知…</translation>
+    </message>
+    <message>
+        <source>国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年</source>
+        <translation>國務院公佈新一年的放假安排後，把通知全文貼上進來即可加入這一年</translation>
+    </message>
+    <message>
+        <source>删除这一年</source>
+        <translation>刪除這一年</translation>
+    </message>
+    <message>
+        <source>删除自己添加的年份（内置年份恢复原样），可按 Ctrl+Z 撤销</source>
+        <translation>刪除自己新增的年份（內建年份恢復原樣），可按 Ctrl+Z 復原</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>节假日列表 %1 无法读取（%2），只使用内置的年份。</source>
+        <translation>節假日清單 %1 無法讀取（%2），只使用內建的年份。</translation>
+    </message>
+    <message>
+        <source>节假日列表 %1 无法读取，只使用内置的年份，也不会保存。</source>
+        <translation>節假日清單 %1 無法讀取，只使用內建的年份，也不會儲存。</translation>
+    </message>
+    <message>
+        <source>节假日列表第 %1 行有误，已跳过。</source>
+        <translation>節假日清單第 %1 行有誤，已跳過。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
+        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
+        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排；%5 年的通知公佈後可貼上加入。</translation>
+    </message>
+    <message>
+        <source>保存节假日列表失败：%1，%2 年没有改动。</source>
+        <translation>儲存節假日清單失敗：%1，%2 年沒有改動。</translation>
+    </message>
+    <message>
+        <source>删除 %1 年</source>
+        <translation>刪除 %1 年</translation>
+    </message>
+    <message>
+        <source>已删除自己添加的 %1 年，按 Ctrl+Z 可撤销。</source>
+        <translation>已刪除自己新增的 %1 年，按 Ctrl+Z 可復原。</translation>
+    </message>
+    <message>
+        <source>这将替换你自己添加的 %1 行：
+%2是否继续？</source>
+        <translation>這將替換你自己新增的 %1 行：
+%2是否繼續？</translation>
+    </message>
+    <message>
+        <source>保存节假日列表失败：%1</source>
+        <translation>儲存節假日清單失敗：%1</translation>
+    </message>
+    <message>
+        <source>节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。</source>
+        <translation>節假日清單第 %1 行有誤，為免丟失內容，%2 年沒有儲存。</translation>
+    </message>
+    <message>
+        <source>节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。</source>
+        <translation>節假日清單剛被其他程式修改，%1 年沒有儲存；已重新讀取，請再儲存一次。</translation>
+    </message>
+    <message>
+        <source>已保存 %1 年的放假安排。</source>
+        <translation>已儲存 %1 年的放假安排。</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::MainWindow</name>
+    <message>
+        <source>输出文件夹</source>
+        <translation>輸出資料夾</translation>
+    </message>
+    <message>
+        <source>农历 iCal 文件生成器</source>
+        <translation>農曆 iCal 檔案產生器</translation>
+    </message>
+    <message>
+        <source>控制(&amp;C)</source>
+        <translation>控制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;H) </source>
+        <translation>使用說明(&amp;H) </translation>
+    </message>
+    <message>
+        <source>生成 iCal(&amp;I)</source>
+        <translation>產生 iCal(&amp;I)</translation>
+    </message>
+    <message>
+        <source>使用冬,腊月显示</source>
+        <translation>使用冬,臘月顯示</translation>
+    </message>
+    <message>
+        <source>生成后弹出提示框(&amp;P)</source>
+        <translation>產生後彈出提示框(&amp;P)</translation>
+    </message>
+    <message>
+        <source>标注休/班</source>
+        <translation>標註休/班</translation>
+    </message>
+    <message>
+        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
+        <translation>在官方放假和調休上班的日子後加上 (休) 或 (班)</translation>
+    </message>
+    <message>
+        <source>合并为一个文件</source>
+        <translation>合併為一個檔案</translation>
+    </message>
+    <message>
+        <source>所选的多个年份写进一个文件，一次导入</source>
+        <translation>所選的多個年份寫進一個檔案，一次匯入</translation>
+    </message>
+    <message>
+        <source>固定文件名</source>
+        <translation>固定檔名</translation>
+    </message>
+    <message>
+        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
+        <translation>檔名不帶產生時間（如 Tessarine_2026.ics），再次產生時替換舊檔案，便於同步資料夾提供訂閱連結</translation>
+    </message>
+    <message>
+        <source>输出文件夹…</source>
+        <translation>輸出資料夾…</translation>
+    </message>
+    <message>
+        <source>选择生成的 iCal 文件存放的文件夹</source>
+        <translation>選擇產生的 iCal 檔案存放的資料夾</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹(&amp;O)</source>
+        <translation>開啟所在資料夾(&amp;O)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>關於(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
+        <translation>&amp;Tessarine - 農曆 iCal 檔案產生器   </translation>
+    </message>
+    <message>
+        <source>问题反馈</source>
+        <translation>問題回報</translation>
+    </message>
+    <message>
+        <source>没有找到能打开网页的程序。地址是：<byte value="xd"/>
+%1</source>
+        <translation>沒有找到能開啟網頁的程式。地址是：<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>普通格式</source>
+        <translation>普通格式</translation>
+    </message>
+    <message>
+        <source>自定义格式</source>
+        <translation>自訂格式</translation>
+    </message>
+    <message>
+        <source>纪念日</source>
+        <translation>紀念日</translation>
+    </message>
+    <message>
+        <source>保存这一年</source>
+        <translation>儲存這一年</translation>
+    </message>
+    <message>
+        <source>节假日</source>
+        <translation>節假日</translation>
+    </message>
+    <message>
+        <source> 控制 </source>
+        <translation> 控制 </translation>
+    </message>
+    <message>
+        <source>使用说明</source>
+        <translation>使用說明</translation>
+    </message>
+    <message>
+        <source>生成 &amp;iCal</source>
+        <translation>產生 &amp;iCal</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>退       出</source>
+        <translation>結       束</translation>
+    </message>
+    <message>
+        <source>标注月相</source>
+        <translation>標註月相</translation>
+    </message>
+    <message>
+        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
+        <translation>在新月、上弦、滿月、下弦的日子後加上月相，如「初八 上弦」</translation>
+    </message>
+    <message>
+        <source>标注三伏、数九</source>
+        <translation>標註三伏、數九</translation>
+    </message>
+    <message>
+        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
+        <translation>在三伏和數九的日子後加上第幾天，如「十五 三九第1天」</translation>
+    </message>
+    <message>
+        <source>写入详细说明</source>
+        <translation>寫入詳細說明</translation>
+    </message>
+    <message>
+        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
+        <translation>每天的說明中寫入農曆、干支、生肖、節氣和時刻、節日、月相、三伏或數九</translation>
+    </message>
+    <message>
+        <source>生成月相日历</source>
+        <translation>產生月相日曆</translation>
+    </message>
+    <message>
+        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
+        <translation>所選年份中每次新月、上弦、滿月、下弦，標題帶時刻，如「滿月 21:36」</translation>
+    </message>
+    <message>
+        <source>生成节气日历</source>
+        <translation>產生節氣日曆</translation>
+    </message>
+    <message>
+        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
+        <translation>所選年份的二十四節氣，標題帶交節時刻，如「立春 04:02」</translation>
+    </message>
+    <message>
+        <source>生成滚动订阅文件</source>
+        <translation>產生滾動訂閱檔案</translation>
+    </message>
+    <message>
+        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
+        <translation>從去年到幾年後寫成一個固定檔名的檔案，每次產生時替換，便於訂閱</translation>
+    </message>
+    <message>
+        <source>滚动年数</source>
+        <translation>滾動年數</translation>
+    </message>
+    <message>
+        <source>到 %1 年后</source>
+        <translation>到 %1 年後</translation>
+    </message>
+    <message>
+        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
+        <translation>今年已在 %1 年之後，沒有可以滾動產生的年份。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
+        <translation><byte value="xd"/>
+檔案超過 1 MB，有些網路日曆不接受這樣大的訂閱，可減少【滾動年數】。</translation>
+    </message>
+    <message>
+        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
+%3</source>
+        <translation>成功產生滾動訂閱檔案（%1 至 %2 年），存放在以下目錄: <byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>年份不能为空, 请重新输入.</source>
+        <translation>年份不能為空, 請重新輸入.</translation>
+    </message>
+    <message>
+        <source>结束年份必需大于等于开始年份, 请重新输入.</source>
+        <translation>結束年份必需大於等於開始年份, 請重新輸入.</translation>
+    </message>
+    <message>
+        <source>是否打开所在文件夹?</source>
+        <translation>是否開啟所在資料夾?</translation>
+    </message>
+    <message>
+        <source>纪念日列表中没有可用的纪念日，未生成文件。</source>
+        <translation>紀念日清單中沒有可用的紀念日，未產生檔案。</translation>
+    </message>
+    <message>
+        <source>==========内容预览========== </source>
+        <translation>==========內容預覽========== </translation>
+    </message>
+    <message>
+        <source>年份必需在 %1 至 %2 之间, 请重新输入.</source>
+        <translation>年份必需在 %1 至 %2 之間, 請重新輸入.</translation>
+    </message>
+    <message>
+        <source>%1 年</source>
+        <translation>%1 年</translation>
+    </message>
+    <message>
+        <source>%1 年至 %2 年</source>
+        <translation>%1 年至 %2 年</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。</source>
+        <translation><byte value="xd"/>
+檔案超過 1 MB，有些網路日曆可能無法匯入，可改為分年產生。</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+纪念日第 %1 行有误, 未生成.</source>
+        <translation><byte value="xd"/>
+紀念日第 %1 行有誤, 未產生.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>成功生成 %1 农历纪念日 iCal 文件, 存放在以下目录: <byte value="xd"/>
+%2</source>
+        <translation>成功產生 %1 農曆紀念日 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>成功生成 %1 iCal 文件, 存放在以下目录: <byte value="xd"/>
+%2</source>
+        <translation>成功產生 %1 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>成功生成 %1 月相 iCal 文件, 存放在以下目录: <byte value="xd"/>
+%2</source>
+        <translation>成功產生 %1 月相 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>成功生成 %1 节气 iCal 文件, 存放在以下目录: <byte value="xd"/>
+%2</source>
+        <translation>成功產生 %1 節氣 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>请在【节假日】的年份列表中选择要生成的年份（可多选）。</source>
+        <translation>請在【節假日】的年份清單中選擇要產生的年份（可多選）。</translation>
+    </message>
+    <message>
+        <source>成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: <byte value="xd"/>
+%2</source>
+        <translation>成功產生 %1 年的法定節假日 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>正在生成 iCal 文件…</source>
+        <translation>正在產生 iCal 檔案…</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+是否继续生成其余年份?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+是否繼續產生其餘年份?</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
+</source>
+        <translation>產生了 %1 個檔案，%2 個未能產生：<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>无法保存设置：%1。</source>
+        <translation>無法儲存設定：%1。</translation>
+    </message>
+    <message>
+        <source>输出文件夹 %1 不是文件夹（路径中有同名的文件），无法打开。请在【控制】菜单的【输出文件夹…】中另选。</source>
+        <translation>輸出資料夾 %1 不是資料夾（路徑中有同名的檔案），無法開啟。請在【控制】選單的【輸出資料夾…】中另選。</translation>
+    </message>
+    <message>
+        <source>没有找到能打开文件夹的程序。文件夹在：<byte value="xd"/>
+%1</source>
+        <translation>沒有找到能開啟資料夾的程式。資料夾在：<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>查看文件内容</source>
+        <translation>檢視檔案內容</translation>
+    </message>
+    <message>
+        <source>返回月视图</source>
+        <translation>返回月檢視</translation>
+    </message>
+    <message>
+        <source>已写入：%1</source>
+        <translation>已寫入：%1</translation>
+    </message>
+    <message>
+        <source>中国农历</source>
+        <translation>中國農曆</translation>
+    </message>
+    <message>
+        <source>韩国阴历</source>
+        <translation>韓國陰曆</translation>
+    </message>
+    <message>
+        <source>越南阴历</source>
+        <translation>越南陰曆</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>历法</source>
+        <translation>曆法</translation>
+    </message>
+    <message>
+        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
+        <translation>按哪國的陰曆換算：中國、韓國和越南的曆法規則相同，只是時區不同，少數月份的初一相差一天</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
+        <translation>檔案中月份、節氣、節日等名稱的文字；自訂格式中自己寫的文字不變</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>介面語言</translation>
+    </message>
+    <message>
+        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
+        <translation>視窗的語言；選擇後視窗以新的語言重新開啟</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::MonthView</name>
+    <message>
+        <source>一</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>二</translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation>三</translation>
+    </message>
+    <message>
+        <source>四</source>
+        <translation>四</translation>
+    </message>
+    <message>
+        <source>五</source>
+        <translation>五</translation>
+    </message>
+    <message>
+        <source>六</source>
+        <translation>六</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>上一年（Ctrl+PgUp）</source>
+        <translation>上一年（Ctrl+PgUp）</translation>
+    </message>
+    <message>
+        <source>上一月（PgUp）</source>
+        <translation>上一月（PgUp）</translation>
+    </message>
+    <message>
+        <source>下一月（PgDn）</source>
+        <translation>下一月（PgDn）</translation>
+    </message>
+    <message>
+        <source>下一年（Ctrl+PgDn）</source>
+        <translation>下一年（Ctrl+PgDn）</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>回到今天（Home）</source>
+        <translation>回到今天（Home）</translation>
+    </message>
+    <message>
+        <source>yyyy 年 M 月</source>
+        <translation>yyyy 年 M 月</translation>
+    </message>
+    <message>
+        <source>  纪念日：%1</source>
+        <translation>  紀念日：%1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::NormalFormatTab</name>
+    <message>
+        <source>农历信息内容控制</source>
+        <translation>農曆資訊內容控制</translation>
+    </message>
+    <message>
+        <source>无节日节气</source>
+        <translation>無節日節氣</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>月份+日期</source>
+        <translation>月份+日期</translation>
+    </message>
+    <message>
+        <source>节日节气</source>
+        <translation>節日節氣</translation>
+    </message>
+    <message>
+        <source>节气</source>
+        <translation>節氣</translation>
+    </message>
+    <message>
+        <source> 同一天有节日与节气 </source>
+        <translation> 同一天有節日與節氣 </translation>
+    </message>
+    <message>
+        <source>显示 - 节日</source>
+        <translation>顯示 - 節日</translation>
+    </message>
+    <message>
+        <source>显示 - 节气</source>
+        <translation>顯示 - 節氣</translation>
+    </message>
+    <message>
+        <source>显示 - 节日/节气</source>
+        <translation>顯示 - 節日/節氣</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::NoticeDialog</name>
+    <message>
+        <source>注意：%1 有 %2 个工作日放假，而 %3 天法定假日加 %4 天调休上班应为 %5 个；请确认通知全文都已粘贴。
+</source>
+        <translation>注意：%1 有 %2 個工作日放假，而 %3 天法定假日加 %4 天調休上班應為 %5 個；請確認通知全文都已貼上。
+</translation>
+    </message>
+    <message>
+        <source>找不到通知的年份（如“关于2027年部分节假日安排的通知”），可在上面选择年份</source>
+        <translation>找不到通知的年份（如「關於2027年部分節假日安排的通知」），可在上面選擇年份</translation>
+    </message>
+    <message>
+        <source>找不到“一、元旦：……”这样的条目</source>
+        <translation>找不到「一、元旦：……」這樣的條目</translation>
+    </message>
+    <message>
+        <source>这一条没有日期</source>
+        <translation>這一條沒有日期</translation>
+    </message>
+    <message>
+        <source>没有这一天</source>
+        <translation>沒有這一天</translation>
+    </message>
+    <message>
+        <source>放假日期不在通知的年份内</source>
+        <translation>放假日期不在通知的年份內</translation>
+    </message>
+    <message>
+        <source>“共N天”与所列日期不符</source>
+        <translation>「共N天」與所列日期不符</translation>
+    </message>
+    <message>
+        <source>同一天既放假又上班</source>
+        <translation>同一天既放假又上班</translation>
+    </message>
+    <message>
+        <source>括号没有闭合</source>
+        <translation>括號沒有閉合</translation>
+    </message>
+    <message>
+        <source>年份不在 %1 至 %2 年之间</source>
+        <translation>年份不在 %1 至 %2 年之間</translation>
+    </message>
+    <message>
+        <source>括号里的星期与日期不符</source>
+        <translation>括號裡的星期與日期不符</translation>
+    </message>
+    <message>
+        <source>粘贴了两份通知，年份分别是</source>
+        <translation>貼上了兩份通知，年份分別是</translation>
+    </message>
+    <message>
+        <source>通知的年份与所选年份不同</source>
+        <translation>通知的年份與所選年份不同</translation>
+    </message>
+    <message>
+        <source>通知开头列出的这个节日没有对应的条目，通知可能不完整</source>
+        <translation>通知開頭列出的這個節日沒有對應的條目，通知可能不完整</translation>
+    </message>
+    <message>
+        <source>这一条无法读取，通知可能不完整</source>
+        <translation>這一條無法讀取，通知可能不完整</translation>
+    </message>
+    <message>
+        <source>通知可能不完整，缺少这些节日</source>
+        <translation>通知可能不完整，缺少這些節日</translation>
+    </message>
+    <message>
+        <source>通知修改的年份还没有放假安排</source>
+        <translation>通知修改的年份還沒有放假安排</translation>
+    </message>
+    <message>
+        <source>粘贴通知</source>
+        <translation>貼上通知</translation>
+    </message>
+    <message>
+        <source>把国务院办公厅关于某年部分节假日安排的通知全文粘贴到这里：</source>
+        <translation>把國務院辦公廳關於某年部分節假日安排的通知全文貼上到這裡：</translation>
+    </message>
+    <message>
+        <source>年份：</source>
+        <translation>年份：</translation>
+    </message>
+    <message>
+        <source>按通知标题</source>
+        <translation>按通知標題</translation>
+    </message>
+    <message>
+        <source>只粘贴了条目、没有标题时，在这里选择年份</source>
+        <translation>只貼上了條目、沒有標題時，在這裡選擇年份</translation>
+    </message>
+    <message>
+        <source>读到的日期：</source>
+        <translation>讀到的日期：</translation>
+    </message>
+    <message>
+        <source>保存这一年</source>
+        <translation>儲存這一年</translation>
+    </message>
+    <message>
+        <source>正在读取……</source>
+        <translation>正在讀取……</translation>
+    </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>無法讀取：%1</translation>
+    </message>
+    <message>
+        <source>这份通知修改 %1 年的%2，修改后：
+</source>
+        <translation>這份通知修改 %1 年的%2，修改後：
+</translation>
+    </message>
+    <message>
+        <source>%1 年，%2 天放假：
+</source>
+        <translation>%1 年，%2 天放假：
+</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::YearSelector</name>
+    <message>
+        <source> 选择年份 </source>
+        <translation> 選擇年份 </translation>
+    </message>
+    <message>
+        <source>结束年份</source>
+        <translation>結束年份</translation>
+    </message>
+</context>
+</TS>
