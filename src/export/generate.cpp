@@ -5,6 +5,7 @@
 #include "compose/almanac_text.h"
 #include "export/anniversary_calendar.h"
 #include "export/ical_writer.h"
+#include "export/render_ahead.h"
 #include "export/year_calendar.h"
 
 namespace tessarine {
@@ -29,10 +30,15 @@ class Batch {
   bool Write(const PlannedFile& file) {
     WriteIcal(text_, file.calendarName, events_, now_, file.replace);
     events_.clear();
-    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, text_));
+    return WriteText(file, text_);
+  }
+
+  // Writes a text rendered elsewhere; `text` may be left holding another.
+  bool WriteText(const PlannedFile& file, std::string& text) {
+    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, text));
     // The preview is the last file written; the buffers swap, so nothing is
     // copied and both keep their capacity.
-    if (!result_.files.back().error) std::swap(text_, lastWritten_);
+    if (!result_.files.back().error) std::swap(text, lastWritten_);
     return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue;
   }
 
@@ -90,11 +96,22 @@ void Run(Batch& batch, const YearFilesRequest& request) {
                  RangeCalendarName(request.years, calendar, language), fixed});
     return;
   }
-  for (auto year = request.years.first(); year <= request.years.last(); ++year) {
-    AppendYearEvents(batch.events(), year, titleOf, calendar);
-    if (request.describe) Describe(batch.events(), 0, request.format);
-    const std::string name = YearCalendarName(year, calendar, language);
-    if (!batch.Write({YearFileName(year, batch.now(), fixed, calendar), name, fixed})) return;
+  // One file a year: the next year is composed while this one is written.
+  const auto first = request.years.first();
+  const int count = static_cast<int>(request.years.size());
+  std::vector<DayEvent> events;
+  RenderAhead texts(count, [&](int index, std::string& text) {
+    const std::chrono::year year = first + std::chrono::years{index};
+    events.clear();
+    AppendYearEvents(events, year, titleOf, calendar);
+    if (request.describe) Describe(events, 0, request.format);
+    WriteIcal(text, YearCalendarName(year, calendar, language), events, batch.now(), fixed);
+  });
+  for (int index = 0; index < count; ++index) {
+    const std::chrono::year year = first + std::chrono::years{index};
+    const PlannedFile file{YearFileName(year, batch.now(), fixed, calendar), YearCalendarName(year, calendar, language),
+                           fixed};
+    if (!batch.WriteText(file, texts.Take(index))) return;
   }
 }
 

@@ -51,6 +51,7 @@ class IcalLines {
     const DateDigits start{std::chrono::year_month_day{event.date}};
     // The model's end is the day itself; DTEND is exclusive.
     const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
+    if (IsPlainDay(event)) return PlainDay(event, start, end);
     char hex[16];
     if (event.dayKind.empty()) {
       std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
@@ -89,6 +90,34 @@ class IcalLines {
   }
 
  private:
+  // A day of a year file, as most events are: a title that fits one line and
+  // nothing else to say.
+  bool IsPlainDay(const DayEvent& event) const {
+    return !event.dayKind.empty() && event.description.empty() && event.categories.empty() &&
+           event.properties.empty() && !event.remindDaysBefore &&
+           std::string_view("SUMMARY:").size() + escaped_.size() <= kMaxLineOctets;
+  }
+
+  // The same lines as the general path, written in one piece: the buffer is
+  // grown once and filled in place.
+  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end) {
+    const bool free = event.transparency == Transparency::Transparent;
+    const std::string_view pieces[] = {
+        "BEGIN:VEVENT\r\nUID:", start.view(), "-", event.dayKind, "@tessarine\r\nDTSTART;VALUE=DATE:",
+        start.view(), "\r\nDTEND;VALUE=DATE:", end.view(), "\r\nDTSTAMP:", stamp_, "\r\nCREATED:", stamp_,
+        "\r\nSUMMARY:", escaped_,
+        free ? "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n"
+             : "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n"};
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) size += piece.size();
+    std::size_t at = out_.size();
+    out_.resize(at + size);
+    for (const std::string_view piece : pieces) {
+      piece.copy(out_.data() + at, piece.size());
+      at += piece.size();
+    }
+  }
+
   void Categories(const std::vector<std::string>& categories) {
     std::string values;
     for (std::size_t i = 0; i < categories.size(); ++i) {
