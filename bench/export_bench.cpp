@@ -32,8 +32,8 @@ void GenerateAllYears(benchmark::State& state, FileNaming naming, TitleFormat fo
   const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
   GenerateOptions options;
   std::size_t bytes = 0;
-  options.write = [&bytes](const std::filesystem::path& folder, std::string_view name, std::string_view text) {
-    bytes += text.size();
+  options.write = [&bytes](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+    for (std::string_view piece = text(); !piece.empty(); piece = text()) bytes += piece.size();
     return WrittenFile{folder / std::string(name), {}};
   };
   for (auto _ : state) {

@@ -1,6 +1,7 @@
 #include "compose/anniversary.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 namespace tessarine {
@@ -27,29 +28,56 @@ std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, st
 
 std::string OccurrenceKey(const Anniversary& entry) { return entry.name + "\t" + entry.dateText; }
 
-std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {
-  const std::chrono::year first = years.first(), last = years.last();
-  std::vector<Occurrence> found;
+std::vector<std::string> OccurrenceKeys(const std::vector<Anniversary>& entries) {
+  std::vector<std::string> keys;
+  keys.reserve(entries.size());
   std::map<std::string, int> seen;
   for (const Anniversary& entry : entries) {
     // Two rows with the same name and date (a first year apart, say) must
     // not share UIDs, or a calendar keeps only one: the second gets a number.
     std::string key = OccurrenceKey(entry);
     if (const int earlier = seen[key]++; earlier > 0) key.append("\t").append(std::to_string(earlier + 1));
+    keys.push_back(std::move(key));
+  }
+  return keys;
+}
+
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {
+  return Occurrences(entries, OccurrenceKeys(entries), years);
+}
+
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, const std::vector<std::string>& keys,
+                                    YearRange years) {
+  // Found and ordered as small records first; titles and keys are made once
+  // the order is known.
+  struct Found {
+    std::chrono::sys_days date;
+    int lunarYear;
+    std::uint32_t entry;
+  };
+  const std::chrono::year first = years.first(), last = years.last();
+  std::vector<Found> found;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Anniversary& entry = entries[i];
     for (int year = static_cast<int>(first) - 1; year <= static_cast<int>(last); ++year) {
       if (entry.firstYear && year < *entry.firstYear) continue;
       const auto date = OccurrenceIn(entry, year);
       if (!date) continue;
       const std::chrono::year gregorian = std::chrono::year_month_day{*date}.year();
       if (gregorian < first || gregorian > last) continue;
-      std::string title = entry.name;
-      if (entry.firstYear) title += " (" + std::to_string(year - *entry.firstYear) + ")";
-      found.push_back({*date, year, std::move(title), key});
+      found.push_back({*date, year, static_cast<std::uint32_t>(i)});
     }
   }
-  std::stable_sort(found.begin(), found.end(),
-                   [](const Occurrence& a, const Occurrence& b) { return a.date < b.date; });
-  return found;
+  std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.date < b.date; });
+  std::vector<Occurrence> occurrences;
+  occurrences.reserve(found.size());
+  for (const Found& f : found) {
+    const Anniversary& entry = entries[f.entry];
+    std::string title = entry.name;
+    if (entry.firstYear) title.append(" (").append(std::to_string(f.lunarYear - *entry.firstYear)).append(")");
+    occurrences.push_back({f.date, f.lunarYear, std::move(title), keys[f.entry]});
+  }
+  return occurrences;
 }
 
 }  // namespace tessarine

@@ -56,4 +56,11 @@ std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, st
 // January or February of the next Gregorian year.
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years);
 
+// The unique key of each entry, as Occurrences gives them.
+std::vector<std::string> OccurrenceKeys(const std::vector<Anniversary>& entries);
+
+// The same with the keys made once, for a list read a year at a time.
+std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, const std::vector<std::string>& keys,
+                                    YearRange years);
+
 }  // namespace tessarine

@@ -12,11 +12,27 @@ namespace tessarine {
 
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
                                         std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
-  const std::string_view reminderPattern = VocabularyOf(language).reminderPattern;
-  std::vector<Occurrence> occurrences = Occurrences(entries, years);
-  const bool separate = style == ReminderStyle::SeparateEvent && remindDaysBefore.value_or(0) > 0;
   std::vector<DayEvent> events;
-  events.reserve(occurrences.size() * (separate ? 2 : 1));
+  AppendOccurrenceEvents(events, Occurrences(entries, years), remindDaysBefore, style, language);
+  SortByDate(events);
+  return events;
+}
+
+void SortByDate(std::vector<DayEvent>& events) {
+  const auto byDate = [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; };
+  // Without separate reminders the events are in order already.
+  if (!std::is_sorted(events.begin(), events.end(), byDate)) std::stable_sort(events.begin(), events.end(), byDate);
+}
+
+bool SeparateReminders(std::optional<int> remindDaysBefore, ReminderStyle style) {
+  return style == ReminderStyle::SeparateEvent && remindDaysBefore.value_or(0) > 0;
+}
+
+void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
+                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
+  const std::string_view reminderPattern = VocabularyOf(language).reminderPattern;
+  const bool separate = SeparateReminders(remindDaysBefore, style);
+  events.reserve(events.size() + occurrences.size() * (separate ? 2 : 1));
   for (Occurrence& occurrence : occurrences) {
     if (separate) {
       DayEvent& reminder = events.emplace_back();
@@ -33,8 +49,6 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
     event.uidKey = std::move(occurrence.key);
     if (!separate) event.remindDaysBefore = remindDaysBefore;
   }
-  std::stable_sort(events.begin(), events.end(), [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; });
-  return events;
 }
 
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,

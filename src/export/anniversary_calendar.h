@@ -31,6 +31,17 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
                                         ReminderStyle style = ReminderStyle::Alarm,
                                         Language language = Language::ZhHans);
 
+// The events of `occurrences`, in their order, each after its separate
+// reminder when there is one; AnniversaryEvents sorts them by date.
+void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
+                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language);
+
+// Sorts by date, keeping the order of events on one day.
+void SortByDate(std::vector<DayEvent>& events);
+
+// Whether reminders are events of their own, dated before their day.
+bool SeparateReminders(std::optional<int> remindDaysBefore, ReminderStyle style);
+
 // The whole file; `moment`, the local time of generation, stamps the events.
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,
                                     std::optional<int> remindDaysBefore, std::chrono::local_seconds moment);

@@ -4,6 +4,7 @@
 
 #include "compose/almanac_text.h"
 #include "export/anniversary_calendar.h"
+#include "export/anniversary_stream.h"
 #include "export/ical_writer.h"
 #include "export/render_ahead.h"
 #include "export/year_calendar.h"
@@ -35,11 +36,32 @@ class Batch {
 
   // Writes a text rendered elsewhere; `text` may be left holding another.
   bool WriteText(const PlannedFile& file, std::string& text) {
-    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, text));
+    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, WholeText(text)));
     // The preview is the last file written; the buffers swap, so nothing is
     // copied and both keep their capacity.
-    if (!result_.files.back().error) std::swap(text, lastWritten_);
-    return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue;
+    if (!result_.files.back().error) {
+      std::swap(text, lastWritten_);
+      lastBytes_ = lastWritten_.size();
+    }
+    return Told();
+  }
+
+  // Writes a file composed while it is written; its start is kept to show.
+  bool WriteFrom(const PlannedFile& file, const ByteSource& source) {
+    std::string start;
+    std::uint64_t bytes = 0;
+    const ByteSource counted = [&] {
+      const std::string_view piece = source();
+      bytes += piece.size();
+      if (start.size() < kPreviewBytes) start.append(piece.substr(0, kPreviewBytes - start.size()));
+      return piece;
+    };
+    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, counted));
+    if (!result_.files.back().error) {
+      lastWritten_ = std::move(start);
+      lastBytes_ = bytes;
+    }
+    return Told();
   }
 
   std::vector<DayEvent>& events() { return events_; }
@@ -47,15 +69,19 @@ class Batch {
 
   Generation Finish() && {
     result_.preview = std::move(lastWritten_);
+    result_.lastFileBytes = lastBytes_;
     return std::move(result_);
   }
 
  private:
+  bool Told() { return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue; }
+
   const std::filesystem::path& folder_;
   std::chrono::local_seconds now_;
   const GenerateOptions& options_;
   std::string text_;
   std::string lastWritten_;
+  std::uint64_t lastBytes_ = 0;
   std::vector<DayEvent> events_;
   Generation result_;
 };
@@ -115,13 +141,17 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   }
 }
 
+// However long the list and the range, the file is composed a year at a
+// time as it is written.
 void Run(Batch& batch, const AnniversariesRequest& request) {
-  batch.events() = AnniversaryEvents(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
-                                     request.language);
   const bool fixed = request.naming.fixedName;
+  const bool replace = fixed || request.naming.rolling;
   const std::string name = request.naming.rolling ? std::string("Tessarine_Anniversaries_Rolling.ics")
                                                  : AnniversaryFileName(request.years, batch.now(), fixed);
-  batch.Write({name, std::string(VocabularyOf(request.language).anniversariesName), fixed || request.naming.rolling});
+  const std::string calendarName(VocabularyOf(request.language).anniversariesName);
+  AnniversaryStream stream(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
+                           request.language, calendarName, batch.now(), replace);
+  batch.WriteFrom({name, calendarName, replace}, [&stream] { return stream.Next(); });
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -90,10 +91,12 @@ enum class AfterFile { Continue, Stop };
 struct GenerateOptions {
   // Writes a new file; the window's tests and the command line's signal
   // guard replace it.
-  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
-      write = WriteNewFile;
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
+      write = [](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+        return WriteNewFile(folder, name, text);
+      };
   // Replaces a file of a fixed name in one step; tests replace it.
-  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
       replace = ReplaceFileIn;
   // Told of each file as soon as it is written or has failed.
   std::function<AfterFile(const WrittenFile& file)> afterEach;
@@ -101,9 +104,14 @@ struct GenerateOptions {
   std::function<void(const std::filesystem::path& folder)> syncFolder = SyncFolder;
 };
 
+inline constexpr std::size_t kPreviewBytes = std::size_t{4} << 20;
+
 struct Generation {
   std::vector<WrittenFile> files;  // in order, one per file attempted
-  std::string preview;             // the last file written, to show; empty when none was
+  // The last file written, to show; empty when none was. Of a file too
+  // large to show, its first kPreviewBytes.
+  std::string preview;
+  std::uint64_t lastFileBytes = 0;  // the whole size of that file
 };
 
 // `now`, the local time of generation, names the files and stamps the events.

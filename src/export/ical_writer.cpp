@@ -51,11 +51,13 @@ class IcalLines {
     const DateDigits start{std::chrono::year_month_day{event.date}};
     // The model's end is the day itself; DTEND is exclusive.
     const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
-    if (IsPlainDay(event)) return PlainDay(event, start, end);
     char hex[16];
     if (event.dayKind.empty()) {
       std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
       for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+    }
+    if (IsPlainDay(event)) {
+      return PlainDay(event, start, end, event.dayKind.empty() ? std::string_view(hex, sizeof hex) : event.dayKind);
     }
 
     if (!event.dayKind.empty()) {
@@ -90,20 +92,20 @@ class IcalLines {
   }
 
  private:
-  // A day of a year file, as most events are: a title that fits one line and
-  // nothing else to say.
+  // A day of a year file or an anniversary, as most events are: a UID of our
+  // own, a title that fits one line and nothing else to say.
   bool IsPlainDay(const DayEvent& event) const {
-    return !event.dayKind.empty() && event.description.empty() && event.categories.empty() &&
+    return event.uid.empty() && event.description.empty() && event.categories.empty() &&
            event.properties.empty() && !event.remindDaysBefore &&
            std::string_view("SUMMARY:").size() + escaped_.size() <= kMaxLineOctets;
   }
 
   // The same lines as the general path, written in one piece: the buffer is
   // grown once and filled in place.
-  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end) {
+  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end, std::string_view uid) {
     const bool free = event.transparency == Transparency::Transparent;
     const std::string_view pieces[] = {
-        "BEGIN:VEVENT\r\nUID:", start.view(), "-", event.dayKind, "@tessarine\r\nDTSTART;VALUE=DATE:",
+        "BEGIN:VEVENT\r\nUID:", start.view(), "-", uid, "@tessarine\r\nDTSTART;VALUE=DATE:",
         start.view(), "\r\nDTEND;VALUE=DATE:", end.view(), "\r\nDTSTAMP:", stamp_, "\r\nCREATED:", stamp_,
         "\r\nSUMMARY:", escaped_,
         free ? "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n"
@@ -151,7 +153,13 @@ void WriteIcal(std::string& out, std::string_view calendarName, std::span<const 
                std::chrono::local_seconds moment, bool published) {
   out.clear();
   out.reserve(128 + events.size() * kBytesPerEvent);
-  IcalLines lines(out, moment);
+  AppendIcalHeader(out, calendarName, published);
+  AppendIcalEvents(out, events, moment);
+  AppendIcalFooter(out);
+}
+
+void AppendIcalHeader(std::string& out, std::string_view calendarName, bool published) {
+  IcalLines lines(out, {});
   lines.Line("BEGIN:VCALENDAR");
   lines.Line("VERSION:2.0");
   lines.Line(kProductId);
@@ -161,9 +169,14 @@ void WriteIcal(std::string& out, std::string_view calendarName, std::span<const 
     lines.Line("REFRESH-INTERVAL;VALUE=DURATION:P1D");
     lines.Line("X-PUBLISHED-TTL:P1D");
   }
-  for (const DayEvent& event : events) lines.Event(event);
-  lines.Line("END:VCALENDAR");
 }
+
+void AppendIcalEvents(std::string& out, std::span<const DayEvent> events, std::chrono::local_seconds moment) {
+  IcalLines lines(out, moment);
+  for (const DayEvent& event : events) lines.Event(event);
+}
+
+void AppendIcalFooter(std::string& out) { out.append("END:VCALENDAR").append(kCrLf); }
 
 std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
                      std::chrono::local_seconds moment) {

@@ -34,6 +34,13 @@ constexpr std::uint64_t Fnv1a64(std::string_view bytes) noexcept {
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
                std::chrono::local_seconds moment, bool published = false);
 
+// The same file in parts, for a file written while it is composed: the
+// header, then events in any number of calls, then the footer, each
+// appended to `out`.
+void AppendIcalHeader(std::string& out, std::string_view calendarName, bool published = false);
+void AppendIcalEvents(std::string& out, std::span<const DayEvent> events, std::chrono::local_seconds moment);
+void AppendIcalFooter(std::string& out);
+
 // The same as a new string.
 std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
                      std::chrono::local_seconds moment);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "lists/deferred_signals.h"
@@ -22,21 +23,39 @@ std::error_code LastError() { return {errno, std::system_category()}; }
 // or the hard link needs: the fallback is tried instead of failing.
 bool Unsupported(int error) { return error == EOPNOTSUPP || error == EPERM || error == ENOSYS || error == EINVAL; }
 
-int OpenUnnamed(const char* folder, mode_t mode) { return ::open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, mode); }
+// Readable too: where the file cannot be named, its text is read back to
+// write it the other way.
+int OpenUnnamed(const char* folder, mode_t mode) { return ::open(folder, O_TMPFILE | O_RDWR | O_CLOEXEC, mode); }
 int RenameNoReplace(const char* from, const char* to) {
   return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
 }
 
-std::error_code WriteAllAndSync(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return LastError();
+std::error_code WriteAllAndSync(int fd, const ByteSource& text) {
+  for (std::string_view bytes = text(); !bytes.empty(); bytes = text()) {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return LastError();
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return ::fsync(fd) == 0 ? std::error_code{} : LastError();
+}
+
+// The text already written to `fd`, read back from its start in pieces.
+ByteSource ReadBack(int fd) {
+  auto buffer = std::make_shared<std::string>(std::size_t{1} << 20, '\0');
+  return [fd, buffer, offset = off_t{0}]() mutable {
+    for (;;) {
+      const ssize_t got = ::pread(fd, buffer->data(), buffer->size(), offset);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return std::string_view();  // a read error ends the text short: the sync then fails it
+      offset += got;
+      return std::string_view(buffer->data(), static_cast<std::size_t>(got));
+    }
+  };
 }
 
 // Gives the complete file at `source` the first free numbered name. Both a
@@ -90,7 +109,7 @@ WrittenFile TakeNameOfTemporary(const FileSystemCalls& calls, const std::filesys
 // Writes through a named temporary file, taking the name by a link or, where
 // links are refused, by a rename that replaces nothing.
 WrittenFile WriteThroughTemporary(const FileSystemCalls& calls, const std::filesystem::path& folder,
-                                  std::string_view name, std::string_view bytes) {
+                                  std::string_view name, const ByteSource& text) {
   RemoveLeftovers(folder);
   // Created as any new file is, so the kernel applies the user's umask: a
   // calendar file is an ordinary document.
@@ -102,7 +121,7 @@ WrittenFile WriteThroughTemporary(const FileSystemCalls& calls, const std::files
     if (fd < 0 && errno != EEXIST) return {folder / std::string(name), LastError()};
   }
   if (fd < 0) return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
-  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, bytes)};
+  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, text)};
   if (::close(fd) != 0 && !result.error) result.error = LastError();
   if (!result.error) result = TakeNameOfTemporary(calls, folder, name, temporary);
   ::unlink(temporary.c_str());  // after a link; a renamed file has left the name
@@ -121,36 +140,42 @@ std::string NumberedName(std::string_view name, int n) {
 }
 
 WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
-                              std::string_view name, std::string_view bytes) {
+                              std::string_view name, const ByteSource& text) {
   const DeferredSignals deferred;
   const int fd = calls.openUnnamed(folder.c_str(), 0666);
   if (fd < 0) {
     // Unnamed files are refused by some file systems; any other reason is
     // the folder's own and is reported as it is.
-    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return WriteThroughTemporary(calls, folder, name, bytes);
+    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return WriteThroughTemporary(calls, folder, name, text);
     return {folder / std::string(name), LastError()};
   }
-  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, bytes)};
+  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, text)};
   bool linksRefused = false;
   if (!result.error) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     result = TakeFreeName(folder, name, [&](const char* target) {
       return calls.linkAt(AT_FDCWD, self.c_str(), AT_FDCWD, target, AT_SYMLINK_FOLLOW);
     });
-    // exFAT refuses the link that names the file: write it the other way.
     linksRefused = result.error && Unsupported(result.error.value());
   }
+  // exFAT refuses the link that names the file: write it the other way, from
+  // the text the unnamed file already holds (the source is spent).
+  if (linksRefused) result = WriteThroughTemporary(calls, folder, name, ReadBack(fd));
   if (::close(fd) != 0 && !result.error) result.error = LastError();
-  return linksRefused ? WriteThroughTemporary(calls, folder, name, bytes) : result;
+  return result;
 }
 
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
-  return WriteNewFileUsing(kSystemCalls, folder, name, bytes);
+  return WriteNewFileUsing(kSystemCalls, folder, name, WholeText(bytes));
+}
+
+WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+  return WriteNewFileUsing(kSystemCalls, folder, name, text);
 }
 
 WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
                                          std::string_view bytes) {
-  return WriteThroughTemporary(kSystemCalls, folder, name, bytes);
+  return WriteThroughTemporary(kSystemCalls, folder, name, WholeText(bytes));
 }
 
 void SyncFolder(const std::filesystem::path& folder) {

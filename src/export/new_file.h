@@ -28,6 +28,8 @@ namespace tessarine {
 // temporary is removed on every failure, and the leftovers of a killed run,
 // a reservation included, are removed by the next run.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
+// The same, the text taken piece by piece.
+WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text);
 
 // fsyncs the folder, so that the names of the files renamed into it survive a
 // power cut. Each file's bytes were synced before its rename; a folder that
@@ -48,7 +50,7 @@ struct FileSystemCalls {
 extern const FileSystemCalls kSystemCalls;
 
 WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
-                              std::string_view name, std::string_view bytes);
+                              std::string_view name, const ByteSource& text);
 
 // `name` with "-n" before its extension for n >= 2; `name` itself for 1.
 std::string NumberedName(std::string_view name, int n);

@@ -34,12 +34,14 @@ std::filesystem::path Target(const std::filesystem::path& path) {
   return error ? path : target;
 }
 
-std::error_code WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written < 0) return LastError();
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+std::error_code WriteAll(int fd, const ByteSource& text) {
+  for (std::string_view bytes = text(); !bytes.empty(); bytes = text()) {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written < 0) return LastError();
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
   }
   return ::fsync(fd) == 0 ? std::error_code{} : LastError();
 }
@@ -90,7 +92,19 @@ void RemoveLeftovers(const std::filesystem::path& folder) {
   }
 }
 
+ByteSource WholeText(std::string_view bytes) {
+  return [bytes, given = false]() mutable {
+    const bool first = !given;
+    given = true;
+    return first ? bytes : std::string_view();
+  };
+}
+
 WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
+  return ReplaceFile(path, WholeText(bytes));
+}
+
+WrittenFile ReplaceFile(const std::filesystem::path& path, const ByteSource& text) {
   const std::filesystem::path target = Target(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -105,7 +119,7 @@ WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view byte
   WrittenFile result{path, {}};
   // FAT keeps no permissions and may refuse to be asked: not a reason to fail.
   if (exists) (void)::fchmod(fd, old.st_mode & 07777);
-  result.error = WriteAll(fd, bytes);
+  result.error = WriteAll(fd, text);
   if (::close(fd) != 0 && !result.error) result.error = LastError();
   if (!result.error && std::rename(temporary.c_str(), target.c_str()) != 0) result.error = LastError();
   if (result.error) ::unlink(temporary.c_str());

@@ -12,6 +12,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,6 +24,15 @@ struct WrittenFile {
   std::error_code error;       // the system's reason, when not
 };
 
+// A file's text handed over piece by piece: each call gives the next piece,
+// an empty one at the end. A file larger than is worth holding in memory is
+// written this way while it is composed. A piece stays valid until the next
+// call.
+using ByteSource = std::function<std::string_view()>;
+
+// The source of a text held whole: `bytes` in one piece.
+ByteSource WholeText(std::string_view bytes);
+
 // Reasons of our own for not writing, beside the system's.
 enum class ReplaceRefusal { ReadOnly = 1 };
 const std::error_category& ReplaceCategory();
@@ -31,10 +41,11 @@ std::error_code make_error_code(ReplaceRefusal refusal);
 // Writes `bytes` as `path`, replacing what was there. On failure the old
 // file is untouched and no temporary file is left.
 WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+WrittenFile ReplaceFile(const std::filesystem::path& path, const ByteSource& text);
 
 // The same for `name` in `folder`, in the shape of WriteNewFile.
-inline WrittenFile ReplaceFileIn(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
-  return ReplaceFile(folder / std::string(name), bytes);
+inline WrittenFile ReplaceFileIn(const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+  return ReplaceFile(folder / std::string(name), text);
 }
 
 // ".<name>.tessarine-<pid>-XXXXXX": the named temporary file of process

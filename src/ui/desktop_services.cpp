@@ -28,7 +28,9 @@ DesktopServices DesktopServices::System() {
       [] {
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/anniversaries.csv";
       },
-      WriteNewFile,
+      [](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+        return WriteNewFile(folder, name, text);
+      },
       ReplaceFileIn,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { return QDesktopServices::openUrl(address); },

@@ -31,10 +31,10 @@ struct DesktopServices {
   // The anniversary list, kept in the user's configuration folder.
   std::function<QString()> anniversaryListFile;
   // Writes a new file into the folder under the name, or the next free one.
-  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
       writeFile;
   // Replaces the file of that name in the folder in one step (固定文件名).
-  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes)>
+  std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
       replaceFile;
   // Opens a file-manager window on the folder of `path` with `path` selected;
   // false when no program could show it.

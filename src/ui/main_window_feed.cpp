@@ -62,7 +62,7 @@ void MainWindow::generateRollingFeed() {
   const RunOutcome outcome = run(request, 1);
   if (outcome.done.files.empty()) return;
   // Subscribed calendars refuse feeds of more than about 1 MB.
-  const QString note = outcome.done.preview.size() > 1024 * 1024
+  const QString note = outcome.done.lastFileBytes > 1024 * 1024
                            ? tr("\r\n文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。")
                            : QString();
   present(outcome, years,

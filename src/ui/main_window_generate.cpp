@@ -116,7 +116,7 @@ void MainWindow::generate() {
   const QString where = oneFile ? PathText(outcome.done.files.back()) : outputFolder() + "/";
   QString note;
   // Some online calendars refuse to import a file of more than 1 MB.
-  if (outcome.done.preview.size() > 1024 * 1024) note += tr("\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。");
+  if (outcome.done.lastFileBytes > 1024 * 1024) note += tr("\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。");
   if (anniversaries) {
     QStringList bad;
     for (const int row : anniversariesTab->invalidRows()) bad << QString::number(row);

@@ -11,6 +11,7 @@
 #include "export/ical_writer.h"
 #include "export/year_calendar.h"
 #include "lists/anniversary_list.h"
+#include "support/byte_source.h"
 #include "support/dates.h"
 #include "support/temp_folder.h"
 
@@ -29,7 +30,8 @@ struct MemoryFolder {
 
   GenerateOptions Options() {
     GenerateOptions options;
-    options.write = [this](const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+    options.write = [this](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+      const std::string bytes = testing::AllOf(text);
       const WrittenFile file{folder / std::string(name), {}};
       if (std::find(failing.begin(), failing.end(), name) != failing.end()) {
         return WrittenFile{file.path, std::make_error_code(std::errc::no_space_on_device)};
@@ -57,9 +59,9 @@ TEST(GenerateTest, SingleFileAndFixedNames) {
   std::vector<std::string> replaced;
   MemoryFolder folder;
   GenerateOptions options = folder.Options();
-  options.replace = [&](const std::filesystem::path& into, std::string_view name, std::string_view bytes) {
+  options.replace = [&](const std::filesystem::path& into, std::string_view name, const ByteSource& text) {
     replaced.emplace_back(name);
-    folder.files[std::string(name)] = std::string(bytes);
+    folder.files[std::string(name)] = testing::AllOf(text);
     return WrittenFile{into / std::string(name), {}};
   };
   for (const auto& c : cases) {

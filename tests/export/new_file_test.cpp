@@ -80,13 +80,13 @@ const FileSystemCalls kFuse = {[](const char*, mode_t) { return Refuse(EOPNOTSUP
                                [](const char*, const char*) { return Refuse(EINVAL); }};
 
 WrittenFile WriteOnFuse(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
-  return WriteNewFileUsing(kFuse, folder, name, bytes);
+  return WriteNewFileUsing(kFuse, folder, name, WholeText(bytes));
 }
 WrittenFile WriteOnFat(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
-  return WriteNewFileUsing(kFat, folder, name, bytes);
+  return WriteNewFileUsing(kFat, folder, name, WholeText(bytes));
 }
 WrittenFile WriteOnExfat(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
-  return WriteNewFileUsing(kExfat, folder, name, bytes);
+  return WriteNewFileUsing(kExfat, folder, name, WholeText(bytes));
 }
 std::string WayName(const ::testing::TestParamInfo<Writer>& info) {
   constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat", "OnFuse"};
@@ -94,7 +94,7 @@ std::string WayName(const ::testing::TestParamInfo<Writer>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, NewFileTest,
-                         ::testing::Values(&WriteNewFile, &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat,
+                         ::testing::Values(static_cast<Writer>(&WriteNewFile), &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat,
                                            &WriteOnFuse),
                          WayName);
 
@@ -111,7 +111,7 @@ TEST(NewFileTest, LeftoversOfGoneWritersAreRemoved) {
   for (const std::string* name : {&gone, &running, &others[0], &others[1], &others[2]}) {
     std::ofstream(folder.File(*name)) << "x";
   }
-  ASSERT_FALSE(WriteNewFileUsing(kFat, folder.path(), "a.ics", "new").error);
+  ASSERT_FALSE(WriteNewFileUsing(kFat, folder.path(), "a.ics", WholeText("new")).error);
   EXPECT_FALSE(std::filesystem::exists(folder.File(gone)));
   EXPECT_TRUE(std::filesystem::exists(folder.File(running)));
   for (const auto& name : others) EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
@@ -126,7 +126,7 @@ TEST(NewFileTest, AKilledWritersReservationIsRemoved) {
   std::ofstream(folder.File(TemporaryName("a.ics", kGone))) << "full";
   std::ofstream(folder.File("a.ics")).flush();
   std::ofstream(folder.File("empty.ics")).flush();
-  const WrittenFile written = WriteNewFileUsing(kFuse, folder.path(), "a.ics", "new");
+  const WrittenFile written = WriteNewFileUsing(kFuse, folder.path(), "a.ics", WholeText("new"));
   ASSERT_FALSE(written.error);
   EXPECT_EQ(written.path, folder.File("a.ics"));
   EXPECT_EQ(ReadFile(folder.File("a.ics")), "new");

@@ -23,6 +23,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include "compose/template_engine.h"
+#include "support/byte_source.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 #include "ui/instructions.h"
@@ -54,8 +55,9 @@ class WindowTest : public ::testing::Test {
     services.outputFolder = [this] { return outputFolder; };
     services.anniversaryListFile = [this] { return QString::fromStdString(config.File("anniversaries.csv")); };
     services.writeFile = [this](const std::filesystem::path& folder, std::string_view name,
-                                std::string_view bytes) -> WrittenFile {
+                                const ByteSource& text) -> WrittenFile {
       const auto path = folder / std::string(name);
+      const std::string bytes = testing::AllOf(text);
       if (failWrites && std::string(name).find(failOnly) != std::string::npos) {
         return {path, std::make_error_code(std::errc::permission_denied)};
       }
@@ -65,9 +67,9 @@ class WindowTest : public ::testing::Test {
       return {path, {}};
     };
     services.replaceFile = [this](const std::filesystem::path& folder, std::string_view name,
-                                  std::string_view bytes) -> WrittenFile {
+                                  const ByteSource& text) -> WrittenFile {
       const auto path = folder / std::string(name);
-      files[path.string()] = std::string(bytes);
+      files[path.string()] = testing::AllOf(text);
       return {path, {}};
     };
     services.showInFileManager = [this](const QString& path) {
