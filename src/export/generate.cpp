@@ -95,6 +95,32 @@ void Describe(std::vector<DayEvent>& events, std::size_t from, const TitleFormat
   }
 }
 
+// Many years in one file, composed a year at a time while it is written.
+void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleFunction& titleOf,
+                     const PlannedFile& file) {
+  std::chrono::year next = request.years.first();
+  bool started = false, ended = false;
+  std::string text;
+  std::vector<DayEvent> events;
+  batch.WriteFrom(file, [&]() -> std::string_view {
+    text.clear();
+    if (!started) {
+      started = true;
+      AppendIcalHeader(text, file.calendarName, file.replace);
+    } else if (next <= request.years.last()) {
+      events.clear();
+      AppendYearEvents(events, next, titleOf, request.format.calendar);
+      if (request.describe) Describe(events, 0, request.format);
+      AppendIcalEvents(text, events, batch.now());
+      ++next;
+    } else if (!ended) {
+      ended = true;
+      AppendIcalFooter(text);
+    }
+    return text;
+  });
+}
+
 void Run(Batch& batch, const YearFilesRequest& request) {
   const HolidayMarks marks = MarksOf(request.holidayMarks);
   const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
@@ -103,23 +129,12 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   const bool fixed = request.naming.fixedName;
   const LunarCalendar calendar = request.format.calendar;
   const Language language = request.format.language;
-  if (request.naming.rolling) {
-    for (auto year = request.years.first(); year <= request.years.last(); ++year) {
-      const std::size_t from = batch.events().size();
-      AppendYearEvents(batch.events(), year, titleOf, calendar);
-      if (request.describe) Describe(batch.events(), from, request.format);
-    }
-    batch.Write({RollingFileName(calendar), RollingCalendarName(calendar, language), true});
-    return;
-  }
-  if (request.naming.singleFile) {
-    for (auto year = request.years.first(); year <= request.years.last(); ++year) {
-      const std::size_t from = batch.events().size();
-      AppendYearEvents(batch.events(), year, titleOf, calendar);
-      if (request.describe) Describe(batch.events(), from, request.format);
-    }
-    batch.Write({RangeFileName(request.years, batch.now(), fixed, calendar),
-                 RangeCalendarName(request.years, calendar, language), fixed});
+  if (request.naming.rolling || request.naming.singleFile) {
+    const PlannedFile file = request.naming.rolling
+                                 ? PlannedFile{RollingFileName(calendar), RollingCalendarName(calendar, language), true}
+                                 : PlannedFile{RangeFileName(request.years, batch.now(), fixed, calendar),
+                                               RangeCalendarName(request.years, calendar, language), fixed};
+    WriteYearsAsOne(batch, request, titleOf, file);
     return;
   }
   // One file a year: the next year is composed while this one is written.
