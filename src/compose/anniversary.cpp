@@ -75,7 +75,7 @@ std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, con
     const Anniversary& entry = entries[f.entry];
     std::string title = entry.name;
     if (entry.firstYear) title.append(" (").append(std::to_string(f.lunarYear - *entry.firstYear)).append(")");
-    occurrences.push_back({f.date, f.lunarYear, std::move(title), keys[f.entry]});
+    occurrences.push_back({f.date, f.lunarYear, std::move(title), keys[f.entry], f.entry});
   }
   return occurrences;
 }

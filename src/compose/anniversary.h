@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ struct Occurrence {
   // Names the entry whatever its title's count says: its name and date as
   // written, so the same entry on the same day keeps one identity.
   std::string key;
+  std::uint32_t entry = 0;  // the entry's place in the list
 };
 
 // The identity of `entry`, as each of its occurrences carries it.

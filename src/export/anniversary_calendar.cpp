@@ -29,7 +29,8 @@ bool SeparateReminders(std::optional<int> remindDaysBefore, ReminderStyle style)
 }
 
 void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
-                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
+                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language,
+                            std::span<const std::uint64_t> keyHashes) {
   const std::string_view reminderPattern = VocabularyOf(language).reminderPattern;
   const bool separate = SeparateReminders(remindDaysBefore, style);
   events.reserve(events.size() + occurrences.size() * (separate ? 2 : 1));
@@ -40,6 +41,7 @@ void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrenc
       reminder.title = fmt::format(fmt::runtime(reminderPattern), fmt::arg("days", *remindDaysBefore),
                                    fmt::arg("name", occurrence.title));
       reminder.uidKey = occurrence.key + "\treminder";
+      if (!keyHashes.empty()) reminder.uidKeyHash = Fnv1a64("\treminder", keyHashes[occurrence.entry]);
     }
     // The same entry on the same day always has the same UID, whatever its
     // title's count says.
@@ -47,6 +49,7 @@ void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrenc
     event.date = occurrence.date;
     event.title = std::move(occurrence.title);
     event.uidKey = std::move(occurrence.key);
+    if (!keyHashes.empty()) event.uidKeyHash = keyHashes[occurrence.entry];
     if (!separate) event.remindDaysBefore = remindDaysBefore;
   }
 }

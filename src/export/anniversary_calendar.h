@@ -4,7 +4,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,8 +35,11 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
 
 // The events of `occurrences`, in their order, each after its separate
 // reminder when there is one; AnniversaryEvents sorts them by date.
+// `keyHashes`, when given, holds Fnv1a64 of each entry's key, made once for a
+// list composed a year at a time.
 void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
-                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language);
+                            std::optional<int> remindDaysBefore, ReminderStyle style, Language language,
+                            std::span<const std::uint64_t> keyHashes = {});
 
 // Sorts by date, keeping the order of events on one day.
 void SortByDate(std::vector<DayEvent>& events);

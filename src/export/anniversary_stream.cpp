@@ -25,6 +25,8 @@ AnniversaryStream::AnniversaryStream(const std::vector<Anniversary>& entries, Ye
       keys_(OccurrenceKeys(entries)),
       next_(years.first()) {
   AppendIcalHeader(text_, calendarName, published);
+  keyHashes_.reserve(keys_.size());
+  for (const std::string& key : keys_) keyHashes_.push_back(Fnv1a64(key));
 }
 
 std::string_view AnniversaryStream::Next() {
@@ -46,7 +48,7 @@ std::string_view AnniversaryStream::Next() {
 void AnniversaryStream::ComposeYear() {
   const std::chrono::year year = next_++;
   AppendOccurrenceEvents(pending_, Occurrences(entries_, keys_, OneYear(year)), remindDaysBefore_, style_,
-                         language_);
+                         language_, keyHashes_);
   // The whole range's events are sorted by date, keeping the order of the
   // occurrences among equal dates; the events held over from earlier years
   // come first among equals, as they do there.

@@ -37,6 +37,7 @@ class AnniversaryStream {
   const Language language_;
   const std::chrono::local_seconds moment_;
   const std::vector<std::string> keys_;  // each entry's, made once
+  std::vector<std::uint64_t> keyHashes_;  // and their hashes
   std::chrono::year next_;   // the next year to compose
   bool headerGiven_ = false;
   bool footerGiven_ = false;

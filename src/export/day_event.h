@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ struct DayEvent {
   // What the UID's stable part is made from. Empty: the title as the file
   // writes it, so the same content always gets the same UID.
   std::string uidKey;
+  // Fnv1a64 of uidKey, when the caller has it already: an anniversary repeats
+  // its entry's key every year.
+  std::optional<std::uint64_t> uidKeyHash;
   // The whole UID, for calendars whose events name themselves (the holiday
   // calendar's "yyyymmdd-holiday@tessarine"); empty: made from the date and
   // uidKey.

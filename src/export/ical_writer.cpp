@@ -53,7 +53,8 @@ class IcalLines {
     const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
     char hex[16];
     if (event.dayKind.empty()) {
-      std::uint64_t hash = Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
+      std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash
+                                            : Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
       for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
     }
     if (IsPlainDay(event)) {

@@ -19,9 +19,9 @@ namespace tessarine {
 // version, and must not follow the version number.
 inline constexpr std::string_view kProductId = "PRODID:Tessarine v1.12//EN";
 
-// The 64-bit FNV-1a hash of `bytes`: the stable part of an event's UID.
-constexpr std::uint64_t Fnv1a64(std::string_view bytes) noexcept {
-  std::uint64_t hash = 0xcbf29ce484222325;
+// The 64-bit FNV-1a hash of `bytes`: the stable part of an event's UID. Given
+// the hash of a text, it goes on to that of the text followed by `bytes`.
+constexpr std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash = 0xcbf29ce484222325) noexcept {
   for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
   return hash;
 }
