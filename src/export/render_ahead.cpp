@@ -1,5 +1,9 @@
 #include "export/render_ahead.h"
 
+#include <pthread.h>
+
+#include <csignal>
+
 namespace tessarine {
 
 RenderAhead::RenderAhead(int count, Render render)
@@ -31,6 +35,12 @@ std::string& RenderAhead::Take(int index) {
 }
 
 void RenderAhead::Work() {
+  // Signals go to the writer's thread, which defers a termination while a
+  // file is being written; were this thread to take one, the process would
+  // end there and then.
+  sigset_t all;
+  sigfillset(&all);
+  pthread_sigmask(SIG_BLOCK, &all, nullptr);
   for (int i = 0; i < count_; ++i) {
     {
       std::unique_lock lock(mutex_);

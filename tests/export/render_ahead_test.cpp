@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include <atomic>
+#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -44,6 +47,20 @@ TEST(RenderAheadTest, StoppingEarlyRendersNoMoreThanTheSlotsAhead) {
     EXPECT_EQ(texts.Take(0), "year");
   }  // the writer stops after one file
   EXPECT_LT(rendered.load(), 20);
+}
+
+// A termination sent to the process must reach the writer's thread, which
+// defers it while a file is written: the composing thread takes none.
+TEST(RenderAheadTest, TheComposingThreadTakesNoSignals) {
+  std::atomic<bool> blocked = false;
+  RenderAhead texts(1, [&](int, std::string& text) {
+    sigset_t mask;
+    pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+    blocked = sigismember(&mask, SIGTERM) == 1 && sigismember(&mask, SIGINT) == 1 && sigismember(&mask, SIGHUP) == 1;
+    text = "year";
+  });
+  EXPECT_EQ(texts.Take(0), "year");
+  EXPECT_TRUE(blocked);
 }
 
 }  // namespace
