@@ -110,6 +110,8 @@ WrittenFile TakeNameOfTemporary(const FileSystemCalls& calls, const std::filesys
 // links are refused, by a rename that replaces nothing.
 WrittenFile WriteThroughTemporary(const FileSystemCalls& calls, const std::filesystem::path& folder,
                                   std::string_view name, const ByteSource& text) {
+  // A named temporary must not outlive a termination: it waits for the file.
+  const DeferredSignals deferred;
   RemoveLeftovers(folder);
   // Created as any new file is, so the kernel applies the user's umask: a
   // calendar file is an ordinary document.
@@ -141,7 +143,8 @@ std::string NumberedName(std::string_view name, int n) {
 
 WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
                               std::string_view name, const ByteSource& text) {
-  const DeferredSignals deferred;
+  // An unnamed file leaves nothing behind when the program is ended while
+  // writing it, and naming it is one step: no signal needs to wait here.
   const int fd = calls.openUnnamed(folder.c_str(), 0666);
   if (fd < 0) {
     // Unnamed files are refused by some file systems; any other reason is
