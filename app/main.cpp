@@ -1,7 +1,5 @@
 // The window program: one application, one window in the user's language.
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QSettings>
 #include <QTimer>
@@ -46,9 +44,8 @@ int main(int argc, char** argv) {
   // window title, and the message boxes' captions are 提示 and 错误 exactly.
   QGuiApplication::setDesktopFileName("com.example.tessarine");
   // The window's language as remembered beside the user's lists, else the system's.
-  const QString settingsFile =
-      QFileInfo(tessarine::DesktopServices::System().anniversaryListFile()).dir().filePath("settings.ini");
-  const QString chosen = QSettings(settingsFile, QSettings::IniFormat).value("interfaceLanguage").toString();
+  const QString settingsFile = tessarine::SettingsFile(tessarine::DesktopServices::System());
+  const QString chosen = QSettings(settingsFile, QSettings::IniFormat).value(tessarine::kInterfaceLanguageKey).toString();
   // The window's flat look; the application owns the style from here on.
   QApplication::setStyle(new tessarine::FlatStyle);
 

@@ -31,12 +31,12 @@ class Batch {
   bool Write(const PlannedFile& file) {
     WriteIcal(text_, file.calendarName, events_, now_, file.replace);
     events_.clear();
-    return WriteText(file, text_);
+    return WriteText(file.fileName, file.replace, text_);
   }
 
   // Writes a text rendered elsewhere; `text` may be left holding another.
-  bool WriteText(const PlannedFile& file, std::string& text) {
-    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, WholeText(text)));
+  bool WriteText(const std::string& fileName, bool replace, std::string& text) {
+    result_.files.push_back((replace ? options_.replace : options_.write)(folder_, fileName, WholeText(text)));
     // The preview is the last file written; the buffers swap, so nothing is
     // copied and both keep their capacity.
     if (!result_.files.back().error) {
@@ -47,7 +47,7 @@ class Batch {
   }
 
   // Writes a file composed while it is written; its start is kept to show.
-  bool WriteFrom(const PlannedFile& file, const ByteSource& source) {
+  bool WriteFrom(const std::string& fileName, bool replace, const ByteSource& source) {
     std::string start;
     std::uint64_t bytes = 0;
     const ByteSource counted = [&] {
@@ -56,7 +56,7 @@ class Batch {
       if (start.size() < kPreviewBytes) start.append(piece.substr(0, kPreviewBytes - start.size()));
       return piece;
     };
-    result_.files.push_back((file.replace ? options_.replace : options_.write)(folder_, file.fileName, counted));
+    result_.files.push_back((replace ? options_.replace : options_.write)(folder_, fileName, counted));
     if (!result_.files.back().error) {
       lastWritten_ = std::move(start);
       lastBytes_ = bytes;
@@ -102,7 +102,7 @@ void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleF
   bool started = false, ended = false;
   std::string text;
   std::vector<DayEvent> events;
-  batch.WriteFrom(file, [&]() -> std::string_view {
+  batch.WriteFrom(file.fileName, file.replace, [&]() -> std::string_view {
     text.clear();
     if (!started) {
       started = true;
@@ -150,9 +150,7 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   });
   for (int index = 0; index < count; ++index) {
     const std::chrono::year year = first + std::chrono::years{index};
-    const PlannedFile file{YearFileName(year, batch.now(), fixed, calendar), YearCalendarName(year, calendar, language),
-                           fixed};
-    if (!batch.WriteText(file, texts.Take(index))) return;
+    if (!batch.WriteText(YearFileName(year, batch.now(), fixed, calendar), fixed, texts.Take(index))) return;
   }
 }
 
@@ -166,7 +164,7 @@ void Run(Batch& batch, const AnniversariesRequest& request) {
   const std::string calendarName(VocabularyOf(request.language).anniversariesName);
   AnniversaryStream stream(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
                            request.language, calendarName, batch.now(), replace);
-  batch.WriteFrom({name, calendarName, replace}, [&stream] { return stream.Next(); });
+  batch.WriteFrom(name, replace, [&stream] { return stream.Next(); });
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {

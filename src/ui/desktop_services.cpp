@@ -83,4 +83,8 @@ bool ShowInFileManager(const QString& path) {
 #endif
 }
 
+QString SettingsFile(const DesktopServices& services) {
+  return QFileInfo(services.anniversaryListFile()).dir().filePath("settings.ini");
+}
+
 }  // namespace tessarine

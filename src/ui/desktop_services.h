@@ -59,6 +59,9 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* owner, const QString& text, 
 // created when needed. Both without a trailing separator.
 QString ChooseOutputFolder(const QString& programFolder, const QString& documentsFolder);
 
+// The window's settings.ini, beside the user's anniversary list.
+QString SettingsFile(const DesktopServices& services);
+
 // Explorer on Windows; elsewhere the freedesktop FileManager1 service over
 // D-Bus, falling back to opening the folder with the desktop's default handler.
 bool ShowInFileManager(const QString& path);

@@ -280,7 +280,7 @@ QAction* MainWindow::rememberedToggle(const char* name, const QString& caption, 
 }
 
 QString MainWindow::settingsFile() const {
-  return QFileInfo(services_.anniversaryListFile()).dir().filePath("settings.ini");
+  return SettingsFile(services_);
 }
 
 }  // namespace tessarine

@@ -10,6 +10,7 @@
 #include "ui/anniversaries_tab.h"
 #include "ui/custom_format_tab.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace tessarine {
 namespace {
@@ -83,12 +84,12 @@ void MainWindow::buildWordingMenus() {
   interfaceMenu = controlMenu->addMenu(tr("界面语言"));
   interfaceMenu->setObjectName("interfaceMenu");
   interfaceMenu->setToolTip(tr("窗口的语言；选择后窗口以新的语言重新打开"));
-  const std::string interface = settings.value("interfaceLanguage").toString().toStdString();
+  const std::string interface = settings.value(kInterfaceLanguageKey).toString().toStdString();
   interfaceGroup = ChoiceGroup(interfaceMenu, kInterfaceLanguages, interface);
   connect(calendarGroup, &QActionGroup::triggered, this, &MainWindow::onCalendarChosen);
   connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::onLanguageChosen);
   connect(interfaceGroup, &QActionGroup::triggered, this, [this](QAction* chosen) {
-    storeSetting("interfaceLanguage", chosen->data().toString());
+    storeSetting(kInterfaceLanguageKey, chosen->data().toString());
     emit interfaceLanguageChosen(chosen->data().toString());
   });
 }

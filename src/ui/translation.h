@@ -11,6 +11,9 @@ class QCoreApplication;
 
 namespace tessarine {
 
+// The setting under which 控制 → 界面语言 is remembered.
+inline constexpr const char* kInterfaceLanguageKey = "interfaceLanguage";
+
 // "zh_CN", "zh_TW" or "en": `chosen` when it is one of them, otherwise the
 // one for `system` (Chinese in Traditional script or of Taiwan, Hong Kong or
 // Macau → zh_TW, other Chinese → zh_CN, any other language → en).
