@@ -44,7 +44,7 @@ struct MonthSnapshot {
   const QStringList& AnniversariesOn(std::chrono::sys_days day) {
     const int year = static_cast<int>(std::chrono::year_month_day{day}.year());
     auto [found, fresh] = anniversariesByYear.try_emplace(year);
-    if (fresh && year >= static_cast<int>(YearRange::First) && year <= static_cast<int>(YearRange::Last)) {
+    if (fresh && YearRange::Holds(year)) {
       const YearRange span = std::get<YearRange>(YearRange::Checked(year, year));
       for (const Occurrence& o : Occurrences(entries, span)) found->second[o.date] << ToQString(o.title);
     }
@@ -65,10 +65,15 @@ struct MonthSnapshot {
       cell.badge = ToQString(cell.dayOff ? words.dayOff : words.workday);
     }
     cell.anniversaries = AnniversariesOn(day);
-    const DayInfo info = GetDayInfo(day, format.calendar);
-    cell.description = ToQString(
-        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
     return cell;
+  }
+
+  QString Description(QDate date) const {
+    const auto day = DayOf(date);
+    if (!IsDescribable(day)) return {};
+    const DayInfo info = GetDayInfo(day, format.calendar);
+    return ToQString(
+        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
   }
 };
 
@@ -118,7 +123,8 @@ void MainWindow::refreshMonthView() {
   snapshot->marks = MarksOf(holidaysTab->knownSchedules());
   snapshot->marksInTitles = holidayMarksAction->isChecked();
   snapshot->entries = anniversariesTab->validEntries();
-  monthView->setContent([snapshot](QDate date) { return snapshot->Content(date); });
+  monthView->setContent([snapshot](QDate date) { return snapshot->Content(date); },
+                        [snapshot](QDate date) { return snapshot->Description(date); });
 }
 
 void MainWindow::showWrittenFile(const QString& path, YearRange years) {

@@ -94,8 +94,9 @@ void MonthView::buildHeader() {
   connect(todayButton, &QToolButton::clicked, this, [this] { selectDate(today_()); });
 }
 
-void MonthView::setContent(ContentFunction content) {
+void MonthView::setContent(ContentFunction content, DescriptionFunction describe) {
   content_ = std::move(content);
+  describe_ = std::move(describe);
   refresh();
 }
 
@@ -159,7 +160,9 @@ void MonthView::fillGrid() {
 void MonthView::showDescription() {
   const DayCellContent cell = content_ ? content_(selected_) : DayCellContent{};
   QString text = selected_.toString("yyyy-MM-dd");
-  if (!cell.description.isEmpty()) text += "  " + QString(cell.description).replace("\n", "  ");
+  if (const QString description = describe_ ? describe_(selected_) : QString(); !description.isEmpty()) {
+    text += "  " + QString(description).replace("\n", "  ");
+  }
   if (!cell.badge.isEmpty()) text += "  " + cell.badge;
   if (!cell.anniversaries.isEmpty()) text += tr("  纪念日：%1").arg(cell.anniversaries.join(tr("、")));
   descriptionLabel->setText(text);

@@ -26,7 +26,6 @@ struct DayCellContent {
   QString badge;              // 休, 班 or empty
   bool dayOff = false;        // the badge is a day off
   QStringList anniversaries;  // the user's anniversaries on the day
-  QString description;        // the full description, for the selected day
 };
 
 class MonthView : public QWidget {
@@ -34,11 +33,13 @@ class MonthView : public QWidget {
 
  public:
   using ContentFunction = std::function<DayCellContent(QDate)>;
+  // A day's full description, asked for the selected day only.
+  using DescriptionFunction = std::function<QString(QDate)>;
 
   MonthView(std::function<QDate()> today, QWidget* parent = nullptr);
 
   // Sets what each day shows, and shows it.
-  void setContent(ContentFunction content);
+  void setContent(ContentFunction content, DescriptionFunction describe);
   void refresh();
   void showMonth(int year, int month);
   void selectDate(QDate date);
@@ -61,6 +62,7 @@ class MonthView : public QWidget {
 
   std::function<QDate()> today_;
   ContentFunction content_;
+  DescriptionFunction describe_;
   QDate selected_;
   QDate firstShown_;  // the Monday on or before the month's first day
   QToolButton* previousYearButton = nullptr;
