@@ -12,8 +12,8 @@
 namespace tessarine::cli {
 namespace {
 
-std::optional<SkyEventsRequest> ParseSky(SkyKind kind, const Arguments& args, std::ostream& out,
-                                         std::filesystem::path& folder) {
+std::optional<SkyEventsRequest> ParseSky(SkyKind kind, std::string_view name, const Arguments& args,
+                                         std::ostream& out, std::filesystem::path& folder) {
   CLI::App app;
   bool help = false;
   PrepareCommand(app, help);
@@ -31,7 +31,6 @@ std::optional<SkyEventsRequest> ParseSky(SkyKind kind, const Arguments& args, st
     out << WithYears(kind == SkyKind::MoonPhases ? kMoonHelpFormat : kTermsHelpFormat);
     return std::nullopt;
   }
-  const std::string_view name = kind == SkyKind::MoonPhases ? "moon" : "terms";
   if (years.empty() || years.size() > 2) {
     throw UsageError(std::string(name) + " needs a start year and at most an end year");
   }
@@ -48,7 +47,7 @@ int RunSky(SkyKind kind, const Arguments& args, std::ostream& out, std::ostream&
   std::optional<SkyEventsRequest> request;
   std::filesystem::path folder;
   try {
-    request = ParseSky(kind, args, out, folder);
+    request = ParseSky(kind, name, args, out, folder);
     if (!request) return 0;  // the help was asked for
   } catch (const UsageError& e) {
     err << "tessarine-cli " << name << ": " << EscapeControls(e.what()) << "\n";

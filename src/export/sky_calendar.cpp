@@ -17,7 +17,6 @@ using std::chrono::sys_days;
 // live side by side in one account.
 constexpr std::array<std::string_view, 3> kMoonKinds = {"moon", "moon-korean", "moon-vietnamese"};
 constexpr std::array<std::string_view, 3> kTermKinds = {"term", "term-korean", "term-vietnamese"};
-constexpr std::array<std::string_view, 3> kStems = {"Tessarine", "Tessarine_Korean", "Tessarine_Vietnamese"};
 
 DayEvent EventAt(Moment moment, LunarCalendar calendar, std::string_view name, std::string_view kind) {
   DayEvent event;
@@ -59,7 +58,7 @@ std::string SkyCalendarName(SkyKind kind, YearRange years, Language language) {
 
 std::string SkyFileName(SkyKind kind, YearRange years, LunarCalendar calendar, std::chrono::local_seconds moment,
                         bool fixed) {
-  return CalendarFileName(fmt::format("{}_{}_{}-{}", kStems[static_cast<std::size_t>(calendar)],
+  return CalendarFileName(fmt::format("{}_{}_{}-{}", StemOf(calendar),
                                       kind == SkyKind::MoonPhases ? "MoonPhases" : "SolarTerms",
                                       static_cast<int>(years.first()), static_cast<int>(years.last())),
                           moment, fixed);

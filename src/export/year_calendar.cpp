@@ -15,12 +15,13 @@ namespace {
 constexpr std::array<std::string_view, 3> kDayKinds = {"lunar", "lunar-korean", "lunar-vietnamese"};
 constexpr std::array<std::string_view, 3> kStems = {"Tessarine", "Tessarine_Korean", "Tessarine_Vietnamese"};
 
-std::string_view StemOf(LunarCalendar calendar) { return kStems[static_cast<std::size_t>(calendar)]; }
 std::string_view NameOf(LunarCalendar calendar, Language language) {
   return VocabularyOf(language).calendarNames[static_cast<std::size_t>(calendar)];
 }
 
 }  // namespace
+
+std::string_view StemOf(LunarCalendar calendar) { return kStems[static_cast<std::size_t>(calendar)]; }
 
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
                       LunarCalendar calendar) {

@@ -50,6 +50,10 @@ std::string RangeFileName(YearRange years, std::chrono::local_seconds moment, bo
 std::string RollingFileName(LunarCalendar calendar);
 std::string RollingCalendarName(LunarCalendar calendar, Language language);
 
+// The start of every file name of `calendar`: "Tessarine", "Tessarine_Korean"
+// or "Tessarine_Vietnamese".
+std::string_view StemOf(LunarCalendar calendar);
+
 // "<stem>_<yymmdd-hhnnss>.ics", or "<stem>.ics" for a fixed name.
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed);
 
