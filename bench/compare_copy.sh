@@ -3,7 +3,9 @@
 # against the durable floor (write, fsync, rename of the same files), in
 # paired rounds: each round runs all three back to back into fresh folders
 # under FOLDER (default /dev/shm, a tmpfs; give a folder on a disk for the
-# on-disk figure). Prints each one's median and the medians of the per-round
+# on-disk figure). Each run is timed from its start to its exit by the
+# timing process itself, as hyperfine does, so no helper process is counted
+# in either side. Prints each one's median and the medians of the per-round
 # ratios. Usage: bench/compare_copy.sh [FOLDER] [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,19 +17,30 @@ work=$(mktemp -d "$folder/tessarine-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/source"
 "$cli" ics 1901 2050 --output "$work/source" >/dev/null
-now() { date +%s%N; }
-for round in $(seq "$rounds"); do
-  rm -rf "$work/ours" "$work/copy" "$work/floor"
-  mkdir "$work/ours"
-  sync -f "$work/source" 2>/dev/null || true
-  a=$(now); "$cli" ics 1901 2050 --output "$work/ours" >/dev/null; b=$(now)
-  cp -r "$work/source" "$work/copy"; c=$(now)
-  "$floor" "$work/source" "$work/floor"; d=$(now)
-  echo "$((b - a)) $((c - b)) $((d - c))"
-done | python3 -c '
-import statistics, sys
-rows = [list(map(int, line.split())) for line in sys.stdin]
-ours, copy, floor = (statistics.median(r[i] for r in rows) / 1e6 for i in range(3))
-print(f"rounds {len(rows)}: tessarine {ours:.1f} ms, cp -r {copy:.1f} ms, durable floor {floor:.1f} ms")
+python3 - "$work" "$rounds" "$cli" "$floor" <<'EOF'
+import os, shutil, statistics, subprocess, sys, time
+
+work, rounds, cli, floor = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+source = os.path.join(work, "source")
+ours, copy, lowest = (os.path.join(work, name) for name in ("ours", "copy", "floor"))
+
+def timed(command):
+    start = time.perf_counter_ns()
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
+    return time.perf_counter_ns() - start
+
+rows = []
+for _ in range(rounds):
+    for path in (ours, copy, lowest):
+        shutil.rmtree(path, ignore_errors=True)
+    os.mkdir(ours)
+    os.sync()
+    rows.append((timed([cli, "ics", "1901", "2050", "--output", ours]),
+                 timed(["cp", "-r", source, copy]),
+                 timed([floor, source, lowest])))
+
+mine, theirs, durable = (statistics.median(r[i] for r in rows) / 1e6 for i in range(3))
+print(f"rounds {len(rows)}: tessarine {mine:.1f} ms, cp -r {theirs:.1f} ms, durable floor {durable:.1f} ms")
 print("median ratio to cp -r: %.2f" % statistics.median(r[0] / r[1] for r in rows))
-print("median ratio to the durable floor: %.2f" % statistics.median(r[0] / r[2] for r in rows))'
+print("median ratio to the durable floor: %.2f" % statistics.median(r[0] / r[2] for r in rows))
+EOF

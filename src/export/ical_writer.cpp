@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 // Bytes of one event with a typical title: the buffer grows once at most.
-constexpr std::size_t kBytesPerEvent = 224;
+constexpr std::size_t kBytesPerEvent = 272;
 
 // "yyyymmdd" in a small fixed buffer. Two dates an event make this the
 // export's hottest formatting, so the digits are placed directly.
@@ -58,7 +58,7 @@ class IcalLines {
       for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
     }
     if (IsPlainDay(event)) {
-      return PlainDay(event, start, end, event.dayKind.empty() ? std::string_view(hex, sizeof hex) : event.dayKind);
+      return PlainDay(event, start, end, std::string_view(hex, sizeof hex));
     }
 
     if (!event.dayKind.empty()) {
@@ -101,24 +101,42 @@ class IcalLines {
            std::string_view("SUMMARY:").size() + escaped_.size() <= kMaxLineOctets;
   }
 
-  // The same lines as the general path, written in one piece: the buffer is
-  // grown once and filled in place.
-  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end, std::string_view uid) {
-    const bool free = event.transparency == Transparency::Transparent;
-    const std::string_view pieces[] = {
-        "BEGIN:VEVENT\r\nUID:", start.view(), "-", uid, "@tessarine\r\nDTSTART;VALUE=DATE:",
-        start.view(), "\r\nDTEND;VALUE=DATE:", end.view(), "\r\nDTSTAMP:", stamp_, "\r\nCREATED:", stamp_,
-        "\r\nSUMMARY:", escaped_,
-        free ? "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n"
-             : "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n"};
-    std::size_t size = 0;
-    for (const std::string_view piece : pieces) size += piece.size();
-    std::size_t at = out_.size();
-    out_.resize(at + size);
-    for (const std::string_view piece : pieces) {
-      piece.copy(out_.data() + at, piece.size());
-      at += piece.size();
-    }
+  // The same lines as the general path. All a plain event's bytes before
+  // its title are the same in every event of the file but the dates (and an
+  // anniversary's UID hash), so they are made once, copied whole and the
+  // digits put in place.
+  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end, std::string_view hex) {
+    if (!head_.made || event.dayKind != head_.kind) MakeHead(event.dayKind);
+    const std::size_t at = out_.size();
+    out_.append(head_.text);
+    char* const bytes = out_.data() + at;
+    start.view().copy(bytes + head_.uidDate, 8);
+    if (event.dayKind.empty()) hex.copy(bytes + head_.uidHash, hex.size());
+    start.view().copy(bytes + head_.start, 8);
+    end.view().copy(bytes + head_.end, 8);
+    out_.append(escaped_);
+    out_.append(event.transparency == Transparency::Transparent
+                    ? "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n"
+                    : "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n");
+  }
+
+  // A plain event's lines up to "SUMMARY:", the dates and an anniversary's
+  // hash left as places to fill.
+  void MakeHead(std::string_view dayKind) {
+    constexpr std::string_view kDate = "yyyymmdd", kHash = "0123456789abcdef";
+    std::string& text = head_.text;
+    text.assign("BEGIN:VEVENT\r\nUID:");
+    head_.uidDate = text.size();
+    text.append(kDate).append("-");
+    head_.uidHash = text.size();
+    text.append(dayKind.empty() ? kHash : dayKind).append("@tessarine\r\nDTSTART;VALUE=DATE:");
+    head_.start = text.size();
+    text.append(kDate).append("\r\nDTEND;VALUE=DATE:");
+    head_.end = text.size();
+    text.append(kDate).append("\r\nDTSTAMP:").append(stamp_).append("\r\nCREATED:").append(stamp_);
+    text.append("\r\nSUMMARY:");
+    head_.kind.assign(dayKind);
+    head_.made = true;
   }
 
   void Categories(const std::vector<std::string>& categories) {
@@ -146,6 +164,12 @@ class IcalLines {
   std::string escaped_;  // the current title as written
   std::string stamp_;    // the generation date, "yyyymmddT120000Z"
   std::string line_;     // a long line before it is folded
+  struct {
+    bool made = false;
+    std::string kind;  // the dayKind it was made for; empty: a hash
+    std::string text;
+    std::size_t uidDate = 0, uidHash = 0, start = 0, end = 0;  // where the digits go
+  } head_;
 };
 
 }  // namespace
