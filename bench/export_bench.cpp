@@ -12,7 +12,7 @@ namespace {
 
 void BuildOneYear(benchmark::State& state, const TitleFormat& format) {
   const auto moment = std::chrono::local_days{std::chrono::year{2013} / 1 / 6};
-  const TitleFunction titleOf = [&format](std::chrono::sys_days date) { return TitleOf(date, format); };
+  const TitleFunction titleOf = [&format](const DayInfo& day) { return TitleOf(day, format); };
   std::size_t bytes = 0;
   for (auto _ : state) {
     const std::string file = YearCalendarFile(std::chrono::year{2014}, titleOf, moment);

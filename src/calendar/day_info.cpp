@@ -22,4 +22,17 @@ DayInfo GetDayInfo(sys_days date, LunarCalendar calendar) {
   return info;
 }
 
+DayInfo NextDayInfo(const DayInfo& day) {
+  const sys_days date = day.date + std::chrono::days{1};
+  if (!day.described() || day.lunar.day >= day.monthDays || !IsDescribable(date)) {
+    return GetDayInfo(date, day.calendar);
+  }
+  DayInfo next = day;
+  next.date = date;
+  ++next.lunar.day;
+  next.term = SolarTermIndex(std::chrono::year_month_day{date}, day.calendar);
+  next.festival = LunarFestivalOn(next.lunar, day.calendar);
+  return next;
+}
+
 }  // namespace tessarine

@@ -31,4 +31,10 @@ struct DayInfo {
 // record with no lunar date (described() is false).
 DayInfo GetDayInfo(sys_days date, LunarCalendar calendar = LunarCalendar::China);
 
+// The day after `day`, in its calendar: GetDayInfo of the next date, found
+// from this one. Within a lunar month only the day, the term and the
+// festival change, so a walk over a year, as a year file makes, does not
+// look every day up in the tables.
+DayInfo NextDayInfo(const DayInfo& day);
+
 }  // namespace tessarine

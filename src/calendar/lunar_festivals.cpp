@@ -1,6 +1,5 @@
 #include "calendar/lunar_festivals.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 
@@ -52,27 +51,37 @@ constexpr std::array<FestivalDay, 9> kVietnam = {{
     {12, 23, F::KitchenGods},
 }};
 
-std::span<const FestivalDay> FestivalsOf(LunarCalendar calendar) {
+// Each calendar's festivals by month and day, looked up directly: every
+// day written passes here. A leap month keeps its month's festivals.
+using DayTable = std::array<std::array<std::optional<LunarFestival>, 31>, 13>;
+
+constexpr DayTable ByDay(std::span<const FestivalDay> festivals) {
+  DayTable table{};
+  for (const FestivalDay& f : festivals) table[f.month][f.day] = f.festival;
+  return table;
+}
+
+constexpr DayTable kChinaByDay = ByDay(kChina);
+constexpr DayTable kKoreaByDay = ByDay(kKorea);
+constexpr DayTable kVietnamByDay = ByDay(kVietnam);
+
+const DayTable& FestivalsOf(LunarCalendar calendar) {
   switch (calendar) {
-    case LunarCalendar::Korea: return kKorea;
-    case LunarCalendar::Vietnam: return kVietnam;
+    case LunarCalendar::Korea: return kKoreaByDay;
+    case LunarCalendar::Vietnam: return kVietnamByDay;
     case LunarCalendar::China: break;
   }
-  return kChina;
+  return kChinaByDay;
 }
 
 }  // namespace
 
 std::optional<LunarFestival> LunarFestivalOn(const LunarDate& date, LunarCalendar calendar) {
+  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return std::nullopt;
   // The twelfth month's leap copy, when the year has one, ends the year.
-  const bool lastMonth = date.month == 12 && (date.leap || LeapMonthOf(date.year, calendar) != 12);
+  const bool lastMonth = date.month == 12 && date.day >= 29 && (date.leap || LeapMonthOf(date.year, calendar) != 12);
   if (lastMonth && date.day == LunarMonthDays(date.year, 12, date.leap, calendar)) return F::NewYearsEve;
-  const auto festivals = FestivalsOf(calendar);
-  const auto found = std::find_if(festivals.begin(), festivals.end(), [&date](const FestivalDay& f) {
-    return f.month == date.month && f.day == date.day;
-  });
-  if (found == festivals.end()) return std::nullopt;
-  return found->festival;
+  return FestivalsOf(calendar)[date.month][date.day];
 }
 
 }  // namespace tessarine

@@ -9,8 +9,12 @@ std::string TitleOf(sys_days date, const TitleFormat& format) {
     return ExpandTemplate(templ->text, date, format.monthNaming, templ->collapseSpaces, format.language,
                           format.calendar);
   }
-  return NormalSummary(GetDayInfo(date, format.calendar), std::get<NormalFormat>(format.style), format.monthNaming,
-                       format.language);
+  return TitleOf(GetDayInfo(date, format.calendar), format);
+}
+
+std::string TitleOf(const DayInfo& day, const TitleFormat& format) {
+  if (std::holds_alternative<TemplateFormat>(format.style)) return TitleOf(day.date, format);
+  return NormalSummary(day, std::get<NormalFormat>(format.style), format.monthNaming, format.language);
 }
 
 }  // namespace tessarine

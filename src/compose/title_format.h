@@ -30,5 +30,7 @@ struct TitleFormat {
 
 // The title of `date`; empty when the day gets no event.
 std::string TitleOf(sys_days date, const TitleFormat& format);
+// The same for a day already described, as a walk over a year has it.
+std::string TitleOf(const DayInfo& day, const TitleFormat& format);
 
 }  // namespace tessarine

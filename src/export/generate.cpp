@@ -6,7 +6,7 @@
 #include "export/anniversary_calendar.h"
 #include "export/anniversary_stream.h"
 #include "export/ical_writer.h"
-#include "export/render_ahead.h"
+#include "export/write_ahead.h"
 #include "export/year_calendar.h"
 
 namespace tessarine {
@@ -36,13 +36,24 @@ class Batch {
 
   // Writes a text rendered elsewhere; `text` may be left holding another.
   bool WriteText(const std::string& fileName, bool replace, std::string& text) {
-    result_.files.push_back((replace ? options_.replace : options_.write)(folder_, fileName, WholeText(text)));
-    // The preview is the last file written; the buffers swap, so nothing is
-    // copied and both keep their capacity.
-    if (!result_.files.back().error) {
-      std::swap(text, lastWritten_);
-      lastBytes_ = lastWritten_.size();
-    }
+    result_.files.push_back(WriteOne(fileName, replace, WholeText(text)));
+    Keep(text);
+    return Told();
+  }
+
+  // Whether the new files may be written ahead, on both cores: when they are
+  // the system's own new files, not a front end's writer's or replacements.
+  bool WritesAhead(bool replace) const { return !replace && !options_.write; }
+  UnnamedFile WriteUnnamed(const std::string& text) const {
+    return tessarine::WriteUnnamed(kSystemCalls, folder_, WholeText(text));
+  }
+
+  // Names a file made by WriteAhead, or writes it now where it was not
+  // written ahead.
+  bool WriteMade(const std::string& fileName, bool replace, AheadFile& made) {
+    if (!WritesAhead(replace) || made.file.Unsupported()) return WriteText(fileName, replace, made.text);
+    result_.files.push_back(NameNewFile(kSystemCalls, made.file, folder_, fileName));
+    Keep(made.text);
     return Told();
   }
 
@@ -56,7 +67,7 @@ class Batch {
       if (start.size() < kPreviewBytes) start.append(piece.substr(0, kPreviewBytes - start.size()));
       return piece;
     };
-    result_.files.push_back((replace ? options_.replace : options_.write)(folder_, fileName, counted));
+    result_.files.push_back(WriteOne(fileName, replace, counted));
     if (!result_.files.back().error) {
       lastWritten_ = std::move(start);
       lastBytes_ = bytes;
@@ -74,6 +85,19 @@ class Batch {
   }
 
  private:
+  WrittenFile WriteOne(const std::string& fileName, bool replace, const ByteSource& text) const {
+    if (replace) return options_.replace(folder_, fileName, text);
+    return options_.write ? options_.write(folder_, fileName, text) : WriteNewFile(folder_, fileName, text);
+  }
+
+  // The preview is the last file written; the buffers swap, so nothing is
+  // copied and both keep their capacity.
+  void Keep(std::string& text) {
+    if (result_.files.back().error) return;
+    std::swap(text, lastWritten_);
+    lastBytes_ = lastWritten_.size();
+  }
+
   bool Told() { return !options_.afterEach || options_.afterEach(result_.files.back()) == AfterFile::Continue; }
 
   const std::filesystem::path& folder_;
@@ -123,8 +147,9 @@ void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleF
 
 void Run(Batch& batch, const YearFilesRequest& request) {
   const HolidayMarks marks = MarksOf(request.holidayMarks);
-  const TitleFunction titleOf = [&format = request.format, &marks](std::chrono::sys_days date) {
-    return MarkedTitle(TitleOf(date, format), date, marks, format.language);
+  const TitleFunction titleOf = [&format = request.format, &marks](const DayInfo& day) {
+    if (marks.empty()) return TitleOf(day, format);
+    return MarkedTitle(TitleOf(day, format), day.date, marks, format.language);
   };
   const bool fixed = request.naming.fixedName;
   const LunarCalendar calendar = request.format.calendar;
@@ -137,20 +162,24 @@ void Run(Batch& batch, const YearFilesRequest& request) {
     WriteYearsAsOne(batch, request, titleOf, file);
     return;
   }
-  // One file a year: the next year is composed while this one is written.
+  // One file a year, made on both cores and named in order.
   const auto first = request.years.first();
   const int count = static_cast<int>(request.years.size());
-  std::vector<DayEvent> events;
-  RenderAhead texts(count, [&](int index, std::string& text) {
+  const auto render = [&](int index, std::string& text) {
     const std::chrono::year year = first + std::chrono::years{index};
-    events.clear();
+    std::vector<DayEvent> events;
     AppendYearEvents(events, year, titleOf, calendar);
     if (request.describe) Describe(events, 0, request.format);
     WriteIcal(text, YearCalendarName(year, calendar, language), events, batch.now(), fixed);
-  });
+  };
+  WriteAhead files(count, render,
+                   batch.WritesAhead(fixed) ? WriteAhead::Write([&batch](const std::string& text) {
+                     return batch.WriteUnnamed(text);
+                   })
+                                            : WriteAhead::Write());
   for (int index = 0; index < count; ++index) {
     const std::chrono::year year = first + std::chrono::years{index};
-    if (!batch.WriteText(YearFileName(year, batch.now(), fixed, calendar), fixed, texts.Take(index))) return;
+    if (!batch.WriteMade(YearFileName(year, batch.now(), fixed, calendar), fixed, files.Take(index))) return;
   }
 }
 

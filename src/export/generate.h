@@ -89,12 +89,11 @@ using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, Hol
 enum class AfterFile { Continue, Stop };
 
 struct GenerateOptions {
-  // Writes a new file; the window's tests and the command line's signal
-  // guard replace it.
+  // Writes a new file; tests replace it. None: WriteNewFile, and a batch
+  // of year files is then written on both cores (unnamed, then named in
+  // order).
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
-      write = [](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
-        return WriteNewFile(folder, name, text);
-      };
+      write;
   // Replaces a file of a fixed name in one step; tests replace it.
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
       replace = ReplaceFileIn;

@@ -2,6 +2,9 @@
 
 #include "export/ical_text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tessarine {
 namespace {
 
@@ -10,19 +13,30 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::size_t kBytesPerEvent = 272;
 
 // "yyyymmdd" in a small fixed buffer. Two dates an event make this the
-// export's hottest formatting, so the digits are placed directly.
+// export's hottest formatting, so the digits are placed two at a time.
 class DateDigits {
  public:
   explicit DateDigits(std::chrono::year_month_day date) {
-    Put(text_, static_cast<unsigned>(static_cast<int>(date.year()) % 10000), 4);  // [1900, 9999]
-    Put(text_ + 4, static_cast<unsigned>(date.month()), 2);                        // [1, 12]
-    Put(text_ + 6, static_cast<unsigned>(date.day()), 2);                          // [1, 31]
+    const auto year = static_cast<unsigned>(static_cast<int>(date.year()) % 10000);  // [1900, 9999]
+    Put(text_, year / 100);
+    Put(text_ + 2, year % 100);
+    Put(text_ + 4, static_cast<unsigned>(date.month()));  // [1, 12]
+    Put(text_ + 6, static_cast<unsigned>(date.day()));    // [1, 31]
   }
   std::string_view view() const { return {text_, sizeof text_}; }
 
  private:
-  static void Put(char* out, unsigned value, int width) {
-    for (int i = width - 1; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
+  static constexpr std::array<char, 200> kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+      pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+      pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+  }();
+  static void Put(char* out, unsigned value) {
+    out[0] = kPairs[2 * value];
+    out[1] = kPairs[2 * value + 1];
   }
   char text_[8];
 };
@@ -46,21 +60,19 @@ class IcalLines {
   }
 
   void Event(const DayEvent& event) {
+    // The model's end is the day itself; DTEND is exclusive. Events of
+    // consecutive days follow each other, so a day's start is usually the
+    // previous event's end, already known.
+    const std::chrono::year_month_day first = event.date == after_ ? afterDate_ : std::chrono::year_month_day{event.date};
+    after_ = event.date + std::chrono::days{1};
+    afterDate_ = DayAfter(first);
+    const DateDigits start{first}, end{afterDate_};
+    if (IsPlainDay(event)) return PlainDay(event, start, end);
+
     escaped_.clear();
     AppendEscapedText(escaped_, event.title);
-    const DateDigits start{std::chrono::year_month_day{event.date}};
-    // The model's end is the day itself; DTEND is exclusive.
-    const DateDigits end{std::chrono::year_month_day{event.date + std::chrono::days{1}}};
     char hex[16];
-    if (event.dayKind.empty()) {
-      std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash
-                                            : Fnv1a64(event.uidKey.empty() ? std::string_view(escaped_) : event.uidKey);
-      for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
-    }
-    if (IsPlainDay(event)) {
-      return PlainDay(event, start, end, std::string_view(hex, sizeof hex));
-    }
-
+    if (event.dayKind.empty()) UidHash(event, escaped_, hex);
     if (!event.dayKind.empty()) {
       out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
       out_.append(event.dayKind).append("@tessarine\r\n");
@@ -93,31 +105,54 @@ class IcalLines {
   }
 
  private:
+  static std::chrono::year_month_day DayAfter(std::chrono::year_month_day date) {
+    using namespace std::chrono;
+    if (date.day() < year_month_day_last{date.year(), month_day_last{date.month()}}.day()) {
+      return {date.year(), date.month(), date.day() + days{1}};
+    }
+    if (date.month() < December) return {date.year(), date.month() + months{1}, day{1}};
+    return {date.year() + years{1}, January, day{1}};
+  }
+
   // A day of a year file or an anniversary, as most events are: a UID of our
-  // own, a title that fits one line and nothing else to say.
-  bool IsPlainDay(const DayEvent& event) const {
+  // own, a title that fits one line (escaping at most doubles it) and
+  // nothing else to say.
+  static bool IsPlainDay(const DayEvent& event) {
     return event.uid.empty() && event.description.empty() && event.categories.empty() &&
            event.properties.empty() && !event.remindDaysBefore &&
-           std::string_view("SUMMARY:").size() + escaped_.size() <= kMaxLineOctets;
+           std::string_view("SUMMARY:").size() + 2 * event.title.size() <= kMaxLineOctets;
+  }
+
+  // The UID's stable part: the key's hash, as 16 hex digits.
+  static void UidHash(const DayEvent& event, std::string_view escapedTitle, char (&hex)[16]) {
+    std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash
+                                          : Fnv1a64(event.uidKey.empty() ? escapedTitle : event.uidKey);
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
   }
 
   // The same lines as the general path. All a plain event's bytes before
   // its title are the same in every event of the file but the dates (and an
   // anniversary's UID hash), so they are made once, copied whole and the
-  // digits put in place.
-  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end, std::string_view hex) {
+  // digits put in place; the title is escaped straight into the file.
+  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end) {
+    static constexpr std::string_view kFree =
+        "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n";
+    static constexpr std::string_view kBusy = "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n";
     if (!head_.made || event.dayKind != head_.kind) MakeHead(event.dayKind);
     const std::size_t at = out_.size();
     out_.append(head_.text);
+    const std::size_t titleAt = out_.size();
+    AppendEscapedText(out_, event.title);
     char* const bytes = out_.data() + at;
     start.view().copy(bytes + head_.uidDate, 8);
-    if (event.dayKind.empty()) hex.copy(bytes + head_.uidHash, hex.size());
+    if (event.dayKind.empty()) {
+      char hex[16];
+      UidHash(event, std::string_view(out_).substr(titleAt), hex);
+      std::copy_n(hex, sizeof hex, bytes + head_.uidHash);
+    }
     start.view().copy(bytes + head_.start, 8);
     end.view().copy(bytes + head_.end, 8);
-    out_.append(escaped_);
-    out_.append(event.transparency == Transparency::Transparent
-                    ? "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n"
-                    : "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n");
+    out_.append(event.transparency == Transparency::Transparent ? kFree : kBusy);
   }
 
   // A plain event's lines up to "SUMMARY:", the dates and an anniversary's
@@ -164,6 +199,8 @@ class IcalLines {
   std::string escaped_;  // the current title as written
   std::string stamp_;    // the generation date, "yyyymmddT120000Z"
   std::string line_;     // a long line before it is folded
+  std::chrono::sys_days after_{};  // the day after the last event, and its date
+  std::chrono::year_month_day afterDate_{std::chrono::sys_days{}};
   struct {
     bool made = false;
     std::string kind;  // the dayKind it was made for; empty: a hash

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "lists/deferred_signals.h"
 
@@ -141,31 +142,61 @@ std::string NumberedName(std::string_view name, int n) {
   return std::string(name.substr(0, at)) + "-" + std::to_string(n) + std::string(name.substr(at));
 }
 
-WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
-                              std::string_view name, const ByteSource& text) {
+UnnamedFile::UnnamedFile(UnnamedFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), unsupported_(other.unsupported_) {}
+
+UnnamedFile& UnnamedFile::operator=(UnnamedFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    error_ = other.error_;
+    unsupported_ = other.unsupported_;
+  }
+  return *this;
+}
+
+UnnamedFile::~UnnamedFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+UnnamedFile WriteUnnamed(const FileSystemCalls& calls, const std::filesystem::path& folder, const ByteSource& text) {
+  UnnamedFile file;
   // An unnamed file leaves nothing behind when the program is ended while
   // writing it, and naming it is one step: no signal needs to wait here.
-  const int fd = calls.openUnnamed(folder.c_str(), 0666);
-  if (fd < 0) {
+  file.fd_ = calls.openUnnamed(folder.c_str(), 0666);
+  if (file.fd_ < 0) {
     // Unnamed files are refused by some file systems; any other reason is
     // the folder's own and is reported as it is.
-    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return WriteThroughTemporary(calls, folder, name, text);
-    return {folder / std::string(name), LastError()};
+    file.unsupported_ = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
+    file.error_ = LastError();
+    return file;
   }
-  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, text)};
-  bool linksRefused = false;
-  if (!result.error) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    result = TakeFreeName(folder, name, [&](const char* target) {
-      return calls.linkAt(AT_FDCWD, self.c_str(), AT_FDCWD, target, AT_SYMLINK_FOLLOW);
-    });
-    linksRefused = result.error && Unsupported(result.error.value());
-  }
+  file.error_ = WriteAllAndSync(file.fd_, text);
+  return file;
+}
+
+WrittenFile NameNewFile(const FileSystemCalls& calls, UnnamedFile& file, const std::filesystem::path& folder,
+                        std::string_view name) {
+  WrittenFile result{folder / std::string(name), file.error_};
+  if (file.fd_ < 0 || result.error) return result;
+  const std::string self = "/proc/self/fd/" + std::to_string(file.fd_);
+  result = TakeFreeName(folder, name, [&](const char* target) {
+    return calls.linkAt(AT_FDCWD, self.c_str(), AT_FDCWD, target, AT_SYMLINK_FOLLOW);
+  });
   // exFAT refuses the link that names the file: write it the other way, from
-  // the text the unnamed file already holds (the source is spent).
-  if (linksRefused) result = WriteThroughTemporary(calls, folder, name, ReadBack(fd));
-  if (::close(fd) != 0 && !result.error) result.error = LastError();
+  // the text the unnamed file already holds.
+  if (result.error && Unsupported(result.error.value())) {
+    result = WriteThroughTemporary(calls, folder, name, ReadBack(file.fd_));
+  }
+  if (::close(std::exchange(file.fd_, -1)) != 0 && !result.error) result.error = LastError();
   return result;
+}
+
+WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
+                              std::string_view name, const ByteSource& text) {
+  UnnamedFile file = WriteUnnamed(calls, folder, text);
+  if (file.Unsupported()) return WriteThroughTemporary(calls, folder, name, text);
+  return NameNewFile(calls, file, folder, name);
 }
 
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {

@@ -52,6 +52,40 @@ extern const FileSystemCalls kSystemCalls;
 WrittenFile WriteNewFileUsing(const FileSystemCalls& calls, const std::filesystem::path& folder,
                               std::string_view name, const ByteSource& text);
 
+// A new file's bytes, written and synced in its folder where no name shows
+// them yet: WriteNewFile in two steps, so that a batch can write its files
+// on several threads and name them in order on one. Closing it without a
+// name leaves nothing behind.
+class UnnamedFile {
+ public:
+  UnnamedFile() = default;
+  UnnamedFile(UnnamedFile&& other) noexcept;
+  UnnamedFile& operator=(UnnamedFile&& other) noexcept;
+  ~UnnamedFile();
+
+  // The folder's file system has no unnamed files (FAT, exFAT on some
+  // kernels): nothing was written, and the text is still to write by
+  // WriteNewFile, through a named temporary.
+  bool Unsupported() const { return unsupported_; }
+
+ private:
+  friend UnnamedFile WriteUnnamed(const FileSystemCalls&, const std::filesystem::path&, const ByteSource&);
+  friend WrittenFile NameNewFile(const FileSystemCalls&, UnnamedFile&, const std::filesystem::path&,
+                                 std::string_view);
+  int fd_ = -1;
+  std::error_code error_;  // why the bytes could not be written
+  bool unsupported_ = false;
+};
+
+// The first step: the text into an unnamed file in `folder`, synced.
+UnnamedFile WriteUnnamed(const FileSystemCalls& calls, const std::filesystem::path& folder, const ByteSource& text);
+// The second: the file, or why it could not be written, under the first
+// free numbered name of `name`, as WriteNewFile names it; where links are
+// refused, it is written the other way from its own bytes. The file is
+// closed.
+WrittenFile NameNewFile(const FileSystemCalls& calls, UnnamedFile& file, const std::filesystem::path& folder,
+                        std::string_view name);
+
 // `name` with "-n" before its extension for n >= 2; `name` itself for 1.
 std::string NumberedName(std::string_view name, int n);
 

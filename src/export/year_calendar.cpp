@@ -31,11 +31,11 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
   // years into one file is left to the vector's own geometric growth: an
   // exact reserve each year would copy the whole list every year.
   if (events.empty()) events.reserve(static_cast<std::size_t>((last - first).count() + 1));
-  for (auto date = first; date <= last; date += std::chrono::days{1}) {
-    std::string title = titleOf(date);
+  for (DayInfo day = GetDayInfo(first, calendar); day.date <= last; day = NextDayInfo(day)) {
+    std::string title = titleOf(day);
     if (title.empty()) continue;
     DayEvent& event = events.emplace_back();
-    event.date = date;
+    event.date = day.date;
     event.title = std::move(title);
     event.dayKind = kDayKinds[static_cast<std::size_t>(calendar)];
   }

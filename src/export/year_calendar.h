@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/day_info.h"
 #include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "export/day_event.h"
@@ -14,7 +15,7 @@
 namespace tessarine {
 
 // A day's event title; empty when the day gets no event.
-using TitleFunction = std::function<std::string(std::chrono::sys_days)>;
+using TitleFunction = std::function<std::string(const DayInfo& day)>;
 
 // Appends the events of `year` to `events`, in date order. Their UIDs name
 // the calendar, so that a Korean and a Chinese file can live side by side.

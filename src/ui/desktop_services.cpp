@@ -28,9 +28,7 @@ DesktopServices DesktopServices::System() {
       [] {
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/anniversaries.csv";
       },
-      [](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
-        return WriteNewFile(folder, name, text);
-      },
+      {},  // the system's own new files, written on both cores
       ReplaceFileIn,
       tessarine::ShowInFileManager,
       [](const QUrl& address) { return QDesktopServices::openUrl(address); },

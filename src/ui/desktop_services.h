@@ -30,7 +30,8 @@ struct DesktopServices {
   std::function<QString()> outputFolder;
   // The anniversary list, kept in the user's configuration folder.
   std::function<QString()> anniversaryListFile;
-  // Writes a new file into the folder under the name, or the next free one.
+  // Writes a new file into the folder under the name, or the next free one;
+  // tests replace it. None: the system's own (GenerateOptions::write).
   std::function<WrittenFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text)>
       writeFile;
   // Replaces the file of that name in the folder in one step (固定文件名).

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/day_info.h"
 #include "calendar/iso_date.h"
 #include "calendar/lunar_date.h"
 #include "calendar/solar_terms.h"
@@ -50,6 +51,19 @@ TEST(OtherCalendarsTest, EveryDayConvertsBothWays) {
       termDays += year_month_day{date}.year() <= year{2100} && SolarTermIndex(year_month_day{date}, calendar) != 0;
     }
     EXPECT_EQ(termDays, 200 * 24);
+  }
+}
+
+// A walk from day to day, as a year file makes, describes every day exactly
+// as looking it up does, across months, leap months, years and the ends of
+// the described range.
+TEST(DayInfoTest, TheWalkAgreesWithTheLookupOnEveryDay) {
+  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
+    DayInfo walked = GetDayInfo(testing::Date(1900, 12, 30), calendar);
+    for (auto date = walked.date; date <= testing::Date(2101, 1, 2); date += days{1}) {
+      ASSERT_EQ(walked, GetDayInfo(date, calendar)) << IsoDate(date);
+      walked = NextDayInfo(walked);
+    }
   }
 }
 

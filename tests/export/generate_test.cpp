@@ -93,7 +93,7 @@ TEST(GenerateTest, YearFilesAreTheYearCalendarsOfTheRange) {
     EXPECT_EQ(done.files[y - 2019].path, "/out/" + name);
     EXPECT_FALSE(done.files[y - 2019].error);
     // The batch reuses its buffers; each file is still exactly its year.
-    EXPECT_TRUE(folder.files[name] == YearCalendarFile(year{y}, [&](sys_days d) { return TitleOf(d, format); }, kNow))
+    EXPECT_TRUE(folder.files[name] == YearCalendarFile(year{y}, [&](const DayInfo& d) { return TitleOf(d, format); }, kNow))
         << y;
   }
   EXPECT_EQ(done.preview, folder.files[YearFileName(2021y, kNow)]);

@@ -36,7 +36,7 @@ TEST(GoldenFilesTest, WholeFilesAsWritten) {
   const bool update = std::getenv("TESSARINE_UPDATE_GOLDEN") != nullptr;
   for (const auto& c : cases) {
     const std::string file = YearCalendarFile(
-        year{c.year}, [&c](sys_days date) { return TitleOf(date, c.format); }, moment);
+        year{c.year}, [&c](const DayInfo& day) { return TitleOf(day, c.format); }, moment);
     testing::ParseCalendar(file);
     const std::string golden = std::string(TESSARINE_GOLDEN_DIR) + "/" + c.name;
     if (update) std::ofstream(golden, std::ios::binary) << file;

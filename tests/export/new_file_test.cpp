@@ -134,6 +134,20 @@ TEST(NewFileTest, AKilledWritersReservationIsRemoved) {
   EXPECT_EQ(folder.Count(), 2u);
 }
 
+// Written ahead, named later: the name is the one free when it is named,
+// and a file given up unnamed leaves nothing.
+TEST(UnnamedFileTest, NamedWhenNamedAndNothingLeftWhenGivenUp) {
+  TempFolder folder;
+  UnnamedFile first = WriteUnnamed(kSystemCalls, folder.path(), WholeText("first"));
+  { const UnnamedFile givenUp = WriteUnnamed(kSystemCalls, folder.path(), WholeText("given up")); }
+  ASSERT_FALSE(WriteNewFile(folder.path(), "a.ics", "meanwhile").error);
+  const WrittenFile named = NameNewFile(kSystemCalls, first, folder.path(), "a.ics");
+  ASSERT_FALSE(named.error) << named.error.message();
+  EXPECT_EQ(named.path, folder.File("a-2.ics"));
+  EXPECT_EQ(ReadFile(named.path), "first");
+  EXPECT_EQ(folder.Count(), 2u);
+}
+
 TEST(NumberedNameTest, NumberGoesBeforeTheExtension) {
   EXPECT_EQ(NumberedName("Tessarine_2026_261208-223006.ics", 1), "Tessarine_2026_261208-223006.ics");
   EXPECT_EQ(NumberedName("Tessarine_2026_261208-223006.ics", 2), "Tessarine_2026_261208-223006-2.ics");

@@ -25,7 +25,7 @@ using testing::ParseCalendar;
 const local_seconds kMoment = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
 
 std::string FileOf(int y, const TitleFormat& format) {
-  return YearCalendarFile(year{y}, [&format](sys_days date) { return TitleOf(date, format); }, kMoment);
+  return YearCalendarFile(year{y}, [&format](const DayInfo& day) { return TitleOf(day, format); }, kMoment);
 }
 
 // libical reads the file back, and it holds, for every day of its year,
@@ -128,7 +128,7 @@ TEST(YearCalendarTest, UidsFollowTheDayNotTheTitle) {
   };
   const TitleFormat normal{};
   const TitleFormat terms{MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay, FestivalAndTerm::Term, false}};
-  const auto titles = [](const TitleFormat& format) { return [&format](sys_days d) { return TitleOf(d, format); }; };
+  const auto titles = [](const TitleFormat& format) { return [&format](const DayInfo& day) { return TitleOf(day, format); }; };
   const auto first = uids(YearCalendarFile(2026y, titles(normal), kMoment));
   EXPECT_EQ(first, uids(YearCalendarFile(2026y, titles(terms), kMoment + days{400})));
   ASSERT_EQ(first.size(), 365u);
@@ -193,7 +193,7 @@ TEST(YearCalendarTest, TraditionalFilesHoldNoSimplifiedWords) {
   for (const TitleFormat& format : formats) {
     for (const int y : {2014, 2023, 2026, 2033}) {
       const std::string file = YearCalendarFile(
-          year{y}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, LunarCalendar::China, Language::ZhHant);
+          year{y}, [&format](const DayInfo& day) { return TitleOf(day, format); }, kMoment, LunarCalendar::China, Language::ZhHant);
       EXPECT_NE(file.find("X-WR-CALNAME:農曆 " + std::to_string(y)), std::string::npos);
       const auto titles = ParseCalendar(file);
       EXPECT_GE(titles.size(), 365u);
@@ -225,7 +225,7 @@ TEST(YearCalendarTest, KoreanAndVietnameseFiles) {
   for (const auto& c : cases) {
     const TitleFormat format{MonthNaming::WinterAndLast, NormalFormat{}, c.language, c.calendar};
     const std::string file = YearCalendarFile(
-        year{c.year}, [&format](sys_days d) { return TitleOf(d, format); }, kMoment, c.calendar, c.language);
+        year{c.year}, [&format](const DayInfo& day) { return TitleOf(day, format); }, kMoment, c.calendar, c.language);
     EXPECT_NE(file.find(std::string("X-WR-CALNAME:") + c.name + "\r\n"), std::string::npos) << c.name;
     const auto titles = ParseCalendar(file);
     EXPECT_GE(titles.size(), 365u);
