@@ -26,21 +26,28 @@ std::vector<Anniversary> TenThousandEntries() {
 void BM_TenThousandAnniversaries(benchmark::State& state) {
   const std::vector<Anniversary> entries = TenThousandEntries();
   const auto moment = std::chrono::local_days{std::chrono::year{2026} / 12 / 9};
-  GenerateOptions options;
-  std::uint64_t bytes = 0, events = 0;
-  options.write = [&](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+  const AnniversariesRequest request{entries, YearRange::All(), std::nullopt, ReminderStyle::Alarm, {}, Language::ZhHans};
+  // The events are counted in a run of their own: the timed runs only take
+  // the bytes, as the year files' benchmark does.
+  GenerateOptions counting;
+  std::uint64_t events = 0;
+  counting.write = [&](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
     for (std::string_view piece = text(); !piece.empty(); piece = text()) {
-      bytes += piece.size();
       for (std::size_t at = piece.find("BEGIN:VEVENT"); at != std::string_view::npos; at = piece.find("BEGIN:VEVENT", at + 1)) {
         ++events;
       }
     }
     return WrittenFile{folder / std::string(name), {}};
   };
-  const AnniversariesRequest request{entries, YearRange::All(), std::nullopt, ReminderStyle::Alarm, {}, Language::ZhHans};
+  Generate(request, "/dev/null", moment, counting);
+  GenerateOptions options;
+  std::uint64_t bytes = 0;
+  options.write = [&](const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
+    for (std::string_view piece = text(); !piece.empty(); piece = text()) bytes += piece.size();
+    return WrittenFile{folder / std::string(name), {}};
+  };
   std::chrono::steady_clock::duration spent{};
   for (auto _ : state) {
-    events = 0;
     const auto start = std::chrono::steady_clock::now();
     const Generation done = Generate(request, "/dev/null", moment, options);
     spent += std::chrono::steady_clock::now() - start;

@@ -43,39 +43,39 @@ std::vector<std::string> OccurrenceKeys(const std::vector<Anniversary>& entries)
 }
 
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years) {
-  return Occurrences(entries, OccurrenceKeys(entries), years);
-}
-
-std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, const std::vector<std::string>& keys,
-                                    YearRange years) {
-  // Found and ordered as small records first; titles and keys are made once
+  // Found and ordered as small records first; titles are made once
   // the order is known.
   struct Found {
     std::chrono::sys_days date;
     int lunarYear;
     std::uint32_t entry;
   };
-  const std::chrono::year first = years.first(), last = years.last();
+  const std::chrono::sys_days firstDay = years.firstDay(), lastDay = years.lastDay();
+  const auto dayIndex = [firstDay](std::chrono::sys_days date) { return static_cast<std::size_t>((date - firstDay).count()); };
   std::vector<Found> found;
+  // How many fall on each day of the range: the records are then put in
+  // date order in one pass, keeping list order on a day.
+  std::vector<std::uint32_t> onDay(dayIndex(lastDay) + 2);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const Anniversary& entry = entries[i];
-    for (int year = static_cast<int>(first) - 1; year <= static_cast<int>(last); ++year) {
+    for (int year = static_cast<int>(years.first()) - 1; year <= static_cast<int>(years.last()); ++year) {
       if (entry.firstYear && year < *entry.firstYear) continue;
       const auto date = OccurrenceIn(entry, year);
-      if (!date) continue;
-      const std::chrono::year gregorian = std::chrono::year_month_day{*date}.year();
-      if (gregorian < first || gregorian > last) continue;
+      if (!date || *date < firstDay || *date > lastDay) continue;
       found.push_back({*date, year, static_cast<std::uint32_t>(i)});
+      ++onDay[dayIndex(*date) + 1];
     }
   }
-  std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.date < b.date; });
+  for (std::size_t day = 1; day < onDay.size(); ++day) onDay[day] += onDay[day - 1];  // where each day starts
+  std::vector<Found> ordered(found.size());
+  for (const Found& f : found) ordered[onDay[dayIndex(f.date)]++] = f;
   std::vector<Occurrence> occurrences;
-  occurrences.reserve(found.size());
-  for (const Found& f : found) {
+  occurrences.reserve(ordered.size());
+  for (const Found& f : ordered) {
     const Anniversary& entry = entries[f.entry];
     std::string title = entry.name;
     if (entry.firstYear) title.append(" (").append(std::to_string(f.lunarYear - *entry.firstYear)).append(")");
-    occurrences.push_back({f.date, f.lunarYear, std::move(title), keys[f.entry], f.entry});
+    occurrences.push_back({f.date, f.lunarYear, std::move(title), f.entry});
   }
   return occurrences;
 }

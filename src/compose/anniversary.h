@@ -30,10 +30,9 @@ struct Occurrence {
   std::chrono::sys_days date;
   int lunarYear;
   std::string title;  // the name, with " (N)" when the entry has a first year
-  // Names the entry whatever its title's count says: its name and date as
-  // written, so the same entry on the same day keeps one identity.
-  std::string key;
-  std::uint32_t entry = 0;  // the entry's place in the list
+  // The entry's place in the list; its key (OccurrenceKeys) names it
+  // whatever its title's count says.
+  std::uint32_t entry = 0;
 };
 
 // The identity of `entry`, as each of its occurrences carries it.
@@ -51,18 +50,15 @@ std::optional<std::chrono::sys_days> OccurrenceIn(const Anniversary& entry, int 
 std::optional<std::chrono::sys_days> NextOccurrence(const Anniversary& entry, std::chrono::sys_days from);
 
 // Every occurrence of the entries whose Gregorian date lies in `years`, in
-// date order (entries in list order on one day). Keys are unique: an entry
-// that repeats an earlier one's name and date has its number in the list of
-// such entries added to its key. Lunar years from the one
+// date order (entries in list order on one day). Lunar years from the one
 // before the first are looked at: a 腊月 date of one lunar year falls in
 // January or February of the next Gregorian year.
 std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, YearRange years);
 
-// The unique key of each entry, as Occurrences gives them.
+// The key of each entry: its name and date as written, so the same entry on
+// the same day keeps one identity. Keys are unique: an entry that repeats an
+// earlier one's name and date has its number in the list of such entries
+// added to its key.
 std::vector<std::string> OccurrenceKeys(const std::vector<Anniversary>& entries);
-
-// The same with the keys made once, for a list read a year at a time.
-std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, const std::vector<std::string>& keys,
-                                    YearRange years);
 
 }  // namespace tessarine

@@ -13,7 +13,7 @@ namespace tessarine {
 std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
                                         std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
   std::vector<DayEvent> events;
-  AppendOccurrenceEvents(events, Occurrences(entries, years), remindDaysBefore, style, language);
+  AppendOccurrenceEvents(events, Occurrences(entries, years), remindDaysBefore, style, language, KeyHashes(entries));
   SortByDate(events);
   return events;
 }
@@ -40,18 +40,23 @@ void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrenc
       reminder.date = occurrence.date - std::chrono::days{*remindDaysBefore};
       reminder.title = fmt::format(fmt::runtime(reminderPattern), fmt::arg("days", *remindDaysBefore),
                                    fmt::arg("name", occurrence.title));
-      reminder.uidKey = occurrence.key + "\treminder";
-      if (!keyHashes.empty()) reminder.uidKeyHash = Fnv1a64("\treminder", keyHashes[occurrence.entry]);
+      reminder.uidKeyHash = Fnv1a64("\treminder", keyHashes[occurrence.entry]);  // the key + "\treminder"
     }
     // The same entry on the same day always has the same UID, whatever its
     // title's count says.
     DayEvent& event = events.emplace_back();
     event.date = occurrence.date;
     event.title = std::move(occurrence.title);
-    event.uidKey = std::move(occurrence.key);
-    if (!keyHashes.empty()) event.uidKeyHash = keyHashes[occurrence.entry];
+    event.uidKeyHash = keyHashes[occurrence.entry];
     if (!separate) event.remindDaysBefore = remindDaysBefore;
   }
+}
+
+std::vector<std::uint64_t> KeyHashes(const std::vector<Anniversary>& entries) {
+  std::vector<std::uint64_t> hashes;
+  hashes.reserve(entries.size());
+  for (const std::string& key : OccurrenceKeys(entries)) hashes.push_back(Fnv1a64(key));
+  return hashes;
 }
 
 std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,

@@ -35,11 +35,14 @@ std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries,
 
 // The events of `occurrences`, in their order, each after its separate
 // reminder when there is one; AnniversaryEvents sorts them by date.
-// `keyHashes`, when given, holds Fnv1a64 of each entry's key, made once for a
-// list composed a year at a time.
+// `keyHashes` holds Fnv1a64 of each entry's key (KeyHashes), made once per
+// list: an entry repeats its key every year.
 void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
                             std::optional<int> remindDaysBefore, ReminderStyle style, Language language,
-                            std::span<const std::uint64_t> keyHashes = {});
+                            std::span<const std::uint64_t> keyHashes);
+
+// Fnv1a64 of each entry's key (OccurrenceKeys).
+std::vector<std::uint64_t> KeyHashes(const std::vector<Anniversary>& entries);
 
 // Sorts by date, keeping the order of events on one day.
 void SortByDate(std::vector<DayEvent>& events);

@@ -22,11 +22,9 @@ AnniversaryStream::AnniversaryStream(const std::vector<Anniversary>& entries, Ye
       style_(style),
       language_(language),
       moment_(moment),
-      keys_(OccurrenceKeys(entries)),
+      keyHashes_(KeyHashes(entries)),
       next_(years.first()) {
   AppendIcalHeader(text_, calendarName, published);
-  keyHashes_.reserve(keys_.size());
-  for (const std::string& key : keys_) keyHashes_.push_back(Fnv1a64(key));
 }
 
 std::string_view AnniversaryStream::Next() {
@@ -47,7 +45,7 @@ std::string_view AnniversaryStream::Next() {
 
 void AnniversaryStream::ComposeYear() {
   const std::chrono::year year = next_++;
-  AppendOccurrenceEvents(pending_, Occurrences(entries_, keys_, OneYear(year)), remindDaysBefore_, style_,
+  AppendOccurrenceEvents(pending_, Occurrences(entries_, OneYear(year)), remindDaysBefore_, style_,
                          language_, keyHashes_);
   // The whole range's events are sorted by date, keeping the order of the
   // occurrences among equal dates; the events held over from earlier years

@@ -36,8 +36,7 @@ class AnniversaryStream {
   const ReminderStyle style_;
   const Language language_;
   const std::chrono::local_seconds moment_;
-  const std::vector<std::string> keys_;  // each entry's, made once
-  std::vector<std::uint64_t> keyHashes_;  // and their hashes
+  const std::vector<std::uint64_t> keyHashes_;  // each entry's key's, made once
   std::chrono::year next_;   // the next year to compose
   bool headerGiven_ = false;
   bool footerGiven_ = false;

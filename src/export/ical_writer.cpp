@@ -9,6 +9,7 @@ namespace tessarine {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kSummary = "SUMMARY:";
 // Bytes of one event with a typical title: the buffer grows once at most.
 constexpr std::size_t kBytesPerEvent = 272;
 
@@ -63,11 +64,14 @@ class IcalLines {
     // The model's end is the day itself; DTEND is exclusive. Events of
     // consecutive days follow each other, so a day's start is usually the
     // previous event's end, already known.
-    const std::chrono::year_month_day first = event.date == after_ ? afterDate_ : std::chrono::year_month_day{event.date};
+    const bool follows = event.date == after_;
+    const std::chrono::year_month_day first = follows ? afterDate_ : std::chrono::year_month_day{event.date};
+    const DateDigits start = follows ? afterDigits_ : DateDigits(first);
     after_ = event.date + std::chrono::days{1};
     afterDate_ = DayAfter(first);
-    const DateDigits start{first}, end{afterDate_};
-    if (IsPlainDay(event)) return PlainDay(event, start, end);
+    afterDigits_ = DateDigits(afterDate_);
+    const DateDigits& end = afterDigits_;
+    if (IsPlainDay(event) && PlainDay(event, start, end)) return;
 
     escaped_.clear();
     AppendEscapedText(escaped_, event.title);
@@ -115,12 +119,10 @@ class IcalLines {
   }
 
   // A day of a year file or an anniversary, as most events are: a UID of our
-  // own, a title that fits one line (escaping at most doubles it) and
-  // nothing else to say.
+  // own, a title that may fit one line and nothing else to say.
   static bool IsPlainDay(const DayEvent& event) {
     return event.uid.empty() && event.description.empty() && event.categories.empty() &&
-           event.properties.empty() && !event.remindDaysBefore &&
-           std::string_view("SUMMARY:").size() + 2 * event.title.size() <= kMaxLineOctets;
+           event.properties.empty() && !event.remindDaysBefore && kSummary.size() + event.title.size() <= kMaxLineOctets;
   }
 
   // The UID's stable part: the key's hash, as 16 hex digits.
@@ -133,8 +135,9 @@ class IcalLines {
   // The same lines as the general path. All a plain event's bytes before
   // its title are the same in every event of the file but the dates (and an
   // anniversary's UID hash), so they are made once, copied whole and the
-  // digits put in place; the title is escaped straight into the file.
-  void PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end) {
+  // digits put in place; the title is escaped straight into the file. False,
+  // with nothing written, when the escaped title does not fit one line.
+  bool PlainDay(const DayEvent& event, const DateDigits& start, const DateDigits& end) {
     static constexpr std::string_view kFree =
         "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n";
     static constexpr std::string_view kBusy = "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n";
@@ -143,6 +146,10 @@ class IcalLines {
     out_.append(head_.text);
     const std::size_t titleAt = out_.size();
     AppendEscapedText(out_, event.title);
+    if (out_.size() - titleAt + kSummary.size() > kMaxLineOctets) {
+      out_.resize(at);
+      return false;
+    }
     char* const bytes = out_.data() + at;
     start.view().copy(bytes + head_.uidDate, 8);
     if (event.dayKind.empty()) {
@@ -153,6 +160,7 @@ class IcalLines {
     start.view().copy(bytes + head_.start, 8);
     end.view().copy(bytes + head_.end, 8);
     out_.append(event.transparency == Transparency::Transparent ? kFree : kBusy);
+    return true;
   }
 
   // A plain event's lines up to "SUMMARY:", the dates and an anniversary's
@@ -169,7 +177,7 @@ class IcalLines {
     text.append(kDate).append("\r\nDTEND;VALUE=DATE:");
     head_.end = text.size();
     text.append(kDate).append("\r\nDTSTAMP:").append(stamp_).append("\r\nCREATED:").append(stamp_);
-    text.append("\r\nSUMMARY:");
+    text.append(kCrLf).append(kSummary);
     head_.kind.assign(dayKind);
     head_.made = true;
   }
@@ -201,6 +209,7 @@ class IcalLines {
   std::string line_;     // a long line before it is folded
   std::chrono::sys_days after_{};  // the day after the last event, and its date
   std::chrono::year_month_day afterDate_{std::chrono::sys_days{}};
+  DateDigits afterDigits_{afterDate_};
   struct {
     bool made = false;
     std::string kind;  // the dayKind it was made for; empty: a hash

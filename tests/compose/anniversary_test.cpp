@@ -104,9 +104,10 @@ TEST(AnniversaryTest, FirstYearAndRepeatedRows) {
   const auto first = Occurrences({Entry(12, 23)}, testing::Years(1901, 1901));
   ASSERT_FALSE(first.empty());
   EXPECT_EQ(Iso(first[0].date), "1901-02-11");
-  const auto twice = Occurrences({Entry(3, 8, false, 1960), Entry(3, 8, false, 1961)}, testing::Years(2026, 2026));
-  ASSERT_EQ(twice.size(), 2u);
-  EXPECT_NE(twice[0].key, twice[1].key);
+  const std::vector<Anniversary> rows = {Entry(3, 8, false, 1960), Entry(3, 8, false, 1961)};
+  ASSERT_EQ(Occurrences(rows, testing::Years(2026, 2026)).size(), 2u);
+  const auto keys = OccurrenceKeys(rows);
+  EXPECT_NE(keys[0], keys[1]);
 }
 
 }  // namespace
