@@ -98,6 +98,25 @@ TEST(AnniversaryTest, NextOccurrence) {
   for (const auto& c : cases) EXPECT_EQ(NextOccurrence(c.entry, c.from), c.next) << Iso(c.from);
 }
 
+// A long list's dates are found month by month for all its entries at
+// once: every month, leap or not, with its short and long days, in each
+// calendar and every year, falls where OccurrenceIn puts it alone.
+TEST(AnniversaryTest, EveryMonthOfEveryYearAsOccurrenceInHasIt) {
+  std::vector<Anniversary> entries;
+  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
+    for (unsigned month = 1; month <= 12; ++month) {
+      for (const unsigned day : {1u, 29u, 30u}) {
+        for (const bool leap : {false, true}) entries.push_back({"x", "x", month, day, leap, std::nullopt, calendar});
+      }
+    }
+  }
+  const auto found = Occurrences(entries, YearRange::All());
+  EXPECT_GT(found.size(), entries.size() * 200);  // and lunar 1900's last months in 1901
+  for (const Occurrence& o : found) {
+    ASSERT_EQ(o.date, OccurrenceIn(entries[o.entry], o.lunarYear)) << Iso(o.date) << " entry " << o.entry << " lunar year " << o.lunarYear;
+  }
+}
+
 // The first Gregorian year reaches into lunar 1900, and two rows with the
 // same name and date keep apart.
 TEST(AnniversaryTest, FirstYearAndRepeatedRows) {
