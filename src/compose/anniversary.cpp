@@ -102,6 +102,7 @@ std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, Yea
   const std::chrono::sys_days firstDay = years.firstDay(), lastDay = years.lastDay();
   const auto dayIndex = [firstDay](std::chrono::sys_days date) { return static_cast<std::size_t>((date - firstDay).count()); };
   std::vector<Found> found;
+  found.reserve(entries.size() * static_cast<std::size_t>(years.size()));  // about one a year each
   // How many fall on each day of the range: the records are then put in
   // date order in one pass, keeping list order on a day.
   std::vector<std::uint32_t> onDay(dayIndex(lastDay) + 2);
@@ -117,15 +118,12 @@ std::vector<Occurrence> Occurrences(const std::vector<Anniversary>& entries, Yea
     }
   }
   for (std::size_t day = 1; day < onDay.size(); ++day) onDay[day] += onDay[day - 1];  // where each day starts
-  std::vector<Found> ordered(found.size());
-  for (const Found& f : found) ordered[onDay[dayIndex(f.date)]++] = f;
-  std::vector<Occurrence> occurrences;
-  occurrences.reserve(ordered.size());
-  for (const Found& f : ordered) {
+  std::vector<Occurrence> occurrences(found.size());
+  for (const Found& f : found) {
+    Occurrence& o = occurrences[onDay[dayIndex(f.date)]++];
     const Anniversary& entry = entries[f.entry];
-    std::string title = entry.name;
-    if (entry.firstYear) title.append(" (").append(std::to_string(f.lunarYear - *entry.firstYear)).append(")");
-    occurrences.push_back({f.date, f.lunarYear, std::move(title), f.entry});
+    o = {f.date, f.lunarYear, entry.name, f.entry};
+    if (entry.firstYear) o.title.append(" (").append(std::to_string(f.lunarYear - *entry.firstYear)).append(")");
   }
   return occurrences;
 }
