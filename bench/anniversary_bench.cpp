@@ -63,7 +63,8 @@ void BM_TenThousandAnniversaries(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
-BENCHMARK(BM_TenThousandAnniversaries)->Unit(benchmark::kSecond)->Iterations(1);
+// Three runs: one alone is at the mercy of whatever else the machine does.
+BENCHMARK(BM_TenThousandAnniversaries)->Unit(benchmark::kSecond)->Iterations(3);
 
 }  // namespace
 }  // namespace tessarine
