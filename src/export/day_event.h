@@ -23,15 +23,13 @@ struct DayEvent {
   std::chrono::sys_days date;
   std::string title;  // plain text; escaped when written
   std::string description;  // plain text, lines apart by "\n"; none when empty
-  // What the UID's stable part is made from. Empty: the title as the file
-  // writes it, so the same content always gets the same UID.
-  std::string uidKey;
-  // Fnv1a64 of uidKey, when the caller has it already: an anniversary repeats
-  // its entry's key every year.
+  // The UID's stable part: Fnv1a64 of what names the event, as an
+  // anniversary's entry key. None: of the title as the file writes it, so
+  // the same content always gets the same UID.
   std::optional<std::uint64_t> uidKeyHash;
   // The whole UID, for calendars whose events name themselves (the holiday
   // calendar's "yyyymmdd-holiday@tessarine"); empty: made from the date and
-  // uidKey.
+  // uidKeyHash.
   std::string uid;
   // For a calendar of one event a day, the kind of calendar ("lunar"): the
   // UID is then "yyyymmdd-<kind>@tessarine", the date and the kind alone,

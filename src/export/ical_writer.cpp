@@ -127,8 +127,7 @@ class IcalLines {
 
   // The UID's stable part: the key's hash, as 16 hex digits.
   static void UidHash(const DayEvent& event, std::string_view escapedTitle, char (&hex)[16]) {
-    std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash
-                                          : Fnv1a64(event.uidKey.empty() ? escapedTitle : event.uidKey);
+    std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash : Fnv1a64(escapedTitle);
     for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
   }
 
