@@ -9,7 +9,6 @@ packages=(
   qt6-translations-l10n           # Qt's own dialogs in Chinese, built into the window
   qt6-tools-dev qt6-l10n-tools    # Linguist: lupdate and lrelease for the window's translations
   dpkg-dev desktop-file-utils appstream lintian  # the Debian package and its checks
-  libpcre2-dev                    # the template engine's white-space rule
   libgtest-dev libgmock-dev       # unit tests
   libbenchmark-dev                # benchmarks
   libical-dev python3-icalendar   # tests read every written file with two independent parsers

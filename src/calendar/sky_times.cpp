@@ -13,8 +13,6 @@ using std::chrono::hours;
 using std::chrono::minutes;
 
 constexpr sys_days kMomentEpoch{days{sky::kMomentEpochDay}};
-constexpr sys_days kKoreaOwnClock{std::chrono::year{1912} / 1 / 1};
-constexpr sys_days kVietnamOwnClock{std::chrono::year{1968} / 1 / 1};
 
 Moment MomentOf(std::int32_t minutesSinceEpoch) { return Moment{kMomentEpoch} + minutes{minutesSinceEpoch}; }
 
@@ -36,15 +34,6 @@ PhaseMoment PhaseAt(std::size_t index) {
 }
 
 }  // namespace
-
-minutes CivilOffset(LunarCalendar calendar, sys_days day) {
-  switch (calendar) {
-    case LunarCalendar::Korea: return day >= kKoreaOwnClock ? hours{9} : hours{8};
-    case LunarCalendar::Vietnam: return day >= kVietnamOwnClock ? hours{7} : hours{8};
-    case LunarCalendar::China: break;
-  }
-  return hours{8};
-}
 
 std::chrono::local_time<minutes> CivilTime(LunarCalendar calendar, Moment moment) {
   // The offset of the UTC day is the offset of the civil day: no moment

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/civil_clock.h"
 #include "calendar/lunar_date.h"
 
 namespace tessarine {
@@ -24,11 +25,6 @@ struct PhaseMoment {
   Moment moment;
   friend bool operator==(const PhaseMoment&, const PhaseMoment&) = default;
 };
-
-// The calendar's clock on a civil day, east of UTC: China UTC+8; Korea as
-// China before 1912, UTC+9 from then on; Vietnam as China before 1968,
-// UTC+7 from then on.
-std::chrono::minutes CivilOffset(LunarCalendar calendar, sys_days day);
 
 // The civil date and time of `moment` in the calendar's clock.
 std::chrono::local_time<std::chrono::minutes> CivilTime(LunarCalendar calendar, Moment moment);

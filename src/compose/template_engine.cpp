@@ -1,12 +1,7 @@
 #include "compose/template_engine.h"
 
-#define PCRE2_CODE_UNIT_WIDTH 8
-#include <pcre2.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <memory>
-#include <stdexcept>
 
 #include "compose/almanac_text.h"
 #include "compose/day_names.h"
@@ -15,47 +10,20 @@
 namespace tessarine {
 namespace {
 
-// White space is exactly these seven characters: not the vertical tab, and
-// nothing above U+00FF (an ideographic space U+3000 stays).
-constexpr std::string_view kWhiteSpaceRun = R"([\t\n\f\r \x{85}\x{A0}]+)";
-
-class WhiteSpaceRule {
- public:
-  WhiteSpaceRule() {
-    std::unique_ptr<pcre2_compile_context, decltype(&pcre2_compile_context_free)> context(
-        pcre2_compile_context_create(nullptr), &pcre2_compile_context_free);
-    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANY);
-    int error = 0;
-    PCRE2_SIZE offset = 0;
-    code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(kWhiteSpaceRun.data()), kWhiteSpaceRun.size(),
-                          PCRE2_UTF, &error, &offset, context.get());
-    if (code_ == nullptr) throw std::logic_error("the white-space pattern does not compile");
-    pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // an optimisation only; fine if unavailable
+// White space is exactly these seven characters: tab, line feed, form
+// feed, carriage return, blank, U+0085 and U+00A0; not the vertical tab, and
+// nothing above U+00FF (an ideographic space U+3000 stays). Returns the
+// length in bytes of the white-space character at the start of `text`, or 0.
+std::size_t WhiteSpaceAt(std::string_view text) {
+  if (text.empty()) return 0;
+  switch (text[0]) {
+    case '\t': case '\n': case '\f': case '\r': case ' ':
+      return 1;
+    case '\xC2':
+      return text.size() > 1 && (text[1] == '\x85' || text[1] == '\xA0') ? 2 : 0;
+    default:
+      return 0;
   }
-  ~WhiteSpaceRule() { pcre2_code_free(code_); }
-  WhiteSpaceRule(const WhiteSpaceRule&) = delete;
-  WhiteSpaceRule& operator=(const WhiteSpaceRule&) = delete;
-
-  std::string Collapse(std::string_view text) const {
-    // A run of at least one character becomes one blank: never longer.
-    std::string result(text.size() + 1, '\0');
-    PCRE2_SIZE length = result.size();
-    const int replaced = pcre2_substitute(
-        code_, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), 0,
-        PCRE2_SUBSTITUTE_GLOBAL | PCRE2_NO_UTF_CHECK, nullptr, nullptr,
-        reinterpret_cast<PCRE2_SPTR>(" "), 1, reinterpret_cast<PCRE2_UCHAR*>(result.data()), &length);
-    if (replaced < 0) throw std::runtime_error("white-space collapse failed");
-    result.resize(length);
-    return result;
-  }
-
- private:
-  pcre2_code* code_ = nullptr;
-};
-
-const WhiteSpaceRule& Rule() {
-  static const WhiteSpaceRule rule;  // compiled once, on first use
-  return rule;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -83,7 +51,25 @@ void ReplaceAll(std::string& text, std::string_view token, std::string_view valu
 
 }  // namespace
 
-std::string CollapseWhiteSpace(std::string_view text) { return Rule().Collapse(text); }
+std::string CollapseWhiteSpace(std::string_view text) {
+  // A run of at least one character becomes one blank: never longer.
+  std::string result;
+  result.reserve(text.size());
+  while (!text.empty()) {
+    std::size_t length = WhiteSpaceAt(text);
+    if (length == 0) {
+      result += text.front();
+      text.remove_prefix(1);
+      continue;
+    }
+    while (length > 0) {
+      text.remove_prefix(length);
+      length = WhiteSpaceAt(text);
+    }
+    result += ' ';
+  }
+  return result;
+}
 
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
                            Language language, LunarCalendar calendar) {

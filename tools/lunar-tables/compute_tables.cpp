@@ -22,11 +22,11 @@ struct TermYears {
   const SkyEvent& at(int year, int term) const { return years[static_cast<std::size_t>(year - firstYear)][term - 1]; }
 };
 
-TermYears ComputeTerms(Country country, int firstYear, int lastYear) {
+TermYears ComputeTerms(LunarCalendar calendar, int firstYear, int lastYear) {
   TermYears terms{firstYear, {}};
   for (int y = firstYear; y <= lastYear; ++y) {
     auto& year = terms.years.emplace_back();
-    for (int k = 1; k <= 24; ++k) year[k - 1] = SolarTerm(country, y, k);
+    for (int k = 1; k <= 24; ++k) year[k - 1] = SolarTerm(calendar, y, k);
   }
   return terms;
 }
@@ -50,8 +50,8 @@ bool IsPredicted(const SkyEvent& event) {
   return static_cast<int>(std::chrono::year_month_day{event.day}.year()) > static_cast<int>(kLastObservedYear);
 }
 
-void AddProvisional(Country country, const SkyEvent& event, int term, std::vector<ProvisionalDay>& days) {
-  if (IsPredicted(event) && std::fabs(MinutesFromMidnight(country, event.instant)) < kProvisionalMinutes) {
+void AddProvisional(LunarCalendar calendar, const SkyEvent& event, int term, std::vector<ProvisionalDay>& days) {
+  if (IsPredicted(event) && std::fabs(MinutesFromMidnight(calendar, event.instant)) < kProvisionalMinutes) {
     days.push_back({event, term});
   }
 }
@@ -71,19 +71,19 @@ void SetEpoch(const std::vector<LunarMonth>& months, int firstYear, ComputedTabl
 
 }  // namespace
 
-ComputedTables ComputeTables(Country country, int firstYear, int lastYear) {
+ComputedTables ComputeTables(LunarCalendar calendar, int firstYear, int lastYear) {
   // The lunar years need the solstice before the first and after the last.
-  const TermYears terms = ComputeTerms(country, firstYear - 1, lastYear + 1);
+  const TermYears terms = ComputeTerms(calendar, firstYear - 1, lastYear + 1);
   std::vector<SkyEvent> moons =
-      NewMoons(country, sys_days{year{firstYear - 1} / 11 / 1}, sys_days{year{lastYear + 2} / 1 / 31});
-  ApplyOverrides(country, moons);
+      NewMoons(calendar, sys_days{year{firstYear - 1} / 11 / 1}, sys_days{year{lastYear + 2} / 1 / 31});
+  ApplyOverrides(calendar, moons);
 
   std::vector<sys_days> starts;
   for (const SkyEvent& moon : moons) starts.push_back(moon.day);
   const std::vector<LunarMonth> months = NumberMonths(starts, SolsticeDays(terms), PrincipalTermDays(terms));
 
   ComputedTables tables;
-  tables.country = country;
+  tables.calendar = calendar;
   tables.firstYear = firstYear;
   tables.lastYear = lastYear;
   SetEpoch(months, firstYear, tables);
@@ -92,11 +92,11 @@ ComputedTables ComputeTables(Country country, int firstYear, int lastYear) {
     for (int m = 1; m <= 12; ++m) {
       const auto dayOf = [&](int k) { return static_cast<unsigned>(std::chrono::year_month_day{terms.at(y, k).day}.day()); };
       tables.termDays.push_back({dayOf(2 * m - 1), dayOf(2 * m)});
-      for (int k = 2 * m - 1; k <= 2 * m; ++k) AddProvisional(country, terms.at(y, k), k, tables.provisional);
+      for (int k = 2 * m - 1; k <= 2 * m; ++k) AddProvisional(calendar, terms.at(y, k), k, tables.provisional);
     }
   }
   for (const SkyEvent& moon : moons) {
-    if (moon.day <= sys_days{year{lastYear + 1} / 1 / 1}) AddProvisional(country, moon, 0, tables.provisional);
+    if (moon.day <= sys_days{year{lastYear + 1} / 1 / 1}) AddProvisional(calendar, moon, 0, tables.provisional);
   }
   std::ranges::sort(tables.provisional, {}, [](const ProvisionalDay& day) { return day.event.instant; });
   return tables;

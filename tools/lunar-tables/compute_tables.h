@@ -20,7 +20,7 @@ struct ProvisionalDay {
 };
 
 struct ComputedTables {
-  Country country = Country::China;
+  LunarCalendar calendar = LunarCalendar::China;
   int firstYear = 0;
   int lastYear = 0;
   std::vector<LunarYearShape> years;                  // lunar years firstYear..lastYear
@@ -38,6 +38,6 @@ inline constexpr double kProvisionalMinutes = 2.0;
 
 // Computes the tables for the lunar and Gregorian years firstYear..lastYear.
 // Throws std::runtime_error where the sky or an override breaks a rule.
-ComputedTables ComputeTables(Country country, int firstYear, int lastYear);
+ComputedTables ComputeTables(LunarCalendar calendar, int firstYear, int lastYear);
 
 }  // namespace tessarine::tables

@@ -14,42 +14,30 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/vocabulary.h"
 #include "compute_tables.h"
 #include "sky_moments.h"
 #include "table_writer.h"
 
-namespace {
-
-using tessarine::tables::Country;
-
-std::optional<Country> CountryNamed(std::string_view name) {
-  for (const Country country : {Country::China, Country::Korea, Country::Vietnam}) {
-    if (tessarine::tables::CountryName(country) == name) return country;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
-  std::optional<Country> country = Country::China;
+  std::optional<tessarine::LunarCalendar> calendar = tessarine::LunarCalendar::China;
   bool moments = false;
   if (!args.empty() && args[0] == "--moments") {
     moments = true;
     args.erase(args.begin());
   } else if (args.size() >= 2 && args[0] == "--calendar") {
-    country = CountryNamed(args[1]);
+    calendar = tessarine::CalendarOfTag(args[1]);
     args.erase(args.begin(), args.begin() + 2);
   }
-  if (args.size() > 1 || !country) {
+  if (args.size() > 1 || !calendar) {
     std::cerr << "usage: tessarine-lunar-tables [--calendar chinese|korean|vietnamese | --moments] [OUTPUT]\n";
     return 2;
   }
   try {
     using namespace tessarine::tables;
     const std::string header = moments ? SkyMomentsHeader(ComputeSkyMoments(1901, 2100), 1901, 2100)
-                                       : TablesHeader(ComputeTables(*country, 1901, 2100));
+                                       : TablesHeader(ComputeTables(*calendar, 1901, 2100));
     if (args.empty()) {
       std::cout << header;
       return std::cout.flush() ? 0 : 1;

@@ -27,18 +27,18 @@ constexpr std::array kMonthStarts = {
 
 }  // namespace
 
-std::vector<Override> MonthStartOverrides(Country country) {
+std::vector<Override> MonthStartOverrides(LunarCalendar calendar) {
   // Korea reckoned by its own clock from 1912, before any of these; the
   // 2057 start is a matter of seconds at China's midnight only.
   std::vector<Override> found;
   for (const Override& override : kMonthStarts) {
-    if (country == Country::China || (country == Country::Vietnam && override.vietnam)) found.push_back(override);
+    if (calendar == LunarCalendar::China || (calendar == LunarCalendar::Vietnam && override.vietnam)) found.push_back(override);
   }
   return found;
 }
 
-void ApplyOverrides(Country country, std::vector<SkyEvent>& newMoons) {
-  for (const Override& override : MonthStartOverrides(country)) {
+void ApplyOverrides(LunarCalendar calendar, std::vector<SkyEvent>& newMoons) {
+  for (const Override& override : MonthStartOverrides(calendar)) {
     const auto moved = std::find_if(newMoons.begin(), newMoons.end(), [&](const SkyEvent& moon) {
       return moon.day >= override.day - days{1} && moon.day <= override.day + days{1};
     });

@@ -17,13 +17,13 @@ struct Override {
   bool vietnam = false;  // also in Vietnam's calendar, which followed China's before 1968
 };
 
-// The month starts of `country`'s calendar that follow the historical
+// The month starts of the calendar that follow the historical
 // almanacs or the better lunar theories rather than this computation.
-std::vector<Override> MonthStartOverrides(Country country);
+std::vector<Override> MonthStartOverrides(LunarCalendar calendar);
 
 // Moves each overridden new moon to its day. Throws std::runtime_error when
 // an override finds no computed new moon within a day of it: the computation
 // has changed, and the list must be looked at again.
-void ApplyOverrides(Country country, std::vector<SkyEvent>& newMoons);
+void ApplyOverrides(LunarCalendar calendar, std::vector<SkyEvent>& newMoons);
 
 }  // namespace tessarine::tables

@@ -3,7 +3,7 @@
 // at which the Sun reaches a multiple of 15° (the solar terms).
 //
 // Instants are Julian dates in UT1, so that the day a moment falls on in a
-// country's civil time (civil_time.h) is its clock time to within UTC − UT1
+// calendar's civil time (civil_time.h) is its clock time to within UTC − UT1
 // (under a second). The astronomy itself runs in TT = UT1 + ΔT.
 #pragma once
 

@@ -18,31 +18,31 @@ constexpr double kUnixEpochJD = 2440587.5;
 
 double JulianDate(sys_days day) { return kUnixEpochJD + day.time_since_epoch().count(); }
 
-SkyEvent At(Country country, double instant) { return {instant, sys_days{days{CivilDay(country, instant)}}}; }
+SkyEvent At(LunarCalendar calendar, double instant) { return {instant, sys_days{days{CivilDay(calendar, instant)}}}; }
 
 }  // namespace
 
-std::vector<SkyEvent> NewMoons(Country country, sys_days first, sys_days last) {
+std::vector<SkyEvent> NewMoons(LunarCalendar calendar, sys_days first, sys_days last) {
   std::vector<SkyEvent> moons;
   auto k = static_cast<long>(std::floor((JulianDate(first) - kMeanNewMoonJD) / kSynodicMonth));
   for (;; ++k) {
-    const SkyEvent moon = At(country, NewMoonNear(kMeanNewMoonJD + kSynodicMonth * static_cast<double>(k)));
+    const SkyEvent moon = At(calendar, NewMoonNear(kMeanNewMoonJD + kSynodicMonth * static_cast<double>(k)));
     if (moon.day > last) break;
     if (moon.day >= first) moons.push_back(moon);
   }
   return moons;
 }
 
-SkyEvent SolarTerm(Country country, int year, int k) {
+SkyEvent SolarTerm(LunarCalendar calendar, int year, int k) {
   const int month = (k + 1) / 2;
   const bool second = k % 2 == 0;
   const double longitude = std::fmod(285.0 + 15.0 * (k - 1), 360.0);
   const auto guess = sys_days{std::chrono::year{year} / month / (second ? 21 : 6)};
-  return At(country, SunReachesNear(longitude, JulianDate(guess)));
+  return At(calendar, SunReachesNear(longitude, JulianDate(guess)));
 }
 
-double MinutesFromMidnight(Country country, double instant) {
-  const double after = instant - CivilMidnight(country, CivilDay(country, instant));
+double MinutesFromMidnight(LunarCalendar calendar, double instant) {
+  const double after = instant - CivilMidnight(calendar, CivilDay(calendar, instant));
   return (after < 0.5 ? after : after - 1.0) * 24 * 60;
 }
 

@@ -16,14 +16,14 @@ struct SkyEvent {
 };
 
 // The new moons from `first` to `last`, in order.
-std::vector<SkyEvent> NewMoons(Country country, std::chrono::sys_days first, std::chrono::sys_days last);
+std::vector<SkyEvent> NewMoons(LunarCalendar calendar, std::chrono::sys_days first, std::chrono::sys_days last);
 
 // Solar term `k` (1 小寒 … 24 冬至) of Gregorian year `year`: the Sun at
 // (285 + 15 (k − 1)) mod 360 degrees.
-SkyEvent SolarTerm(Country country, int year, int k);
+SkyEvent SolarTerm(LunarCalendar calendar, int year, int k);
 
 // Minutes from an instant (UT1 Julian date) to the nearest civil midnight,
 // negative before it.
-double MinutesFromMidnight(Country country, double instant);
+double MinutesFromMidnight(LunarCalendar calendar, double instant);
 
 }  // namespace tessarine::tables

@@ -42,11 +42,11 @@ std::string UtcText(double jd) {
 std::string ProvisionalLines(double jd, std::string_view what) {
   std::string lines;
   if (jd < kProvisionalFromJD) return lines;
-  for (const Country country : {Country::China, Country::Korea, Country::Vietnam}) {
-    const double minutes = MinutesFromMidnight(country, jd);
+  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
+    const double minutes = MinutesFromMidnight(calendar, jd);
     if (std::fabs(minutes) >= 2) continue;
     lines += fmt::format("//   {} {}: {:.1f} min {} midnight ({})\n", UtcText(jd), what, std::fabs(minutes),
-                         minutes < 0 ? "before" : "after", CountryName(country));
+                         minutes < 0 ? "before" : "after", CalendarTag(calendar));
   }
   return lines;
 }
@@ -76,7 +76,7 @@ SkyMoments ComputeSkyMoments(int firstYear, int lastYear) {
   // From the year before: a day early in the first year lies in the nine
   // nines and the month of the year before's 冬至 and 大雪.
   for (int year = firstYear - 1; year <= lastYear; ++year) {
-    for (int k = 1; k <= 24; ++k) moments.terms.push_back(SolarTerm(Country::China, year, k).instant);
+    for (int k = 1; k <= 24; ++k) moments.terms.push_back(SolarTerm(LunarCalendar::China, year, k).instant);
   }
   // From the last new moon before the first year to the first after the last.
   const double from = JulianDateOf(firstYear, 1, 1), to = JulianDateOf(lastYear + 1, 1, 1);

@@ -5,9 +5,9 @@
 
 #include <fmt/core.h>
 
+#include "calendar/iso_date.h"
 #include "calendar/solar_terms.h"
 #include "calendar/vocabulary.h"
-#include "calendar/iso_date.h"
 #include "overrides.h"
 #include "sky.h"
 
@@ -103,8 +103,8 @@ void AppendWrapped(std::string_view lead, std::string_view text, std::string& ou
   out += line + "\n";
 }
 
-void AppendOverrides(Country country, std::string& out) {
-  const std::vector<Override> overrides = MonthStartOverrides(country);
+void AppendOverrides(LunarCalendar calendar, std::string& out) {
+  const std::vector<Override> overrides = MonthStartOverrides(calendar);
   if (overrides.empty()) return;
   out += "//\n// Overruled computed month starts, each with its reason:\n";
   for (const Override& override : overrides) {
@@ -117,9 +117,9 @@ void AppendProvisional(const ComputedTables& tables, std::string& out) {
                      "// midnight, which a different Earth rotation could move to the next day:\n",
                      kProvisionalMinutes);
   for (const ProvisionalDay& day : tables.provisional) {
-    const double minutes = MinutesFromMidnight(tables.country, day.event.instant);
+    const double minutes = MinutesFromMidnight(tables.calendar, day.event.instant);
     const std::string_view what = day.term == 0 ? std::string_view{"new moon"} : VocabularyOf(Language::ZhHans).terms[day.term - 1];
-    const sys_days computed{std::chrono::days{CivilDay(tables.country, day.event.instant)}};
+    const sys_days computed{std::chrono::days{CivilDay(tables.calendar, day.event.instant)}};
     const std::string amount = std::fabs(minutes) < 1 ? fmt::format("{:.0f} s", std::fabs(minutes) * 60)
                                                       : fmt::format("{:.1f} min", std::fabs(minutes));
     out += fmt::format("// - {} {}, {} {} midnight{}\n", IsoDate(computed), what, amount, minutes < 0 ? "before" : "after",
@@ -129,8 +129,8 @@ void AppendProvisional(const ComputedTables& tables, std::string& out) {
 
 // The Chinese calendar's tables are the program's own; the others live in
 // a namespace named for their calendar.
-std::string Namespace(Country country) {
-  return country == Country::China ? std::string() : "::" + std::string(CountryName(country));
+std::string Namespace(LunarCalendar calendar) {
+  return calendar == LunarCalendar::China ? std::string() : "::" + std::string(CalendarTag(calendar));
 }
 
 // `values` as rows of `perRow` hex literals, each row followed by `label(row)`.
@@ -151,13 +151,13 @@ std::string TablesHeader(const ComputedTables& t) {
   std::string out = fmt::format("// Constant tables of the lunar calendar for the years {} to {}.\n", t.firstYear,
                                 t.lastYear);
   out += kAstronomy.substr(1);
-  switch (t.country) {
-    case Country::China: out.append(kChinaRules).append(kChinaHistory); break;
-    case Country::Korea: out += kKoreaRules; break;
-    case Country::Vietnam: out += kVietnamRules; break;
+  switch (t.calendar) {
+    case LunarCalendar::China: out.append(kChinaRules).append(kChinaHistory); break;
+    case LunarCalendar::Korea: out += kKoreaRules; break;
+    case LunarCalendar::Vietnam: out += kVietnamRules; break;
   }
   out += kLayout;
-  AppendOverrides(t.country, out);
+  AppendOverrides(t.calendar, out);
   AppendProvisional(t, out);
   out += fmt::format(R"(
 #pragma once
@@ -180,7 +180,7 @@ inline constexpr unsigned kMonth12DaysBeforeTables = {};
 
 inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthBits = {{
 )",
-                     Namespace(t.country), t.firstYear, t.lastYear, t.epochDayOfMonth, t.epochMonth, t.lastMonthsDays[0],
+                     Namespace(t.calendar), t.firstYear, t.lastYear, t.epochDayOfMonth, t.epochMonth, t.lastMonthsDays[0],
                      t.lastMonthsDays[1], t.epochMonth, t.epochDayOfMonth, t.lastMonthsDays[0], t.lastMonthsDays[1]);
   const auto decade = [&](std::size_t per) {
     return [&, per](std::size_t row) {
@@ -197,7 +197,7 @@ inline constexpr std::array<std::uint16_t, kTableYears> LunarMonthBits = {{
   AppendRows(leaps, 10, 2, decade(20), out);
   out += "};\n\ninline constexpr std::array<std::uint8_t, kTableYears * 12> SolarTermTable = {\n";
   AppendRows(terms, 12, 2, [&](std::size_t row) { return std::to_string(t.firstYear + static_cast<int>(row)); }, out);
-  out += fmt::format("}};\n\n}}  // namespace tessarine{}\n", Namespace(t.country));
+  out += fmt::format("}};\n\n}}  // namespace tessarine{}\n", Namespace(t.calendar));
   return out;
 }
 
