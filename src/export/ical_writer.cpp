@@ -61,7 +61,8 @@ class IcalLines {
   }
 
   void Event(const DayEvent& event) {
-    // The model's end is the day itself; DTEND is exclusive. Events of
+    // The model's end is the day itself; DTEND is exclusive (RFC 5545
+    // §3.6.1: an all-day event's DTEND is the day after). Events of
     // consecutive days follow each other, so a day's start is usually the
     // previous event's end, already known.
     const bool follows = event.date == after_;

@@ -1,7 +1,8 @@
 // The one iCalendar writer: a calendar's display name and its all-day events
 // become the file's text: UTF-8 without a byte-order mark (calendar clients
-// refuse one), CR LF line ends, lines folded at 75 octets, the calendar's
-// header, the events in the order given, and the footer.
+// refuse one; RFC 5545 §3.1.4 makes UTF-8 the default charset), CR LF line
+// ends and lines folded at 75 octets (§3.1), the calendar's header, the
+// events in the order given, and the footer.
 #pragma once
 
 #include <chrono>
@@ -30,7 +31,8 @@ constexpr std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash = 0xc
 // string reused over a batch of files is allocated once. `moment`, the local
 // time of generation, stamps every event. A `published` file, one of a fixed
 // name that is served to subscribers, says so and asks them to refresh it
-// daily (METHOD:PUBLISH, REFRESH-INTERVAL, X-PUBLISHED-TTL).
+// daily (METHOD:PUBLISH, RFC 5545 §3.7.2; REFRESH-INTERVAL, RFC 7986 §5.7;
+// and X-PUBLISHED-TTL for clients that read only that).
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
                std::chrono::local_seconds moment, bool published = false);
 
