@@ -1058,6 +1058,12 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>显示 - 节日/节气</source>
         <translation>显示 - 节日/节气</translation>
     </message>
+    <message numerus="yes">
+        <source>及其他 %n 个</source>
+        <translation>
+            <numerusform>及其他 %n 个</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::NoticeDialog</name>

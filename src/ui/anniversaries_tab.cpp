@@ -9,11 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QUndoStack>
-#include <algorithm>
-#include <map>
-#include <tuple>
 
 #include "calendar/day_info.h"
 #include "calendar/iso_date.h"
@@ -29,8 +26,8 @@ namespace {
 // The entry's fields (名称, 日期, 起始年, 历法), then the computed 农历 · 下次.
 constexpr int kColumns = kEntryColumns;
 constexpr int kCalendarColumn = 3;
-const QColor kBadCell(255, 205, 205);
-const QColor kRepeatedCell(255, 240, 190);
+// The rows a column fitted to its contents is measured by.
+constexpr int kRowsMeasured = 100;
 
 QString ProblemText(EntryProblem problem) {
   const int first = static_cast<int>(YearRange::First), last = static_cast<int>(YearRange::Last);
@@ -50,7 +47,7 @@ QString ProblemText(EntryProblem problem) {
 }  // namespace
 
 AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> today, QWidget* parent)
-    : QWidget(parent), listFile_(std::move(listFile)), today_(std::move(today)) {
+    : QWidget(parent), listFile_(std::move(listFile)), today_(std::move(today)), nextFrom_(today_()) {
   setObjectName("anniversariesTab");
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 4);
@@ -71,26 +68,58 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
   load();
 }
 
+AnniversariesTab::~AnniversariesTab() { rows_->show(nullptr, {}, defaultCalendar_); }
+
 void AnniversariesTab::buildTable() {
-  entriesTable = Named<QTableWidget>("entriesTable", 0, kColumns + 1);
-  entriesTable->setHorizontalHeaderLabels({tr("名称"), tr("日期"), tr("起始年"), tr("历法"), tr("农历 · 下次")});
-  entriesTable->horizontalHeaderItem(kCalendarColumn)
-      ->setToolTip(tr("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）"));
-  entriesTable->horizontalHeaderItem(kColumns)->setToolTip(tr("换算出的农历日期和下次的日子"));
-  entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  entriesTable->horizontalHeader()->setSectionResizeMode(kCalendarColumn, QHeaderView::ResizeToContents);
-  entriesTable->horizontalHeader()->setSectionResizeMode(kColumns, QHeaderView::ResizeToContents);
+  RowWording wording;
+  wording.columns = {tr("名称"), tr("日期"), tr("起始年"), tr("历法"), tr("农历 · 下次")};
+  wording.columnTips = {{}, {}, {},
+                        tr("留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）"),
+                        tr("换算出的农历日期和下次的日子")};
+  wording.problem = ProblemText;
+  wording.repeats = [](int earlier) { return tr("与第 %1 行的名称和日期相同").arg(earlier); };
+  wording.next = [this](const Anniversary& entry) { return nextText(entry); };
+  wording.unsaved = tr("这一行还没有保存");
+  rows_ = new AnniversaryRows(std::move(wording), this);
+  entriesTable = Named<QTableView>("entriesTable");
+  entriesTable->setModel(rows_);
+  QHeaderView* columns = entriesTable->horizontalHeader();
+  // 名称 takes the room the other columns leave (fitNames); the header's own
+  // stretching keeps a stale width when they leave none, as a list of
+  // 10,000 rows, whose numbers widen the row header, does.
+  columns->setSectionResizeMode(0, QHeaderView::Interactive);
+  columns->setSectionResizeMode(kCalendarColumn, QHeaderView::ResizeToContents);
+  columns->setSectionResizeMode(kColumns, QHeaderView::ResizeToContents);
+  // Fitted to the rows in sight and a few around them: a long list is never
+  // read through for a width.
+  columns->setResizeContentsPrecision(kRowsMeasured);
   entriesTable->setColumnWidth(1, 76);
   entriesTable->setColumnWidth(2, 44);
   // Tab leaves the table for the next control instead of walking its cells.
   entriesTable->setTabKeyNavigation(false);
+  // Every row one height, so that the table places a row without measuring the others.
+  entriesTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   entriesTable->verticalHeader()->setDefaultSectionSize(20);
   entriesTable->verticalHeader()->setMinimumWidth(22);
   entriesTable->setToolTip(tr("每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)"));
   static_cast<QGridLayout*>(layout())->addWidget(entriesTable, 0, 0, 1, 5);
-  connect(entriesTable, &QTableWidget::cellChanged, this, [this](int row) {
-    if (!loading_) onCellChanged(row);
+  connect(rows_, &AnniversaryRows::cellEdited, this, &AnniversariesTab::onCellEdited);
+  connect(columns, &QHeaderView::sectionResized, this, [this](int column) {
+    if (column != 0) fitNames();
   });
+  entriesTable->viewport()->installEventFilter(this);
+}
+
+void AnniversariesTab::fitNames() {
+  const QHeaderView* columns = entriesTable->horizontalHeader();
+  int others = 0;
+  for (int column = 1; column < columns->count(); ++column) others += columns->sectionSize(column);
+  entriesTable->setColumnWidth(0, std::max(columns->minimumSectionSize(), entriesTable->viewport()->width() - others));
+}
+
+bool AnniversariesTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == entriesTable->viewport() && event->type() == QEvent::Resize) fitNames();
+  return QWidget::eventFilter(watched, event);
 }
 
 void AnniversariesTab::buildControls() {
@@ -147,60 +176,20 @@ void AnniversariesTab::buildProblemBar() {
   connect(newListButton, &QPushButton::clicked, this, &AnniversariesTab::onNewListClicked);
 }
 
-std::vector<std::string> AnniversariesTab::fieldsOf(int row) const {
-  std::vector<std::string> fields;
-  for (int column = 0; column < kColumns; ++column) {
-    const QTableWidgetItem* item = entriesTable->item(row, column);
-    fields.push_back(item ? item->text().toStdString() : std::string());
-  }
-  const bool hadCalendar = list_ && row < static_cast<int>(rowRecords_.size()) &&
-                           list_->document.records[rowRecords_[static_cast<std::size_t>(row)]].fields.size() > 3;
-  if (fields.back().empty() && !hadCalendar) fields.pop_back();
-  return fields;
-}
-
-std::optional<EntryResult> AnniversariesTab::parsedRow(int row) const {
-  const std::vector<std::string> fields = fieldsOf(row);
-  if (IsBlankRow(fields)) return std::nullopt;
-  return ParseAnniversary(fields, defaultCalendar_);
-}
-
 void AnniversariesTab::setDefaultCalendar(LunarCalendar calendar) {
   defaultCalendar_ = calendar;
+  rows_->setCalendar(calendar);
   check();
 }
 
 void AnniversariesTab::check() {
-  const QSignalBlocker quiet(entriesTable);  // colouring is no edit
-  std::map<std::tuple<std::string, unsigned, unsigned, bool>, int> firstRowOf;
-  for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const std::optional<EntryResult> result = parsedRow(row);
-    const EntryError* error = result ? std::get_if<EntryError>(&*result) : nullptr;
-    const Anniversary* entry = result ? std::get_if<Anniversary>(&*result) : nullptr;
-    int repeats = 0;  // the earlier row with the same name and date, from 1
-    if (entry) {
-      const auto [at, fresh] = firstRowOf.try_emplace({entry->name, entry->month, entry->day, entry->leap}, row + 1);
-      if (!fresh) repeats = at->second;
-    }
-    auto* next = new QTableWidgetItem(entry ? nextText(*entry) : QString());
-    next->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);  // shown, never edited
-    entriesTable->setItem(row, kColumns, next);
-    for (int column = 0; column < kColumns; ++column) {
-      QTableWidgetItem* item = entriesTable->item(row, column);
-      if (!item) entriesTable->setItem(row, column, item = new QTableWidgetItem);
-      const bool bad = error && std::min(error->field, kColumns) == column + 1;  // extra columns: the last shown
-      const bool repeated = repeats > 0 && column == 0;
-      item->setBackground(bad ? QBrush(kBadCell) : repeated ? QBrush(kRepeatedCell) : QBrush());
-      item->setToolTip(bad        ? ProblemText(error->problem)
-                       : repeated ? tr("与第 %1 行的名称和日期相同").arg(repeats)
-                                  : QString());
-    }
-  }
+  nextFrom_ = today_();
+  rows_->check();
   emit entriesChanged();
 }
 
 QString AnniversariesTab::nextText(const Anniversary& entry) const {
-  const QDate today = today_();
+  const QDate today = nextFrom_;
   const auto from = std::chrono::sys_days{std::chrono::year{today.year()} / today.month() / today.day()};
   const auto next = NextOccurrence(entry, from);
   if (!next) return "—";
@@ -218,18 +207,13 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   return ToQString(text) + locale().dayName(std::chrono::weekday{*next}.iso_encoding(), QLocale::ShortFormat);
 }
 
-void AnniversariesTab::markUnsaved() {
-  for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    auto* header = new QTableWidgetItem(unsavedRows_.count(row) ? QString("%1*").arg(row + 1) : QString::number(row + 1));
-    if (unsavedRows_.count(row)) header->setToolTip(tr("这一行还没有保存"));
-    entriesTable->setVerticalHeaderItem(row, header);
-  }
-}
+void AnniversariesTab::markUnsaved() { rows_->setUnsaved(unsavedRows_); }
 
-void AnniversariesTab::onCellChanged(int row) {
-  if (!list_ || row < 0 || row >= static_cast<int>(rowRecords_.size())) return;
+void AnniversariesTab::onCellEdited(int row, int column, const QString& text) {
+  if (!list_ || row < 0 || row >= rows_->rowCount()) return;
   remember(list_->document);
-  SetLeadingFields(list_->document, rowRecords_[static_cast<std::size_t>(row)], fieldsOf(row));
+  SetLeadingFields(list_->document, rows_->recordOf(row), rows_->fieldsWith(row, column, text.toStdString()));
+  rows_->rowChanged(row);
   unsavedRows_.insert(row);
   check();
   save();
@@ -238,29 +222,26 @@ void AnniversariesTab::onCellChanged(int row) {
 void AnniversariesTab::onAddClicked() {
   if (!list_) return;
   remember(list_->document);
-  rowRecords_.push_back(AppendRow(list_->document));
-  const int row = entriesTable->rowCount();
-  entriesTable->insertRow(row);
+  rows_->recordAppended(AppendRow(list_->document));
   check();
   markUnsaved();
-  entriesTable->setCurrentCell(row, 0);
-  entriesTable->editItem(entriesTable->item(row, 0));
+  const QModelIndex first = rows_->index(rows_->rowCount() - 1, 0);
+  entriesTable->setCurrentIndex(first);
+  entriesTable->edit(first);
 }
 
 void AnniversariesTab::onRemoveClicked() {
   if (!list_) return;
   std::set<int> rows;
   for (const QModelIndex& index : entriesTable->selectionModel()->selectedIndexes()) rows.insert(index.row());
-  if (rows.empty() && entriesTable->currentRow() >= 0) rows.insert(entriesTable->currentRow());
+  if (rows.empty() && entriesTable->currentIndex().isValid()) rows.insert(entriesTable->currentIndex().row());
   if (rows.empty()) return;
   remember(list_->document);
   // From the last, so that the earlier rows keep their records' places.
   for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    const std::size_t record = rowRecords_[static_cast<std::size_t>(*row)];
+    const std::size_t record = rows_->recordOf(*row);
     list_->document.records.erase(list_->document.records.begin() + static_cast<std::ptrdiff_t>(record));
-    rowRecords_.erase(rowRecords_.begin() + *row);
-    for (std::size_t& later : rowRecords_) later -= later > record;
-    entriesTable->removeRow(*row);
+    rows_->recordErased(*row);
   }
   unsavedRows_.clear();
   check();
@@ -270,24 +251,6 @@ void AnniversariesTab::onRemoveClicked() {
 void AnniversariesTab::remember(CsvDocument before) {
   undo_->push(new ListChange(std::move(before), [this](const CsvDocument& d) { restore(d); },
                              [this] { return list_ ? list_->document : CsvDocument{}; }));
-}
-
-std::vector<Anniversary> AnniversariesTab::validEntries() const {
-  std::vector<Anniversary> entries;
-  for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const std::optional<EntryResult> result = parsedRow(row);
-    if (const auto* entry = result ? std::get_if<Anniversary>(&*result) : nullptr) entries.push_back(*entry);
-  }
-  return entries;
-}
-
-std::vector<int> AnniversariesTab::invalidRows() const {
-  std::vector<int> rows;
-  for (int row = 0; row < entriesTable->rowCount(); ++row) {
-    const std::optional<EntryResult> result = parsedRow(row);
-    if (result && std::holds_alternative<EntryError>(*result)) rows.push_back(row + 1);
-  }
-  return rows;
 }
 
 std::optional<int> AnniversariesTab::remindDaysBefore() const {

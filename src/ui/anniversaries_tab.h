@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -22,18 +23,14 @@
 
 #include "export/anniversary_calendar.h"
 #include "lists/anniversary_list.h"
-
-namespace tessarine {
-// The list's columns the table edits: 名称, 日期, 起始年 and 历法.
-inline constexpr int kEntryColumns = 4;
-}  // namespace tessarine
+#include "ui/anniversary_rows.h"
 
 class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 class QUndoStack;
 
 namespace tessarine {
@@ -45,11 +42,15 @@ class AnniversariesTab : public QWidget {
   // Loads the list from `listFile`, where every change is saved; `today`
   // dates the next occurrence each row shows.
   AnniversariesTab(QString listFile, std::function<QDate()> today, QWidget* parent = nullptr);
+  // The table stops reading the list before the list goes.
+  ~AnniversariesTab() override;
 
   // The rows that parse, in table order.
-  std::vector<Anniversary> validEntries() const;
+  std::vector<Anniversary> validEntries() const { return *rows_->entries(); }
+  // The same, shared: the same object until the rows change.
+  std::shared_ptr<const std::vector<Anniversary>> entries() const { return rows_->entries(); }
   // The numbers (from 1) of the rows that have text but do not parse.
-  std::vector<int> invalidRows() const;
+  std::vector<int> invalidRows() const { return rows_->invalidRows(); }
   // Days before each anniversary for a reminder, when one is wanted.
   std::optional<int> remindDaysBefore() const;
   ReminderStyle reminderStyle() const;
@@ -64,8 +65,13 @@ class AnniversariesTab : public QWidget {
   // The user asked to see the folder that holds the list.
   void openFolderRequested(const QString& folder);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void buildTable();
+  // Gives 名称 the width the other columns leave.
+  void fitNames();
   void buildControls();
   void buildProblemBar();
 
@@ -87,14 +93,9 @@ class AnniversariesTab : public QWidget {
   // The table.
   void check();
   void markUnsaved();
-  void onCellChanged(int row);
+  void onCellEdited(int row, int column, const QString& text);
   void onAddClicked();
   void onRemoveClicked();
-  // The row's fields as the list holds them: the calendar's field only when
-  // it is filled in or the row already had one, so that editing a row of a
-  // three-column list keeps it three columns.
-  std::vector<std::string> fieldsOf(int row) const;
-  std::optional<EntryResult> parsedRow(int row) const;
   LunarCalendar defaultCalendar_ = LunarCalendar::China;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
   // row that parses.
@@ -102,14 +103,16 @@ class AnniversariesTab : public QWidget {
 
   QString listFile_;
   std::function<QDate()> today_;
+  // The day the next days count from, taken when the rows are checked: a
+  // row shown later, or while the window closes, asks nothing of the window.
+  QDate nextFrom_;
   std::optional<LoadedList> list_;        // nothing while the file cannot be read as a list
-  std::vector<std::size_t> rowRecords_;   // table row -> record of the list
   std::optional<std::string> savedBytes_;  // the file as last read or written; nothing when absent
   std::set<int> unsavedRows_;
   QString problem_;
-  bool loading_ = false;
 
-  QTableWidget* entriesTable = nullptr;
+  AnniversaryRows* rows_ = nullptr;  // the table's rows, over list_'s document
+  QTableView* entriesTable = nullptr;
   QPushButton* addButton = nullptr;
   QPushButton* removeButton = nullptr;
   QCheckBox* remindCheck = nullptr;

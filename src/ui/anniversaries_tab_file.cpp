@@ -8,7 +8,7 @@
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QUndoStack>
 
 #include "lists/csv_merge.h"
@@ -59,18 +59,7 @@ void AnniversariesTab::load() {
 }
 
 void AnniversariesTab::fillTable() {
-  loading_ = true;
-  entriesTable->setRowCount(0);
-  rowRecords_ = EntryRecords(list_->document);
-  for (const std::size_t record : rowRecords_) {
-    const std::vector<std::string>& fields = list_->document.records[record].fields;
-    const int row = entriesTable->rowCount();
-    entriesTable->insertRow(row);
-    for (int column = 0; column < kEntryColumns && column < static_cast<int>(fields.size()); ++column) {
-      entriesTable->setItem(row, column, new QTableWidgetItem(ToQString(fields[static_cast<std::size_t>(column)])));
-    }
-  }
-  loading_ = false;
+  rows_->show(&list_->document, EntryRecords(list_->document), defaultCalendar_);
   unsavedRows_.clear();
   check();
   markUnsaved();
@@ -104,10 +93,7 @@ void AnniversariesTab::display(LoadedList list) {
 void AnniversariesTab::refuse(const QString& why) {
   list_.reset();
   undo_->clear();
-  rowRecords_.clear();
-  loading_ = true;
-  entriesTable->setRowCount(0);
-  loading_ = false;
+  rows_->show(nullptr, {}, defaultCalendar_);
   problem_ = tr("纪念日列表 %1 无法作为列表读取：%2。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。")
                  .arg(QDir::toNativeSeparators(listFile_), why);
   for (QWidget* editor : {static_cast<QWidget*>(entriesTable), static_cast<QWidget*>(addButton),

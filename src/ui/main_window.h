@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -31,6 +32,7 @@ class QTabWidget;
 namespace tessarine {
 
 class AnniversariesTab;
+class AnniversaryDays;
 class HolidaysTab;
 class CustomFormatTab;
 class NormalFormatTab;
@@ -186,6 +188,8 @@ class MainWindow : public QMainWindow {
   QPushButton* openWrittenFolderButton = nullptr;
   QPushButton* viewFileButton = nullptr;
   QPushButton* backToMonthButton = nullptr;
+  // The month view's anniversaries, kept while the list is the same.
+  std::shared_ptr<AnniversaryDays> anniversaryDays_;
   QString lastWrittenPath_;
 };
 

@@ -11,13 +11,13 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <map>
 #include <memory>
 
 #include "calendar/day_info.h"
 #include "calendar/folk_layers.h"
 #include "compose/almanac_text.h"
 #include "ui/anniversaries_tab.h"
+#include "ui/anniversary_days.h"
 #include "ui/custom_format_tab.h"
 #include "ui/holidays_tab.h"
 #include "ui/main_window.h"
@@ -33,25 +33,13 @@ std::chrono::sys_days DayOf(QDate date) {
 }
 
 // What the view shows, taken from the options when they change: a day's
-// content is then computed from it alone.
+// content is then computed from it alone. The anniversaries' days are
+// shared with the snapshots before it while the list is the same.
 struct MonthSnapshot {
   TitleFormat format;
   HolidayMarks marks;
   bool marksInTitles = false;
-  std::vector<Anniversary> entries;
-  std::map<int, std::map<std::chrono::sys_days, QStringList>> anniversariesByYear;  // filled as years are shown
-
-  const QStringList& AnniversariesOn(std::chrono::sys_days day) {
-    const int year = static_cast<int>(std::chrono::year_month_day{day}.year());
-    auto [found, fresh] = anniversariesByYear.try_emplace(year);
-    if (fresh && YearRange::Holds(year)) {
-      const YearRange span = std::get<YearRange>(YearRange::Checked(year, year));
-      for (const Occurrence& o : Occurrences(entries, span)) found->second[o.date] << ToQString(o.title);
-    }
-    static const QStringList none;
-    const auto on = found->second.find(day);
-    return on == found->second.end() ? none : on->second;
-  }
+  std::shared_ptr<AnniversaryDays> anniversaries;
 
   DayCellContent Content(QDate date) {
     DayCellContent cell;
@@ -64,7 +52,9 @@ struct MonthSnapshot {
       cell.dayOff = mark->second == HolidayKind::DayOff;
       cell.badge = ToQString(cell.dayOff ? words.dayOff : words.workday);
     }
-    cell.anniversaries = AnniversariesOn(day);
+    AnniversaryDays::Day on = anniversaries->on(day, kAnniversariesListed);
+    cell.anniversaries = std::move(on.titles);
+    cell.anniversaryCount = on.count;
     return cell;
   }
 
@@ -122,7 +112,11 @@ void MainWindow::refreshMonthView() {
   snapshot->format = titleFormat();
   snapshot->marks = MarksOf(holidaysTab->knownSchedules());
   snapshot->marksInTitles = holidayMarksAction->isChecked();
-  snapshot->entries = anniversariesTab->validEntries();
+  // The year's anniversaries are worked out again only when the list changed.
+  if (!anniversaryDays_ || anniversaryDays_->entries() != anniversariesTab->entries()) {
+    anniversaryDays_ = std::make_shared<AnniversaryDays>(anniversariesTab->entries());
+  }
+  snapshot->anniversaries = anniversaryDays_;
   monthView->setContent([snapshot](QDate date) { return snapshot->Content(date); },
                         [snapshot](QDate date) { return snapshot->Description(date); });
 }

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QTableWidget>
 #include <QToolButton>
@@ -15,6 +16,8 @@ namespace tessarine {
 namespace {
 
 constexpr int kRows = 6, kColumns = 7;
+// The anniversaries named under the grid at most; the rest are counted.
+constexpr int kAnniversariesUnderGrid = 3;
 const QColor kToday(255, 244, 196);
 const QColor kOtherMonth(150, 150, 150);
 const QColor kWeekend(200, 40, 40);
@@ -55,6 +58,7 @@ MonthView::MonthView(std::function<QDate()> today, QWidget* parent) : QWidget(pa
   // Two lines are always kept for it, so that a long description never runs over the grid.
   descriptionLabel->setMinimumHeight(descriptionLabel->fontMetrics().lineSpacing() * 2 + 2);
   descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  descriptionLabel->installEventFilter(this);  // a new width fits the anniversaries anew
   layout->addWidget(descriptionLabel);
   connect(daysGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
     if (row < 0 || column < 0) return;
@@ -133,15 +137,14 @@ void MonthView::fillGrid() {
       const DayCellContent cell = content_ ? content_(date) : DayCellContent{};
       QString text = QString::number(date.day());
       if (!cell.badge.isEmpty()) text += " " + cell.badge;
-      if (!cell.anniversaries.isEmpty()) text += " ●";
+      if (cell.anniversaryCount > 0) text += " ●";
       text += "\n" + cell.title;
       auto* item = new QTableWidgetItem(text);
       item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
       item->setData(Qt::UserRole, cell.title);
       QStringList tip;
       if (!cell.title.isEmpty()) tip << cell.title;
-      tip << cell.anniversaries;
-      item->setToolTip(tip.join("\n"));
+      item->setToolTip((tip << listed(cell)).join("\n"));
       if (date.month() != first.month()) {
         item->setForeground(kOtherMonth);
       } else if (date.dayOfWeek() >= 6) {
@@ -164,8 +167,40 @@ void MonthView::showDescription() {
     text += "  " + QString(description).replace("\n", "  ");
   }
   if (!cell.badge.isEmpty()) text += "  " + cell.badge;
-  if (!cell.anniversaries.isEmpty()) text += tr("  纪念日：%1").arg(cell.anniversaries.join(tr("、")));
+  if (cell.anniversaryCount > 0) {
+    // As many names as the lines the description takes anyway have room
+    // for, the two kept for it at least: the anniversaries never take a
+    // row from the grid. One is always named, and the rest counted.
+    const int room = std::max(heightOf(text), heightOf("1\n2"));
+    QString withNames;
+    const int most = std::min(kAnniversariesUnderGrid, static_cast<int>(cell.anniversaries.size()));
+    for (int named = std::max(most, 1); named >= 1; --named) {
+      QString names = cell.anniversaries.mid(0, named).join(tr("、"));
+      if (const QString more = notNamed(cell, named); !more.isEmpty()) names += " " + more;
+      withNames = text + tr("  纪念日：%1").arg(names);
+      if (heightOf(withNames) <= room) break;
+    }
+    text = withNames;
+  }
   descriptionLabel->setText(text);
+  descriptionLabel->setToolTip(listed(cell).join("\n"));
+}
+
+QStringList MonthView::listed(const DayCellContent& cell) const {
+  QStringList lines = cell.anniversaries.mid(0, kAnniversariesListed);
+  if (const QString more = notNamed(cell, kAnniversariesListed); !more.isEmpty()) lines << more;
+  return lines;
+}
+
+int MonthView::heightOf(const QString& text) {
+  // The label itself measures: it wraps as it will show the text.
+  descriptionLabel->setText(text);
+  return descriptionLabel->heightForWidth(descriptionLabel->width());
+}
+
+QString MonthView::notNamed(const DayCellContent& cell, int shown) const {
+  const int more = cell.anniversaryCount - std::min(shown, static_cast<int>(cell.anniversaries.size()));
+  return more > 0 ? tr("及其他 %n 个", nullptr, more) : QString();
 }
 
 QString MonthView::titleShown(QDate date) const {
@@ -176,6 +211,11 @@ QString MonthView::titleShown(QDate date) const {
 }
 
 bool MonthView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == descriptionLabel && event->type() == QEvent::Resize) {
+    const auto* resize = static_cast<QResizeEvent*>(event);
+    if (resize->size().width() != resize->oldSize().width()) showDescription();
+    return false;
+  }
   if (watched != daysGrid || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   const bool control = key->modifiers() & Qt::ControlModifier;

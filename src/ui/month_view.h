@@ -4,7 +4,9 @@
 // highlighted and weekends are coloured. The view is navigated by month and
 // year, with the keyboard (arrows, PgUp/PgDn, Ctrl+PgUp/PgDn for a year,
 // Home for today) and a 今天 button; the selected day's full description
-// stands under the grid.
+// stands under the grid. A day with many anniversaries names the first few
+// and counts the rest, under the grid and in the tool tips, so that a long
+// list never crowds the grid.
 //
 // The view knows nothing of calendars: the window hands it a function that
 // gives each day's content, and calls refresh() whenever an option changes.
@@ -21,11 +23,15 @@ class QToolButton;
 
 namespace tessarine {
 
+// The anniversaries a day's content names at most; the rest are counted.
+inline constexpr int kAnniversariesListed = 8;
+
 struct DayCellContent {
   QString title;              // what the file's event is titled, or empty
   QString badge;              // 休, 班 or empty
   bool dayOff = false;        // the badge is a day off
-  QStringList anniversaries;  // the user's anniversaries on the day
+  QStringList anniversaries;  // the first of the user's anniversaries on the day, at most kAnniversariesListed
+  int anniversaryCount = 0;   // all of them
 };
 
 class MonthView : public QWidget {
@@ -58,6 +64,13 @@ class MonthView : public QWidget {
   void buildHeader();
   void fillGrid();
   void showDescription();
+  // How many of the day's anniversaries are left when the first `shown`
+  // are named (及其他 24 个), or empty.
+  QString notNamed(const DayCellContent& cell, int shown) const;
+  // The day's anniversaries for a tool tip: the names given, then the count.
+  QStringList listed(const DayCellContent& cell) const;
+  // The height `text` takes, wrapped to the description's width.
+  int heightOf(const QString& text);
   QDate dateAt(int row, int column) const;
 
   std::function<QDate()> today_;

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <fstream>
 
 #include "ui/window_fixture.h"
@@ -19,13 +19,21 @@ using testing::WindowTest;
 class AnniversariesTabTest : public WindowTest {
  protected:
   void ShowTab() { Find<QTabWidget>("formatTabs")->setCurrentIndex(2); }
-  QTableWidget* Table() { return Find<QTableWidget>("entriesTable"); }
+  QTableView* Table() { return Find<QTableView>("entriesTable"); }
+  int Rows() { return Table()->model()->rowCount(); }
+  QModelIndex Cell(int row, int column) { return Table()->model()->index(row, column); }
+  QString Text(int row, int column) { return Cell(row, column).data().toString(); }
+  QString Tip(int row, int column) { return Cell(row, column).data(Qt::ToolTipRole).toString(); }
+  QString RowHeader(int row) { return Table()->model()->headerData(row, Qt::Vertical).toString(); }
+  // Types into the cell's editor, as a user does, and commits it as Return
+  // does (at once, where Return waits for the event loop).
+  void Type(int row, int column, const QString& text) { testing::TypeInto(Table(), Cell(row, column), text); }
   void AddRow(const QString& name, const QString& date, const QString& firstYear = {}) {
     Find<QPushButton>("addButton")->click();
-    const int row = Table()->rowCount() - 1;
-    Table()->item(row, 0)->setText(name);
-    Table()->item(row, 1)->setText(date);
-    Table()->item(row, 2)->setText(firstYear);
+    const int row = Rows() - 1;
+    Type(row, 0, name);
+    Type(row, 1, date);
+    Type(row, 2, firstYear);
   }
   std::string SavedList() { return testing::ReadFile(config.File("anniversaries.csv")); }
 };
@@ -36,8 +44,8 @@ TEST_F(AnniversariesTabTest, AddARowGenerateAndReadTheFile) {
   EXPECT_EQ(Find<QTabWidget>("formatTabs")->tabText(2), "纪念日");
   AddRow("妈妈生日", "三月初八", "1960");
   EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"1960\"\r\n");
-  EXPECT_EQ(Table()->item(0, 4)->text(), "三月初八 2013-04-17 周三");  // resolved, read-only
-  EXPECT_FALSE(Table()->item(0, 4)->flags().testFlag(Qt::ItemIsEditable));
+  EXPECT_EQ(Text(0, 4), "三月初八 2013-04-17 周三");  // resolved, read-only
+  EXPECT_FALSE(Table()->model()->flags(Cell(0, 4)).testFlag(Qt::ItemIsEditable));
   Find<QCheckBox>("remindCheck")->click();
   Find<QSpinBox>("remindDaysSpin")->setValue(0);
   Find<QPushButton>("generateButton")->click();
@@ -57,13 +65,12 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   AddRow("a", "十三月初一");
   AddRow("b", "正月初一", "x");
   AddRow("c", "正月十五");
-  QTableWidgetItem* badDate = Table()->item(0, 1);
-  EXPECT_EQ(badDate->background().color(), QColor(255, 205, 205));
-  EXPECT_EQ(badDate->toolTip(), "没有这个农历月份");
-  EXPECT_EQ(Table()->item(1, 2)->toolTip(), "起始年必须是 1000 至 2100 之间的四位数年份");
-  EXPECT_EQ(Table()->item(2, 1)->toolTip(), "");
-  Table()->item(0, 1)->setText("正月初二");
-  EXPECT_EQ(Table()->item(0, 1)->toolTip(), "");  // mended
+  EXPECT_EQ(Cell(0, 1).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 205, 205));
+  EXPECT_EQ(Tip(0, 1), "没有这个农历月份");
+  EXPECT_EQ(Tip(1, 2), "起始年必须是 1000 至 2100 之间的四位数年份");
+  EXPECT_EQ(Tip(2, 1), "");
+  Type(0, 1, "正月初二");
+  EXPECT_EQ(Tip(0, 1), "");  // mended
 
   Find<QPushButton>("generateButton")->click();
   ASSERT_EQ(shown.size(), 1u);
@@ -76,11 +83,11 @@ TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   std::ofstream(config.File("anniversaries.csv")) << "\xEF\xBB\xBF" "爷爷忌日,1950-02-17\n\"Wang, Li\",L4-15,2000\n";
   Open();
   ShowTab();
-  ASSERT_EQ(Table()->rowCount(), 2);
-  EXPECT_EQ(Table()->item(1, 0)->text(), "Wang, Li");
-  EXPECT_EQ(Table()->item(1, 2)->text(), "2000");
-  EXPECT_EQ(Table()->item(0, 4)->text(), "正月初一 2013-02-10 周日");  // a Gregorian day resolved
-  Table()->setCurrentCell(0, 0);
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(Text(1, 0), "Wang, Li");
+  EXPECT_EQ(Text(1, 2), "2000");
+  EXPECT_EQ(Text(0, 4), "正月初一 2013-02-10 周日");  // a Gregorian day resolved
+  Table()->setCurrentIndex(Cell(0, 0));
   Find<QPushButton>("removeButton")->click();
   EXPECT_EQ(SavedList(), "\xEF\xBB\xBF\"Wang, Li\",L4-15,2000\n");  // the rest byte for byte
   EXPECT_EQ(window->centralWidget()->size(), QSize(799, 306));
@@ -106,17 +113,38 @@ TEST_F(AnniversariesTabTest, TheWindowGrowsAndTheTableWithIt) {
   EXPECT_GT(Table()->width(), tableBefore + 100);
 }
 
+// 名称 takes the room the other columns leave, however long the list: the
+// numbers of 10,000 rows widen the row header until the others fill the
+// table, and the names still fit in what is left.
+TEST_F(AnniversariesTabTest, TheNamesTakeTheRoomLeft) {
+  for (const int rows : {4, 10000}) {
+    std::string list;
+    for (int i = 1; i <= rows; ++i) list += "第" + std::to_string(i) + "个,3-8\n";
+    std::ofstream(config.File("anniversaries.csv")) << list;
+    Open();
+    ShowTab();
+    for (const QSize size : {QSize(), QSize(1200, 800)}) {
+      if (size.isValid()) window->resize(size);
+      QApplication::processEvents();
+      int others = 0;
+      for (int column = 1; column < Table()->model()->columnCount(); ++column) others += Table()->columnWidth(column);
+      const int left = std::max(Table()->horizontalHeader()->minimumSectionSize(), Table()->viewport()->width() - others);
+      EXPECT_EQ(Table()->columnWidth(0), left) << rows << " rows, " << window->width() << " wide";
+    }
+  }
+}
+
 // Ctrl+Z undoes the last change to the table, and the file follows.
 TEST_F(AnniversariesTabTest, CtrlZUndoesTheLastChange) {
   std::ofstream(config.File("anniversaries.csv")) << "a,1-1\nb,2-2\nc,3-3\n";
   Open();
   ShowTab();
-  Table()->item(0, 0)->setText("changed");
+  Type(0, 0, "changed");
   EXPECT_EQ(SavedList(), "\"changed\",\"1-1\",\"\"\nb,2-2\nc,3-3\n");
   Table()->setFocus();
   QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\nc,3-3\n");
-  EXPECT_EQ(Table()->item(0, 0)->text(), "a");
+  EXPECT_EQ(Text(0, 0), "a");
   // Removing two selected rows at once, then undoing it.
   Table()->selectRow(0);
   Table()->selectionModel()->select(Table()->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -125,7 +153,7 @@ TEST_F(AnniversariesTabTest, CtrlZUndoesTheLastChange) {
   Table()->setFocus();
   QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(SavedList(), "a,1-1\nb,2-2\nc,3-3\n");
-  EXPECT_EQ(Table()->rowCount(), 3);
+  EXPECT_EQ(Rows(), 3);
 }
 
 // A list kept by hand survives the window: an edit changes its row alone.
@@ -134,8 +162,8 @@ TEST_F(AnniversariesTabTest, AHandKeptListChangesOnlyInTheEditedRow) {
   std::ofstream(config.File("anniversaries.csv")) << before;
   Open();
   ShowTab();
-  ASSERT_EQ(Table()->rowCount(), 2);
-  Table()->item(1, 2)->setText("1958");
+  ASSERT_EQ(Rows(), 2);
+  Type(1, 2, "1958");
   std::string after = before;
   after.replace(after.find("爸爸生日,腊月廿三"), std::string("爸爸生日,腊月廿三").size(), "\"爸爸生日\",\"腊月廿三\",\"1958\"");
   EXPECT_EQ(SavedList(), after);
@@ -146,9 +174,9 @@ TEST_F(AnniversariesTabTest, AGbkListIsReadAndSavedAsUtf8) {
   std::ofstream(config.File("anniversaries.csv")) << "\xC2\xE8\xC2\xE8,3-8\r\n";  // 妈妈 in GBK
   Open();
   ShowTab();
-  EXPECT_EQ(Table()->item(0, 0)->text(), "妈妈");
+  EXPECT_EQ(Text(0, 0), "妈妈");
   EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("保存为 UTF-8"));
-  Table()->item(0, 2)->setText("1960");
+  Type(0, 2, "1960");
   EXPECT_EQ(SavedList(), "\"妈妈\",\"3-8\",\"1960\"\r\n");
 }
 
@@ -192,15 +220,15 @@ TEST_F(AnniversariesTabTest, AnEditMeetsAnotherProgramsChange) {
   Open();
   ShowTab();
   std::ofstream(config.File("anniversaries.csv")) << "a,1-1\nb,2-2\n";  // an editor adds a row
-  Table()->item(0, 0)->setText("changed");
+  Type(0, 0, "changed");
   EXPECT_EQ(SavedList(), "\"changed\",\"1-1\",\"\"\nb,2-2\n");
-  ASSERT_EQ(Table()->rowCount(), 2);
-  EXPECT_EQ(Table()->item(1, 0)->text(), "b");
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(Text(1, 0), "b");
 
   std::ofstream(config.File("anniversaries.csv")) << "theirs,1-1\nb,2-2\n";  // the same row, changed there
-  Table()->item(0, 0)->setText("ours");
+  Type(0, 0, "ours");
   EXPECT_EQ(SavedList(), "theirs,1-1\nb,2-2\n");
-  EXPECT_EQ(Table()->item(0, 0)->text(), "theirs");
+  EXPECT_EQ(Text(0, 0), "theirs");
   EXPECT_TRUE(Find<QLabel>("problemLabel")->text().contains("你的版本另存为"));
   std::string mine;
   for (const auto& entry : std::filesystem::directory_iterator(config.path())) {
@@ -216,11 +244,11 @@ TEST_F(AnniversariesTabTest, AFailedSaveIsShownAndItsRowMarked) {
   std::ofstream(config.path()) << "a file where the folder was";
   AddRow("妈妈生日", "三月初八");
   EXPECT_TRUE(Find<QLabel>("problemLabel")->text().startsWith("保存纪念日列表失败"));
-  EXPECT_EQ(Table()->verticalHeaderItem(0)->text(), "1*");
+  EXPECT_EQ(RowHeader(0), "1*");
   std::filesystem::remove(config.path());
   std::filesystem::create_directory(config.path());
-  Table()->item(0, 2)->setText("1960");
-  EXPECT_EQ(Table()->verticalHeaderItem(0)->text(), "1");
+  Type(0, 2, "1960");
+  EXPECT_EQ(RowHeader(0), "1");
   EXPECT_EQ(SavedList(), "\"妈妈生日\",\"三月初八\",\"1960\"\r\n");
 }
 
@@ -233,8 +261,8 @@ TEST_F(AnniversariesTabTest, RepeatsAreMarkedAndAnEmptyListGeneratesNothing) {
   EXPECT_TRUE(files.empty());
   AddRow("妈妈生日", "三月初八", "1960");
   AddRow("妈妈生日", "3-8");
-  EXPECT_EQ(Table()->item(1, 0)->toolTip(), "与第 1 行的名称和日期相同");
-  EXPECT_EQ(Table()->item(0, 0)->toolTip(), "");
+  EXPECT_EQ(Tip(1, 0), "与第 1 行的名称和日期相同");
+  EXPECT_EQ(Tip(0, 0), "");
 }
 
 }  // namespace

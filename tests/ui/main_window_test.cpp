@@ -1,7 +1,7 @@
 // The window as a whole: start-up, menus, generation and its messages.
 #include <QApplication>
 #include <QProgressDialog>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/failure_text.h"
 #include "ui/window_fixture.h"
@@ -167,7 +167,7 @@ TEST_F(WindowTest, ProgressAndKeyboard) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // restored
 
   Find<QTabWidget>("formatTabs")->setCurrentIndex(2);
-  auto* table = Find<QTableWidget>("entriesTable");
+  auto* table = Find<QTableView>("entriesTable");
   table->setFocus();
   QTest::keyClick(table, Qt::Key_Tab);
   EXPECT_FALSE(table->hasFocus());

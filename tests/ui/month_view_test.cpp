@@ -1,12 +1,17 @@
 // The month view driven as a user would: it shows what the files will say,
 // follows every option at once, and is navigated by keys and buttons.
+#include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
+#include <fstream>
 
 #include "compose/title_format.h"
 #include "ui/month_view.h"
+#include "ui/translation.h"
 #include "ui/window_fixture.h"
 
 namespace tessarine {
@@ -29,6 +34,13 @@ class MonthViewTest : public WindowTest {
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(Find<QTableWidget>("daysGrid"), key, modifiers);
   }
+  // A list of `count` anniversaries on 2013-01-06, the day the window opens on.
+  void ListOnTheDay(int count) {
+    std::string list;
+    for (int i = 1; i <= count; ++i) list += "第" + std::to_string(i) + "个,2013-01-06\n";
+    std::ofstream(config.File("anniversaries.csv")) << list;
+  }
+  QString Line() { return Find<QLabel>("descriptionLabel")->text(); }
 };
 
 TEST_F(MonthViewTest, ShowsWhatTheFilesWillSayAndFollowsTheOptions) {
@@ -83,6 +95,77 @@ TEST_F(MonthViewTest, AfterGeneratingTheFileIsOneClickAway) {
   EXPECT_TRUE(Preview().contains("X-WR-CALNAME:农历 2014"));
   Find<QPushButton>("backToMonthButton")->click();
   EXPECT_EQ(Find<QStackedWidget>("sidePages")->currentIndex(), 0);
+}
+
+// A day of many anniversaries, as a family tree or a temple's list has:
+// the line under the grid names the first few, as many as its two lines
+// have room for, and counts the rest; the tool tips name a few more; the
+// grid keeps all its rows.
+TEST_F(MonthViewTest, ADayOfManyAnniversariesNamesAFewAndCountsTheRest) {
+  ListOnTheDay(1000);
+  Open();
+  const QRegularExpression names("  纪念日：第1个 \\(0\\)((、第\\d+个 \\(0\\)){0,2}) 及其他 (\\d+) 个$");
+  const QRegularExpressionMatch match = names.match(Line());
+  ASSERT_TRUE(match.hasMatch()) << Line().toStdString();
+  EXPECT_EQ(1 + match.captured(1).count("、") + match.captured(3).toInt(), 1000);
+  auto* grid = Find<QTableWidget>("daysGrid");
+  for (int row = 0; row < grid->rowCount(); ++row) {
+    EXPECT_GE(grid->rowHeight(row), grid->verticalHeader()->minimumSectionSize()) << row;
+    EXPECT_LE(grid->rowViewportPosition(row) + grid->rowHeight(row), grid->viewport()->height()) << row;
+  }
+  const QTableWidgetItem* day = grid->item(0, 6);  // Sunday 6 January, in the week from 31 December
+  ASSERT_NE(day, nullptr);
+  const QStringList tip = day->toolTip().split("\n");
+  ASSERT_EQ(tip.size(), 1 + kAnniversariesListed + 1);  // the title, the names, the count
+  EXPECT_EQ(tip[1], "第1个 (0)");
+  EXPECT_EQ(tip.back(), "及其他 992 个");
+  EXPECT_EQ(Find<QLabel>("descriptionLabel")->toolTip(), tip.mid(1).join("\n"));
+
+  // A wider window names three.
+  window->resize(1400, 600);
+  QApplication::processEvents();
+  EXPECT_TRUE(Line().endsWith("  纪念日：第1个 (0)、第2个 (0)、第3个 (0) 及其他 997 个")) << Line().toStdString();
+}
+
+// The count is worded in each language, in the singular where it has one;
+// three or fewer are all named.
+TEST_F(MonthViewTest, TheCountInEachLanguage) {
+  const struct {
+    const char* language;
+    int count;
+    const char* ending;
+  } cases[] = {
+      {"zh_CN", 3, "纪念日：第1个 (0)、第2个 (0)、第3个 (0)"},
+      {"zh_CN", 4, "纪念日：第1个 (0)、第2个 (0)、第3个 (0) 及其他 1 个"},
+      {"zh_TW", 5, "紀念日：第1个 (0)、第2个 (0)、第3个 (0) 及其他 2 個"},
+      {"en", 4, "Anniversaries: 第1个 (0), 第2个 (0), 第3个 (0) and 1 more"},
+      {"en", 5, "Anniversaries: 第1个 (0), 第2个 (0), 第3个 (0) and 2 more"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(InstallTranslations(*qApp, c.language));
+    ListOnTheDay(c.count);
+    Open();
+    window->resize(1400, 600);  // room for three names in every language
+    QApplication::processEvents();
+    EXPECT_TRUE(Line().endsWith(c.ending)) << c.language << " " << c.count << ": " << Line().toStdString();
+  }
+  InstallTranslations(*qApp, "zh_CN");
+}
+
+// The view follows the list: an entry typed into the 纪念日 tab is marked
+// at once, and stays marked when an option changes.
+TEST_F(MonthViewTest, FollowsTheList) {
+  Open();
+  EXPECT_FALSE(Line().contains("纪念日："));
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(2);
+  Find<QPushButton>("addButton")->click();
+  auto* table = Find<QTableView>("entriesTable");
+  testing::TypeInto(table, table->model()->index(0, 0), "外婆生日");
+  testing::TypeInto(table, table->model()->index(0, 1), "2013-01-06");
+  EXPECT_TRUE(Line().endsWith("纪念日：外婆生日 (0)")) << Line().toStdString();
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(0);
+  Find<QRadioButton>("monthAndDayRadio")->click();
+  EXPECT_TRUE(Line().endsWith("纪念日：外婆生日 (0)")) << Line().toStdString();
 }
 
 }  // namespace

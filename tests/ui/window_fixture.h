@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -113,6 +114,18 @@ class WindowTest : public ::testing::Test {
   QString outputFolder = "/opt/tessarine";
   TempFolder config;  // the user's configuration folder
 };
+
+// Types `text` into the cell's editor, as a user does, and commits it as
+// Return does; at once, where Return waits for the event loop.
+inline void TypeInto(QAbstractItemView* view, const QModelIndex& cell, const QString& text) {
+  view->setCurrentIndex(cell);
+  if (!view->indexWidget(cell)) view->edit(cell);
+  auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(cell));
+  ASSERT_NE(editor, nullptr) << cell.row() << "," << cell.column();
+  editor->setText(text);
+  emit view->itemDelegateForIndex(cell)->commitData(editor);
+  emit view->itemDelegateForIndex(cell)->closeEditor(editor);
+}
 
 inline const QString kDefaultTemplate = QString::fromUtf8(DefaultTemplate.data(), DefaultTemplate.size());
 

@@ -1,0 +1,190 @@
+#include "ui/anniversary_rows.h"
+
+#include <QBrush>
+#include <QColor>
+#include <algorithm>
+#include <unordered_map>
+
+#include "ui/qt_text.h"
+
+namespace tessarine {
+namespace {
+
+constexpr int kColumns = kEntryColumns + 1;  // the fields, then 农历 · 下次
+const QColor kBadCell(255, 205, 205);
+const QColor kRepeatedCell(255, 240, 190);
+
+// What makes two rows the same entry: the name and the lunar date.
+std::string SameEntryKey(const Anniversary& entry) {
+  std::string key = entry.name;
+  key.push_back('\0');
+  key.push_back(static_cast<char>(entry.month));
+  key.push_back(static_cast<char>(entry.day));
+  key.push_back(entry.leap ? 'L' : '-');
+  return key;
+}
+
+}  // namespace
+
+AnniversaryRows::AnniversaryRows(RowWording wording, QObject* parent)
+    : QAbstractTableModel(parent), wording_(std::move(wording)), entries_(std::make_shared<std::vector<Anniversary>>()) {}
+
+void AnniversaryRows::show(const CsvDocument* document, std::vector<std::size_t> records, LunarCalendar calendar) {
+  beginResetModel();
+  document_ = document;
+  records_ = document ? std::move(records) : std::vector<std::size_t>{};
+  calendar_ = calendar;
+  unsaved_.clear();
+  rows_.assign(records_.size(), Row{});
+  for (std::size_t row = 0; row < rows_.size(); ++row) parse(row);
+  if (!document) entries_ = std::make_shared<std::vector<Anniversary>>();
+  endResetModel();
+}
+
+void AnniversaryRows::setCalendar(LunarCalendar calendar) {
+  calendar_ = calendar;
+  for (std::size_t row = 0; row < rows_.size(); ++row) parse(row);
+}
+
+void AnniversaryRows::rowChanged(int row) { parse(static_cast<std::size_t>(row)); }
+
+void AnniversaryRows::recordAppended(std::size_t record) {
+  const int row = rowCount();
+  beginInsertRows({}, row, row);
+  records_.push_back(record);
+  rows_.emplace_back();
+  parse(rows_.size() - 1);
+  endInsertRows();
+}
+
+void AnniversaryRows::recordErased(int row) {
+  beginRemoveRows({}, row, row);
+  const std::size_t record = records_[static_cast<std::size_t>(row)];
+  records_.erase(records_.begin() + row);
+  rows_.erase(rows_.begin() + row);
+  for (std::size_t& later : records_) later -= later > record;
+  endRemoveRows();
+}
+
+void AnniversaryRows::check() {
+  auto entries = std::make_shared<std::vector<Anniversary>>();
+  std::unordered_map<std::string, int> firstRowOf;
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    Row& r = rows_[row];
+    r.repeats = 0;
+    r.next = QString();
+    const Anniversary* entry = r.parsed ? std::get_if<Anniversary>(&*r.parsed) : nullptr;
+    if (!entry) continue;
+    const auto [at, fresh] = firstRowOf.try_emplace(SameEntryKey(*entry), static_cast<int>(row) + 1);
+    if (!fresh) r.repeats = at->second;
+    entries->push_back(*entry);
+  }
+  entries_ = std::move(entries);
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+}
+
+void AnniversaryRows::setUnsaved(std::set<int> rows) {
+  if (rows == unsaved_) return;
+  unsaved_ = std::move(rows);
+  if (!rows_.empty()) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+std::vector<std::string> AnniversaryRows::fieldsOf(std::size_t row) const {
+  const std::vector<std::string>& all = document_->records[records_[row]].fields;
+  std::vector<std::string> fields(all.begin(), all.begin() + std::min<std::ptrdiff_t>(std::ssize(all), kEntryColumns));
+  fields.resize(kEntryColumns);
+  if (fields.back().empty() && all.size() < kEntryColumns) fields.pop_back();
+  return fields;
+}
+
+std::vector<std::string> AnniversaryRows::fieldsWith(int row, int column, const std::string& text) const {
+  const std::vector<std::string>& all = document_->records[recordOf(row)].fields;
+  std::vector<std::string> fields = fieldsOf(static_cast<std::size_t>(row));
+  fields.resize(kEntryColumns);
+  fields[static_cast<std::size_t>(column)] = text;
+  if (fields.back().empty() && all.size() < kEntryColumns) fields.pop_back();
+  return fields;
+}
+
+void AnniversaryRows::parse(std::size_t row) {
+  const std::vector<std::string> fields = fieldsOf(row);
+  rows_[row].parsed.reset();
+  if (!IsBlankRow(fields)) rows_[row].parsed = ParseAnniversary(fields, calendar_);
+}
+
+std::vector<int> AnniversaryRows::invalidRows() const {
+  std::vector<int> rows;
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    if (rows_[row].parsed && std::holds_alternative<EntryError>(*rows_[row].parsed)) rows.push_back(static_cast<int>(row) + 1);
+  }
+  return rows;
+}
+
+int AnniversaryRows::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int AnniversaryRows::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant AnniversaryRows::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const auto at = static_cast<std::size_t>(index.row());
+  const Row& row = rows_[at];
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return look(row, index.column(), role);
+  if (index.column() < kEntryColumns) {
+    const std::vector<std::string>& fields = document_->records[records_[at]].fields;
+    const auto column = static_cast<std::size_t>(index.column());
+    return column < fields.size() ? ToQString(fields[column]) : QString();
+  }
+  const Anniversary* entry = row.parsed ? std::get_if<Anniversary>(&*row.parsed) : nullptr;
+  if (!entry) return QString();
+  if (row.next.isNull()) row.next = wording_.next(*entry);
+  return row.next;
+}
+
+// The colour and tool tip of a cell: a field at fault, or the name of a
+// row that repeats an earlier one.
+QVariant AnniversaryRows::look(const Row& row, int column, int role) const {
+  if (role != Qt::BackgroundRole && role != Qt::ToolTipRole) return {};
+  if (column >= kEntryColumns) return {};
+  const EntryError* error = row.parsed ? std::get_if<EntryError>(&*row.parsed) : nullptr;
+  // A field past the ones shown is blamed on the last shown.
+  if (error && std::min(error->field, kEntryColumns) == column + 1) {
+    return role == Qt::BackgroundRole ? QVariant(QBrush(kBadCell)) : QVariant(wording_.problem(error->problem));
+  }
+  if (row.repeats > 0 && column == 0) {
+    return role == Qt::BackgroundRole ? QVariant(QBrush(kRepeatedCell)) : QVariant(wording_.repeats(row.repeats));
+  }
+  return {};
+}
+
+QVariant AnniversaryRows::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal) {
+    if (section < 0 || section >= kColumns) return {};
+    if (role == Qt::DisplayRole && section < wording_.columns.size()) return wording_.columns[section];
+    if (role == Qt::ToolTipRole && section < wording_.columnTips.size() && !wording_.columnTips[section].isEmpty()) {
+      return wording_.columnTips[section];
+    }
+    return {};
+  }
+  const bool unsaved = unsaved_.count(section) > 0;
+  if (role == Qt::DisplayRole) return unsaved ? QString("%1*").arg(section + 1) : QString::number(section + 1);
+  if (role == Qt::ToolTipRole && unsaved) return wording_.unsaved;
+  return {};
+}
+
+Qt::ItemFlags AnniversaryRows::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  return index.column() < kEntryColumns ? shown | Qt::ItemIsEditable : shown;  // 农历 · 下次 is never edited
+}
+
+bool AnniversaryRows::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole || index.column() >= kEntryColumns) return false;
+  const QString text = value.toString();
+  if (text == data(index, Qt::EditRole).toString()) return true;  // no change, nothing to save
+  emit cellEdited(index.row(), index.column(), text);
+  return true;
+}
+
+}  // namespace tessarine
