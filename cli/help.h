@@ -103,6 +103,7 @@ Options:
 
 inline constexpr std::string_view kHolidaysHelpFormat = R"help(Usage: tessarine-cli holidays [OPTIONS] START [END]
        tessarine-cli holidays --import FILE|- [--year YEAR] [--dry-run]
+                              [--accept-unbalanced]
 
 Writes one iCalendar file with the official days off ("<name>(休)") and make-up
 workdays ("<name>(班)") of mainland China for the years START to END (or START
@@ -114,21 +115,25 @@ built-in year. Years without a schedule are named on standard error and never
 guessed. Years must lie within {first} to {last}.
 
 With --import, reads the text of a notice (国务院办公厅关于YYYY年部分节假日安排的
-通知, as pasted from a web page, in UTF-8, GBK or UTF-16) from FILE or standard
-input (-), prints one line per day of the year, "YYYY-MM-DD<TAB>休|班<TAB>name",
-and stores that year in the list, naming any rows of your own it replaced. A
-notice is read whole or refused: every holiday its opening sentence names
-needs an item, every item must be read, and a text without that sentence
-must hold every holiday of a yearly notice. A notice that changes a year
-already known (调整, 延长, a 纪念日 added) is merged into that year. A block
-whose weekdays off are not its statutory days plus its make-up workdays is
-shown as a warning: the text may be cut short.
+通知, as pasted from a web page, in UTF-8, GBK, Big5 or UTF-16) from FILE or
+standard input (-), prints one line per day of the year,
+"YYYY-MM-DD<TAB>休|班<TAB>name", and stores that year in the list, naming any
+rows of your own it replaced. A notice is read whole or refused: every holiday
+its opening sentence names needs an item, every item and every sentence giving
+days off or workdays must be read, the last item must end its sentence, and a
+text without that sentence must hold every holiday of a yearly notice. A
+notice that changes a year already known (调整, 延长, a 纪念日 added) is merged
+into that year. A notice with a block whose weekdays off are not its statutory
+days plus its make-up workdays is refused, naming the block, since the text
+may be cut short; --accept-unbalanced stores it as it is.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
   --import FILE          read a notice and store its year
   --year YEAR            with --import: the year of a text without its title
   --dry-run              with --import: print the days without storing them
+  --accept-unbalanced    with --import: store a notice whose days do not add
+                         up, once you have checked it against the original
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
   --rolling N            instead of years: a feed that stays current, last

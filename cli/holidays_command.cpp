@@ -34,9 +34,10 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   app.add_option_function<std::string>("--import", [&request](const std::string& given) {
     request.notice = ImportRequest{given, std::nullopt, false};
   });
-  bool dryRun = false;
+  bool dryRun = false, acceptUnbalanced = false;
   std::optional<std::string> year;
   app.add_flag("--dry-run", dryRun);
+  app.add_flag("--accept-unbalanced", acceptUnbalanced);
   app.add_option_function<std::string>("--year", [&year](const std::string& given) { year = given; });
   app.add_flag("--fixed-name", request.naming.fixedName);
   app.add_option_function<std::string>("--rolling", [&request](const std::string& given) { request.rolling = given; });
@@ -49,9 +50,12 @@ std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
   if (request.notice && request.notice->source.empty()) {
     throw UsageError("--import needs a file, or - for standard input");
   }
-  if ((dryRun || year) && !request.notice) throw UsageError("--dry-run and --year go with --import");
+  if ((dryRun || year || acceptUnbalanced) && !request.notice) {
+    throw UsageError("--dry-run, --year and --accept-unbalanced go with --import");
+  }
   if (request.notice) {
     request.notice->dryRun = dryRun;
+    request.notice->acceptUnbalanced = acceptUnbalanced;
     if (year) request.notice->year = static_cast<int>(ParseYearRange({*year}).first());
   }
   if (request.notice && (!request.years.empty() || request.rolling)) {

@@ -8,7 +8,7 @@
 #include "cli/arguments.h"
 #include "cli/holiday_list_file.h"
 #include "lists/holiday_notice.h"
-#include "lists/list_encoding.h"
+#include "lists/notice_encoding.h"
 #include "lists/list_file.h"
 
 namespace tessarine::cli {
@@ -36,6 +36,9 @@ std::string ProblemText(NoticeProblem problem) {
     case NoticeProblem::UnreadItem: return "a numbered item that cannot be read; the text may be cut short";
     case NoticeProblem::TooFewHolidays: return "the text may be cut short: no item for";
     case NoticeProblem::NothingToChange: return "the notice changes a year whose days are not known";
+    case NoticeProblem::UnreadClause: return "a sentence about days off or workdays holds a date that cannot be read";
+    case NoticeProblem::CutShort: return "the text is cut short: its last item stops inside a sentence";
+    case NoticeProblem::Unbalanced: return "blocks whose days do not add up";
   }
   return {};
 }
@@ -55,17 +58,37 @@ std::string ReadSource(const std::string& source) {
   return std::get<std::optional<std::string>>(read).value_or("");
 }
 
+std::string_view EncodingName(NoticeEncoding encoding) {
+  switch (encoding) {
+    case NoticeEncoding::Utf8: return "UTF-8";
+    case NoticeEncoding::Gb18030: return "GB18030 (GBK)";
+    case NoticeEncoding::Big5: return "Big5";
+    case NoticeEncoding::Utf16: return "UTF-16";
+  }
+  return {};
+}
+
 // The notice's text in UTF-8, whatever it was saved or pasted in.
 std::string NoticeText(const std::string& bytes) {
-  auto decoded = DecodeTextBytes(bytes);
+  auto decoded = DecodeNoticeBytes(bytes);
   if (const auto* bad = std::get_if<NotText>(&decoded)) {
-    throw UsageError(fmt::format("the notice is not text in UTF-8, GB18030 (GBK) or UTF-16: line {}", bad->line));
+    throw UsageError(
+        fmt::format("the notice is not text in UTF-8, GB18030 (GBK), Big5 or UTF-16: line {}", bad->line));
   }
   if (const auto* mixed = std::get_if<MixedEncodings>(&decoded)) {
     throw UsageError(fmt::format("the notice mixes two encodings: line {} is UTF-8, line {} is not", mixed->utf8Line,
                                  mixed->otherLine));
   }
-  return std::move(std::get<DecodedText>(decoded).text);
+  if (const auto* cut = std::get_if<EndsInsideCharacter>(&decoded)) {
+    throw UsageError(fmt::format("the notice ends inside a {} character, on line {}: it may be cut short",
+                                 EncodingName(cut->encoding), cut->line));
+  }
+  return std::move(std::get<DecodedNotice>(decoded).text);
+}
+
+std::string BalanceText(const BlockBalance& block) {
+  return fmt::format("{}: {} weekdays off, where its {} statutory days and {} make-up workdays give {}", block.name,
+                     block.weekdaysOff, block.statutory, block.workdays, block.statutory + block.workdays);
 }
 
 std::string RowsText(const std::vector<HolidayDay>& rows) {
@@ -86,6 +109,19 @@ std::optional<HolidaySchedule> KnownYear(const HolidayList& list, int year) {
 void PrintRefusal(const NoticeError& error, std::ostream& err) {
   err << kPrefix << "not a readable notice: " << ProblemText(error.problem)
       << (error.sentence.empty() ? "" : ": " + EscapeControls(error.sentence)) << "\n";
+}
+
+// Blocks that do not add up: refused, each named with its figures, unless
+// the user has checked the text and accepts them. Returns whether to go on.
+bool CheckBalance(const HolidayNotice& notice, bool accepted, std::ostream& err) {
+  for (const BlockBalance& block : notice.unbalanced) {
+    err << kPrefix << (accepted ? "warning: " : "not a readable notice: ") << "the days do not add up in "
+        << EscapeControls(BalanceText(block)) << (accepted ? "; kept as the text has them (--accept-unbalanced)" : "")
+        << "\n";
+  }
+  if (notice.unbalanced.empty() || accepted) return true;
+  err << kPrefix << "the text may be cut short; if it is whole, --accept-unbalanced stores it as it is\n";
+  return false;
 }
 
 struct Stored {
@@ -148,7 +184,7 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
 }  // namespace
 
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err) {
-  const auto parsed = ParseHolidayNotice(NoticeText(ReadSource(request.source)), request.year);
+  const auto parsed = ParseHolidayNotice(NoticeText(ReadSource(request.source)), request.year, IfUnbalanced::Read);
   if (const auto* error = std::get_if<NoticeError>(&parsed)) {
     PrintRefusal(*error, err);
     return 2;
@@ -159,17 +195,14 @@ int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& 
     PrintRefusal(*error, err);
     return 2;
   }
-  for (const HolidayDay& day : std::get<HolidaySchedule>(year).days) {
-    out << IsoDate(day.date) << '\t' << KindMark(day.kind) << '\t' << EscapeControls(day.name) << '\n';
+  // A refused run prints no days, but a dry run shows what was read.
+  const bool balanced = notice.unbalanced.empty() || request.acceptUnbalanced;
+  if (balanced || request.dryRun) {
+    for (const HolidayDay& day : std::get<HolidaySchedule>(year).days) {
+      out << IsoDate(day.date) << '\t' << KindMark(day.kind) << '\t' << EscapeControls(day.name) << '\n';
+    }
   }
-  for (const BlockBalance& block : notice.unbalanced) {
-    err << kPrefix
-        << EscapeControls(fmt::format("warning: {}: {} weekdays off, where its {} statutory days and {} make-up "
-                                      "workdays give {}; check that the text is whole",
-                                      block.name, block.weekdaysOff, block.statutory, block.workdays,
-                                      block.statutory + block.workdays))
-        << "\n";
-  }
+  if (!CheckBalance(notice, request.acceptUnbalanced, err)) return 2;
   if (request.dryRun) return 0;
   return Store(notice, err);
 }

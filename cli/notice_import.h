@@ -14,12 +14,14 @@ struct ImportRequest {
   std::string source;             // a file, or - for standard input
   std::optional<int> year;        // --year: for a text without its title
   bool dryRun = false;            // print the days, store nothing
+  bool acceptUnbalanced = false;  // --accept-unbalanced: store days that do not add up, as checked by the user
 };
 
-// Prints the year's days; warns of blocks that do not add up; stores the
-// year unless it is a dry run. Returns the exit status: 0 stored, 1 not
-// stored, 2 not a readable notice. Throws UsageError for a source that
-// cannot be read.
+// Prints the year's days and stores the year unless it is a dry run. A
+// notice whose days do not add up is refused, naming its blocks, unless
+// the request accepts it (then each block is a warning). Returns the exit
+// status: 0 stored, 1 not stored, 2 not a readable notice. Throws
+// UsageError for a source that cannot be read or decoded.
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace tessarine::cli

@@ -1139,6 +1139,36 @@ Go on with the other years?</translation>
         <translation>The year this notice changes has no schedule yet</translation>
     </message>
     <message>
+        <source>这份通知的天数对不上，可能没有粘贴完整：
+</source>
+        <translation>The days of this notice do not add up; it may not have been pasted whole:
+</translation>
+    </message>
+    <message>
+        <source>请与原文核对；确认无误后，勾选下面的“已与原文核对”才能保存。
+
+</source>
+        <translation>Check it against the original; if it is right, tick “Checked against the original” below to save it.
+
+</translation>
+    </message>
+    <message>
+        <source>这一句说到放假或上班，但其中的日期无法读取</source>
+        <translation>This sentence gives days off or workdays, but a date in it cannot be read</translation>
+    </message>
+    <message>
+        <source>通知在这一句中间断开，可能没有粘贴完整</source>
+        <translation>The notice stops in the middle of this sentence; it may not have been pasted whole</translation>
+    </message>
+    <message>
+        <source>这些节日的天数对不上，通知可能不完整</source>
+        <translation>The days of these holidays do not add up; the notice may not be whole</translation>
+    </message>
+    <message>
+        <source>已与原文核对，天数对不上也保存</source>
+        <translation>Checked against the original: save it though the days do not add up</translation>
+    </message>
+    <message>
         <source>粘贴通知</source>
         <translation>Paste notice</translation>
     </message>

@@ -1138,6 +1138,36 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>通知修改的年份還沒有放假安排</translation>
     </message>
     <message>
+        <source>这份通知的天数对不上，可能没有粘贴完整：
+</source>
+        <translation>這份通知的天數對不上，可能沒有貼上完整：
+</translation>
+    </message>
+    <message>
+        <source>请与原文核对；确认无误后，勾选下面的“已与原文核对”才能保存。
+
+</source>
+        <translation>請與原文核對；確認無誤後，勾選下面的「已與原文核對」才能儲存。
+
+</translation>
+    </message>
+    <message>
+        <source>这一句说到放假或上班，但其中的日期无法读取</source>
+        <translation>這一句說到放假或上班，但其中的日期無法讀取</translation>
+    </message>
+    <message>
+        <source>通知在这一句中间断开，可能没有粘贴完整</source>
+        <translation>通知在這一句中間斷開，可能沒有貼上完整</translation>
+    </message>
+    <message>
+        <source>这些节日的天数对不上，通知可能不完整</source>
+        <translation>這些節日的天數對不上，通知可能不完整</translation>
+    </message>
+    <message>
+        <source>已与原文核对，天数对不上也保存</source>
+        <translation>已與原文核對，天數對不上也儲存</translation>
+    </message>
+    <message>
         <source>粘贴通知</source>
         <translation>貼上通知</translation>
     </message>

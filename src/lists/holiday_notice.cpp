@@ -8,6 +8,7 @@
 #include "calendar/year_range.h"
 #include "lists/notice_change.h"
 #include "lists/notice_item.h"
+#include "lists/notice_names.h"
 #include "lists/notice_text.h"
 
 namespace tessarine {
@@ -23,7 +24,7 @@ std::string_view NameOf(PublicHoliday holiday) { return kHolidayNames[static_cas
 
 bool Covers(const std::vector<notice::Item>& items, PublicHoliday holiday) {
   return std::any_of(items.begin(), items.end(), [holiday](const notice::Item& item) {
-    const std::vector<PublicHoliday> named = HolidaysNamed(item.name);
+    const std::vector<PublicHoliday> named = NoticeHolidays(item.name);
     return std::find(named.begin(), named.end(), holiday) != named.end();
   });
 }
@@ -43,7 +44,7 @@ std::vector<PublicHoliday> YearlyHolidays(int year) {
 std::optional<NoticeError> CheckCompleteness(std::string_view text, int year, const std::vector<notice::Item>& items) {
   if (const auto names = notice::OpeningNames(text)) {
     for (const std::string& name : *names) {
-      for (const PublicHoliday holiday : HolidaysNamed(name)) {
+      for (const PublicHoliday holiday : NoticeHolidays(name)) {
         if (!Covers(items, holiday)) return NoticeError{NoticeProblem::MissingItem, name};
       }
     }
@@ -69,7 +70,34 @@ std::variant<int, NoticeError> YearOf(std::string_view text, std::optional<int> 
   return years.empty() ? *givenYear : years[0];
 }
 
-std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::optional<int> givenYear) {
+// A text cut in the middle of its last item ("…10月4日照常公休；1") has no
+// 。 after the item's last number: refused, for the days it may lose, and
+// named by the sentence it stops in. What follows the item's last sentence
+// (a page's links) may stand after it.
+std::optional<NoticeError> CheckLastSentence(const notice::Item& last) {
+  const std::string_view text = last.text;
+  const std::size_t lastNumber = text.find_last_of("0123456789");
+  const std::size_t from = lastNumber == std::string_view::npos ? 0 : lastNumber;
+  const std::string_view after = text.substr(from);
+  if (after.find("。") != std::string_view::npos || after.find('.') != std::string_view::npos) return std::nullopt;
+  std::size_t start = 0;
+  for (const std::string_view mark : {std::string_view("。"), std::string_view("\n"), std::string_view(".")}) {
+    if (const std::size_t at = text.rfind(mark, from); at != std::string_view::npos) {
+      start = std::max(start, at + mark.size());
+    }
+  }
+  const std::size_t end = std::min(text.size(), text.find('\n', from));
+  return NoticeError{NoticeProblem::CutShort, last.name + ": " + std::string(text.substr(start, end - start))};
+}
+
+std::string NamesOf(const std::vector<BlockBalance>& blocks) {
+  std::string names;
+  for (const BlockBalance& block : blocks) names.append(names.empty() ? "" : "、").append(block.name);
+  return names;
+}
+
+std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::optional<int> givenYear,
+                                                    IfUnbalanced ifUnbalanced) {
   const auto year = YearOf(text, givenYear);
   if (const auto* error = std::get_if<NoticeError>(&year)) return *error;
   const int noticeYear = std::get<int>(year);
@@ -79,6 +107,7 @@ std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::
   const notice::ItemList items = notice::Items(text);
   if (items.items.empty()) return NoticeError{NoticeProblem::NoItems, {}};
   if (!items.unreadLine.empty()) return NoticeError{NoticeProblem::UnreadItem, items.unreadLine};
+  if (auto error = CheckLastSentence(items.items.back())) return *error;
   std::map<sys_days, HolidayDay> days;
   for (const notice::Item& item : items.items) {
     if (auto error = ReadItem(noticeYear, item, days)) return *error;
@@ -88,16 +117,20 @@ std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::
   notice.schedule.year = noticeYear;
   for (auto& [date, day] : days) notice.schedule.days.push_back(std::move(day));
   notice.unbalanced = UnbalancedBlocks(notice.schedule);
+  if (!notice.unbalanced.empty() && ifUnbalanced == IfUnbalanced::Refuse) {
+    return NoticeError{NoticeProblem::Unbalanced, NamesOf(notice.unbalanced), notice.unbalanced};
+  }
   return notice;
 }
 
 }  // namespace
 
-std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view pasted, std::optional<int> givenYear) {
+std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view pasted, std::optional<int> givenYear,
+                                                            IfUnbalanced ifUnbalanced) {
   const notice::NormalisedText normalised = notice::Normalised(pasted);
   if (!normalised.unclosedLine.empty()) return NoticeError{NoticeProblem::UnclosedBracket, normalised.unclosedLine};
   if (auto change = ReadChangeNotice(normalised.text)) return std::move(*change);
-  return ReadYearly(normalised.text, givenYear);
+  return ReadYearly(normalised.text, givenYear, ifUnbalanced);
 }
 
 std::variant<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,

@@ -6,8 +6,11 @@
 //
 // A notice is read whole or refused. The holidays its opening sentence
 // names (现将2027年元旦、春节、…通知如下) must each have an item that yields
-// days, every numbered item must be read, and a text without that sentence
-// must hold every holiday of a yearly notice, or it may have been cut short.
+// days, every numbered item must be read, the last must close its sentence,
+// and a text without that sentence must hold every holiday of a yearly
+// notice, or it may have been cut short. A yearly notice whose days do not
+// add up (lists/notice_balance.h) is refused too, unless the caller reads
+// it for the user to confirm.
 // Full-width or ASCII punctuation, traditional characters, pinyin in
 // brackets, 周X notes (checked against their dates) and text before and
 // after the notice are all accepted.
@@ -37,15 +40,21 @@ struct HolidayNotice {
   std::optional<std::string> changedHoliday;
   // For an extension (延长2020年春节假期至2月2日): the holiday's last day now.
   std::optional<std::chrono::sys_days> extendedTo;
-  // Blocks whose days do not add up (lists/notice_balance.h): shown to the
-  // user before saving, since the text may be cut short.
+  // Blocks whose days do not add up (lists/notice_balance.h), when read
+  // with IfUnbalanced::Read: for the user to confirm before storing.
   std::vector<BlockBalance> unbalanced;
 };
+
+// What becomes of a notice whose days do not add up: refused
+// (NoticeProblem::Unbalanced, naming the blocks), or read with its
+// `unbalanced` blocks, for a user who has checked the text to store it.
+enum class IfUnbalanced { Refuse, Read };
 
 // `givenYear` reads a text that names no year (items copied without their
 // title); a text that names another year is refused.
 std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view text,
-                                                            std::optional<int> givenYear = std::nullopt);
+                                                            std::optional<int> givenYear = std::nullopt,
+                                                            IfUnbalanced ifUnbalanced = IfUnbalanced::Refuse);
 
 // The year's days after the notice: a yearly notice's own, or `known` (the
 // year as known now, the user's or built in) with the change merged in.

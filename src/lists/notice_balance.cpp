@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar/statutory_days.h"
+#include "lists/notice_names.h"
 
 namespace tessarine {
 
@@ -20,7 +21,7 @@ std::vector<BlockBalance> UnbalancedBlocks(const HolidaySchedule& schedule) {
   }
   const std::vector<StatutoryDay> statutory = StatutoryDays(schedule.year);
   for (BlockBalance& block : blocks) {
-    const std::vector<PublicHoliday> named = HolidaysNamed(block.name);
+    const std::vector<PublicHoliday> named = NoticeHolidays(block.name);
     block.statutory = static_cast<int>(std::count_if(statutory.begin(), statutory.end(), [&](const StatutoryDay& s) {
       return std::find(named.begin(), named.end(), s.holiday) != named.end();
     }));

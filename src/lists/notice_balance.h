@@ -10,9 +10,9 @@
 // together pass.
 //
 // A block that does not add up is what a text cut short looks like (a
-// 2009 text cut after 共8天 loses its two workdays), so it is reported for
-// the user to check, not refused: a notice may grant more, as 2015's
-// commemoration and 2020's extended 春节 did.
+// 2009 text cut after 共8天 loses its two workdays), so the notice is
+// refused unless the user, having checked it, stores it anyway: a notice
+// may grant more, as 2015's commemoration and 2020's extended 春节 did.
 #pragma once
 
 #include <string>

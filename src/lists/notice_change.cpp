@@ -6,7 +6,9 @@
 
 #include "calendar/statutory_days.h"
 #include "calendar/year_range.h"
+#include "lists/notice_dates.h"
 #include "lists/notice_item.h"
+#include "lists/notice_names.h"
 #include "lists/notice_text.h"
 
 namespace tessarine {
@@ -81,7 +83,7 @@ std::variant<HolidayNotice, NoticeError> ReadExtension(std::string_view text, in
 }
 
 bool SameHoliday(std::string_view a, std::string_view b) {
-  const std::vector<PublicHoliday> left = HolidaysNamed(a), right = HolidaysNamed(b);
+  const std::vector<PublicHoliday> left = NoticeHolidays(a), right = NoticeHolidays(b);
   if (left.empty() || right.empty()) return a == b;
   return std::any_of(left.begin(), left.end(), [&](PublicHoliday h) { return std::find(right.begin(), right.end(), h) != right.end(); });
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "lists/notice_balance.h"
 
 namespace tessarine {
 
@@ -24,11 +27,15 @@ enum class NoticeProblem {
   UnreadItem,       // a numbered line that is no item, as where a copied text was cut: the line
   TooFewHolidays,   // no opening sentence, and holidays of a yearly notice missing: those holidays
   NothingToChange,  // a change to a year whose days are not known: the year
+  UnreadClause,     // a clause about days off or workdays with a date not read (4月5曰放假): the sentence
+  CutShort,         // the last item stops inside its sentence, as a copy cut short does: the item's end
+  Unbalanced,       // blocks whose days do not add up (lists/notice_balance.h): their names, and `blocks`
 };
 
 struct NoticeError {
   NoticeProblem problem;
   std::string sentence;  // where it was found, as read, or what it names
+  std::vector<BlockBalance> blocks = {};  // Unbalanced: each block that does not add up
 };
 
 }  // namespace tessarine

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "lists/notice_dates.h"
+
 namespace tessarine {
 namespace {
 
@@ -28,9 +30,11 @@ class ItemReader {
 
  private:
   std::optional<NoticeProblem> Clause(std::string_view clause) {
-    const bool workdays = clause.find("上班") != std::string_view::npos;
-    const bool daysOff = !workdays && (clause.find("放假") != std::string_view::npos ||
-                                       clause.find("补休") != std::string_view::npos);
+    const auto holds = [clause](std::string_view word) { return clause.find(word) != std::string_view::npos; };
+    const bool workdays = holds("上班");
+    const bool daysOff = !workdays && (holds("放假") || holds("补休") || holds("调休"));
+    // A clause that gives days must give every one it writes.
+    if ((workdays || daysOff) && !notice::EveryDateRead(clause)) return NoticeProblem::UnreadClause;
     const std::vector<notice::WrittenDate> written = notice::DatesIn(clause);
     if ((workdays || daysOff) && !written.empty()) {
       std::vector<sys_days> dates;

@@ -10,15 +10,30 @@ namespace {
 
 using Spelling = std::pair<std::string_view, std::string_view>;
 
-// Full-width forms and the traditional characters a notice's words use.
-constexpr std::array<Spelling, 45> kSpellings = {{
+// Full-width forms and the traditional characters a notice's words use, as
+// a page in Taiwan or Hong Kong (or a Big5 one) writes them.
+constexpr std::array<Spelling, 48> kSpellings = {{
     {"０", "0"}, {"１", "1"}, {"２", "2"}, {"３", "3"}, {"４", "4"}, {"５", "5"}, {"６", "6"}, {"７", "7"},
     {"８", "8"}, {"９", "9"}, {"：", ":"}, {"，", ","}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"　", " "},
     {"國", "国"}, {"務", "务"}, {"辦", "办"}, {"廳", "厅"}, {"關", "关"}, {"於", "于"}, {"節", "节"}, {"勞", "劳"},
     {"動", "动"}, {"慶", "庆"}, {"調", "调"}, {"補", "补"}, {"與", "与"}, {"連", "连"}, {"週", "周"}, {"農", "农"},
     {"曆", "历"}, {"臘", "腊"}, {"際", "际"}, {"現", "现"}, {"將", "将"}, {"紀", "纪"}, {"戰", "战"}, {"勝", "胜"},
-    {"日—", "日至"}, {"日－", "日至"}, {"日-", "日至"}, {"日～", "日至"}, {"日~", "日至"},
+    {"號", "号"}, {"間", "间"}, {"勵", "励"}, {"單", "单"}, {"體", "体"}, {"長", "长"}, {"禮", "礼"}, {"．", "."},
 }};
+
+// Each spelling replaces one three-byte character; sorted, a character's is
+// found in a few comparisons, where a pasted megabyte has a million.
+constexpr std::size_t kSpelledLength = 3;
+static_assert(std::all_of(kSpellings.begin(), kSpellings.end(),
+                          [](const Spelling& s) { return s.first.size() == kSpelledLength; }));
+constexpr auto kSortedSpellings = [] {
+  auto sorted = kSpellings;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
+}();
+
+// The dashes a range may be written with: "2月6日—12日".
+constexpr std::array<std::string_view, 8> kDashes = {"—", "－", "-", "～", "~", "〜", "–", "―"};
 
 // Paragraphs that follow the list of items.
 constexpr std::array<std::string_view, 5> kAfterItems = {"节假日期间", "国务院", "鼓励单位", "调休放假期间",
@@ -27,9 +42,6 @@ constexpr std::array<std::string_view, 10> kNumerals = {"一", "二", "三", "�
 // The longest item name: “五一”国际劳动节 and 中秋节、国庆节 fit easily.
 constexpr std::size_t kLongestName = 60;
 
-constexpr std::array<std::string_view, 7> kWeekdayMarks = {"〔周日〕", "〔周一〕", "〔周二〕", "〔周三〕",
-                                                         "〔周四〕", "〔周五〕", "〔周六〕"};
-
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 std::string_view Trim(std::string_view text) {
@@ -37,14 +49,6 @@ std::string_view Trim(std::string_view text) {
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// Reads up to four digits at `at`, moving past them.
-std::optional<int> NumberAt(std::string_view text, std::size_t& at) {
-  const std::size_t start = at;
-  while (at < text.size() && IsDigit(text[at]) && at - start < 4) ++at;
-  if (at == start || (at < text.size() && IsDigit(text[at]))) return std::nullopt;
-  return std::stoi(std::string(text.substr(start, at - start)));
 }
 
 // Where an item's name ends (':' or the first digit), if `at` starts one:
@@ -104,10 +108,11 @@ std::optional<unsigned> NoteWeekday(std::string_view note) {
 // The piece of normalised text that `pasted` begins with, and how many of
 // its bytes that takes: a spelling replaced, or one character as it is.
 std::pair<std::string_view, std::size_t> NextPiece(std::string_view pasted) {
-  if (static_cast<unsigned char>(pasted.front()) >= 0x80) {
-    for (const auto& [from, to] : kSpellings) {
-      if (pasted.starts_with(from)) return {to, from.size()};
-    }
+  if (static_cast<unsigned char>(pasted.front()) >= 0x80 && pasted.size() >= kSpelledLength) {
+    const std::string_view character = pasted.substr(0, kSpelledLength);
+    const auto found = std::lower_bound(kSortedSpellings.begin(), kSortedSpellings.end(), character,
+                                        [](const Spelling& s, std::string_view c) { return s.first < c; });
+    if (found != kSortedSpellings.end() && found->first == character) return {found->second, kSpelledLength};
   }
   std::size_t length = 1;
   while (length < pasted.size() && length < 4 && (static_cast<unsigned char>(pasted[length]) & 0xC0) == 0x80) ++length;
@@ -123,7 +128,16 @@ bool LooksCutOff(std::string_view line) {
          std::none_of(line.begin(), line.end(), [](char c) { return IsDigit(c); });
 }
 
+bool EndsWithDay(std::string_view text) { return text.ends_with("日") || text.ends_with("号"); }
+
 }  // namespace
+
+std::optional<int> NumberAt(std::string_view text, std::size_t& at) {
+  const std::size_t start = at;
+  while (at < text.size() && IsDigit(text[at]) && at - start < 4) ++at;
+  if (at == start || (at < text.size() && IsDigit(text[at]))) return std::nullopt;
+  return std::stoi(std::string(text.substr(start, at - start)));
+}
 
 NormalisedText Normalised(std::string_view pasted) {
   NormalisedText out;
@@ -132,8 +146,11 @@ NormalisedText Normalised(std::string_view pasted) {
   int depth = 0;
   std::size_t lineStart = 0;
   for (std::size_t at = 0; at < pasted.size();) {
-    const auto [piece, length] = NextPiece(pasted.substr(at));
+    auto [piece, length] = NextPiece(pasted.substr(at));
     at += length;
+    if (depth == 0 && EndsWithDay(out.text) && std::find(kDashes.begin(), kDashes.end(), piece) != kDashes.end()) {
+      piece = "至";
+    }
     if (piece == "\n") {
       // Notes never run over a line: a bracket still open here would
       // swallow every later item.
@@ -143,7 +160,7 @@ NormalisedText Normalised(std::string_view pasted) {
     if (piece == "(") {
       if (depth++ == 0) note.clear();
     } else if (piece == ")" && depth > 0) {
-      const auto weekday = --depth == 0 && out.text.ends_with("日") ? NoteWeekday(note) : std::nullopt;
+      const auto weekday = --depth == 0 && EndsWithDay(out.text) ? NoteWeekday(note) : std::nullopt;
       if (weekday) out.text += kWeekdayMarks[*weekday];
     } else if (depth > 0) {
       note += piece;
@@ -242,54 +259,6 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
   }
   if (Trim(parts.back()).empty()) parts.pop_back();
   return parts;
-}
-
-std::vector<WrittenDate> DatesIn(std::string_view clause) {
-  std::vector<WrittenDate> found;
-  bool range = false;  // 至 seen since the last date
-  for (std::size_t at = 0; at < clause.size();) {
-    if (!IsDigit(clause[at])) {
-      if (clause.substr(at).starts_with("至") && !found.empty()) range = true;
-      ++at;
-      continue;
-    }
-    WrittenDate date;
-    std::optional<int> number = NumberAt(clause, at);
-    if (number && clause.substr(at).starts_with("年")) {
-      date.year = number;
-      at += std::string_view("年").size();
-      number = NumberAt(clause, at);
-    }
-    if (number && clause.substr(at).starts_with("月")) {
-      date.month = number;
-      at += std::string_view("月").size();
-      number = NumberAt(clause, at);
-    }
-    if (number && clause.substr(at).starts_with("日")) {
-      date.day = *number;
-      at += std::string_view("日").size();
-      for (unsigned d = 0; d < kWeekdayMarks.size(); ++d) {
-        if (clause.substr(at).starts_with(kWeekdayMarks[d])) {
-          date.weekday = d;
-          at += kWeekdayMarks[d].size();
-        }
-      }
-      date.rangeFromPrevious = std::exchange(range, false);
-      found.push_back(date);
-    }
-  }
-  return found;
-}
-
-std::optional<int> DayCount(std::string_view clause) {
-  for (const std::string_view before : {std::string_view("共"), std::string_view("放假")}) {
-    for (std::size_t at = clause.find(before); at != std::string_view::npos; at = clause.find(before, at + 1)) {
-      std::size_t from = at + before.size();
-      const auto count = NumberAt(clause, from);
-      if (count && clause.substr(from).starts_with("天")) return count;
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace tessarine::notice

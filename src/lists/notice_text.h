@@ -1,10 +1,11 @@
 // The text of a holiday notice made regular for reading: full-width forms
 // and traditional characters brought to one spelling, parenthesised notes
-// removed (周X notes kept as a mark to check), the numbered items found,
-// and the dates in a clause read. Every step is one pass over the text, so
-// a pasted megabyte reads as fast as a page.
+// removed (周X notes kept as a mark to check), and the numbered items
+// found; the dates of a clause are read by lists/notice_dates.h. Every step
+// is one pass over the text, so a pasted megabyte reads as fast as a page.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@
 namespace tessarine::notice {
 
 // Simplified characters, ASCII punctuation, every "(…)" removed, and a dash
-// between two dates ("2月6日—12日") read as 至. Pinyin after characters
+// between two dates ("2月6日—12日", "2月6号—12号") read as 至. Pinyin after characters
 // (節(jié)) goes with the brackets. A note that names a weekday right after a
 // date ("1月4日(周日)", "(星期日、农历除夕)") becomes the mark "〔周日〕".
 struct NormalisedText {
@@ -47,20 +48,13 @@ ItemList Items(std::string_view text);
 // The sentences of an item, and the clauses of a sentence.
 std::vector<std::string> Split(std::string_view text, std::string_view separators);
 
-// A date as written: a day, with the month and the year when given, the
-// weekday its note names, and whether 至 joins it to the date before.
-struct WrittenDate {
-  std::optional<int> year;
-  std::optional<int> month;
-  int day = 0;
-  std::optional<unsigned> weekday;  // 0 for Sunday to 6
-  bool rangeFromPrevious = false;
-};
+// Reads up to four digits at `at`, moving past them; nothing when there
+// are more.
+std::optional<int> NumberAt(std::string_view text, std::size_t& at);
 
-// The dates in a clause, in order.
-std::vector<WrittenDate> DatesIn(std::string_view clause);
-
-// N in "共N天" or "放假N天", when the clause has one.
-std::optional<int> DayCount(std::string_view clause);
+// The marks Normalised puts after a date for its note's weekday, Sunday
+// first.
+inline constexpr std::array<std::string_view, 7> kWeekdayMarks = {"〔周日〕", "〔周一〕", "〔周二〕", "〔周三〕",
+                                                                "〔周四〕", "〔周五〕", "〔周六〕"};
 
 }  // namespace tessarine::notice

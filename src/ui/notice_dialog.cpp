@@ -1,5 +1,6 @@
 #include "ui/notice_dialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +24,8 @@ constexpr int kReadAtOnceChars = 100000;
 constexpr int kPauseMs = 300;
 
 QString Warnings(const std::vector<BlockBalance>& unbalanced) {
-  QString text;
+  if (unbalanced.empty()) return {};
+  QString text = NoticeDialog::tr("这份通知的天数对不上，可能没有粘贴完整：\n");
   for (const BlockBalance& block : unbalanced) {
     text += NoticeDialog::tr("注意：%1 有 %2 个工作日放假，而 %3 天法定假日加 %4 天调休上班应为 %5 个；请确认通知全文都已粘贴。\n")
                 .arg(ToQString(block.name))
@@ -32,7 +34,7 @@ QString Warnings(const std::vector<BlockBalance>& unbalanced) {
                 .arg(block.workdays)
                 .arg(block.statutory + block.workdays);
   }
-  return text;
+  return text + NoticeDialog::tr("请与原文核对；确认无误后，勾选下面的“已与原文核对”才能保存。\n\n");
 }
 
 }  // namespace
@@ -56,6 +58,9 @@ QString NoticeProblemText(NoticeProblem problem) {
     case NoticeProblem::UnreadItem: return NoticeDialog::tr("这一条无法读取，通知可能不完整");
     case NoticeProblem::TooFewHolidays: return NoticeDialog::tr("通知可能不完整，缺少这些节日");
     case NoticeProblem::NothingToChange: return NoticeDialog::tr("通知修改的年份还没有放假安排");
+    case NoticeProblem::UnreadClause: return NoticeDialog::tr("这一句说到放假或上班，但其中的日期无法读取");
+    case NoticeProblem::CutShort: return NoticeDialog::tr("通知在这一句中间断开，可能没有粘贴完整");
+    case NoticeProblem::Unbalanced: return NoticeDialog::tr("这些节日的天数对不上，通知可能不完整");
   }
   return {};
 }
@@ -81,6 +86,9 @@ NoticeDialog::NoticeDialog(KnownYear knownYear, QWidget* parent) : QDialog(paren
   resultView = Named<QPlainTextEdit>("noticeResultView");
   resultView->setReadOnly(true);
   layout->addWidget(resultView, 3);
+  acceptUnbalancedCheck = Named<QCheckBox>("noticeAcceptUnbalancedCheck", tr("已与原文核对，天数对不上也保存"));
+  acceptUnbalancedCheck->setVisible(false);
+  layout->addWidget(acceptUnbalancedCheck);
   buttons = Named<QDialogButtonBox>("noticeButtons", QDialogButtonBox::Save | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Save)->setText(tr("保存这一年"));
   buttons->button(QDialogButtonBox::Save)->setEnabled(false);
@@ -93,23 +101,31 @@ NoticeDialog::NoticeDialog(KnownYear knownYear, QWidget* parent) : QDialog(paren
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(noticeEdit, &QPlainTextEdit::textChanged, this, &NoticeDialog::onTextChanged);
   connect(noticeYearBox, &QSpinBox::valueChanged, this, &NoticeDialog::read);
+  connect(acceptUnbalancedCheck, &QCheckBox::toggled, this,
+          [this] { buttons->button(QDialogButtonBox::Save)->setEnabled(saveable()); });
   resize(520, 480);
 }
 
 void NoticeDialog::onTextChanged() {
-  // Nothing may be saved from a text not yet read.
+  // Nothing may be saved from a text not yet read, nor confirmed unread.
   schedule_.reset();
+  acceptUnbalancedCheck->setChecked(false);
   buttons->button(QDialogButtonBox::Save)->setEnabled(false);
   if (noticeEdit->document()->characterCount() < kReadAtOnceChars) return read();
   resultView->setPlainText(tr("正在读取……"));
   readTimer->start();
 }
 
+bool NoticeDialog::saveable() const {
+  return schedule_.has_value() && (!unbalanced_ || acceptUnbalancedCheck->isChecked());
+}
+
 void NoticeDialog::read() {
   readTimer->stop();
   const std::optional<int> year =
       noticeYearBox->value() == noticeYearBox->minimum() ? std::nullopt : std::optional(noticeYearBox->value());
-  const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString(), year);
+  // Read even when the days do not add up, to show them for the user to check.
+  const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString(), year, IfUnbalanced::Read);
   schedule_.reset();
   std::optional<NoticeError> error;
   if (const auto* refused = std::get_if<NoticeError>(&parsed)) error = *refused;
@@ -118,21 +134,28 @@ void NoticeDialog::read() {
     if (auto* refused = std::get_if<NoticeError>(&merged)) error = *refused;
     if (auto* whole = std::get_if<HolidaySchedule>(&merged)) schedule_ = std::move(*whole);
   }
+  unbalanced_ = !error && !std::get<HolidayNotice>(parsed).unbalanced.empty();
+  acceptUnbalancedCheck->setVisible(unbalanced_);
   if (error) {
     QString text = tr("无法读取：%1").arg(NoticeProblemText(error->problem));
     if (!error->sentence.empty()) text += "\n" + ToQString(error->sentence);
     resultView->setPlainText(text);
   } else {
-    const auto& notice = std::get<HolidayNotice>(parsed);
-    QString text = Warnings(notice.unbalanced);
-    if (notice.changedHoliday) text += tr("这份通知修改 %1 年的%2，修改后：\n").arg(schedule_->year).arg(ToQString(*notice.changedHoliday));
-    text += tr("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
-    for (const HolidayDay& day : schedule_->days) {
-      text += ToQString(IsoDate(day.date) + "  " + std::string(KindMark(day.kind)) + "  " + day.name) + "\n";
-    }
-    resultView->setPlainText(text);
+    resultView->setPlainText(describe(std::get<HolidayNotice>(parsed)));
   }
-  buttons->button(QDialogButtonBox::Save)->setEnabled(schedule_.has_value());
+  buttons->button(QDialogButtonBox::Save)->setEnabled(saveable());
+}
+
+// What the notice gives the year: the blocks that do not add up first, then
+// every day.
+QString NoticeDialog::describe(const HolidayNotice& notice) const {
+  QString text = Warnings(notice.unbalanced);
+  if (notice.changedHoliday) text += tr("这份通知修改 %1 年的%2，修改后：\n").arg(schedule_->year).arg(ToQString(*notice.changedHoliday));
+  text += tr("%1 年，%2 天放假：\n").arg(schedule_->year).arg(DaysOffIn(*schedule_));
+  for (const HolidayDay& day : schedule_->days) {
+    text += ToQString(IsoDate(day.date) + "  " + std::string(KindMark(day.kind)) + "  " + day.name) + "\n";
+  }
+  return text;
 }
 
 }  // namespace tessarine

@@ -1,9 +1,10 @@
 // 粘贴通知: a box for the text of a holiday notice as pasted from a web
 // page. It shows the days it read, or why it could not read them, and
 // lets the user keep the year only when the text reads cleanly. A notice
-// that changes a year already known shows that year with the change. Days
-// that do not add up are pointed out before saving, since the text may be
-// cut short.
+// that changes a year already known shows that year with the change. A
+// notice whose days do not add up may be cut short: the box shows each
+// block that fails, and keeps the year only once the user confirms, having
+// checked the text against the original.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include "calendar/official_holidays.h"
 #include "lists/holiday_notice.h"
 
+class QCheckBox;
 class QDialogButtonBox;
 class QPlainTextEdit;
 class QSpinBox;
@@ -29,18 +31,23 @@ class NoticeDialog : public QDialog {
   using KnownYear = std::function<std::optional<HolidaySchedule>(int year)>;
   explicit NoticeDialog(KnownYear knownYear, QWidget* parent = nullptr);
 
-  // The year's days as the text reads, when it does.
-  std::optional<HolidaySchedule> schedule() const { return schedule_; }
+  // The year's days as the text reads, when it does and they add up or the
+  // user has confirmed them.
+  std::optional<HolidaySchedule> schedule() const { return saveable() ? schedule_ : std::nullopt; }
 
  private:
   void onTextChanged();
   void read();
+  bool saveable() const;
+  QString describe(const HolidayNotice& notice) const;
 
   KnownYear knownYear_;
   std::optional<HolidaySchedule> schedule_;
+  bool unbalanced_ = false;  // the days read do not add up
   QPlainTextEdit* noticeEdit = nullptr;
   QSpinBox* noticeYearBox = nullptr;
   QPlainTextEdit* resultView = nullptr;
+  QCheckBox* acceptUnbalancedCheck = nullptr;
   QDialogButtonBox* buttons = nullptr;
   QTimer* readTimer = nullptr;
 };

@@ -82,16 +82,17 @@ TEST_F(HolidaysCommandTest, AnImportKeepsTheUsersListAsTheUserKeepsIt) {
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
 }
 
-// A text that does not add up is shown with a warning; items without their
-// title read for --year; a GBK text is read as it is.
+// A text that does not add up is refused, naming each block that fails;
+// items without their title read for --year; a GBK text is read as it is.
 TEST_F(HolidaysCommandTest, WarningsYearsAndEncodings) {
   const std::string notice = out.File("notice.txt");
   std::ofstream(notice) << "一、元旦：1月1日放假。\n二、春节：2月6日至12日放假调休，共7天。\n三、清明节：4月5日放假。\n"
                            "四、劳动节：5月1日放假。\n五、端午节：6月9日放假。\n六、中秋节：9月15日放假。\n"
                            "七、国庆节：10月1日至7日放假，共7天。\n";
   const auto cut = Cli({"holidays", "--import", notice, "--year", "2027", "--dry-run"});
-  EXPECT_EQ(cut.status, 0) << cut.err;
-  EXPECT_NE(cut.err.find("warning: 春节: 5 weekdays off, where its 4 statutory days and 0 make-up workdays give 4"),
+  EXPECT_EQ(cut.status, 2) << cut.err;
+  EXPECT_NE(cut.err.find("not a readable notice: the days do not add up in 春节: 5 weekdays off, where its 4 "
+                         "statutory days and 0 make-up workdays give 4"),
             std::string::npos)
       << cut.err;
   EXPECT_EQ(Cli({"holidays", "--import", notice, "--dry-run"}).status, 2);  // no year at all

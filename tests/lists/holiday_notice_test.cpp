@@ -40,8 +40,9 @@ HolidaySchedule AsFirstAnnounced(int year) {
   return schedule;
 }
 
+// The days read, whether or not they add up.
 HolidaySchedule Read(const std::string& text, std::optional<int> year = std::nullopt) {
-  const auto parsed = ParseHolidayNotice(text, year);
+  const auto parsed = ParseHolidayNotice(text, year, IfUnbalanced::Read);
   if (const auto* error = std::get_if<NoticeError>(&parsed)) {
     ADD_FAILURE() << "problem " << static_cast<int>(error->problem) << " in " << error->sentence;
     return {};
@@ -77,12 +78,19 @@ TEST(HolidayNoticeTest, BuiltInYearsAddUpButTheTwoExceptions) {
     }
   }
   EXPECT_EQ(unbalanced, (std::vector<std::string>{"2015 抗战胜利70周年纪念日", "2020 春节"}));
-  // A 2009 text cut after 共8天 loses its two workdays: shown, not stored silently.
+  // A 2009 text cut after 共8天 loses its two workdays: refused, naming the
+  // block, or read with it for a user who has checked the text.
   std::string cut = Notice(2009);
   cut = cut.substr(0, cut.find("共8天") + std::string("共8天。").size());
-  const auto parsed = ParseHolidayNotice(cut);
-  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed));
-  EXPECT_EQ(std::get<HolidayNotice>(parsed).unbalanced, (std::vector<BlockBalance>{{"国庆节、中秋节", 6, 4, 0}}));
+  const std::vector<BlockBalance> failing = {{"国庆节、中秋节", 6, 4, 0}};
+  const auto refused = ParseHolidayNotice(cut);
+  ASSERT_TRUE(std::holds_alternative<NoticeError>(refused));
+  EXPECT_EQ(std::get<NoticeError>(refused).problem, NoticeProblem::Unbalanced);
+  EXPECT_EQ(std::get<NoticeError>(refused).sentence, "国庆节、中秋节");
+  EXPECT_EQ(std::get<NoticeError>(refused).blocks, failing);
+  const auto read = ParseHolidayNotice(cut, std::nullopt, IfUnbalanced::Read);
+  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(read));
+  EXPECT_EQ(std::get<HolidayNotice>(read).unbalanced, failing);
 }
 
 // The three notices that changed a year already announced, each read as
@@ -147,6 +155,18 @@ TEST(HolidayNoticeTest, WhatCannotBeReadIsRefusedWithTheSentence) {
       {head + newYear + "二、春節、", NoticeProblem::UnreadItem, "二、春节、"},
       // No opening sentence: a yearly notice of 2008 on holds all seven.
       {"关于2027年部分节假日安排\n" + newYear + "二、春节：2月6日放假。", NoticeProblem::TooFewHolidays, "清明节、劳动节"},
+      // A clause that gives days with a date it cannot read: never dropped.
+      {head + newYear + "二、春节：2月5日至8日放假，2月9曰放假。", NoticeProblem::UnreadClause, "2月9曰放假"},
+      {head + newYear + "二、春节：2月5日至8日放假，二月九日补休。", NoticeProblem::UnreadClause, "二月九日补休"},
+      {head + newYear + "二、春节：2月5日至8日放假，2月放假。", NoticeProblem::UnreadClause, "2月放假"},
+      {head + newYear + "二、春节：2月5日至8日放假，2月99999日上班。", NoticeProblem::UnreadClause, "99999"},
+      // The last item stops inside its sentence, as a copy cut short does.
+      {head + newYear + "二、春节：2月6日至12日放假调休，共7天。2月1", NoticeProblem::CutShort, "春节: 2月1"},
+      {head + newYear + "二、春节：2月6日至12日放假调休，共7天。2月20日（星期六）上班\n相关阅读", NoticeProblem::CutShort,
+       "春节: 2月20日〔周六〕上班"},
+      // 2027's 春节 grants four statutory days: five weekdays off with no
+      // make-up workday do not add up.
+      {head + newYear + "二、春节：2月6日至12日放假调休，共7天。", NoticeProblem::Unbalanced, "春节"},
   };
   for (const auto& c : cases) {
     const auto parsed = ParseHolidayNotice(c.text);

@@ -1,0 +1,119 @@
+#include "lists/notice_encoding.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <new>
+#include <optional>
+
+namespace tessarine {
+namespace {
+
+// Big5 with the Hong Kong characters, which holds every Big5 character a
+// notice uses.
+constexpr const char* kBig5 = "BIG5-HKSCS";
+// A character cut short leaves at most its first three bytes (UTF-8, or
+// GB18030's four-byte forms).
+constexpr std::size_t kLongestCut = 3;
+
+// Big5 bytes in UTF-8, with glibc's iconv; nothing when they are not Big5.
+std::optional<std::string> FromBig5(std::string_view bytes) {
+  iconv_t converter = ::iconv_open("UTF-8", kBig5);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  const std::unique_ptr<void, int (*)(iconv_t)> owner(converter, ::iconv_close);
+  std::string out(bytes.size() * 2 + 16, '\0');  // a Big5 character is 3 or 4 bytes in UTF-8
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char* to = out.data();
+  std::size_t outLeft = out.size();
+  if (::iconv(converter, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) {
+    if (errno == ENOMEM) throw std::bad_alloc();
+    return std::nullopt;
+  }
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+// How many of a notice's 年, 月 and 日 the text holds: what tells Big5 read
+// as Big5 from Big5 read as GB18030, and the other way round.
+std::size_t DateMarks(std::string_view text) {
+  std::size_t count = 0;
+  for (const std::string_view mark : {"年", "月", "日"}) {
+    for (std::size_t at = text.find(mark); at != std::string_view::npos; at = text.find(mark, at + mark.size())) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+NoticeEncoding EncodingOf(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithByteOrderMark: return NoticeEncoding::Utf8;
+    case TextEncoding::Gb18030: return NoticeEncoding::Gb18030;
+    case TextEncoding::Utf16: return NoticeEncoding::Utf16;
+  }
+  return NoticeEncoding::Utf8;
+}
+
+// The text in the one encoding that reads it, Big5 chosen over GB18030
+// when it gives more dates.
+std::optional<DecodedNotice> Decoded(std::string_view bytes) {
+  auto decoded = DecodeTextBytes(bytes);
+  auto* text = std::get_if<DecodedText>(&decoded);
+  if (text && text->encoding == TextEncoding::Gb18030) {
+    if (auto big5 = FromBig5(bytes); big5 && DateMarks(*big5) > DateMarks(text->text)) {
+      return DecodedNotice{std::move(*big5), NoticeEncoding::Big5};
+    }
+  }
+  if (text) return DecodedNotice{std::move(text->text), EncodingOf(text->encoding)};
+  // Big5 that GB18030 does not read, though every Big5 pair is a GB18030 one.
+  if (auto big5 = FromBig5(bytes); big5 && DateMarks(*big5) > 0) {
+    return DecodedNotice{std::move(*big5), NoticeEncoding::Big5};
+  }
+  return std::nullopt;
+}
+
+// Whether the last `cut` bytes may be the start of a character cut short:
+// a byte that begins one in UTF-8, GB18030 and Big5 (0x81 to 0xFE); in
+// UTF-16, an odd last byte, or with it the first half of a surrogate pair.
+bool MayBeginACharacter(std::string_view bytes, std::size_t cut) {
+  const std::string_view tail = bytes.substr(bytes.size() - cut);
+  const bool littleEndian = bytes.starts_with("\xFF\xFE"), bigEndian = bytes.starts_with("\xFE\xFF");
+  if (!littleEndian && !bigEndian) {
+    const auto first = static_cast<unsigned char>(tail.front());
+    return first >= 0x81 && first != 0xFF;
+  }
+  const bool odd = bytes.size() % 2 == 1;
+  if (cut == 1) return odd;
+  if (cut != (odd ? 3u : 2u) || cut + 2 > bytes.size()) return false;
+  const auto high = static_cast<unsigned char>(tail[littleEndian ? 1 : 0]);
+  return (high & 0xFC) == 0xD8;
+}
+
+// The text before a last character cut short, when the bytes read once its
+// first bytes are dropped.
+std::optional<EndsInsideCharacter> CutInsideCharacter(std::string_view bytes) {
+  for (std::size_t cut = 1; cut <= std::min(kLongestCut, bytes.size()); ++cut) {
+    if (!MayBeginACharacter(bytes, cut)) continue;
+    if (const auto before = Decoded(bytes.substr(0, bytes.size() - cut))) {
+      return EndsInsideCharacter{static_cast<int>(std::count(before->text.begin(), before->text.end(), '\n')) + 1,
+                                 before->encoding};
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<DecodedNotice, NotText, MixedEncodings, EndsInsideCharacter> DecodeNoticeBytes(std::string_view bytes) {
+  if (auto decoded = Decoded(bytes)) return std::move(*decoded);
+  if (const auto cut = CutInsideCharacter(bytes)) return *cut;
+  const auto failed = DecodeTextBytes(bytes);
+  if (const auto* bad = std::get_if<NotText>(&failed)) return *bad;
+  return std::get<MixedEncodings>(failed);
+}
+
+}  // namespace tessarine
