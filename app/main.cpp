@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   // window title, and the message boxes' captions are 提示 and 错误 exactly.
   QGuiApplication::setDesktopFileName("com.example.tessarine");
   // The window's language as remembered beside the user's lists, else the system's.
-  const QString settingsFile = tessarine::SettingsFile(tessarine::DesktopServices::System());
+  const QString settingsFile =
+      tessarine::ReadableSettingsFile(tessarine::SettingsFile(tessarine::DesktopServices::System()));
   const QString chosen = QSettings(settingsFile, QSettings::IniFormat).value(tessarine::kInterfaceLanguageKey).toString();
   // The window's flat look; the application owns the style from here on.
   QApplication::setStyle(new tessarine::FlatStyle);

@@ -9,10 +9,10 @@
 #include <sstream>
 
 #include "cli/arguments.h"
-#include "lists/list_file.h"
 #include "cli/commands.h"
 #include "cli/generate_run.h"
 #include "cli/help.h"
+#include "cli/list_read.h"
 #include "cli/local_clock.h"
 #include "lists/anniversary_list.h"
 
@@ -30,24 +30,13 @@ struct Request {
   Language language = Language::ZhHans;           // of the calendar's name
 };
 
-// A list is a few kilobytes; anything past this is not one.
-constexpr std::uintmax_t kMostListBytes = 10 * 1024 * 1024;
 // How much of a bad field a message repeats.
 constexpr std::size_t kMostEchoedBytes = 60;
 
 std::string ReadListFile(const std::string& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (error) throw UsageError("cannot read " + Quoted(path) + ": " + error.message());
-  if (!std::filesystem::is_regular_file(status)) throw UsageError(Quoted(path) + " is not a file");
-  if (std::filesystem::file_size(path, error) > kMostListBytes) {
-    throw UsageError(Quoted(path) + " is larger than 10 MB: not an anniversary list");
-  }
-  auto read = ReadListBytes(path);
-  if (const auto* error = std::get_if<std::error_code>(&read)) {
-    throw UsageError("cannot read " + Quoted(path) + ": " + error->message());
-  }
-  return std::get<std::optional<std::string>>(read).value_or("");
+  std::optional<std::string> bytes = ReadCommandList(path, "an anniversary list");
+  if (!bytes) throw UsageError("cannot read " + Quoted(path) + ": " + std::generic_category().message(ENOENT));
+  return std::move(*bytes);
 }
 
 // `text` cut to about kMostEchoedBytes, at a character's start.
@@ -65,6 +54,8 @@ std::string ProblemText(const ListProblem& problem) {
     case ListProblem::Kind::MixedEncodings:
       return "not UTF-8, while line " + std::to_string(problem.utf8Line) +
              " is: one file holds two encodings; save it again in one";
+    case ListProblem::Kind::TooManyPieces:
+      return fmt::format("rows and fields pass {} here: no list holds so many", kMostCsvPieces);
   }
   return {};
 }
@@ -128,6 +119,11 @@ std::string ProblemText(EntryProblem problem) {
     case EntryProblem::BadFirstYear:
       return fmt::format("the first year is not a four-digit year from {} to {}", kEarliestFirstYear,
                          static_cast<int>(YearRange::Last));
+    case EntryProblem::GregorianInWords:
+      return "a Gregorian date is not a lunar date: write the day as yyyy-mm-dd (1960-04-03) to keep the lunar date "
+             "of that day, or write the lunar date itself, such as 三月初八 or 3-8";
+    case EntryProblem::YearInLunarDate:
+      return "a lunar date is written without its year, such as 三月初八 or 3-8; the year goes in the first-year field";
   }
   return {};
 }

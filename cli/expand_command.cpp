@@ -1,4 +1,5 @@
 // tessarine-cli expand: a custom-format template expanded for each date.
+#include <algorithm>
 #include <chrono>
 
 #include "cli/arguments.h"
@@ -7,6 +8,16 @@
 #include "compose/template_engine.h"
 
 namespace tessarine::cli {
+namespace {
+
+bool HasControls(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
+}  // namespace
 
 int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
   FormatOptions format;
@@ -42,7 +53,11 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
-      line.append(ExpandTemplate(templ, date, format.Naming(), !keepSpaces, language, calendar)).append("\n");
+      const std::string title = ExpandTemplate(templ, date, format.Naming(), !keepSpaces, language, calendar);
+      // A template's line ends, tabs and escape sequences would break the
+      // line or reach the terminal as commands: shown as codes, as in every
+      // message. The text itself, Chinese and all, stays as it is.
+      line.append(HasControls(title) ? EscapeControls(title) : title).append("\n");
       out << line;
     }
   }

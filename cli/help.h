@@ -50,8 +50,9 @@ Gregorian) and "title".
 inline constexpr std::string_view kExpandHelp = R"(Usage: tessarine-cli expand [OPTIONS] TEMPLATE DATE|FROM..TO...
 
 Expands a custom-format template for each date: one line per date, the date,
-a tab and the expansion. TEMPLATE "default" is the default template
-"LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF".
+a tab and the expansion, with a line end, tab or other control character the
+template holds (kept by --keep-spaces) shown as \r, \n, \t or \xNN. TEMPLATE
+"default" is the default template "LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF".
 
 Tokens: LY stem-branch year, LZ zodiac animal, LM lunar month, LD lunar day,
 LT solar term, LF lunar festival, Y1 four-digit year, Y2 two-digit year,
@@ -77,7 +78,9 @@ Writes one iCalendar file per year from START to END (or START alone), years
 {first} to {last}, named Tessarine_YEAR_yymmdd-hhnnss.ics (Tessarine_Korean_YEAR_…
 and Tessarine_Vietnamese_YEAR_… for those calendars), and prints the full path
 of each file written. Exit status 0 when every file was written, 1 when one
-could not be written (the others are still written), 2 for bad arguments.
+could not be written (the others are still written) or would hold no event (a
+mode or template that titles no day of its year: a file with no event is no
+calendar, and it is not written), 2 for bad arguments.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
@@ -110,9 +113,14 @@ workdays ("<name>(班)") of mainland China for the years START to END (or START
 alone), named Tessarine_Holidays_START-END_yymmdd-hhnnss.ics, and prints its
 path. The schedules are built in for the years of the State Council's notices
 from 2008; a year added from a notice is kept in holidays.csv in
-$XDG_CONFIG_HOME/Tessarine/ (by default ~/.config/Tessarine/) and replaces the
-built-in year. Years without a schedule are named on standard error and never
-guessed. Years must lie within {first} to {last}.
+$XDG_CONFIG_HOME/Tessarine/ (when that is an absolute path; otherwise
+~/.config/Tessarine/, the home folder from $HOME or else the user's entry in
+the password database) and replaces the built-in year. The list, and a notice
+read from FILE, must be a regular file of at most 10 MB; a row whose year lies
+outside {first} to {last}, or whose date lies outside its year (only a 元旦
+block may begin in the December before), is a bad row. Years without a
+schedule are named on standard error and never guessed. Years must lie within
+{first} to {last}.
 
 With --import, reads the text of a notice (国务院办公厅关于YYYY年部分节假日安排的
 通知, as pasted from a web page, in UTF-8, GBK, Big5 or UTF-16) from FILE or
@@ -163,8 +171,10 @@ is a lunar date as the program writes it (三月初八, 闰四月十五, 冬月�
 birth (1960-04-03, 1960-4-3 or 1960/04/03), which gives the lunar date and
 first year. With a first year the title counts the years: "妈妈生日 (66)".
 Blank lines, lines starting with #, a header row 名称,日期,起始年,历法 and empty
-fields at the end of a row are ignored. A bad row is reported as FILE:LINE and
-nothing is written.
+fields at the end of a row are ignored. A date with its year in 年 is not read:
+write a Gregorian day as 1960-04-03, and a lunar date without its year. A bad
+row is reported as FILE:LINE and nothing is written. FILE must be a regular
+file of at most 10 MB.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
@@ -185,9 +195,11 @@ Options:
                          (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch);
                          by default the calendar's; names stay as listed
 
-Exit status 0 when written, 1 when the file could not be written or the list
-holds no entry, 2 for bad arguments, a bad row or a file that is not a list
-(not text, or a quote never closed).
+Exit status 0 when written, 1 when the file could not be written, the list
+holds no entry or no entry falls in the years (a file with no event is no
+calendar), 2 for bad arguments, a bad row or a file that is not a list (not
+text, a quote never closed, not a regular file, over 10 MB, more than 500,000
+rows and fields).
 )help";
 
 inline constexpr std::string_view kMoonHelpFormat = R"(Usage: tessarine-cli moon [OPTIONS] START [END]

@@ -4,11 +4,23 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "lists/holiday_list.h"
 
 namespace tessarine::cli {
 
+// The configuration folder by the XDG rule: $XDG_CONFIG_HOME when it is an
+// absolute path (a relative one is ignored), else .config in the home
+// folder: $HOME when absolute, else the one the password database gives.
+// Nothing when there is no absolute home: a folder relative to where the
+// command runs would be a different list in every folder. Any argument may
+// be null.
+std::optional<std::filesystem::path> ConfigFolder(const char* xdgConfigHome, const char* home, const char* passwdHome);
+
+// holidays.csv in the user's configuration folder; a UsageError when there
+// is no home folder to find it in.
 std::filesystem::path HolidayListPath();
 
 struct HolidayListFile {
@@ -21,5 +33,9 @@ struct HolidayListFile {
 // the file and the line, for a file that cannot be read or holds a bad row:
 // nothing is guessed from it, and nothing is saved over it.
 HolidayListFile ReadHolidayListFile();
+
+// What is wrong with a bad row, after the row as written: "names a date an
+// earlier row of its year names", …
+std::string RowErrorText(const HolidayRowError& bad);
 
 }  // namespace tessarine::cli

@@ -8,6 +8,18 @@
         <translation>the file is read-only</translation>
     </message>
     <message>
+        <source>不是普通文件（是文件夹、管道或设备）</source>
+        <translation>it is not a regular file (a folder, a pipe or a device)</translation>
+    </message>
+    <message>
+        <source>文件超过 %1 MB，不是列表</source>
+        <translation>the file is larger than %1 MB: not a list</translation>
+    </message>
+    <message>
+        <source>其中没有任何事件（没有事件的文件不是日历）</source>
+        <translation>it would hold no event (a file with no event is no calendar)</translation>
+    </message>
+    <message>
         <source>没有写入权限</source>
         <translation>no permission to write</translation>
     </message>
@@ -210,6 +222,14 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>The first year must be a four-digit year from %1 to %2</translation>
     </message>
     <message>
+        <source>这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)</source>
+        <translation>This is a Gregorian date, not a lunar one: write it as 1960-04-03 (the lunar date of that day is kept), or write the lunar date itself (such as 三月初八 or 3-8)</translation>
+    </message>
+    <message>
+        <source>农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏</source>
+        <translation>A lunar date is written without its year: write 三月初八 or 3-8, and the year as the first year</translation>
+    </message>
+    <message>
         <source>撤销</source>
         <translation>Undo</translation>
     </message>
@@ -316,6 +336,10 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>第 %1 行的引号没有闭合</source>
         <translation>A quote on line %1 is not closed</translation>
+    </message>
+    <message>
+        <source>到第 %1 行，行和字段已超过 %2 个，没有这么大的列表</source>
+        <translation>by line %1 the rows and fields pass %2: no list is that large</translation>
     </message>
     <message>
         <source>第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存</source>

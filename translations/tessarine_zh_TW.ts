@@ -8,6 +8,18 @@
         <translation>檔案是唯讀的</translation>
     </message>
     <message>
+        <source>不是普通文件（是文件夹、管道或设备）</source>
+        <translation>不是一般檔案（是資料夾、管道或裝置）</translation>
+    </message>
+    <message>
+        <source>文件超过 %1 MB，不是列表</source>
+        <translation>檔案超過 %1 MB，不是清單</translation>
+    </message>
+    <message>
+        <source>其中没有任何事件（没有事件的文件不是日历）</source>
+        <translation>其中沒有任何事件（沒有事件的檔案不是日曆）</translation>
+    </message>
+    <message>
         <source>没有写入权限</source>
         <translation>沒有寫入權限</translation>
     </message>
@@ -210,6 +222,14 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>起始年必須是 %1 至 %2 之間的四位數年份</translation>
     </message>
     <message>
+        <source>这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)</source>
+        <translation>這是公曆日期，不是農曆日期: 請寫成 1960-04-03 這樣 (按那天的農曆日期紀念)，或直接寫農曆日期 (如 三月初八、3-8)</translation>
+    </message>
+    <message>
+        <source>农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏</source>
+        <translation>農曆日期不帶年份: 請寫 三月初八 或 3-8，年份寫在起始年一欄</translation>
+    </message>
+    <message>
         <source>撤销</source>
         <translation>復原</translation>
     </message>
@@ -316,6 +336,10 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>第 %1 行的引号没有闭合</source>
         <translation>第 %1 行的引號沒有閉合</translation>
+    </message>
+    <message>
+        <source>到第 %1 行，行和字段已超过 %2 个，没有这么大的列表</source>
+        <translation>到第 %1 行，列和欄位已超過 %2 個，沒有這麼大的清單</translation>
     </message>
     <message>
         <source>第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存</source>

@@ -29,6 +29,7 @@ class Batch {
   // Writes the events gathered so far as one file; false when the caller
   // stops the batch.
   bool Write(const PlannedFile& file) {
+    if (events_.empty()) return Refuse(file.fileName);
     WriteIcal(text_, file.calendarName, events_, now_, file.replace);
     events_.clear();
     return WriteText(file.fileName, file.replace, text_);
@@ -49,8 +50,9 @@ class Batch {
   }
 
   // Names a file made by WriteAhead, or writes it now where it was not
-  // written ahead.
+  // written ahead. A file made without text had no event.
   bool WriteMade(const std::string& fileName, bool replace, AheadFile& made) {
+    if (made.text.empty()) return Refuse(fileName);
     if (!WritesAhead(replace) || made.file.Unsupported()) return WriteText(fileName, replace, made.text);
     result_.files.push_back(NameNewFile(kSystemCalls, made.file, folder_, fileName));
     Keep(made.text);
@@ -72,6 +74,13 @@ class Batch {
       lastWritten_ = std::move(start);
       lastBytes_ = bytes;
     }
+    return Told();
+  }
+
+  // A file with no event is not written: the caller is told, as of a file
+  // that failed.
+  bool Refuse(const std::string& fileName) {
+    result_.files.push_back({folder_ / fileName, make_error_code(GenerateRefusal::NoEvent)});
     return Told();
   }
 
@@ -119,9 +128,32 @@ void Describe(std::vector<DayEvent>& events, std::size_t from, const TitleFormat
   }
 }
 
-// Many years in one file, composed a year at a time while it is written.
+// Whether any day of the years gets a title. The walk ends at the first
+// one, so a format that titles most days costs the look at one day.
+bool AnyTitledDay(YearRange years, const TitleFunction& titleOf, LunarCalendar calendar) {
+  for (DayInfo day = GetDayInfo(years.firstDay(), calendar);; day = NextDayInfo(day)) {
+    if (!titleOf(day).empty()) return true;
+    if (day.date == years.lastDay()) return false;
+  }
+}
+
+// Whether any entry falls in the years, as the file's stream finds them: a
+// year at a time, until one has an occurrence.
+bool AnyOccurrence(const std::vector<Anniversary>& entries, YearRange years) {
+  for (int year = static_cast<int>(years.first()); year <= static_cast<int>(years.last()); ++year) {
+    if (!Occurrences(entries, std::get<YearRange>(YearRange::Checked(year, year))).empty()) return true;
+  }
+  return false;
+}
+
+// Many years in one file, composed a year at a time while it is written;
+// known to hold an event before it is begun.
 void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleFunction& titleOf,
                      const PlannedFile& file) {
+  if (!AnyTitledDay(request.years, titleOf, request.format.calendar)) {
+    batch.Refuse(file.fileName);
+    return;
+  }
   std::chrono::year next = request.years.first();
   bool started = false, ended = false;
   std::string text;
@@ -169,12 +201,16 @@ void Run(Batch& batch, const YearFilesRequest& request) {
     const std::chrono::year year = first + std::chrono::years{index};
     std::vector<DayEvent> events;
     AppendYearEvents(events, year, titleOf, calendar);
+    if (events.empty()) {
+      text.clear();  // no calendar: refused in its turn
+      return;
+    }
     if (request.describe) Describe(events, 0, request.format);
     WriteIcal(text, YearCalendarName(year, calendar, language), events, batch.now(), fixed);
   };
   WriteAhead files(count, render,
                    batch.WritesAhead(fixed) ? WriteAhead::Write([&batch](const std::string& text) {
-                     return batch.WriteUnnamed(text);
+                     return text.empty() ? UnnamedFile() : batch.WriteUnnamed(text);
                    })
                                             : WriteAhead::Write());
   for (int index = 0; index < count; ++index) {
@@ -190,6 +226,10 @@ void Run(Batch& batch, const AnniversariesRequest& request) {
   const bool replace = fixed || request.naming.rolling;
   const std::string name = request.naming.rolling ? std::string("Tessarine_Anniversaries_Rolling.ics")
                                                  : AnniversaryFileName(request.years, batch.now(), fixed);
+  if (!AnyOccurrence(request.entries, request.years)) {
+    batch.Refuse(name);
+    return;
+  }
   const std::string calendarName(VocabularyOf(request.language).anniversariesName);
   AnniversaryStream stream(request.entries, request.years, request.remindDaysBefore, request.reminderStyle,
                            request.language, calendarName, batch.now(), replace);
@@ -212,6 +252,16 @@ void Run(Batch& batch, const SkyEventsRequest& request) {
 }
 
 }  // namespace
+
+const std::error_category& GenerateCategory() {
+  static const struct : std::error_category {
+    const char* name() const noexcept override { return "tessarine generate"; }
+    std::string message(int) const override { return "no event to write: a file with no event is no calendar"; }
+  } category;
+  return category;
+}
+
+std::error_code make_error_code(GenerateRefusal refusal) { return {static_cast<int>(refusal), GenerateCategory()}; }
 
 Generation Generate(const GenerateRequest& request, const std::filesystem::path& folder,
                     std::chrono::local_seconds now, const GenerateOptions& options) {

@@ -4,7 +4,9 @@
 //
 // Errors: nothing here throws for a file that cannot be written. Each file's
 // outcome carries the system's reason, and the batch goes on unless the
-// caller asks it to stop. Validation and wording belong to the front ends.
+// caller asks it to stop. A file that would hold no event is not written
+// either: a file with no event is no calendar, and its outcome says
+// GenerateRefusal::NoEvent. Validation and wording belong to the front ends.
 #pragma once
 
 #include <chrono>
@@ -14,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <variant>
 #include <vector>
 
@@ -85,6 +88,15 @@ struct HolidaysRequest {
 
 using GenerateRequest = std::variant<YearFilesRequest, AnniversariesRequest, HolidaysRequest, SkyEventsRequest>;
 
+// Why a file of the batch was not written, beside the system's reasons.
+enum class GenerateRefusal {
+  // No day of it gets an event: every title empty (a mode or template that
+  // titles no day of the years), no anniversary in the years.
+  NoEvent = 1,
+};
+const std::error_category& GenerateCategory();
+std::error_code make_error_code(GenerateRefusal refusal);
+
 // What the caller does after each file: go on with the batch, or stop it.
 enum class AfterFile { Continue, Stop };
 
@@ -106,7 +118,9 @@ struct GenerateOptions {
 inline constexpr std::size_t kPreviewBytes = std::size_t{4} << 20;
 
 struct Generation {
-  std::vector<WrittenFile> files;  // in order, one per file attempted
+  // In order, one per file attempted; a file refused for want of events has
+  // the path it would have had.
+  std::vector<WrittenFile> files;
   // The last file written, to show; empty when none was. Of a file too
   // large to show, its first kPreviewBytes.
   std::string preview;

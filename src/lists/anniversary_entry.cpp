@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "calendar/lunar_names.h"
 #include "calendar/year_range.h"
@@ -95,6 +96,26 @@ bool LooksGregorian(std::string_view text) {
   return text.size() == 10 && text[4] == '-' && text[7] == '-';
 }
 
+// A date that begins with a four-digit year and 年 (1960年4月3, 1960年三月初八,
+// as NormalDateSpelling leaves them): why it is not read. In digits with
+// nothing lunar about it, it is how a Gregorian day is written in words;
+// anything else is a lunar date that carries its year. Nothing for a date
+// without a year.
+std::optional<EntryProblem> YearInDate(std::string_view text, std::string_view asWritten) {
+  constexpr std::string_view kYear = "年", kMonth = "月";
+  if (text.size() <= 4 + kYear.size() || !AllDigits(text.substr(0, 4)) || text.substr(4, kYear.size()) != kYear) {
+    return std::nullopt;
+  }
+  const std::string_view rest = text.substr(4 + kYear.size());
+  const std::size_t month = rest.find(kMonth);
+  const auto oneOrTwoDigits = [](std::string_view digits) { return digits.size() <= 2 && AllDigits(digits); };
+  const bool digits = month != std::string_view::npos && oneOrTwoDigits(rest.substr(0, month)) &&
+                      oneOrTwoDigits(rest.substr(month + kMonth.size()));
+  const bool lunar = asWritten.find("农历") != std::string_view::npos || asWritten.find("農曆") != std::string_view::npos ||
+                     asWritten.find("阴历") != std::string_view::npos || asWritten.find("陰曆") != std::string_view::npos;
+  return digits && !lunar ? EntryProblem::GregorianInWords : EntryProblem::YearInLunarDate;
+}
+
 }  // namespace
 
 std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
@@ -123,6 +144,7 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalend
   // by; any other text there is the user's own note, as before.
   const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trim(fields[3]));
   const LunarCalendar repeatsBy = named.value_or(calendar);
+  if (const auto withYear = YearInDate(dateText, fields[1])) return EntryError{2, *withYear, fields[1]};
   const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
   if (const auto* problem = std::get_if<EntryProblem>(&parsed)) return EntryError{2, *problem, fields[1]};
   Anniversary entry = std::get<Anniversary>(parsed);

@@ -26,6 +26,9 @@ enum class EntryProblem {
   NoSuchDay,       // a Gregorian date that does not exist: 1960-02-30
   DateOutOfRange,  // a Gregorian date outside the described years
   BadFirstYear,    // the first year is not a four-digit year from 1000 to the last described one
+  // A date with its year in 年, which the list never reads as a lunar date:
+  GregorianInWords,  // a Gregorian day in words, 1960年4月3日: written 1960-04-03 it is read
+  YearInLunarDate,   // a lunar date with its year, 1960年三月初八 or 农历1960年4月3日: the year goes in the first-year field
 };
 
 struct EntryError {

@@ -21,6 +21,9 @@ std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes) {
   if (const auto* unclosed = std::get_if<UnclosedQuote>(&parsed)) {
     return ListProblem{ListProblem::Kind::UnclosedQuote, unclosed->line};
   }
+  if (const auto* tooMany = std::get_if<TooManyPieces>(&parsed)) {
+    return ListProblem{ListProblem::Kind::TooManyPieces, tooMany->line};
+  }
   return LoadedList{std::move(std::get<CsvDocument>(parsed)), text.encoding};
 }
 

@@ -5,9 +5,9 @@
 // GB18030. The command line reads it; the window reads and edits it as a
 // document (lists/csv_document.h), so what it does not understand survives.
 //
-// Errors: a file that is not a list at all (not text, or a quote never
-// closed) is refused as a whole, with its line, so that nobody saves over
-// it. Otherwise reading returns the rows that parse and, for each row that
+// Errors: a file that is not a list at all (not text, a quote never closed,
+// more rows and fields than any list) is refused as a whole, with its line,
+// so that nobody saves over it. Otherwise reading returns the rows that parse and, for each row that
 // does not, its line, the field and the reason, for the front end to word.
 // Only running out of memory throws.
 #pragma once
@@ -26,7 +26,8 @@
 namespace tessarine {
 
 struct ListProblem {
-  enum class Kind { NotText, UnclosedQuote, MixedEncodings } kind;
+  // TooManyPieces: more records and fields than kMostCsvPieces, from `line`.
+  enum class Kind { NotText, UnclosedQuote, MixedEncodings, TooManyPieces } kind;
   int line;          // the line at fault: for MixedEncodings, the one not UTF-8
   int utf8Line = 0;  // for MixedEncodings, a line that is UTF-8
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace tessarine {
 namespace {
@@ -49,23 +50,39 @@ Scanned ScanRecord(std::string_view text, std::size_t at) {
   return {text.size(), lines, quoted};
 }
 
-void OnField(void* data, std::size_t size, void* fields) {
-  static_cast<std::vector<std::string>*>(fields)->emplace_back(static_cast<const char*>(data), size);
+// The fields of a record as the parser hands them over, up to `room`.
+struct FieldSink {
+  std::vector<std::string> fields;
+  std::size_t room;
+  bool over = false;  // a field past `room` was dropped
+};
+
+void OnField(void* data, std::size_t size, void* sink) {
+  auto& into = *static_cast<FieldSink*>(sink);
+  if (into.fields.size() == into.room) {
+    into.over = true;
+    return;
+  }
+  into.fields.emplace_back(static_cast<const char*>(data), size);
 }
 
-std::vector<std::string> Fields(std::string_view record) {
+// The record's fields, or nothing when it has more than `room`: a line of
+// ten million commas is not held as ten million strings.
+std::optional<std::vector<std::string>> Fields(std::string_view record, std::size_t room) {
   csv_parser parser;
   if (csv_init(&parser, 0) != 0) throw std::bad_alloc();
   const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
-  std::vector<std::string> fields;
-  if (csv_parse(&parser, record.data(), record.size(), OnField, nullptr, &fields) != record.size()) {
+  FieldSink sink{{}, room};
+  if (csv_parse(&parser, record.data(), record.size(), OnField, nullptr, &sink) != record.size()) {
     throw std::bad_alloc();  // the only failure outside strict mode
   }
-  csv_fini(&parser, OnField, nullptr, &fields);
-  return fields;
+  csv_fini(&parser, OnField, nullptr, &sink);
+  if (sink.over) return std::nullopt;
+  return std::move(sink.fields);
 }
 
-CsvRecord ReadRecord(std::string_view text, int line) {
+// The record at `text`, or nothing when its fields do not fit in `room`.
+std::optional<CsvRecord> ReadRecord(std::string_view text, int line, std::size_t room) {
   CsvRecord record{line, RecordKind::Fields, std::string(text), {}};
   std::string_view content = text;
   while (!content.empty() && IsLineEnd(content.back())) content.remove_suffix(1);
@@ -74,15 +91,18 @@ CsvRecord ReadRecord(std::string_view text, int line) {
   } else if (content.starts_with('#')) {
     record.kind = RecordKind::Comment;
   } else {
-    record.fields = Fields(content);
+    auto fields = Fields(content, room);
+    if (!fields) return std::nullopt;
+    record.fields = std::move(*fields);
   }
   return record;
 }
 
 }  // namespace
 
-std::variant<CsvDocument, UnclosedQuote> ParseCsvDocument(std::string_view text) {
+std::variant<CsvDocument, UnclosedQuote, TooManyPieces> ParseCsvDocument(std::string_view text) {
   CsvDocument document;
+  std::size_t pieces = 0;  // records and fields so far
   int line = 1;
   bool lineEndSeen = false;
   for (std::size_t at = 0; at < text.size();) {
@@ -102,7 +122,12 @@ std::variant<CsvDocument, UnclosedQuote> ParseCsvDocument(std::string_view text)
       lineEndSeen = true;
       document.lineEnd = recordText.ends_with("\r\n") ? "\r\n" : std::string(1, recordText.back());
     }
-    document.records.push_back(ReadRecord(recordText, line));
+    // The record itself takes a piece; its fields share what is left.
+    if (pieces == kMostCsvPieces) return TooManyPieces{line};
+    std::optional<CsvRecord> record = ReadRecord(recordText, line, kMostCsvPieces - pieces - 1);
+    if (!record) return TooManyPieces{line};
+    pieces += 1 + record->fields.size();
+    document.records.push_back(std::move(*record));
     line += lines;
     at = end;
   }

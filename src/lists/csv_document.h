@@ -6,7 +6,10 @@
 // and CR LF all end a line.
 //
 // Errors: a text that is not CSV (a quote that is never closed) is refused
-// as a whole, with the line where the quote opened; nothing is guessed.
+// as a whole, with the line where the quote opened; nothing is guessed. So
+// is a text of more records and fields than any list holds: each costs some
+// hundred bytes held, and a 10 MB file of line ends alone would be ten
+// million records, a gigabyte.
 #pragma once
 
 #include <cstddef>
@@ -35,7 +38,15 @@ struct UnclosedQuote {
   int line;  // where the quote opened
 };
 
-std::variant<CsvDocument, UnclosedQuote> ParseCsvDocument(std::string_view text);
+// The most records and fields, counted together, a text is read with: fifty
+// times a list of ten thousand entries, and some 60 MB held at most.
+inline constexpr std::size_t kMostCsvPieces = 500'000;
+
+struct TooManyPieces {
+  int line;  // the record that passed kMostCsvPieces
+};
+
+std::variant<CsvDocument, UnclosedQuote, TooManyPieces> ParseCsvDocument(std::string_view text);
 
 // The whole text again: the records' texts one after another.
 std::string DocumentText(const CsvDocument& document);

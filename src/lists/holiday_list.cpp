@@ -38,6 +38,15 @@ std::optional<std::pair<int, HolidayDay>> ParseRow(const std::vector<std::string
   return std::pair{*year, HolidayDay{*date, kind, fields[3]}};
 }
 
+// Why a well-formed row's year or date cannot be, or Nothing.
+HolidayRowError::Outside OutsideOf(int year, std::chrono::sys_days date) {
+  if (!YearRange::Holds(year)) return HolidayRowError::Outside::Year;
+  const std::chrono::year_month_day ymd{date};
+  const bool decemberBefore = static_cast<int>(ymd.year()) == year - 1 && ymd.month() == std::chrono::December;
+  const bool inItsYear = static_cast<int>(ymd.year()) == year || decemberBefore;
+  return inItsYear && IsDescribable(date) ? HolidayRowError::Outside::Nothing : HolidayRowError::Outside::Date;
+}
+
 std::string RowText(const std::vector<std::string>& fields) {
   std::string text;
   for (const std::string& field : fields) text += (text.empty() ? "" : ",") + field;
@@ -68,6 +77,10 @@ HolidayList ReadHolidayList(const CsvDocument& document) {
   for (const CsvRecord& record : document.records) {
     if (record.kind != RecordKind::Fields || IsBlankRow(record.fields) || IsHeader(record.fields)) continue;
     if (const auto row = ParseRow(record.fields)) {
+      if (const auto outside = OutsideOf(row->first, row->second.date); outside != HolidayRowError::Outside::Nothing) {
+        list.errors.push_back({record.line, RowText(record.fields), false, outside});
+        continue;
+      }
       HolidaySchedule& schedule = list.years[row->first];
       schedule.year = row->first;
       if (!dates.insert({row->first, row->second.date}).second) {

@@ -22,6 +22,10 @@ struct HolidayRowError {
   // date that an earlier row of its year already names, as 休 or as 班; a
   // day is one or the other, and one event.
   bool repeatedDate = false;
+  // A row of year, date, 休 or 班, and name, whose year or date cannot be:
+  // a year outside the described years, or a date in neither its year nor
+  // the December before it (where a 元旦 block may begin).
+  enum class Outside { Nothing, Year, Date } outside = Outside::Nothing;
 };
 
 struct HolidayList {

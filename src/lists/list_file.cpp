@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "lists/replace_file.h"
@@ -49,25 +51,56 @@ std::filesystem::path ListLockPath(const std::filesystem::path& list) {
   return list.parent_path() / name;
 }
 
-std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? std::variant<std::optional<std::string>, std::error_code>(std::nullopt)
-                                     : LastError();
-  std::string bytes;
-  char buffer[65536];
-  while (true) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const std::error_code error = LastError();
-      ::close(fd);
-      return error;
+const std::error_category& ListReadCategory() {
+  static const struct : std::error_category {
+    const char* name() const noexcept override { return "tessarine list read"; }
+    std::string message(int code) const override {
+      switch (static_cast<ListReadRefusal>(code)) {
+        case ListReadRefusal::NotAFile: return "not a regular file";
+        case ListReadRefusal::TooLarge: return "larger than 10 MB";
+      }
+      return "unknown refusal";
     }
-    if (got == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
+  } category;
+  return category;
+}
+
+std::error_code make_error_code(ListReadRefusal refusal) { return {static_cast<int>(refusal), ListReadCategory()}; }
+
+std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path) {
+  using Read = std::variant<std::optional<std::string>, std::error_code>;
+  // O_NONBLOCK: opening a named pipe would otherwise wait for a writer
+  // before the check below could refuse it. It changes nothing for a
+  // regular file.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT ? Read(std::nullopt) : Read(LastError());
+  const auto refuse = [fd](std::error_code error) {
+    ::close(fd);
+    return Read(error);
+  };
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return refuse(LastError());
+  if (!S_ISREG(status.st_mode)) return refuse(make_error_code(ListReadRefusal::NotAFile));
+  if (static_cast<std::uintmax_t>(status.st_size) > kMostListBytes) {
+    return refuse(make_error_code(ListReadRefusal::TooLarge));
+  }
+  // Read to one byte past the limit: a file still growing is refused there.
+  std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+  std::size_t got = 0;
+  while (true) {
+    if (got == bytes.size()) {
+      if (bytes.size() > kMostListBytes) return refuse(make_error_code(ListReadRefusal::TooLarge));
+      bytes.resize(std::min<std::size_t>(bytes.size() * 2, kMostListBytes + 1));
+    }
+    const ssize_t read = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return refuse(LastError());
+    if (read == 0) break;
+    got += static_cast<std::size_t>(read);
   }
   ::close(fd);
-  return std::optional<std::string>(std::move(bytes));
+  bytes.resize(got);
+  return Read(std::move(bytes));
 }
 
 ListUpdate UpdateTextFile(const std::filesystem::path& path, const TextChange& change) {

@@ -10,6 +10,7 @@
 // change sees the current list and may refuse.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,7 +22,23 @@
 
 namespace tessarine {
 
-// The file's bytes, nothing when it does not exist, or the system's reason.
+// The most a list, a holiday notice or settings.ini may hold: a list of a
+// few kilobytes is large, and 10 MB keeps a file that is no list (a log, a
+// video renamed) from filling the memory.
+inline constexpr std::uintmax_t kMostListBytes = std::uintmax_t{10} << 20;
+
+// Why a file was not read, beside the system's reasons.
+enum class ListReadRefusal {
+  NotAFile = 1,  // a folder, a named pipe, a device: reading it could wait or run forever
+  TooLarge,      // more than kMostListBytes
+};
+const std::error_category& ListReadCategory();
+std::error_code make_error_code(ListReadRefusal refusal);
+
+// The file's bytes, nothing when it does not exist, or the reason. Only a
+// regular file (or a link to one) of at most kMostListBytes is read; a named
+// pipe is refused without waiting for a writer, and a file that grows while
+// it is read is refused once it passes the limit.
 std::variant<std::optional<std::string>, std::error_code> ReadListBytes(const std::filesystem::path& path);
 
 enum class ChangeOutcome { Apply, Refuse };

@@ -40,6 +40,8 @@ QString ProblemText(EntryProblem problem) {
     case EntryProblem::NoSuchDay: return AnniversariesTab::tr("公历没有这一天");
     case EntryProblem::DateOutOfRange: return AnniversariesTab::tr("公历日期必须在 %1-01-01 至 %2-12-31 之间").arg(first).arg(last);
     case EntryProblem::BadFirstYear: return AnniversariesTab::tr("起始年必须是 %1 至 %2 之间的四位数年份").arg(kEarliestFirstYear).arg(last);
+    case EntryProblem::GregorianInWords: return AnniversariesTab::tr("这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)");
+    case EntryProblem::YearInLunarDate: return AnniversariesTab::tr("农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏");
   }
   return {};
 }

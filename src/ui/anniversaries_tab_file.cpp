@@ -25,6 +25,8 @@ QString ListProblemText(const ListProblem& problem) {
   switch (problem.kind) {
     case ListProblem::Kind::NotText: return AnniversariesTab::tr("第 %1 行不是 UTF-8 或 GB18030 编码的文字").arg(problem.line);
     case ListProblem::Kind::UnclosedQuote: return AnniversariesTab::tr("第 %1 行的引号没有闭合").arg(problem.line);
+    case ListProblem::Kind::TooManyPieces:
+      return AnniversariesTab::tr("到第 %1 行，行和字段已超过 %2 个，没有这么大的列表").arg(problem.line).arg(kMostCsvPieces);
     case ListProblem::Kind::MixedEncodings:
       return AnniversariesTab::tr("第 %1 行是 UTF-8 编码，第 %2 行却不是：一个文件里混有两种编码，请用一种编码重新保存")
           .arg(problem.utf8Line)
@@ -36,15 +38,14 @@ QString ListProblemText(const ListProblem& problem) {
 }  // namespace
 
 std::optional<std::string> AnniversariesTab::diskBytes(QString* error) const {
-  QFile file(listFile_);
-  if (!file.exists()) return std::nullopt;
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
+  // Read as every list is read: a named pipe, a device or a file past the
+  // lists' limit is refused, never waited on or read without end.
+  auto read = ReadListBytes(listFile_.toStdString());
+  if (const auto* failed = std::get_if<std::error_code>(&read)) {
+    if (error) *error = ReasonText(*failed);
     return std::string();  // there, but unreadable: never the same as what was saved
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError && error) *error = file.errorString();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return std::move(std::get<std::optional<std::string>>(read));
 }
 
 void AnniversariesTab::load() {

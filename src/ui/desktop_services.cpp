@@ -11,6 +11,9 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include <filesystem>
+
+#include "lists/list_file.h"
 #include "lists/replace_file.h"
 
 
@@ -83,6 +86,16 @@ bool ShowInFileManager(const QString& path) {
 
 QString SettingsFile(const DesktopServices& services) {
   return QFileInfo(services.anniversaryListFile()).dir().filePath("settings.ini");
+}
+
+QString ReadableSettingsFile(const QString& file) {
+  std::error_code error;
+  const std::filesystem::path path = file.toStdString();
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return file;
+  const bool readable = !error && std::filesystem::is_regular_file(status) &&
+                        std::filesystem::file_size(path, error) <= kMostListBytes && !error;
+  return readable ? file : QString();
 }
 
 }  // namespace tessarine

@@ -63,6 +63,12 @@ QString ChooseOutputFolder(const QString& programFolder, const QString& document
 // The window's settings.ini, beside the user's anniversary list.
 QString SettingsFile(const DesktopServices& services);
 
+// `file` for QSettings to read: itself when it is a regular file within the
+// lists' limit, or not there yet; otherwise no file (an empty name, which
+// reads as no setting at all). QSettings would wait on a named pipe for a
+// writer, and the window would never appear.
+QString ReadableSettingsFile(const QString& file);
+
 // Explorer on Windows; elsewhere the freedesktop FileManager1 service over
 // D-Bus, falling back to opening the folder with the desktop's default handler.
 bool ShowInFileManager(const QString& path);

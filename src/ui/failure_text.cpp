@@ -3,10 +3,28 @@
 #include <QCoreApplication>
 #include <cerrno>
 
+#include "export/generate.h"
+#include "lists/list_file.h"
+
 namespace tessarine {
 
 QString ReasonText(std::error_code error) {
   if (error == make_error_code(ReplaceRefusal::ReadOnly)) return QCoreApplication::translate("FailureText", "文件是只读的");
+  if (error == make_error_code(ReplaceRefusal::NotAFile)) {
+    return QCoreApplication::translate("FailureText", "同名的不是普通文件（是管道、设备或套接字），不予替换");
+  }
+  if (error == make_error_code(ReplaceRefusal::ForeignLink)) {
+    return QCoreApplication::translate("FailureText", "同名的是其他用户在共享文件夹里建的链接，不予跟随");
+  }
+  if (error == make_error_code(ListReadRefusal::NotAFile)) {
+    return QCoreApplication::translate("FailureText", "不是普通文件（是文件夹、管道或设备）");
+  }
+  if (error == make_error_code(ListReadRefusal::TooLarge)) {
+    return QCoreApplication::translate("FailureText", "文件超过 %1 MB，不是列表").arg(kMostListBytes >> 20);
+  }
+  if (error == make_error_code(GenerateRefusal::NoEvent)) {
+    return QCoreApplication::translate("FailureText", "其中没有任何事件（没有事件的文件不是日历）");
+  }
   if (error.category() == std::system_category() || error.category() == std::generic_category()) {
     switch (error.value()) {
       case EACCES:

@@ -280,7 +280,7 @@ QAction* MainWindow::rememberedToggle(const char* name, const QString& caption, 
 }
 
 QString MainWindow::settingsFile() const {
-  return SettingsFile(services_);
+  return ReadableSettingsFile(SettingsFile(services_));
 }
 
 }  // namespace tessarine

@@ -107,7 +107,8 @@ class MainWindow : public QMainWindow {
   void generate();
   // The holiday calendar of the chosen years, with the 节假日 tab showing.
   void generateHolidays();
-  // The window's remembered choices, beside the user's lists.
+  // The window's remembered choices, beside the user's lists, for QSettings
+  // to read: none when the file is no regular file within the lists' limit.
   QString settingsFile() const;
   // Saves one setting as every user file is saved; says so when it cannot.
   void storeSetting(const char* key, const QString& value);

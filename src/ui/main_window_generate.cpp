@@ -232,7 +232,7 @@ void MainWindow::onChooseOutputFolder() {
 }
 
 void MainWindow::storeSetting(const char* key, const QString& value) {
-  const std::error_code error = StoreSetting(settingsFile().toStdString(), key, value.toStdString());
+  const std::error_code error = StoreSetting(SettingsFile(services_).toStdString(), key, value.toStdString());
   if (error) message(tr("无法保存设置：%1。").arg(ReasonText(error)), ErrorCaption(), QMessageBox::Warning);
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <set>
@@ -90,6 +91,9 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
   const std::string unclosed = folder.File("unclosed.csv"), longField = folder.File("long.csv");
   std::ofstream(unclosed) << "a,3-8\n\"b,4-4\nc,5-5\n";
   std::ofstream(longField) << "a," << std::string(500, 'x') << "\n";
+  const std::string gregorian = folder.File("gregorian.csv"), pipe = folder.File("pipe.csv");
+  std::ofstream(gregorian) << "妈妈生日,1960年4月3日\n爸爸生日,1958年三月初八\n";
+  ::mkfifo(pipe.c_str(), 0600);
   const std::string out = folder.File("out");
   std::filesystem::create_directory(out);
   struct Case {
@@ -102,6 +106,10 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
        "tessarine-cli anniversaries: cannot read '" + folder.File("missing.csv") + "': No such file or directory\n"},
       {{folder.path().string(), "2026"}, "tessarine-cli anniversaries: '" + folder.path().string() + "' is not a file\n"},
       {{"/dev/zero", "2026"}, "tessarine-cli anniversaries: '/dev/zero' is not a file\n"},
+      {{pipe, "2026"}, "tessarine-cli anniversaries: '" + pipe + "' is not a file\n"},
+      {{gregorian, "2026"}, gregorian + ":1: field 2 (date) '1960年4月3日': a Gregorian date is not a lunar date: write "
+                            "the day as yyyy-mm-dd (1960-04-03) to keep the lunar date of that day, or write the lunar "
+                            "date itself, such as 三月初八 or 3-8\n"},
       {{unclosed, "2026"}, unclosed + ":2: a quote opens here and is never closed\n"},
       {{longField, "2026"}, longField + ":1: field 2 (date) '" + std::string(60, 'x') + "...': not a date: write a lunar "
                             "date such as 三月初八 or 3-8, or yyyy-mm-dd\n"},

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
+#include "lists/list_file.h"
 #include "support/cli_run.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
@@ -101,6 +104,74 @@ TEST_F(HolidaysCommandTest, WarningsYearsAndEncodings) {
   EXPECT_NE(gbk.err.find("no year"), std::string::npos) << gbk.err;
   std::ofstream(notice) << "\xFF\xFE" + std::string("\x00\xD8", 2);  // a lone UTF-16 surrogate
   EXPECT_NE(Cli({"holidays", "--import", notice}).err.find("UTF-16"), std::string::npos);
+}
+
+// A holidays.csv that is no regular file, or is past the lists' limit, is
+// refused at once by every command that reads it, naming the file. Before,
+// a named pipe hung them and a link to /dev/zero was read without end: an
+// alarm ends the test instead.
+TEST_F(HolidaysCommandTest, AListThatIsNoFileOrTooLargeIsRefused) {
+  std::filesystem::create_directories(config.path() / "Tessarine");
+  const std::string list = config.File("Tessarine/holidays.csv"), notice = out.File("notice.txt");
+  std::ofstream(notice) << "国务院办公厅关于2027年部分节假日安排的通知\n现将2027年元旦放假安排通知如下。\n一、元旦：1月1日放假。\n";
+  const struct {
+    const char* named;
+    std::function<void()> make;
+    std::string reason;
+  } cases[] = {
+      {"named pipe", [&list] { ::mkfifo(list.c_str(), 0600); }, "'" + list + "' is not a file"},
+      {"link to /dev/zero", [&list] { std::filesystem::create_symlink("/dev/zero", list); },
+       "'" + list + "' is not a file"},
+      {"past the limit",
+       [&list] {
+         std::ofstream(list) << "";
+         std::filesystem::resize_file(list, kMostListBytes + 1);
+       },
+       "'" + list + "' is larger than 10 MB: not a holiday list"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(list);
+    c.make();
+    ::alarm(60);
+    const auto holidays = Cli({"holidays", "2026", "--output", out.path().string()});
+    const auto marks = Cli({"ics", "2026", "--holiday-marks", "--output", out.path().string()});
+    const auto import = Cli({"holidays", "--import", notice});
+    ::alarm(0);
+    EXPECT_EQ(holidays.status, 2) << c.named;
+    EXPECT_EQ(holidays.err, "tessarine-cli holidays: " + c.reason + "\n");
+    EXPECT_EQ(marks.status, 2) << c.named;
+    EXPECT_EQ(marks.err, "tessarine-cli ics: " + c.reason + "\n");
+    EXPECT_NE(import.status, 0) << c.named;
+    EXPECT_NE(import.err.find(list), std::string::npos) << import.err;
+  }
+  EXPECT_EQ(out.Count(), 1u);  // the notice alone
+}
+
+// A row of a year the calendar does not describe, or of a date outside its
+// year, is a bad row naming its line: no year -5 to 99999 is "known", and no
+// 2031 day goes into the 2026 file.
+TEST_F(HolidaysCommandTest, RowsOutsideTheirYearAreBadRows) {
+  std::filesystem::create_directories(config.path() / "Tessarine");
+  const std::string list = config.File("Tessarine/holidays.csv");
+  const struct {
+    const char* row;
+    const char* reason;
+  } cases[] = {
+      {"-5,2026-01-01,休,元旦", "has a year outside 1901-2100"},
+      {"99999,2026-01-01,休,元旦", "has a year outside 1901-2100"},
+      {"2026,2031-01-01,休,元旦", "has a date outside its year (only a 元旦 block may begin in the December before)"},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(list) << "年份,日期,类别,名称\n2026,2026-01-01,休,元旦\n" << c.row << "\n";
+    for (const std::vector<std::string>& years : {std::vector<std::string>{"2026"}, {"2030", "2031"}}) {
+      std::vector<std::string> args = {"holidays", "--output", out.path().string()};
+      args.insert(args.end(), years.begin(), years.end());
+      const auto run = Cli(args);
+      EXPECT_EQ(run.status, 2) << c.row;
+      EXPECT_EQ(run.err, "tessarine-cli holidays: " + list + ":3: '" + c.row + "' " + c.reason + "\n");
+    }
+  }
+  EXPECT_EQ(out.Count(), 0u);
 }
 
 TEST_F(HolidaysCommandTest, MarksOnTheYearFiles) {

@@ -133,6 +133,68 @@ TEST(GenerateTest, AFailedFileIsReportedAndTheCallerDecidesWhetherToGoOn) {
   }
 }
 
+// A file with no event is no calendar: it is not written, whichever way it
+// would have been made, and its outcome says why.
+TEST(GenerateTest, AFileWithNoEventIsNotWritten) {
+  NormalFormat noTitle;
+  noTitle.mode = DisplayMode::TermsOnly;
+  noTitle.withoutFestivalsAndTerms = true;
+  const TitleFormat untitled{MonthNaming::WinterAndLast, noTitle};
+  const std::vector<Anniversary> later = ReadAnniversaryList("妈妈生日,三月初八,2030\n").entries;
+  struct Case {
+    const char* named;
+    GenerateRequest request;
+    std::size_t files;
+  };
+  const Case cases[] = {
+      {"a file a year", YearFilesRequest{Years(2026, 2027), untitled}, 2},
+      {"one file for the range", YearFilesRequest{Years(2026, 2027), untitled, {}, {true, false}}, 1},
+      {"a fixed name", YearFilesRequest{Years(2026, 2026), untitled, {}, {false, true}}, 1},
+      {"a rolling feed", YearFilesRequest{Years(2026, 2027), untitled, {}, {false, false, true}}, 1},
+      {"anniversaries that begin after the years", AnniversariesRequest{later, Years(2026, 2028), {}}, 1},
+      {"no anniversary", AnniversariesRequest{{}, Years(2026, 2028), {}, {}, {false, true}}, 1},
+      {"holidays of no day", HolidaysRequest{Years(2026, 2026), {HolidaySchedule{2026, {}}}}, 1},
+  };
+  for (const auto& c : cases) {
+    MemoryFolder folder;
+    GenerateOptions options = folder.Options();
+    options.replace = options.write;
+    std::size_t told = 0;
+    options.afterEach = [&told](const WrittenFile&) {
+      ++told;
+      return AfterFile::Continue;
+    };
+    const Generation done = Generate(c.request, "/out", kNow, options);
+    ASSERT_EQ(done.files.size(), c.files) << c.named;
+    for (const WrittenFile& file : done.files) {
+      EXPECT_EQ(file.error, make_error_code(GenerateRefusal::NoEvent)) << c.named;
+      EXPECT_EQ(file.path.parent_path(), "/out") << c.named;
+    }
+    EXPECT_EQ(told, c.files) << c.named;
+    EXPECT_TRUE(folder.files.empty()) << c.named;
+    EXPECT_TRUE(done.preview.empty()) << c.named;
+  }
+  // The files the anniversaries do have are still written.
+  MemoryFolder folder;
+  const Generation some = Generate(AnniversariesRequest{later, Years(2029, 2030), {}}, "/out", kNow, folder.Options());
+  ASSERT_EQ(some.files.size(), 1u);
+  EXPECT_FALSE(some.files[0].error);
+}
+
+// Written ahead on both cores into the real folder, a year with no event
+// leaves no file, named or not, behind.
+TEST(GenerateTest, AYearWithNoEventLeavesNothingInARealFolder) {
+  testing::TempFolder folder;
+  NormalFormat noTitle;
+  noTitle.mode = DisplayMode::TermsOnly;
+  noTitle.withoutFestivalsAndTerms = true;
+  const Generation done =
+      Generate(YearFilesRequest{Years(2026, 2029), TitleFormat{MonthNaming::WinterAndLast, noTitle}}, folder.path(), kNow);
+  ASSERT_EQ(done.files.size(), 4u);
+  for (const WrittenFile& file : done.files) EXPECT_EQ(file.error, make_error_code(GenerateRefusal::NoEvent));
+  EXPECT_EQ(folder.Count(), 0u);
+}
+
 TEST(GenerateTest, WritesNewFilesIntoARealFolder) {
   testing::TempFolder folder;
   const Generation first = Generate(YearFilesRequest{Years(2050, 2050), {}}, folder.path(), kNow);

@@ -89,6 +89,13 @@ TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
       {{"a", "3-8", "2101"}, 3, EntryProblem::BadFirstYear},  {{"a", "3-8", "960"}, 3, EntryProblem::BadFirstYear},
       {{"", "3-8"}, 1, EntryProblem::MissingName},            {{"  ", "3-8"}, 1, EntryProblem::MissingName},
       {{"a"}, 2, EntryProblem::MissingDate},                  {{"a", "3-8", "0000"}, 3, EntryProblem::BadFirstYear},
+      // A date with its year in 年: a Gregorian day in words, or a lunar date that carries its year.
+      {{"a", "1960年4月3日"}, 2, EntryProblem::GregorianInWords},
+      {{"a", "１９６０年４月３日"}, 2, EntryProblem::GregorianInWords},
+      {{"a", "1960年04月03"}, 2, EntryProblem::GregorianInWords},
+      {{"a", "农历1960年4月3日"}, 2, EntryProblem::YearInLunarDate},
+      {{"a", "1960年三月初八"}, 2, EntryProblem::YearInLunarDate},
+      {{"a", "1960年闰4月3日"}, 2, EntryProblem::YearInLunarDate},
   };
   for (const auto& c : cases) {
     const EntryResult result = ParseAnniversary(c.fields);

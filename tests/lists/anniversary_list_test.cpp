@@ -92,6 +92,47 @@ TEST(AnniversaryListTest, FilesThatAreNotListsAreRefusedWithTheirLine) {
   EXPECT_EQ(std::get<ListProblem>(LoadList(gbkMother + ",1-1\r\n妈妈,1-2\r\n")).utf8Line, 2);
 }
 
+std::string Repeated(std::string_view unit, std::size_t times) {
+  std::string text;
+  text.reserve(unit.size() * times);
+  for (std::size_t i = 0; i < times; ++i) text.append(unit);
+  return text;
+}
+
+// Every record and field is held at some hundred bytes: a text of more of
+// them than kMostCsvPieces is refused where it passes the limit, instead of
+// taking a gigabyte for 10 MB of line ends.
+TEST(AnniversaryListTest, MoreRowsAndFieldsThanAnyListHoldsAreRefused) {
+  constexpr std::size_t kMost = kMostCsvPieces;
+  constexpr int kPast = static_cast<int>(kMost) + 1;
+  struct Case {
+    const char* named;
+    std::string bytes;
+    int line;  // 0: read
+  };
+  const Case cases[] = {
+      {"10 MB of line ends", std::string(std::size_t{10} << 20, '\n'), kPast},
+      {"10 MB of CR LF", Repeated("\r\n", std::size_t{5} << 20), kPast},
+      {"comments", Repeated("#\n", kMost + 1), kPast},
+      {"rows of one field", Repeated("a\n", kMost), static_cast<int>(kMost / 2) + 1},
+      {"one line of commas", std::string(std::size_t{10} << 20, ','), 1},
+      {"commas after a row", std::string("a,1-1\n").append(kMost, ','), 2},
+      {"rows of one field up to the limit", Repeated("a\n", kMost / 2), 0},
+      {"blank lines up to the limit", std::string(kMost, '\n'), 0},
+      {"ten thousand entries", Repeated("妈妈生日,三月初八,1960,china,备注\r\n", 10000), 0},
+  };
+  for (const auto& c : cases) {
+    auto loaded = LoadList(c.bytes);
+    if (c.line == 0) {
+      EXPECT_TRUE(std::holds_alternative<LoadedList>(loaded)) << c.named;
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<ListProblem>(loaded)) << c.named;
+    EXPECT_EQ(std::get<ListProblem>(loaded).kind, ListProblem::Kind::TooManyPieces) << c.named;
+    EXPECT_EQ(std::get<ListProblem>(loaded).line, c.line) << c.named;
+  }
+}
+
 TEST(AnniversaryListTest, EncodingsAndLineEnds) {
   // 妈妈生日,三月初八 as Excel saves it on a Chinese system: GBK.
   const LoadedList gbk = Load("\xC2\xE8\xC2\xE8\xC9\xFA\xC8\xD5,\xC8\xFD\xD4\xC2\xB3\xF5\xB0\xCB\r\n");
