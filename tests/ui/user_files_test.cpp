@@ -66,5 +66,18 @@ TEST_F(WindowTest, NamedPipesForTheUsersFilesLeaveAWorkingWindow) {
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
+// Anniversaries that all begin after the years make no calendar: nothing is
+// written, and the window says why, as of any file it could not write.
+TEST_F(WindowTest, AnniversariesAfterTheYearsWriteNoFile) {
+  std::ofstream(config.File("anniversaries.csv")) << "妈妈生日,三月初八,2030\n";
+  Open();
+  Find<QTabWidget>("formatTabs")->setCurrentWidget(Find<QWidget>("anniversariesTab"));
+  Find<QPushButton>("generateButton")->click();
+  EXPECT_TRUE(files.empty());
+  ASSERT_FALSE(shown.empty());
+  EXPECT_TRUE(shown[0].text.startsWith("无法生成 iCal 文件，其中没有任何事件（没有事件的文件不是日历）："))
+      << shown[0].text.toStdString();
+}
+
 }  // namespace
 }  // namespace tessarine
