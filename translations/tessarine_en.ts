@@ -8,6 +8,14 @@
         <translation>the file is read-only</translation>
     </message>
     <message>
+        <source>同名的不是普通文件（是管道、设备或套接字），不予替换</source>
+        <translation>something other than a regular file (a pipe, a device or a socket) has that name, and is left as it is</translation>
+    </message>
+    <message>
+        <source>同名的是其他用户在共享文件夹里建的链接，不予跟随</source>
+        <translation>that name is a link another user made in a shared folder, which is not followed</translation>
+    </message>
+    <message>
         <source>不是普通文件（是文件夹、管道或设备）</source>
         <translation>it is not a regular file (a folder, a pipe or a device)</translation>
     </message>

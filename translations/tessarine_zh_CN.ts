@@ -8,6 +8,14 @@
         <translation>文件是只读的</translation>
     </message>
     <message>
+        <source>同名的不是普通文件（是管道、设备或套接字），不予替换</source>
+        <translation>同名的不是普通文件（是管道、设备或套接字），不予替换</translation>
+    </message>
+    <message>
+        <source>同名的是其他用户在共享文件夹里建的链接，不予跟随</source>
+        <translation>同名的是其他用户在共享文件夹里建的链接，不予跟随</translation>
+    </message>
+    <message>
         <source>不是普通文件（是文件夹、管道或设备）</source>
         <translation>不是普通文件（是文件夹、管道或设备）</translation>
     </message>

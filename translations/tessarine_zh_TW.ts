@@ -8,6 +8,14 @@
         <translation>檔案是唯讀的</translation>
     </message>
     <message>
+        <source>同名的不是普通文件（是管道、设备或套接字），不予替换</source>
+        <translation>同名的不是一般檔案（是管道、裝置或通訊端），不予取代</translation>
+    </message>
+    <message>
+        <source>同名的是其他用户在共享文件夹里建的链接，不予跟随</source>
+        <translation>同名的是其他使用者在共用資料夾裡建立的連結，不予跟隨</translation>
+    </message>
+    <message>
         <source>不是普通文件（是文件夹、管道或设备）</source>
         <translation>不是一般檔案（是資料夾、管道或裝置）</translation>
     </message>

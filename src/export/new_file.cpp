@@ -116,18 +116,14 @@ WrittenFile WriteThroughTemporary(const FileSystemCalls& calls, const std::files
   RemoveLeftovers(folder);
   // Created as any new file is, so the kernel applies the user's umask: a
   // calendar file is an ordinary document.
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < kMostNames && fd < 0; ++attempt) {
-    temporary = (folder / TemporaryName(name, ::getpid())).string();
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return {folder / std::string(name), LastError()};
-  }
-  if (fd < 0) return {folder / std::string(name), std::make_error_code(std::errc::file_exists)};
-  WrittenFile result{folder / std::string(name), WriteAllAndSync(fd, text)};
-  if (::close(fd) != 0 && !result.error) result.error = LastError();
-  if (!result.error) result = TakeNameOfTemporary(calls, folder, name, temporary);
-  ::unlink(temporary.c_str());  // after a link; a renamed file has left the name
+  OpenTemporary temporary = CreateTemporary(folder, name, 0666);
+  if (temporary.error) return {folder / std::string(name), temporary.error};
+  WrittenFile result{folder / std::string(name), WriteAllAndSync(temporary.fd, text)};
+  if (!result.error) result = TakeNameOfTemporary(calls, folder, name, temporary.path);
+  ::unlink(temporary.path.c_str());  // after a link; a renamed file has left the name
+  // Closed, and so unlocked, only once its name is gone: until then its lock
+  // keeps it from other runs' clean-up.
+  if (::close(temporary.fd) != 0 && !result.error) result.error = LastError();
   return result;
 }
 
@@ -183,9 +179,12 @@ WrittenFile NameNewFile(const FileSystemCalls& calls, UnnamedFile& file, const s
   result = TakeFreeName(folder, name, [&](const char* target) {
     return calls.linkAt(AT_FDCWD, self.c_str(), AT_FDCWD, target, AT_SYMLINK_FOLLOW);
   });
-  // exFAT refuses the link that names the file: write it the other way, from
-  // the text the unnamed file already holds.
-  if (result.error && Unsupported(result.error.value())) {
+  // exFAT refuses the link that names the file, and without /proc (a chroot,
+  // some containers) there is no name to link it from: write it the other
+  // way, from the text the unnamed file already holds. A folder that has
+  // gone fails that way too, with its own reason.
+  const int error = result.error.category() == std::system_category() ? result.error.value() : 0;
+  if (Unsupported(error) || error == ENOENT || error == ENOTDIR) {
     result = WriteThroughTemporary(calls, folder, name, ReadBack(file.fd_));
   }
   if (::close(std::exchange(file.fd_, -1)) != 0 && !result.error) result.error = LastError();

@@ -20,13 +20,15 @@ namespace tessarine {
 //
 // The file is unnamed until complete, so even a killed writer leaves
 // nothing. Where the file system cannot do that (FAT and exFAT on USB
-// sticks and SD cards, some FUSE and network file systems), a named
-// temporary file is created and moved into place without replacing
+// sticks and SD cards, some FUSE and network file systems), or where there
+// is no /proc to name the unnamed file by (a chroot, some containers), a
+// named temporary file is created and moved into place without replacing
 // anything: by a link, by a rename that refuses to replace, or, where the
 // file system refuses both (FAT and exFAT through FUSE), by reserving the
 // name as an empty file that only this writer then renames onto. The
-// temporary is removed on every failure, and the leftovers of a killed run,
-// a reservation included, are removed by the next run.
+// temporary is locked while it exists and removed on every failure, and the
+// leftovers of a killed run, a reservation included, are removed by the
+// next run; never a temporary another run still writes.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 // The same, the text taken piece by piece.
 WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view name, const ByteSource& text);

@@ -3,13 +3,21 @@
 #include <pthread.h>
 
 #include <csignal>
+#include <system_error>
 
 namespace tessarine {
 
-WriteAhead::WriteAhead(int count, Render render, Write write)
-    : count_(count), render_(std::move(render)), write_(std::move(write)), worker_([this] { Work(); }) {}
+WriteAhead::WriteAhead(int count, Render render, Write write, const StartThread& start)
+    : count_(count), render_(std::move(render)), write_(std::move(write)) {
+  try {
+    worker_ = start ? start([this] { Work(); }) : std::thread([this] { Work(); });
+  } catch (const std::system_error&) {
+    // No thread to be had: Take makes each file in turn on the caller's.
+  }
+}
 
 WriteAhead::~WriteAhead() {
+  if (!worker_.joinable()) return;
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;

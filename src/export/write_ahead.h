@@ -5,6 +5,10 @@
 // every failure is reported at its file and the caller may stop after any
 // file, as when the work was done in turn. While the next file in order is
 // still being made, the caller makes a later one instead of waiting.
+//
+// Where no second thread can be started (the user's process limit reached,
+// `ulimit -u`), the caller makes every file itself, in order: the same files,
+// byte for byte, on one core.
 #pragma once
 
 #include <condition_variable>
@@ -34,7 +38,11 @@ class WriteAhead {
   // the caller writes the texts itself.
   using Write = std::function<UnnamedFile(const std::string& text)>;
 
-  WriteAhead(int count, Render render, Write write = {});
+  // Starts the second thread running `work`, or throws std::system_error as
+  // std::thread does when the system has no thread to give; tests replace it.
+  using StartThread = std::function<std::thread(std::function<void()> work)>;
+
+  WriteAhead(int count, Render render, Write write = {}, const StartThread& start = {});
   // Stops and waits for the second thread; files not taken are dropped, and
   // their unnamed files with them.
   ~WriteAhead();
@@ -77,7 +85,7 @@ class WriteAhead {
   bool workerWaits_ = false;  // for a free slot
   int callerWaitsFor_ = -1;   // for this file to be made
   bool stopping_ = false;
-  std::thread worker_;  // last: it starts once everything above is ready
+  std::thread worker_;  // last: it starts once everything above is ready; none when it could not
 };
 
 }  // namespace tessarine

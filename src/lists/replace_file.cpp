@@ -1,37 +1,77 @@
 #include "lists/replace_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
-#include <random>
 
 #include "lists/deferred_signals.h"
 
 namespace tessarine {
 namespace {
 
-constexpr std::string_view kTemporaryMark = ".tessarine-";
+// As many links in a row as the kernel follows before it gives ELOOP.
+constexpr int kMostLinks = 40;
 
 std::error_code LastError() { return {errno, std::system_category()}; }
 
 class ReplaceCategoryImpl : public std::error_category {
  public:
   const char* name() const noexcept override { return "tessarine-replace"; }
-  std::string message(int) const override { return "the file is read-only"; }
+  std::string message(int code) const override {
+    switch (static_cast<ReplaceRefusal>(code)) {
+      case ReplaceRefusal::ReadOnly: return "the file is read-only";
+      case ReplaceRefusal::NotAFile: return "not a regular file (a device, a pipe or a socket), left as it is";
+      case ReplaceRefusal::ForeignLink: return "a link another user made in a shared folder, not followed";
+    }
+    return "refused";
+  }
 };
 
-// The file a path names: links followed, however many, to a target that
-// may not exist yet.
-std::filesystem::path Target(const std::filesystem::path& path) {
+// The file a path names, or why it is not followed there.
+struct Resolved {
+  std::filesystem::path path;
   std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-  return error ? path : target;
+};
+
+// Whether the kernel would follow `link` (its lstat given) for this user:
+// in a folder that is sticky and writable by all, only a link of the
+// folder's owner or of the user.
+bool MayFollow(const std::filesystem::path& link, const struct stat& linkStatus) {
+  const std::filesystem::path folder = link.has_parent_path() ? link.parent_path() : ".";
+  struct stat shared {};
+  if (::stat(folder.c_str(), &shared) != 0) return false;
+  if ((shared.st_mode & (S_ISVTX | S_IWOTH)) != (S_ISVTX | S_IWOTH)) return true;
+  return linkStatus.st_uid == shared.st_uid || linkStatus.st_uid == ::geteuid();
+}
+
+// The file a path names: links followed one by one, each only where the
+// kernel would follow it, to a target that may not exist yet. The folders
+// on the way are the kernel's to resolve, with its own protection.
+Resolved Target(const std::filesystem::path& path) {
+  std::filesystem::path at = path;
+  for (int links = 0;; ++links) {
+    struct stat status {};
+    if (::lstat(at.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return {at, {}};
+    if (links == kMostLinks) return {path, std::make_error_code(std::errc::too_many_symbolic_link_levels)};
+    if (!MayFollow(at, status)) return {at, make_error_code(ReplaceRefusal::ForeignLink)};
+    std::error_code error;
+    const std::filesystem::path to = std::filesystem::read_symlink(at, error);
+    if (error) return {at, error};
+    at = to.is_absolute() ? to : at.parent_path() / to;
+  }
+}
+
+// Why the file now at `target` (its lstat given) is not replaced, if it is not.
+std::error_code Refusal(const struct stat& old) {
+  if (S_ISDIR(old.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+  if (!S_ISREG(old.st_mode)) return make_error_code(ReplaceRefusal::NotAFile);
+  // Checked by its permissions, not by access(): root may write anything,
+  // but a file nobody may write is one its owner means to keep.
+  if ((old.st_mode & 0222) == 0) return make_error_code(ReplaceRefusal::ReadOnly);
+  return {};
 }
 
 std::error_code WriteAll(int fd, const ByteSource& text) {
@@ -55,43 +95,6 @@ const std::error_category& ReplaceCategory() {
 
 std::error_code make_error_code(ReplaceRefusal refusal) { return {static_cast<int>(refusal), ReplaceCategory()}; }
 
-std::string TemporaryName(std::string_view name, pid_t pid) {
-  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::random_device random;
-  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-  std::string temporary = ".";
-  temporary.append(name).append(kTemporaryMark).append(std::to_string(pid)).append("-");
-  for (int i = 0; i < 6; ++i) temporary += kLetters[pick(random)];
-  return temporary;
-}
-
-pid_t WriterOf(std::string_view fileName) {
-  const std::size_t mark = fileName.rfind(kTemporaryMark);
-  if (!fileName.starts_with('.') || mark == std::string_view::npos) return 0;
-  const std::string_view rest = fileName.substr(mark + kTemporaryMark.size());
-  pid_t pid = 0;
-  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-  const bool shaped = error == std::errc{} && pid > 0 && rest.size() - static_cast<std::size_t>(end - rest.data()) == 7;
-  return shaped && *end == '-' ? pid : 0;
-}
-
-void RemoveLeftovers(const std::filesystem::path& folder) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    const pid_t writer = WriterOf(name);
-    if (writer == 0 || ::kill(writer, 0) == 0 || errno != ESRCH) continue;
-    std::error_code ignored;
-    // A writer killed between reserving its name and renaming onto it left
-    // that name empty: the reservation goes with the temporary.
-    const std::filesystem::path reserved = folder / name.substr(1, name.rfind(kTemporaryMark) - 1);
-    if (std::filesystem::is_regular_file(reserved, ignored) && std::filesystem::file_size(reserved, ignored) == 0) {
-      std::filesystem::remove(reserved, ignored);
-    }
-    std::filesystem::remove(it->path(), ignored);
-  }
-}
-
 ByteSource WholeText(std::string_view bytes) {
   return [bytes, given = false]() mutable {
     const bool first = !given;
@@ -105,24 +108,28 @@ WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view byte
 }
 
 WrittenFile ReplaceFile(const std::filesystem::path& path, const ByteSource& text) {
-  const std::filesystem::path target = Target(path);
+  const Resolved target = Target(path);
+  if (target.error) return {target.error == ReplaceRefusal::ForeignLink ? target.path : path, target.error};
   struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  // Checked by its permissions, not by access(): root may write anything,
-  // but a file nobody may write is one its owner means to keep.
-  if (exists && (old.st_mode & 0222) == 0) return {path, make_error_code(ReplaceRefusal::ReadOnly)};
+  // The target is no link (a link put there since is replaced, not followed:
+  // a rename never follows its last step).
+  const bool exists = ::lstat(target.path.c_str(), &old) == 0;
+  if (const std::error_code refused = exists ? Refusal(old) : std::error_code{}) return {path, refused};
+  const std::filesystem::path folder = target.path.has_parent_path() ? target.path.parent_path() : ".";
   const DeferredSignals deferred;
-  RemoveLeftovers(target.parent_path().empty() ? "." : target.parent_path());
-  const std::string temporary = (target.parent_path() / TemporaryName(target.filename().string(), ::getpid())).string();
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return {path, LastError()};
-  WrittenFile result{path, {}};
+  RemoveLeftovers(folder);
+  // Created no more open than the old file, then given exactly its mode: the
+  // text is never readable by more users than the old file was.
+  const OpenTemporary temporary =
+      CreateTemporary(folder, target.path.filename().string(), exists ? old.st_mode & 0777 : 0666);
+  if (temporary.error) return {path, temporary.error};
   // FAT keeps no permissions and may refuse to be asked: not a reason to fail.
-  if (exists) (void)::fchmod(fd, old.st_mode & 07777);
-  result.error = WriteAll(fd, text);
-  if (::close(fd) != 0 && !result.error) result.error = LastError();
-  if (!result.error && std::rename(temporary.c_str(), target.c_str()) != 0) result.error = LastError();
-  if (result.error) ::unlink(temporary.c_str());
+  if (exists) (void)::fchmod(temporary.fd, old.st_mode & 07777);
+  WrittenFile result{path, WriteAll(temporary.fd, text)};
+  if (!result.error && std::rename(temporary.path.c_str(), target.path.c_str()) != 0) result.error = LastError();
+  if (result.error) ::unlink(temporary.path.c_str());
+  // Closed, and so unlocked, only once its name is gone.
+  if (::close(temporary.fd) != 0 && !result.error) result.error = LastError();
   return result;
 }
 

@@ -3,10 +3,22 @@
 // beside it, reaches the disk, and takes the old one's place in one step.
 //
 // The file replaced is the one the user means: a symbolic link is followed
-// and its target replaced, the target keeps its permissions, and a target
-// with no write permission for anyone is refused with ReplaceRefusal::ReadOnly
-// and left as it is. Signals are deferred while the temporary exists, and
-// the temporaries of killed runs are removed by the next one.
+// and its target replaced, the target keeps its permissions (the new file is
+// never readable by more users than the old one, not even while it is
+// written), and a target with no write permission for anyone is refused with
+// ReplaceRefusal::ReadOnly and left as it is. Signals are deferred while the
+// temporary exists, and the temporaries of killed runs are removed by the
+// next one.
+//
+// What is not the user's file is refused, never written through:
+// - a target that is not a regular file (a device, a named pipe, a socket:
+//   NotAFile; a folder: EISDIR), which would otherwise become a regular
+//   file with the device's permissions;
+// - a link in a shared folder (sticky and writable by all, as /tmp) that
+//   neither the folder's owner nor the user running the program made
+//   (ForeignLink, naming the link). The kernel follows such a link only
+//   for them (fs.protected_symlinks); the link is resolved here, so the
+//   same rule is kept here, where the kernel cannot apply it.
 #pragma once
 
 #include <sys/types.h>
@@ -16,6 +28,8 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "lists/temporary_file.h"
 
 namespace tessarine {
 
@@ -34,12 +48,17 @@ using ByteSource = std::function<std::string_view()>;
 ByteSource WholeText(std::string_view bytes);
 
 // Reasons of our own for not writing, beside the system's.
-enum class ReplaceRefusal { ReadOnly = 1 };
+enum class ReplaceRefusal {
+  ReadOnly = 1,  // no one may write the file
+  NotAFile,      // what has the name is a device, a named pipe or a socket
+  ForeignLink,   // a link another user made in a shared folder: the path names it
+};
 const std::error_category& ReplaceCategory();
 std::error_code make_error_code(ReplaceRefusal refusal);
 
 // Writes `bytes` as `path`, replacing what was there. On failure the old
-// file is untouched and no temporary file is left.
+// file is untouched and no temporary file is left; a link refused is the
+// failure's path.
 WrittenFile ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 WrittenFile ReplaceFile(const std::filesystem::path& path, const ByteSource& text);
 
@@ -47,18 +66,6 @@ WrittenFile ReplaceFile(const std::filesystem::path& path, const ByteSource& tex
 inline WrittenFile ReplaceFileIn(const std::filesystem::path& folder, std::string_view name, const ByteSource& text) {
   return ReplaceFile(folder / std::string(name), text);
 }
-
-// ".<name>.tessarine-<pid>-XXXXXX": the named temporary file of process
-// `pid` for `name`, hidden, with six random letters and digits.
-std::string TemporaryName(std::string_view name, pid_t pid);
-
-// The process id in a name made by TemporaryName, or 0.
-pid_t WriterOf(std::string_view fileName);
-
-// Removes from `folder` the temporaries whose process no longer exists, and
-// the empty name a killed writer had reserved for one of them. Nothing here
-// may fail a write, so errors are ignored.
-void RemoveLeftovers(const std::filesystem::path& folder);
 
 }  // namespace tessarine
 

@@ -79,6 +79,19 @@ const FileSystemCalls kFuse = {[](const char*, mode_t) { return Refuse(EOPNOTSUP
                                [](int, const char*, int, const char*, int) { return Refuse(ENOSYS); },
                                [](const char*, const char*) { return Refuse(EINVAL); }};
 
+// Without /proc (a chroot, some containers), an unnamed file cannot be
+// linked by its /proc/self/fd name: the kernel says ENOENT (or ENOTDIR,
+// where something else has the name /proc).
+template <int kError>
+int LinkWithoutProc(int from, const char* path, int to, const char* target, int flags) {
+  if (std::string_view(path).starts_with("/proc/")) return Refuse(kError);
+  return ::linkat(from, path, to, target, flags);
+}
+const FileSystemCalls kWithoutProc = {kSystemCalls.openUnnamed, LinkWithoutProc<ENOENT>, kSystemCalls.renameNoReplace};
+
+WrittenFile WriteWithoutProc(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  return WriteNewFileUsing(kWithoutProc, folder, name, WholeText(bytes));
+}
 WrittenFile WriteOnFuse(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
   return WriteNewFileUsing(kFuse, folder, name, WholeText(bytes));
 }
@@ -89,13 +102,13 @@ WrittenFile WriteOnExfat(const std::filesystem::path& folder, std::string_view n
   return WriteNewFileUsing(kExfat, folder, name, WholeText(bytes));
 }
 std::string WayName(const ::testing::TestParamInfo<Writer>& info) {
-  constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat", "OnFuse"};
+  constexpr const char* kNames[] = {"Unnamed", "NamedTemporary", "OnFat", "OnExfat", "OnFuse", "WithoutProc"};
   return kNames[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, NewFileTest,
                          ::testing::Values(static_cast<Writer>(&WriteNewFile), &WriteNewFileThroughTemporary, &WriteOnFat, &WriteOnExfat,
-                                           &WriteOnFuse),
+                                           &WriteOnFuse, &WriteWithoutProc),
                          WayName);
 
 // A killed run on such a file system leaves its temporary file; the next
@@ -146,6 +159,25 @@ TEST(UnnamedFileTest, NamedWhenNamedAndNothingLeftWhenGivenUp) {
   EXPECT_EQ(named.path, folder.File("a-2.ics"));
   EXPECT_EQ(ReadFile(named.path), "first");
   EXPECT_EQ(folder.Count(), 2u);
+}
+
+// A file written ahead where /proc is missing is named the other way, from
+// its own bytes, leaving nothing else behind.
+TEST(UnnamedFileTest, NamedThroughATemporaryWhereProcIsMissing) {
+  const FileSystemCalls withoutProc[] = {
+      kWithoutProc, {kSystemCalls.openUnnamed, LinkWithoutProc<ENOTDIR>, kSystemCalls.renameNoReplace}};
+  for (const FileSystemCalls& calls : withoutProc) {
+    TempFolder folder;
+    ASSERT_FALSE(WriteNewFile(folder.path(), "a.ics", "before").error);
+    UnnamedFile ahead = WriteUnnamed(calls, folder.path(), WholeText("ahead"));
+    ASSERT_FALSE(ahead.Unsupported());
+    const WrittenFile named = NameNewFile(calls, ahead, folder.path(), "a.ics");
+    ASSERT_FALSE(named.error) << named.error.message();
+    EXPECT_EQ(named.path, folder.File("a-2.ics"));
+    EXPECT_EQ(ReadFile(named.path), "ahead");
+    EXPECT_EQ(ReadFile(folder.File("a.ics")), "before");
+    EXPECT_EQ(folder.Count(), 2u);
+  }
 }
 
 TEST(NumberedNameTest, NumberGoesBeforeTheExtension) {

@@ -1,6 +1,7 @@
 // Files made on two threads reach the caller whole and in order, with the
 // unnamed files written for them; an error while making one reaches the
 // caller at that file, and a caller that stops early leaves nothing running.
+// Where no second thread can be had, the caller makes the same files alone.
 #include "export/write_ahead.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <csignal>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "support/temp_folder.h"
@@ -99,6 +101,43 @@ TEST(WriteAheadTest, TheSecondThreadTakesNoSignals) {
   }
   EXPECT_GT(onSecond.load(), 0);
   EXPECT_EQ(unblocked.load(), 0);
+}
+
+// Past the user's process limit (`ulimit -u`) std::thread throws instead of
+// starting: the caller makes every file itself, the same bytes in the same
+// order as with two threads.
+TEST(WriteAheadTest, WithoutASecondThreadTheCallerMakesEveryFileItself) {
+  const WriteAhead::StartThread refused = [](std::function<void()>) -> std::thread {
+    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+  };
+  constexpr int kCount = 12;
+  const std::thread::id caller = std::this_thread::get_id();
+  std::atomic<int> elsewhere = 0;
+  const auto render = [&](int index, std::string& text) {
+    text = "year " + std::to_string(index);
+    if (std::this_thread::get_id() != caller) ++elsewhere;
+  };
+  TempFolder alone, both;
+  for (const auto& [folder, start] : {std::pair{&alone, refused}, std::pair{&both, WriteAhead::StartThread()}}) {
+    elsewhere = 0;
+    WriteAhead files(
+        kCount, render,
+        [folder](const std::string& text) { return WriteUnnamed(kSystemCalls, folder->path(), WholeText(text)); },
+        start);
+    for (int index = 0; index < kCount; ++index) {
+      const WrittenFile named = NameNewFile(kSystemCalls, files.Take(index).file, folder->path(), "f.ics");
+      ASSERT_FALSE(named.error) << named.error.message();
+    }
+    if (folder == &alone) {
+      EXPECT_EQ(elsewhere.load(), 0);
+    }
+  }
+  for (int index = 0; index < kCount; ++index) {
+    const std::string name = NumberedName("f.ics", index + 1);
+    EXPECT_EQ(ReadFile(alone.File(name)), "year " + std::to_string(index));
+    EXPECT_EQ(ReadFile(alone.File(name)), ReadFile(both.File(name)));
+  }
+  EXPECT_EQ(alone.Count(), static_cast<std::size_t>(kCount));
 }
 
 }  // namespace

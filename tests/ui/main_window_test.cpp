@@ -221,6 +221,8 @@ TEST_F(WindowTest, AFailingRangeAsksOnceAndSumsUp) {
 // Every reason in Chinese: none in the system's English.
 TEST(FailureTextTest, ReasonsAreChinese) {
   EXPECT_EQ(ReasonText(make_error_code(ReplaceRefusal::ReadOnly)), "文件是只读的");
+  EXPECT_EQ(ReasonText(make_error_code(ReplaceRefusal::NotAFile)), "同名的不是普通文件（是管道、设备或套接字），不予替换");
+  EXPECT_EQ(ReasonText(make_error_code(ReplaceRefusal::ForeignLink)), "同名的是其他用户在共享文件夹里建的链接，不予跟随");
   EXPECT_EQ(ReasonText({EINVAL, std::system_category()}), "这个磁盘的文件系统不支持这样写入");
   EXPECT_EQ(ReasonText({ENOTRECOVERABLE, std::system_category()}), QString("系统错误（错误码 %1）").arg(ENOTRECOVERABLE));
 }
