@@ -179,6 +179,7 @@ void AnniversariesTab::buildProblemBar() {
 }
 
 void AnniversariesTab::setDefaultCalendar(LunarCalendar calendar) {
+  if (calendar == defaultCalendar_) return;  // the month names or the language changed
   defaultCalendar_ = calendar;
   rows_->setCalendar(calendar);
   check();
@@ -213,8 +214,9 @@ void AnniversariesTab::markUnsaved() { rows_->setUnsaved(unsavedRows_); }
 
 void AnniversariesTab::onCellEdited(int row, int column, const QString& text) {
   if (!list_ || row < 0 || row >= rows_->rowCount()) return;
-  remember(list_->document);
-  SetLeadingFields(list_->document, rows_->recordOf(row), rows_->fieldsWith(row, column, text.toStdString()));
+  change([&] {
+    SetLeadingFields(list_->document, rows_->recordOf(row), rows_->fieldsWith(row, column, text.toStdString()));
+  });
   rows_->rowChanged(row);
   unsavedRows_.insert(row);
   check();
@@ -223,8 +225,7 @@ void AnniversariesTab::onCellEdited(int row, int column, const QString& text) {
 
 void AnniversariesTab::onAddClicked() {
   if (!list_) return;
-  remember(list_->document);
-  rows_->recordAppended(AppendRow(list_->document));
+  change([this] { rows_->recordAppended(AppendRow(list_->document)); });
   check();
   markUnsaved();
   const QModelIndex first = rows_->index(rows_->rowCount() - 1, 0);
@@ -238,20 +239,23 @@ void AnniversariesTab::onRemoveClicked() {
   for (const QModelIndex& index : entriesTable->selectionModel()->selectedIndexes()) rows.insert(index.row());
   if (rows.empty() && entriesTable->currentIndex().isValid()) rows.insert(entriesTable->currentIndex().row());
   if (rows.empty()) return;
-  remember(list_->document);
-  // From the last, so that the earlier rows keep their records' places.
-  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    const std::size_t record = rows_->recordOf(*row);
-    list_->document.records.erase(list_->document.records.begin() + static_cast<std::ptrdiff_t>(record));
-    rows_->recordErased(*row);
-  }
+  change([&] {
+    // From the last, so that the earlier rows keep their records' places.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+      const std::size_t record = rows_->recordOf(*row);
+      list_->document.records.erase(list_->document.records.begin() + static_cast<std::ptrdiff_t>(record));
+      rows_->recordErased(*row);
+    }
+  });
   unsavedRows_.clear();
   check();
   save();
 }
 
-void AnniversariesTab::remember(CsvDocument before) {
-  undo_->push(new ListChange(std::move(before), [this](const CsvDocument& d) { restore(d); },
+void AnniversariesTab::change(const std::function<void()>& edit) {
+  const CsvDocument before = list_->document;
+  edit();
+  undo_->push(new ListChange(before, list_->document, [this](const CsvDocument& d) { restore(d); },
                              [this] { return list_ ? list_->document : CsvDocument{}; }));
 }
 

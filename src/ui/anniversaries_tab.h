@@ -56,7 +56,8 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
-  // The calendar of the entries that name none; the rows are checked again.
+  // The calendar of the entries that name none; when it changes, the rows
+  // are checked again.
   void setDefaultCalendar(LunarCalendar calendar);
 
  signals:
@@ -82,8 +83,8 @@ class AnniversariesTab : public QWidget {
   void fillTable();
   // Puts the list back to `document`, for undo, and saves it.
   void restore(const CsvDocument& document);
-  // Records a change of the list for Ctrl+Z.
-  void remember(CsvDocument before);
+  // Makes a change of the list (`edit`), remembered for Ctrl+Z.
+  void change(const std::function<void()>& edit);
   void refuse(const QString& why);
   void save();
   void onFileChanged();

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "ui/qt_text.h"
@@ -14,15 +15,22 @@ constexpr int kColumns = kEntryColumns + 1;  // the fields, then 农历 · 下�
 const QColor kBadCell(255, 205, 205);
 const QColor kRepeatedCell(255, 240, 190);
 
-// What makes two rows the same entry: the name and the lunar date.
-std::string SameEntryKey(const Anniversary& entry) {
-  std::string key = entry.name;
-  key.push_back('\0');
-  key.push_back(static_cast<char>(entry.month));
-  key.push_back(static_cast<char>(entry.day));
-  key.push_back(entry.leap ? 'L' : '-');
-  return key;
-}
+// What makes two rows the same entry: the name and the lunar date. The
+// name is the row's own, looked at in place.
+struct SameEntry {
+  std::string_view name;
+  unsigned date;  // month, day and leap in one number
+
+  explicit SameEntry(const Anniversary& entry)
+      : name(entry.name), date((entry.month << 6 | entry.day) << 1 | (entry.leap ? 1u : 0u)) {}
+  bool operator==(const SameEntry&) const = default;
+};
+
+struct SameEntryHash {
+  std::size_t operator()(const SameEntry& key) const noexcept {
+    return std::hash<std::string_view>{}(key.name) * 31 + key.date;
+  }
+};
 
 }  // namespace
 
@@ -68,14 +76,15 @@ void AnniversaryRows::recordErased(int row) {
 
 void AnniversaryRows::check() {
   auto entries = std::make_shared<std::vector<Anniversary>>();
-  std::unordered_map<std::string, int> firstRowOf;
+  entries->reserve(rows_.size());
+  std::unordered_map<SameEntry, int, SameEntryHash> firstRowOf(rows_.size());
   for (std::size_t row = 0; row < rows_.size(); ++row) {
     Row& r = rows_[row];
     r.repeats = 0;
     r.next = QString();
     const Anniversary* entry = r.parsed ? std::get_if<Anniversary>(&*r.parsed) : nullptr;
     if (!entry) continue;
-    const auto [at, fresh] = firstRowOf.try_emplace(SameEntryKey(*entry), static_cast<int>(row) + 1);
+    const auto [at, fresh] = firstRowOf.try_emplace(SameEntry(*entry), static_cast<int>(row) + 1);
     if (!fresh) r.repeats = at->second;
     entries->push_back(*entry);
   }
