@@ -1047,6 +1047,13 @@ Go on with the other years?</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message numerus="yes">
+        <source>及其他 %n 个</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::NormalFormatTab</name>
@@ -1089,13 +1096,6 @@ Go on with the other years?</translation>
     <message>
         <source>显示 - 节日/节气</source>
         <translation>Show both</translation>
-    </message>
-    <message numerus="yes">
-        <source>及其他 %n 个</source>
-        <translation>
-            <numerusform>and %n more</numerusform>
-            <numerusform>and %n more</numerusform>
-        </translation>
     </message>
 </context>
 <context>

@@ -1047,6 +1047,12 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>、</source>
         <translation>、</translation>
     </message>
+    <message numerus="yes">
+        <source>及其他 %n 个</source>
+        <translation>
+            <numerusform>及其他 %n 個</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::NormalFormatTab</name>
@@ -1089,12 +1095,6 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>显示 - 节日/节气</source>
         <translation>顯示 - 節日/節氣</translation>
-    </message>
-    <message numerus="yes">
-        <source>及其他 %n 个</source>
-        <translation>
-            <numerusform>及其他 %n 個</numerusform>
-        </translation>
     </message>
 </context>
 <context>
