@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "lists/holiday_notice.h"
+#include "holidays/china/holiday_notice.h"
 
 namespace tessarine {
 namespace {

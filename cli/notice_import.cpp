@@ -7,7 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/holiday_list_file.h"
-#include "lists/holiday_notice.h"
+#include "holidays/china/holiday_notice.h"
 #include "lists/notice_encoding.h"
 #include "lists/list_file.h"
 

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "calendar/year_range.h"
-#include "lists/holiday_notice.h"
+#include "holidays/china/holiday_notice.h"
 
 using namespace tessarine;
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a layer includes a layer above it, or when Qt appears outside
 # the window's folders. The layers run one way:
-#   calendar <- compose <- lists <- export <- {ui, app, cli}
+#   {files, calendar} <- {holidays, compose} <- lists <- export <- {ui, app, cli}
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
@@ -16,13 +16,17 @@ forbid() {  # folder, then the include prefixes it must not use
   done
 }
 
-forbid src/calendar compose/ lists/ export/ ui/ cli/ Q
-forbid src/compose lists/ export/ ui/ cli/ Q
+forbid src/files calendar/ holidays/ compose/ lists/ export/ ui/ cli/ Q
+forbid src/calendar files/ holidays/ compose/ lists/ export/ ui/ cli/ Q
+forbid src/holidays files/ compose/ lists/ export/ ui/ cli/ Q
+forbid src/compose files/ holidays/ lists/ export/ ui/ cli/ Q
 forbid src/lists export/ ui/ cli/ Q
 forbid src/export ui/ cli/ Q
 forbid cli ui/ app/ Q
-forbid tests/calendar compose/ lists/ export/ ui/ cli/ Q
-forbid tests/compose lists/ export/ ui/ cli/ Q
+forbid tests/files calendar/ holidays/ compose/ lists/ export/ ui/ cli/ Q
+forbid tests/calendar files/ holidays/ compose/ lists/ export/ ui/ cli/ Q
+forbid tests/holidays files/ compose/ lists/ export/ ui/ cli/ Q
+forbid tests/compose files/ holidays/ lists/ export/ ui/ cli/ Q
 forbid tests/lists export/ ui/ cli/ Q
 forbid tests/export ui/ cli/ Q
 forbid tests/cli ui/ Q

@@ -26,9 +26,9 @@
 #include "compose/title_format.h"
 #include "export/anniversary_calendar.h"
 #include "export/holiday_calendar.h"
-#include "export/new_file.h"
+#include "files/new_file.h"
 #include "export/sky_calendar.h"
-#include "lists/replace_file.h"
+#include "files/replace_file.h"
 
 namespace tessarine {
 

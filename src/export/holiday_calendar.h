@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/official_holidays.h"
+#include "holidays/china/built_in_schedule.h"
 #include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "export/day_event.h"

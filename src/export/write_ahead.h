@@ -18,7 +18,7 @@
 #include <string>
 #include <thread>
 
-#include "export/new_file.h"
+#include "files/new_file.h"
 
 namespace tessarine {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/official_holidays.h"
+#include "holidays/china/built_in_schedule.h"
 #include "calendar/year_range.h"
 #include "lists/anniversary_list.h"
 

@@ -8,12 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "lists/replace_file.h"
+#include "files/last_error.h"
+#include "files/replace_file.h"
 
 namespace tessarine {
 namespace {
-
-std::error_code LastError() { return {errno, std::system_category()}; }
 
 // Holds the list's lock for as long as it lives.
 class ListLock {

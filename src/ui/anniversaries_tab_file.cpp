@@ -13,7 +13,7 @@
 
 #include "lists/csv_merge.h"
 #include "lists/list_file.h"
-#include "lists/replace_file.h"
+#include "files/replace_file.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/failure_text.h"
 #include "ui/qt_text.h"

@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "lists/list_file.h"
-#include "lists/replace_file.h"
+#include "files/replace_file.h"
 
 
 namespace tessarine {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "export/new_file.h"
+#include "files/new_file.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <system_error>
 
-#include "export/new_file.h"
+#include "files/new_file.h"
 
 namespace tessarine {
 

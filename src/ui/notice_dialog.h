@@ -11,8 +11,8 @@
 #include <functional>
 #include <optional>
 
-#include "calendar/official_holidays.h"
-#include "lists/holiday_notice.h"
+#include "holidays/china/built_in_schedule.h"
+#include "holidays/china/holiday_notice.h"
 
 class QCheckBox;
 class QDialogButtonBox;

@@ -5,10 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/deferred_signals.h"
+#include "files/replace_file.h"
 #include "lists/csv_merge.h"
-#include "lists/deferred_signals.h"
 #include "lists/holiday_list.h"
-#include "lists/replace_file.h"
 #include "lists/settings_file.h"
 #include "support/temp_folder.h"
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "lists/holiday_notice.h"
+#include "holidays/china/holiday_notice.h"
 
 namespace tessarine {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "lists/replace_file.h"
+#include "files/replace_file.h"
 
 namespace tessarine::testing {
 
