@@ -18,7 +18,9 @@ namespace {
 class ListLock {
  public:
   explicit ListLock(const std::filesystem::path& list) {
-    fd_ = ::open(ListLockPath(list).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // Never through a link: one planted where the lock goes would have us
+    // create or lock a file anywhere the user may write.
+    fd_ = ::open(ListLockPath(list).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd_ < 0) {
       error_ = LastError();
       return;

@@ -49,6 +49,23 @@ TEST(ListFileTest, WritersAtTheSameTimeLoseNothing) {
   EXPECT_EQ(ReadHolidayList(std::get<LoadedList>(loaded).document).years.size(), static_cast<std::size_t>(kWriters));
 }
 
+// A link planted where the lock goes is not followed: the change fails and
+// nothing is created where the link points.
+TEST(ListFileTest, TheLockIsNeverTakenThroughALink) {
+  TempFolder folder;
+  const std::filesystem::path list = folder.path() / "holidays.csv";
+  const std::filesystem::path elsewhere = folder.path() / "elsewhere";
+  std::filesystem::create_symlink(elsewhere, ListLockPath(list));
+  const auto update = UpdateTextFile(list, [](std::string& bytes) {
+    bytes = "x\n";
+    return ChangeOutcome::Apply;
+  });
+  EXPECT_EQ(update.status, ListUpdate::Status::Failed);
+  EXPECT_EQ(update.error, std::errc::too_many_symbolic_link_levels);
+  EXPECT_FALSE(std::filesystem::exists(elsewhere));
+  EXPECT_FALSE(std::filesystem::exists(list));
+}
+
 TEST(ListFileTest, ARefusedChangeOrAFileThatIsNoListWritesNothing) {
   TempFolder folder;
   const std::filesystem::path list = folder.path() / "a.csv";
