@@ -80,7 +80,10 @@ std::string EscapeControls(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t length = Utf8SequenceLength(text.substr(at, 4));
     const auto byte = static_cast<unsigned char>(text[at]);
-    if (length > 1) {
+    if (length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0) {
+      // U+0080..U+009F, the C1 controls: some terminals act on them as ESC.
+      quoted += fmt::format("\\u{:04x}", static_cast<unsigned char>(text[at + 1]));
+    } else if (length > 1) {
       quoted.append(text.substr(at, length));  // a character beyond ASCII, whole
     } else if (text[at] == '\n') {
       quoted += "\\n";

@@ -10,10 +10,11 @@
 namespace tessarine::cli {
 namespace {
 
+// Whether the text may hold something EscapeControls shows as a code.
 bool HasControls(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
+    return byte < 0x20 || byte == 0x7F || byte == 0xC2;  // 0xC2 leads U+0080..U+00BF, C1 controls among them
   });
 }
 

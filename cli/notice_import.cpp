@@ -3,7 +3,6 @@
 #include <fmt/format.h>
 
 #include <iostream>
-#include <sstream>
 
 #include "cli/arguments.h"
 #include "cli/holiday_list_file.h"
@@ -44,10 +43,15 @@ std::string ProblemText(NoticeProblem problem) {
 }
 
 std::string ReadSource(const std::string& source) {
-  std::ostringstream text;
   if (source == "-") {
-    text << std::cin.rdbuf();
-    return text.str();
+    // Bounded as a file is: a pipe from /dev/zero must not fill the memory.
+    std::string text(kMostListBytes + 1, '\0');
+    std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(std::cin.gcount()));
+    if (text.size() > kMostListBytes) {
+      throw UsageError("cannot read standard input: " + make_error_code(ListReadRefusal::TooLarge).message());
+    }
+    return text;
   }
   std::error_code error;
   if (!std::filesystem::is_regular_file(source, error)) throw UsageError(Quoted(source) + " is not a file");

@@ -108,6 +108,8 @@ TEST(ControlCharactersTest, ExpansionsAreEscaped) {
       {"LD\r\nY\x1b[31m", lunarDay + "\\r\\nY\\x1b[31m"},
       {"LD\t农历", lunarDay + "\\t农历"},
       {"【LD】 周一", "【" + lunarDay + "】 周一"},
+      // U+009B, the one-character CSI, shown as a code; U+00A0 is text.
+      {"LD\xC2\x9b" "31m\xC2\xA0x", lunarDay + "\\u009b31m\xC2\xA0x"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli({"expand", "--keep-spaces", c.templ, "2026-01-01"});

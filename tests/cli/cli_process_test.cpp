@@ -50,6 +50,14 @@ TEST(CliProcessTest, LostOutputIsAnErrorAndAClosedPipeIsQuiet) {
   EXPECT_EQ(piped.err, "");
 }
 
+// A notice piped in is read no further than a notice file: endless input
+// is refused at the limit instead of filling the memory.
+TEST(CliProcessTest, AnEndlessNoticeOnStandardInputIsRefused) {
+  const ShellRun run = Shell("\"$CLI\" holidays --import - --dry-run </dev/zero");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("cannot read standard input: larger than 10 MB"), std::string::npos) << run.err;
+}
+
 // Past the user's file size limit a write fails with a message: the
 // signal that would end the program silently is ignored.
 TEST(CliProcessTest, AFileSizeLimitIsAWriteError) {
