@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "cli/arguments.h"
@@ -60,49 +61,48 @@ std::string ProblemText(const ListProblem& problem) {
   return {};
 }
 
-std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
-  CLI::App app;
+// The options as parsed, before they are checked together.
+struct Options {
   bool help = false;
-  PrepareCommand(app, help);
-  std::vector<std::string> positionals;
+  std::vector<std::string> positionals;  // the list file, then the years
   std::string output = ".";
-  std::optional<std::string> remind;
-  app.add_option("--output", output);
-  app.add_option_function<std::string>("--remind", [&remind](const std::string& given) { remind = given; });
+  std::optional<int> remind, rolling;
   bool reminderEvents = false, fixedName = false;
   std::optional<std::string> calendar, language;
-  app.add_option_function<std::string>("--calendar", [&calendar](const std::string& given) { calendar = given; });
-  app.add_option_function<std::string>("--language", [&language](const std::string& given) { language = given; });
-  app.add_flag("--reminder-events", reminderEvents);
-  app.add_flag("--fixed-name", fixedName);
-  std::optional<std::string> rolling;
-  app.add_option_function<std::string>("--rolling", [&rolling](const std::string& given) { rolling = given; });
-  app.add_option("arguments", positionals);
-  Parse(app, args);
-  if (help) {
-    out << WithYears(kAnniversariesHelpFormat);
-    return std::nullopt;
-  }
+};
+
+void AddOptions(CLI::App& command, const std::shared_ptr<Options>& options) {
+  PrepareCommand(command, options->help);
+  command.add_option("--output", options->output);
+  AddCount(command, "--remind", "days", 30, options->remind);
+  command.add_option_function<std::string>("--calendar", [options](const std::string& given) { options->calendar = given; });
+  command.add_option_function<std::string>("--language", [options](const std::string& given) { options->language = given; });
+  command.add_flag("--reminder-events", options->reminderEvents);
+  command.add_flag("--fixed-name", options->fixedName);
+  AddCount(command, "--rolling", "years", 99, options->rolling);
+  command.add_option("arguments", options->positionals);
+}
+
+Request Checked(const Options& options) {
+  const auto& positionals = options.positionals;
+  const auto& rolling = options.rolling;
   if (positionals.empty() || positionals.size() > 3 || (positionals.size() == 1 && !rolling)) {
     throw UsageError("anniversaries needs a list file, a start year and at most an end year, or --rolling N");
   }
   const YearRange years = CommandYears({positionals.begin() + 1, positionals.end()}, rolling, "anniversaries", LocalNow());
-  std::optional<int> remindDays;
-  if (remind) {
-    const bool digits = !remind->empty() && remind->size() <= 2 &&
-                        remind->find_first_not_of("0123456789") == std::string::npos;
-    if (!digits || std::stoi(*remind) > 30) {
-      throw UsageError("--remind " + Quoted(*remind) + " is not a number of days from 0 to 30");
-    }
-    remindDays = std::stoi(*remind);
-  }
-  if (reminderEvents && !remind) {
+  if (options.reminderEvents && !options.remind) {
     throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   }
-  const ReminderStyle style = reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  const LunarCalendar repeatsBy = CalendarArgument(calendar);
-  return Request{positionals[0], years,    remindDays, style, OutputFolder(output), FileNaming{false, fixedName, rolling.has_value()},
-                 repeatsBy,      LanguageArgument(language, repeatsBy)};
+  const ReminderStyle style = options.reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
+  const LunarCalendar repeatsBy = CalendarArgument(options.calendar);
+  return Request{positionals[0],
+                 years,
+                 options.remind,
+                 style,
+                 OutputFolder(options.output),
+                 FileNaming{false, options.fixedName, rolling.has_value()},
+                 repeatsBy,
+                 LanguageArgument(options.language, repeatsBy)};
 }
 
 std::string ProblemText(EntryProblem problem) {
@@ -128,21 +128,15 @@ std::string ProblemText(EntryProblem problem) {
   return {};
 }
 
-}  // namespace
-
-int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err) {
-  std::optional<Request> request;
-  AnniversaryList list;
-  try {
-    request = ParseRequest(args, out);
-    if (!request) return 0;  // the help was asked for
-    list = ReadAnniversaryList(ReadListFile(request->listFile), request->calendar);
-  } catch (const UsageError& e) {
-    err << "tessarine-cli anniversaries: " << EscapeControls(e.what()) << "\n";
-    return 2;
+int RunAnniversaries(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.help) {
+    out << WithYears(kAnniversariesHelpFormat);
+    return 0;
   }
+  const Request request = Checked(options);
+  AnniversaryList list = ReadAnniversaryList(ReadListFile(request.listFile), request.calendar);
   if (list.problem) {
-    err << EscapeControls(fmt::format("{}:{}: {}", request->listFile, list.problem->line, ProblemText(*list.problem)))
+    err << EscapeControls(fmt::format("{}:{}: {}", request.listFile, list.problem->line, ProblemText(*list.problem)))
         << "\n";
     return 2;
   }
@@ -150,19 +144,27 @@ int RunAnniversaries(const Arguments& args, std::ostream& out, std::ostream& err
     // Nothing is written while any row is bad: the first one is reported.
     const RowError& bad = list.errors.front();
     const char* const fieldNames[] = {"", "name", "date", "first year", "extra field"};
-    err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request->listFile, bad.line, bad.error.field,
+    err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request.listFile, bad.line, bad.error.field,
                                       fieldNames[std::min(bad.error.field, 4)], Quoted(Shortened(bad.error.text)),
                                       ProblemText(bad.error.problem)))
         << "\n";
     return 2;
   }
   if (list.entries.empty()) {
-    err << "tessarine-cli anniversaries: " << EscapeControls(request->listFile) << " lists no anniversary: nothing written\n";
+    err << "tessarine-cli anniversaries: " << EscapeControls(request.listFile) << " lists no anniversary: nothing written\n";
     return 1;
   }
-  const AnniversariesRequest files{std::move(list.entries), request->years, request->remind, request->reminderStyle,
-                                   request->naming, request->language};
-  return RunGeneration(files, request->folder, "anniversaries", out, err);
+  const AnniversariesRequest files{std::move(list.entries), request.years, request.remind, request.reminderStyle,
+                                   request.naming, request.language};
+  return RunGeneration(files, request.folder, "anniversaries", out, err);
+}
+
+}  // namespace
+
+CommandRun AddAnniversaries(CLI::App& command) {
+  auto options = std::make_shared<Options>();  // filled in by the parse, read by the run
+  AddOptions(command, options);
+  return [options](std::ostream& out, std::ostream& err) { return RunAnniversaries(*options, out, err); };
 }
 
 }  // namespace tessarine::cli

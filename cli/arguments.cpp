@@ -145,8 +145,8 @@ std::filesystem::path OutputFolder(const std::string& given) {
   return folder.lexically_normal();
 }
 
-YearRange CommandYears(const std::vector<std::string>& years, const std::optional<std::string>& rolling,
-                       std::string_view command, std::chrono::local_seconds now) {
+YearRange CommandYears(const std::vector<std::string>& years, std::optional<int> rolling, std::string_view command,
+                       std::chrono::local_seconds now) {
   if (!rolling) {
     if (years.empty() || years.size() > 2) {
       throw UsageError(std::string(command) + " needs a start year and at most an end year, or --rolling N");
@@ -154,12 +154,9 @@ YearRange CommandYears(const std::vector<std::string>& years, const std::optiona
     return ParseYearRange(years);
   }
   if (!years.empty()) throw UsageError("give either years or --rolling N, not both");
-  const bool digits = !rolling->empty() && rolling->size() <= 2 &&
-                      rolling->find_first_not_of("0123456789") == std::string::npos;
-  if (!digits) throw UsageError("--rolling " + Quoted(*rolling) + " is not a number of years from 0 to 99");
   const int thisYear = static_cast<int>(std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(now)}.year());
   const int first = std::max(thisYear - 1, static_cast<int>(YearRange::First));
-  const int last = std::min(thisYear + std::stoi(*rolling), static_cast<int>(YearRange::Last));
+  const int last = std::min(thisYear + *rolling, static_cast<int>(YearRange::Last));
   if (first > last) throw UsageError("--rolling: this year lies past the described years");
   return std::get<YearRange>(YearRange::Checked(first, last));
 }
@@ -224,13 +221,25 @@ void PrepareCommand(CLI::App& app, bool& help) {
   app.add_flag("--help", help);
 }
 
-void Parse(CLI::App& app, const std::vector<std::string>& args) {
-  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
-  try {
-    app.parse(reversed);
-  } catch (const CLI::ParseError& error) {
-    throw UsageError(error.what());
-  }
+CLI::Option* AddCount(CLI::App& app, const std::string& option, const std::string& unit, int most,
+                      std::optional<int>& count) {
+  const CLI::Range inRange(0, most);
+  // CLI11 alone would read 010 as octal 8 and 0x1e as 30: a count is read
+  // as the decimal digits it shows, then handed on in the form CLI11 reads.
+  const CLI::Validator decimal(
+      [option, unit, most, inRange](std::string& given) {
+        unsigned value = 0;
+        const char* const end = given.data() + given.size();
+        const auto read = std::from_chars(given.data(), end, value);
+        std::string plain = std::to_string(value);
+        if (given.empty() || given.size() > 2 || read.ec != std::errc{} || read.ptr != end || !inRange(plain).empty()) {
+          throw UsageError(fmt::format("{} {} is not a number of {} from 0 to {}", option, Quoted(given), unit, most));
+        }
+        given = std::move(plain);
+        return std::string();
+      },
+      "0.." + std::to_string(most));
+  return app.add_option_function<int>(option, [&count](int value) { count = value; })->transform(decimal);
 }
 
 }  // namespace tessarine::cli

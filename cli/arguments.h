@@ -42,8 +42,14 @@ YearRange ParseYearRange(const std::vector<std::string>& years);
 // A command's years: START [END], or --rolling N for a feed that stays
 // current (last year to N years ahead of `now`'s, within the described
 // years), never both; a UsageError naming `command` otherwise.
-YearRange CommandYears(const std::vector<std::string>& years, const std::optional<std::string>& rolling,
-                       std::string_view command, std::chrono::local_seconds now);
+YearRange CommandYears(const std::vector<std::string>& years, std::optional<int> rolling, std::string_view command,
+                       std::chrono::local_seconds now);
+
+// Adds `option` (--remind DAYS, --rolling YEARS) to `app`: a whole number of
+// `unit` from 0 to `most`, written in at most two decimal digits, stored in
+// `count` when given. Anything else is a UsageError naming the option.
+CLI::Option* AddCount(CLI::App& app, const std::string& option, const std::string& unit, int most,
+                      std::optional<int>& count);
 
 // The folder given to --output, made absolute; it must exist.
 std::filesystem::path OutputFolder(const std::string& given);
@@ -89,9 +95,5 @@ struct FormatOptions {
 
 // A command's parser: the program's own --help flag instead of CLI11's.
 void PrepareCommand(CLI::App& app, bool& help);
-
-// Parses `args` (the arguments after the command's name) into `app`;
-// CLI11's refusals become UsageErrors.
-void Parse(CLI::App& app, const std::vector<std::string>& args);
 
 }  // namespace tessarine::cli

@@ -2,6 +2,7 @@
 // line per date, or with --json one JSON object per line (JSON Lines) for
 // scripts: the day as numbers and its names.
 #include <chrono>
+#include <memory>
 
 #include <nlohmann/json.hpp>
 
@@ -14,13 +15,11 @@
 namespace tessarine::cli {
 namespace {
 
-struct DayRequest {
+struct DayOptions {
+  bool help = false;
   FormatOptions format;
-  NormalFormat normal;
-  LunarCalendar calendar = LunarCalendar::China;
-  Language language = Language::ZhHans;
   bool json = false;
-  std::vector<DateSpan> spans;
+  std::vector<std::string> dates;
 };
 
 // Fields 2 to 7 are the plain description; the title applies the normal
@@ -79,41 +78,39 @@ std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, 
   return day.dump() + "\n";
 }
 
-}  // namespace
-
-int RunDay(const Arguments& args, std::ostream& out, std::ostream& err) {
-  DayRequest request;
-  try {
-    CLI::App app;
-    bool help = false;
-    PrepareCommand(app, help);
-    request.format.AddTo(app, true);
-    app.add_flag("--json", request.json);
-    std::vector<std::string> dates;
-    app.add_option("dates", dates);
-    Parse(app, args);
-    if (help) {
-      out << kDayHelp << kFormatOptionsHelp << "\n" << WithYears(kDatesHelpFormat);
-      return 0;
-    }
-    if (dates.empty()) throw UsageError("day needs at least one date or range");
-    for (const auto& arg : dates) request.spans.push_back(ParseDateArgument(arg));
-    request.normal = request.format.Normal();  // refuses a bad --mode or --both before any output
-    request.calendar = request.format.Calendar();
-    request.language = request.format.Script();
-  } catch (const UsageError& e) {
-    err << "tessarine-cli day: " << EscapeControls(e.what()) << "\n";
-    return 2;
+// Every argument is checked before the first line is written.
+int RunDay(const DayOptions& options, std::ostream& out) {
+  if (options.help) {
+    out << kDayHelp << kFormatOptionsHelp << "\n" << WithYears(kDatesHelpFormat);
+    return 0;
   }
-  for (const auto& span : request.spans) {
+  if (options.dates.empty()) throw UsageError("day needs at least one date or range");
+  std::vector<DateSpan> spans;
+  for (const auto& arg : options.dates) spans.push_back(ParseDateArgument(arg));
+  const FormatOptions& format = options.format;
+  const NormalFormat normal = format.Normal();  // refuses a bad --mode or --both before any output
+  const LunarCalendar calendar = format.Calendar();
+  const Language language = format.Script();
+  for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, request.calendar);
-      const DayNames names = NamesOf(date, info, request.format.Naming(), request.language);
-      const std::string title = NormalSummary(info, request.normal, request.format.Naming(), request.language);
-      out << (request.json ? JsonLine(date, info, names, title, request.language) : TabLine(date, names, title));
+      const DayInfo info = GetDayInfo(date, calendar);
+      const DayNames names = NamesOf(date, info, format.Naming(), language);
+      const std::string title = NormalSummary(info, normal, format.Naming(), language);
+      out << (options.json ? JsonLine(date, info, names, title, language) : TabLine(date, names, title));
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller
+}
+
+}  // namespace
+
+CommandRun AddDay(CLI::App& command) {
+  auto options = std::make_shared<DayOptions>();  // filled in by the parse, read by the run
+  PrepareCommand(command, options->help);
+  options->format.AddTo(command, true);
+  command.add_flag("--json", options->json);
+  command.add_option("dates", options->dates);
+  return [options](std::ostream& out, std::ostream&) { return RunDay(*options, out); };
 }
 
 }  // namespace tessarine::cli

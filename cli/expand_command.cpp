@@ -1,6 +1,7 @@
 // tessarine-cli expand: a custom-format template expanded for each date.
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -18,43 +19,32 @@ bool HasControls(std::string_view text) {
   });
 }
 
-}  // namespace
-
-int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
+struct ExpandOptions {
+  bool help = false;
   FormatOptions format;
   bool keepSpaces = false;
-  std::string templ;
-  LunarCalendar calendar = LunarCalendar::China;
-  Language language = Language::ZhHans;
-  std::vector<DateSpan> spans;
-  try {
-    CLI::App app;
-    bool help = false;
-    PrepareCommand(app, help);
-    format.AddTo(app, false);
-    app.add_flag("--keep-spaces", keepSpaces);
-    std::vector<std::string> positionals;
-    app.add_option("arguments", positionals);
-    Parse(app, args);
-    if (help) {
-      out << kExpandHelp << WithYears(kDatesHelpFormat);
-      return 0;
-    }
-    if (positionals.size() < 2) throw UsageError("expand needs a template and at least one date");
-    templ = TemplateArgument(positionals.front());
-    calendar = format.Calendar();
-    language = format.Script();
-    for (std::size_t i = 1; i < positionals.size(); ++i) spans.push_back(ParseDateArgument(positionals[i]));
-  } catch (const UsageError& e) {
-    err << "tessarine-cli expand: " << EscapeControls(e.what()) << "\n";
-    return 2;
-  }
+  std::vector<std::string> positionals;  // the template, then the dates
+};
 
+// Every argument is checked before the first line is written.
+int RunExpand(const ExpandOptions& options, std::ostream& out) {
+  if (options.help) {
+    out << kExpandHelp << WithYears(kDatesHelpFormat);
+    return 0;
+  }
+  const auto& positionals = options.positionals;
+  if (positionals.size() < 2) throw UsageError("expand needs a template and at least one date");
+  const std::string templ = TemplateArgument(positionals.front());
+  const LunarCalendar calendar = options.format.Calendar();
+  const Language language = options.format.Script();
+  std::vector<DateSpan> spans;
+  for (std::size_t i = 1; i < positionals.size(); ++i) spans.push_back(ParseDateArgument(positionals[i]));
   std::string line;
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
-      const std::string title = ExpandTemplate(templ, date, format.Naming(), !keepSpaces, language, calendar);
+      const std::string title =
+          ExpandTemplate(templ, date, options.format.Naming(), !options.keepSpaces, language, calendar);
       // A template's line ends, tabs and escape sequences would break the
       // line or reach the terminal as commands: shown as codes, as in every
       // message. The text itself, Chinese and all, stays as it is.
@@ -63,6 +53,17 @@ int RunExpand(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller
+}
+
+}  // namespace
+
+CommandRun AddExpand(CLI::App& command) {
+  auto options = std::make_shared<ExpandOptions>();  // filled in by the parse, read by the run
+  PrepareCommand(command, options->help);
+  options->format.AddTo(command, false);
+  command.add_flag("--keep-spaces", options->keepSpaces);
+  command.add_option("arguments", options->positionals);
+  return [options](std::ostream& out, std::ostream&) { return RunExpand(*options, out); };
 }
 
 }  // namespace tessarine::cli

@@ -4,6 +4,7 @@
 #include <fmt/ranges.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -17,54 +18,50 @@ namespace tessarine::cli {
 namespace {
 
 struct Request {
+  bool help = false;
   std::vector<std::string> years;
-  std::optional<std::string> rolling;  // --rolling N
+  std::optional<int> rolling;  // --rolling N
   std::optional<ImportRequest> notice;  // --import FILE, or - for standard input
+  std::string output = ".";
   std::filesystem::path folder;
   FileNaming naming;
+  bool dryRun = false, acceptUnbalanced = false;
+  std::optional<std::string> year;  // --year, as given
 };
 
-std::optional<Request> ParseRequest(const Arguments& args, std::ostream& out) {
-  CLI::App app;
-  bool help = false;
-  PrepareCommand(app, help);
-  Request request;
-  std::string output = ".";
-  app.add_option("--output", output);
-  app.add_option_function<std::string>("--import", [&request](const std::string& given) {
-    request.notice = ImportRequest{given, std::nullopt, false};
+void AddOptions(CLI::App& command, const std::shared_ptr<Request>& request) {
+  PrepareCommand(command, request->help);
+  command.add_option("--output", request->output);
+  command.add_option_function<std::string>("--import", [request](const std::string& given) {
+    request->notice = ImportRequest{given, std::nullopt, false};
   });
-  bool dryRun = false, acceptUnbalanced = false;
-  std::optional<std::string> year;
-  app.add_flag("--dry-run", dryRun);
-  app.add_flag("--accept-unbalanced", acceptUnbalanced);
-  app.add_option_function<std::string>("--year", [&year](const std::string& given) { year = given; });
-  app.add_flag("--fixed-name", request.naming.fixedName);
-  app.add_option_function<std::string>("--rolling", [&request](const std::string& given) { request.rolling = given; });
-  app.add_option("years", request.years);
-  Parse(app, args);
-  if (help) {
-    out << WithYears(kHolidaysHelpFormat);
-    return std::nullopt;
-  }
+  command.add_flag("--dry-run", request->dryRun);
+  command.add_flag("--accept-unbalanced", request->acceptUnbalanced);
+  command.add_option_function<std::string>("--year", [request](const std::string& given) { request->year = given; });
+  command.add_flag("--fixed-name", request->naming.fixedName);
+  AddCount(command, "--rolling", "years", 99, request->rolling);
+  command.add_option("years", request->years);
+}
+
+// The options checked together, before any work.
+void Check(Request& request) {
   if (request.notice && request.notice->source.empty()) {
     throw UsageError("--import needs a file, or - for standard input");
   }
-  if ((dryRun || year || acceptUnbalanced) && !request.notice) {
+  if ((request.dryRun || request.year || request.acceptUnbalanced) && !request.notice) {
     throw UsageError("--dry-run, --year and --accept-unbalanced go with --import");
   }
   if (request.notice) {
-    request.notice->dryRun = dryRun;
-    request.notice->acceptUnbalanced = acceptUnbalanced;
-    if (year) request.notice->year = static_cast<int>(ParseYearRange({*year}).first());
+    request.notice->dryRun = request.dryRun;
+    request.notice->acceptUnbalanced = request.acceptUnbalanced;
+    if (request.year) request.notice->year = static_cast<int>(ParseYearRange({*request.year}).first());
   }
   if (request.notice && (!request.years.empty() || request.rolling)) {
     throw UsageError("--import takes no years: the notice names its own");
   }
   if (!request.notice) CommandYears(request.years, request.rolling, "holidays", LocalNow());  // refused before any work
   request.naming.rolling = request.rolling.has_value();
-  request.folder = OutputFolder(output);
-  return request;
+  request.folder = OutputFolder(request.output);
 }
 
 int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) {
@@ -85,15 +82,18 @@ int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) 
 
 }  // namespace
 
-int RunHolidays(const Arguments& args, std::ostream& out, std::ostream& err) {
-  try {
-    const std::optional<Request> request = ParseRequest(args, out);
-    if (!request) return 0;  // the help was asked for
-    return request->notice ? ImportNotice(*request->notice, out, err) : WriteCalendar(*request, out, err);
-  } catch (const UsageError& e) {
-    err << "tessarine-cli holidays: " << EscapeControls(e.what()) << "\n";
-    return 2;
-  }
+CommandRun AddHolidays(CLI::App& command) {
+  auto options = std::make_shared<Request>();  // filled in by the parse, read by the run
+  AddOptions(command, options);
+  return [options](std::ostream& out, std::ostream& err) {
+    if (options->help) {
+      out << WithYears(kHolidaysHelpFormat);
+      return 0;
+    }
+    Request request = *options;
+    Check(request);
+    return request.notice ? ImportNotice(*request.notice, out, err) : WriteCalendar(request, out, err);
+  };
 }
 
 }  // namespace tessarine::cli

@@ -1,5 +1,6 @@
 // tessarine-cli ics: one calendar file per year, written into a chosen folder.
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "cli/arguments.h"
@@ -12,64 +13,61 @@
 namespace tessarine::cli {
 namespace {
 
-struct IcsRequest {
-  YearFilesRequest files;
-  std::filesystem::path folder;
-};
-
-std::optional<IcsRequest> ParseIcs(const Arguments& args, std::ostream& out) {
-  CLI::App app;
+struct IcsOptions {
   bool help = false;
-  PrepareCommand(app, help);
   FormatOptions format;
-  format.AddTo(app, true);
   std::string output = ".";
   std::vector<std::string> templ, years;
   bool keepSpaces = false, holidayMarks = false, describe = false;
   FileNaming naming;
-  app.add_option("--output", output);
-  app.add_option("--template", templ)->expected(1);
-  app.add_flag("--keep-spaces", keepSpaces);
-  app.add_flag("--holiday-marks", holidayMarks);
-  app.add_flag("--describe", describe);
-  app.add_flag("--single-file", naming.singleFile);
-  app.add_flag("--fixed-name", naming.fixedName);
-  std::optional<std::string> rolling;
-  app.add_option_function<std::string>("--rolling", [&rolling](const std::string& given) { rolling = given; });
-  app.add_option("years", years);
-  Parse(app, args);
-  if (help) {
-    out << WithYears(kIcsHelpFormat) << kFormatOptionsHelp;
-    return std::nullopt;
-  }
-  const YearRange range = CommandYears(years, rolling, "ics", LocalNow());
-  naming.rolling = rolling.has_value();
+  std::optional<int> rolling;
+};
+
+// The files to write, or a UsageError before any is written.
+YearFilesRequest FilesRequest(const IcsOptions& options) {
+  const FormatOptions& format = options.format;
+  const YearRange range = CommandYears(options.years, options.rolling, "ics", LocalNow());
+  FileNaming naming = options.naming;
+  naming.rolling = options.rolling.has_value();
   TitleFormat titles;
   titles.monthNaming = format.Naming();
   titles.calendar = format.Calendar();
   titles.language = format.Script();
-  if (templ.empty()) {
+  if (options.templ.empty()) {
     titles.style = format.Normal();
   } else {
-    titles.style = TemplateFormat{TemplateArgument(templ.back()), !keepSpaces};
+    titles.style = TemplateFormat{TemplateArgument(options.templ.back()), !options.keepSpaces};
   }
-  IcsRequest request{{range, titles, {}, naming, describe}, OutputFolder(output)};
-  if (holidayMarks) request.files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
-  return request;
+  return {range, titles, {}, naming, options.describe};
+}
+
+int RunIcs(const IcsOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.help) {
+    out << WithYears(kIcsHelpFormat) << kFormatOptionsHelp;
+    return 0;
+  }
+  YearFilesRequest files = FilesRequest(options);
+  const std::filesystem::path folder = OutputFolder(options.output);
+  if (options.holidayMarks) files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
+  return RunGeneration(files, folder, "ics", out, err);
 }
 
 }  // namespace
 
-int RunIcs(const Arguments& args, std::ostream& out, std::ostream& err) {
-  std::optional<IcsRequest> request;
-  try {
-    request = ParseIcs(args, out);
-    if (!request) return 0;  // the help was asked for
-  } catch (const UsageError& e) {
-    err << "tessarine-cli ics: " << EscapeControls(e.what()) << "\n";
-    return 2;
-  }
-  return RunGeneration(request->files, request->folder, "ics", out, err);
+CommandRun AddIcs(CLI::App& command) {
+  auto options = std::make_shared<IcsOptions>();  // filled in by the parse, read by the run
+  PrepareCommand(command, options->help);
+  options->format.AddTo(command, true);
+  command.add_option("--output", options->output);
+  command.add_option("--template", options->templ)->expected(1);
+  command.add_flag("--keep-spaces", options->keepSpaces);
+  command.add_flag("--holiday-marks", options->holidayMarks);
+  command.add_flag("--describe", options->describe);
+  command.add_flag("--single-file", options->naming.singleFile);
+  command.add_flag("--fixed-name", options->naming.fixedName);
+  AddCount(command, "--rolling", "years", 99, options->rolling);
+  command.add_option("years", options->years);
+  return [options](std::ostream& out, std::ostream& err) { return RunIcs(*options, out, err); };
 }
 
 }  // namespace tessarine::cli

@@ -2,6 +2,7 @@
 // terms, of a span of years as one calendar file, each event titled with its
 // civil time (满月 21:36, 立春 04:02) and holding its UTC moment.
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "cli/arguments.h"
@@ -12,58 +13,46 @@
 namespace tessarine::cli {
 namespace {
 
-std::optional<SkyEventsRequest> ParseSky(SkyKind kind, std::string_view name, const Arguments& args,
-                                         std::ostream& out, std::filesystem::path& folder) {
-  CLI::App app;
+struct SkyOptions {
   bool help = false;
-  PrepareCommand(app, help);
   std::optional<std::string> calendar, language;
   std::string output = ".";
   std::vector<std::string> years;
   bool fixedName = false;
-  app.add_option("--output", output);
-  app.add_option_function<std::string>("--calendar", [&calendar](const std::string& given) { calendar = given; });
-  app.add_option_function<std::string>("--language", [&language](const std::string& given) { language = given; });
-  app.add_flag("--fixed-name", fixedName);
-  app.add_option("years", years);
-  Parse(app, args);
-  if (help) {
+};
+
+int RunSky(SkyKind kind, const SkyOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string_view name = kind == SkyKind::MoonPhases ? "moon" : "terms";
+  if (options.help) {
     out << WithYears(kind == SkyKind::MoonPhases ? kMoonHelpFormat : kTermsHelpFormat);
-    return std::nullopt;
+    return 0;
   }
-  if (years.empty() || years.size() > 2) {
+  if (options.years.empty() || options.years.size() > 2) {
     throw UsageError(std::string(name) + " needs a start year and at most an end year");
   }
-  SkyEventsRequest request{kind, ParseYearRange(years)};
-  request.calendar = CalendarArgument(calendar);
-  request.language = LanguageArgument(language, request.calendar);
-  request.naming.fixedName = fixedName;
-  folder = OutputFolder(output);
-  return request;
+  SkyEventsRequest request{kind, ParseYearRange(options.years)};
+  request.calendar = CalendarArgument(options.calendar);
+  request.language = LanguageArgument(options.language, request.calendar);
+  request.naming.fixedName = options.fixedName;
+  const std::filesystem::path folder = OutputFolder(options.output);
+  return RunGeneration(request, folder, name, out, err);
 }
 
-int RunSky(SkyKind kind, const Arguments& args, std::ostream& out, std::ostream& err) {
-  const std::string_view name = kind == SkyKind::MoonPhases ? "moon" : "terms";
-  std::optional<SkyEventsRequest> request;
-  std::filesystem::path folder;
-  try {
-    request = ParseSky(kind, name, args, out, folder);
-    if (!request) return 0;  // the help was asked for
-  } catch (const UsageError& e) {
-    err << "tessarine-cli " << name << ": " << EscapeControls(e.what()) << "\n";
-    return 2;
-  }
-  return RunGeneration(*request, folder, name, out, err);
+CommandRun AddSky(SkyKind kind, CLI::App& command) {
+  auto options = std::make_shared<SkyOptions>();  // filled in by the parse, read by the run
+  PrepareCommand(command, options->help);
+  command.add_option("--output", options->output);
+  command.add_option_function<std::string>("--calendar", [options](const std::string& given) { options->calendar = given; });
+  command.add_option_function<std::string>("--language", [options](const std::string& given) { options->language = given; });
+  command.add_flag("--fixed-name", options->fixedName);
+  command.add_option("years", options->years);
+  return [kind, options](std::ostream& out, std::ostream& err) { return RunSky(kind, *options, out, err); };
 }
 
 }  // namespace
 
-int RunMoon(const Arguments& args, std::ostream& out, std::ostream& err) {
-  return RunSky(SkyKind::MoonPhases, args, out, err);
-}
+CommandRun AddMoon(CLI::App& command) { return AddSky(SkyKind::MoonPhases, command); }
 
-int RunTerms(const Arguments& args, std::ostream& out, std::ostream& err) {
-  return RunSky(SkyKind::SolarTerms, args, out, err);
-}
+CommandRun AddTerms(CLI::App& command) { return AddSky(SkyKind::SolarTerms, command); }
 
 }  // namespace tessarine::cli
