@@ -117,6 +117,11 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
       {{list, "2026", "2101"}, "tessarine-cli anniversaries: end year '2101' is outside 1901..2100\n"},
       {{list, "2026", "--remind", "31"}, "tessarine-cli anniversaries: --remind '31' is not a number of days from 0 to 30\n"},
       {{list, "2026", "--remind", "-1"}, "tessarine-cli anniversaries: --remind '-1' is not a number of days from 0 to 30\n"},
+      // Counts are decimal: CLI11 on its own would read these as 8, 30 and 1.
+      {{list, "2026", "--remind", "010"}, "tessarine-cli anniversaries: --remind '010' is not a number of days from 0 to 30\n"},
+      {{list, "2026", "--remind", "0x1e"}, "tessarine-cli anniversaries: --remind '0x1e' is not a number of days from 0 to 30\n"},
+      {{list, "2026", "--remind", "+1"}, "tessarine-cli anniversaries: --remind '+1' is not a number of days from 0 to 30\n"},
+      {{list, "--rolling", "1x"}, "tessarine-cli anniversaries: --rolling '1x' is not a number of years from 0 to 99\n"},
       {{list}, "tessarine-cli anniversaries: anniversaries needs a list file, a start year and at most an end year, or --rolling N\n"},
   };
   for (const auto& c : cases) {

@@ -8,6 +8,7 @@
 #include "calendar/iso_date.h"
 #include "calendar/lunar_date.h"
 #include "calendar/vocabulary.h"
+#include "cli/help.h"
 #include "support/cli_run.h"
 #include "support/file_size_limit.h"
 #include "support/ical_check.h"
@@ -193,6 +194,32 @@ TEST(CliHelpTest, EveryCommandExplainsItself) {
   EXPECT_NE(Cli({"day", "--help"}).out.find("within 1901-01-01..2100-12-31."), std::string::npos);
 }
 
+// The first argument names the command: --help and --version end the run
+// whatever follows, and a command's name after something else is no command.
+TEST(CliHelpTest, TheFirstArgumentNamesTheCommand) {
+  const std::string help = WithYears(kMainHelpFormat);
+  const std::string unknown = "tessarine-cli: unknown command 'foo' (try tessarine-cli --help)\n";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+  };
+  const Case cases[] = {
+      {{"help", "day"}, 0, help, ""},
+      {{"--help", "day", "2013-01-01"}, 0, help, ""},
+      {{"--version", "day"}, 0, "tessarine-cli " TESSARINE_PROJECT_VERSION "\n", ""},
+      {{"foo", "day", "2013-01-01"}, 2, "", unknown},
+      {{"foo", "--help"}, 2, "", unknown},
+      {{"day", "--version"}, 2, "", "tessarine-cli day: The following argument was not expected: --version\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args.front();
+    EXPECT_EQ(run.out, c.out) << c.args.front();
+    EXPECT_EQ(run.err, c.err) << c.args.front();
+  }
+}
+
 TEST(CliHelpTest, VersionIsTheProjectVersion) {
   const CliRun run = Cli({"--version"});
   EXPECT_EQ(run.status, 0);
@@ -256,6 +283,9 @@ TEST(IcsCommandTest, ARollingFeed) {
   const CliRun both = Cli({"ics", "2026", "--rolling", "1"});
   EXPECT_EQ(both.status, 2);
   EXPECT_EQ(Cli({"ics", "--rolling", "x"}).status, 2);
+  // A count is its decimal digits: 09 is nine years, not a bad octal number.
+  const CliRun nine = Cli({"ics", "--rolling", "09", "--output", folder.path().string()});
+  EXPECT_EQ(nine.status, 0) << nine.err;
 }
 
 TEST(IcsCommandTest, YearsAreCheckedBeforeAnythingIsWritten) {
