@@ -47,15 +47,25 @@ std::chrono::sys_days ParseDate(std::string_view text) {
   return date;
 }
 
+// Adds `option` to `app`: one of `choices` by name, stored in `chosen`
+// when given; another name is a UsageError listing them.
 template <typename Value>
-Value Choice(std::string_view option, const std::string& given,
-             std::initializer_list<std::pair<std::string_view, Value>> choices) {
-  for (const auto& [name, value] : choices) {
-    if (name == given) return value;
-  }
+void AddChoice(CLI::App& app, const std::string& option, std::vector<std::pair<std::string, Value>> choices,
+               std::optional<Value>& chosen) {
   std::string names;
-  for (const auto& choice : choices) names += (names.empty() ? "" : ", ") + std::string(choice.first);
-  throw UsageError(fmt::format("invalid value {} for --{} (choose {})", Quoted(given), option, names));
+  for (const auto& choice : choices) names += (names.empty() ? "" : ", ") + choice.first;
+  const CLI::CheckedTransformer byName(std::move(choices));
+  const CLI::Validator named(
+      [option, names, byName](std::string& given) {
+        std::string value = given;
+        if (!byName(value).empty()) {
+          throw UsageError(fmt::format("invalid value {} for {} (choose {})", Quoted(given), option, names));
+        }
+        given = std::move(value);  // the choice's value, as CLI11 reads it back
+        return std::string();
+      },
+      names);
+  app.add_option_function<Value>(option, [&chosen](const Value& value) { chosen = value; })->transform(named);
 }
 
 // A year as a number; a sign is allowed, and a number too large to hold is
@@ -173,8 +183,16 @@ std::string TemplateArgument(std::string_view text) {
 
 void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
   if (normalFormat) {
-    app.add_option_function<std::string>("--mode", [this](const std::string& given) { mode = given; });
-    app.add_option_function<std::string>("--both", [this](const std::string& given) { both = given; });
+    AddChoice<DisplayMode>(app, "--mode",
+                           {{"date", DisplayMode::Day},
+                            {"month-date", DisplayMode::MonthAndDay},
+                            {"festivals-terms", DisplayMode::FestivalsAndTerms},
+                            {"terms", DisplayMode::TermsOnly}},
+                           mode);
+    AddChoice<FestivalAndTerm>(
+        app, "--both",
+        {{"festival", FestivalAndTerm::Festival}, {"term", FestivalAndTerm::Term}, {"both", FestivalAndTerm::Both}},
+        both);
     app.add_flag("--no-festivals-terms", withoutFestivalsAndTerms);
     app.add_flag("--moon-phases", moonPhases);
     app.add_flag("--sanfu-shujiu", sanfuShujiu);
@@ -198,18 +216,8 @@ Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar
 
 NormalFormat FormatOptions::Normal() const {
   NormalFormat format;
-  if (mode) {
-    format.mode = Choice<DisplayMode>("mode", *mode,
-                                      {{"date", DisplayMode::Day},
-                                       {"month-date", DisplayMode::MonthAndDay},
-                                       {"festivals-terms", DisplayMode::FestivalsAndTerms},
-                                       {"terms", DisplayMode::TermsOnly}});
-  }
-  if (both) {
-    format.onSameDay = Choice<FestivalAndTerm>(
-        "both", *both,
-        {{"festival", FestivalAndTerm::Festival}, {"term", FestivalAndTerm::Term}, {"both", FestivalAndTerm::Both}});
-  }
+  if (mode) format.mode = *mode;
+  if (both) format.onSameDay = *both;
   format.withoutFestivalsAndTerms = withoutFestivalsAndTerms;
   format.withMoonPhases = moonPhases;
   format.withSeasonCounts = sanfuShujiu;

@@ -74,7 +74,8 @@ Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar
 // --no-festivals-terms (the normal format), --plain-month-names,
 // --calendar and --language.
 struct FormatOptions {
-  std::optional<std::string> mode, both;  // as given, when given
+  std::optional<DisplayMode> mode;  // when given
+  std::optional<FestivalAndTerm> both;
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
   bool moonPhases = false, sanfuShujiu = false;  // the almanac's additions to the normal format

@@ -88,7 +88,7 @@ int RunDay(const DayOptions& options, std::ostream& out) {
   std::vector<DateSpan> spans;
   for (const auto& arg : options.dates) spans.push_back(ParseDateArgument(arg));
   const FormatOptions& format = options.format;
-  const NormalFormat normal = format.Normal();  // refuses a bad --mode or --both before any output
+  const NormalFormat normal = format.Normal();
   const LunarCalendar calendar = format.Calendar();
   const Language language = format.Script();
   for (const auto& span : spans) {

@@ -156,6 +156,7 @@ TEST(CliErrorsTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"day", "2013-01-01\x1b[2J"}, "'2013-01-01\\x1b[2J'"},
       {{"expand", "LD", "2013-01-01\n2013-01-02"}, "'2013-01-01\\n2013-01-02'"},
       {{"day", "--mode", "weekly", "2013-01-01"}, "'weekly'"},
+      {{"ics", "2013", "--template", "LD", "--mode", "weekly"}, "'weekly'"},  // refused even where unused
       {{"day", "2013-01-01", "--mode"}, "--mode"},
       {{"day"}, "date"},
       {{"expand", "\xFF", "2013-01-01"}, "UTF-8"},
