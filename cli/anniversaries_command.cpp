@@ -68,15 +68,16 @@ struct Options {
   std::string output = ".";
   std::optional<int> remind, rolling;
   bool reminderEvents = false, fixedName = false;
-  std::optional<std::string> calendar, language;
+  std::optional<LunarCalendar> calendar;
+  std::optional<Language> language;
 };
 
 void AddOptions(CLI::App& command, const std::shared_ptr<Options>& options) {
   PrepareCommand(command, options->help);
   command.add_option("--output", options->output);
   AddCount(command, "--remind", "days", 30, options->remind);
-  command.add_option_function<std::string>("--calendar", [options](const std::string& given) { options->calendar = given; });
-  command.add_option_function<std::string>("--language", [options](const std::string& given) { options->language = given; });
+  AddCalendarOption(command, options->calendar);
+  AddLanguageOption(command, options->language);
   command.add_flag("--reminder-events", options->reminderEvents);
   command.add_flag("--fixed-name", options->fixedName);
   AddCount(command, "--rolling", "years", 99, options->rolling);

@@ -68,6 +68,21 @@ void AddChoice(CLI::App& app, const std::string& option, std::vector<std::pair<s
   app.add_option_function<Value>(option, [&chosen](const Value& value) { chosen = value; })->transform(named);
 }
 
+// Adds `option` to `app`: a tag of the calendar's vocabulary, read by
+// `read`, stored in `chosen` when given; another tag is a UsageError.
+template <typename Value>
+void AddTag(CLI::App& app, const std::string& option, std::optional<Value> (*read)(std::string_view),
+            std::string_view names, std::optional<Value>& chosen) {
+  const CLI::Validator known(
+      [option, read, names = std::string(names)](const std::string& given) {
+        if (!read(given)) throw UsageError(option + " " + Quoted(given) + " is not " + names);
+        return std::string();
+      },
+      "");  // a missing tag is reported as a missing TEXT, as it always was
+  app.add_option_function<std::string>(option, [&chosen, read](const std::string& given) { chosen = read(given); })
+      ->check(known);
+}
+
 // A year as a number; a sign is allowed, and a number too large to hold is
 // as far outside the calendar as any.
 int YearNumber(std::string_view text, std::string_view role) {
@@ -198,20 +213,16 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
     app.add_flag("--sanfu-shujiu", sanfuShujiu);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
-  app.add_option_function<std::string>("--calendar", [this](const std::string& given) { calendar = given; });
-  app.add_option_function<std::string>("--language", [this](const std::string& given) { language = given; });
+  AddCalendarOption(app, calendar);
+  AddLanguageOption(app, language);
 }
 
-LunarCalendar CalendarArgument(const std::optional<std::string>& given) {
-  if (!given) return LunarCalendar::China;
-  if (const auto chosen = CalendarOfTag(*given)) return *chosen;
-  throw UsageError("--calendar " + Quoted(*given) + " is not chinese, korean or vietnamese");
+void AddCalendarOption(CLI::App& app, std::optional<LunarCalendar>& chosen) {
+  AddTag(app, "--calendar", CalendarOfTag, "chinese, korean or vietnamese", chosen);
 }
 
-Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar calendar) {
-  if (!given) return DefaultLanguageOf(calendar);
-  if (const auto chosen = LanguageOfTag(*given)) return *chosen;
-  throw UsageError("--language " + Quoted(*given) + " is not zh-Hans, zh-Hant, ko or vi");
+void AddLanguageOption(CLI::App& app, std::optional<Language>& chosen) {
+  AddTag(app, "--language", LanguageOfTag, "zh-Hans, zh-Hant, ko or vi", chosen);
 }
 
 NormalFormat FormatOptions::Normal() const {

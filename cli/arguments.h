@@ -64,11 +64,20 @@ std::string Quoted(std::string_view text);
 // The same without the quotes, for a whole message.
 std::string EscapeControls(std::string_view text);
 
-// --calendar as given (chinese when not given), or a UsageError naming it.
-LunarCalendar CalendarArgument(const std::optional<std::string>& given);
-// --language as given (when not given, the calendar's own: zh-Hans, ko or
-// vi), or a UsageError naming it.
-Language LanguageArgument(const std::optional<std::string>& given, LunarCalendar calendar);
+// Adds --calendar (chinese, korean or vietnamese) to `app`, stored in
+// `chosen` when given; another name is a UsageError naming it.
+void AddCalendarOption(CLI::App& app, std::optional<LunarCalendar>& chosen);
+// Adds --language (zh-Hans, zh-Hant, ko or vi) the same way.
+void AddLanguageOption(CLI::App& app, std::optional<Language>& chosen);
+
+// --calendar as given, chinese when not given.
+inline LunarCalendar CalendarArgument(std::optional<LunarCalendar> given) {
+  return given.value_or(LunarCalendar::China);
+}
+// --language as given; when not given, the calendar's own: zh-Hans, ko or vi.
+inline Language LanguageArgument(std::optional<Language> given, LunarCalendar calendar) {
+  return given.value_or(DefaultLanguageOf(calendar));
+}
 
 // The title options shared by day, expand and ics: --mode, --both and
 // --no-festivals-terms (the normal format), --plain-month-names,
@@ -79,8 +88,8 @@ struct FormatOptions {
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
   bool moonPhases = false, sanfuShujiu = false;  // the almanac's additions to the normal format
-  std::optional<std::string> calendar;  // --calendar, as given
-  std::optional<std::string> language;  // --language, as given
+  std::optional<LunarCalendar> calendar;  // --calendar, when given
+  std::optional<Language> language;       // --language, when given
 
   void AddTo(CLI::App& app, bool normalFormat);
   NormalFormat Normal() const;

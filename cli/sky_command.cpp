@@ -15,7 +15,8 @@ namespace {
 
 struct SkyOptions {
   bool help = false;
-  std::optional<std::string> calendar, language;
+  std::optional<LunarCalendar> calendar;
+  std::optional<Language> language;
   std::string output = ".";
   std::vector<std::string> years;
   bool fixedName = false;
@@ -42,8 +43,8 @@ CommandRun AddSky(SkyKind kind, CLI::App& command) {
   auto options = std::make_shared<SkyOptions>();  // filled in by the parse, read by the run
   PrepareCommand(command, options->help);
   command.add_option("--output", options->output);
-  command.add_option_function<std::string>("--calendar", [options](const std::string& given) { options->calendar = given; });
-  command.add_option_function<std::string>("--language", [options](const std::string& given) { options->language = given; });
+  AddCalendarOption(command, options->calendar);
+  AddLanguageOption(command, options->language);
   command.add_flag("--fixed-name", options->fixedName);
   command.add_option("years", options->years);
   return [kind, options](std::ostream& out, std::ostream& err) { return RunSky(kind, *options, out, err); };
