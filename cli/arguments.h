@@ -2,7 +2,9 @@
 // and the title options.
 //
 // Errors: every refusal is a UsageError whose message names the bad
-// argument; the command catches it, prints one line and exits with 2.
+// argument, thrown while the arguments are parsed (the validators) or when
+// the command reads them; the dispatcher prints it as the command's one
+// line and exits with 2.
 #pragma once
 
 #include <CLI/CLI.hpp>

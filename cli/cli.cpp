@@ -49,7 +49,8 @@ struct Dispatch {
 };
 
 int Refuse(const CLI::App* command, std::string_view message, std::ostream& err) {
-  err << "tessarine-cli " << command->get_name() << ": " << EscapeControls(message) << "\n";
+  err << "tessarine-cli" << (command ? " " + command->get_name() : std::string()) << ": " << EscapeControls(message)
+      << "\n";
   return 2;
 }
 
