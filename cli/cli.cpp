@@ -74,7 +74,11 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (dispatch.Command() == nullptr) return UnknownCommand(args.front(), err);
     return Refuse(dispatch.Command(), error.what(), err);
   } catch (const UsageError& error) {  // a validator's refusal, in the program's words
-    return Refuse(dispatch.Command(), error.what(), err);
+    const CLI::App* command = dispatch.Command();
+    // Help asked for is shown whatever the values beside it: the run shows
+    // the help before it reads anything else.
+    if (command != nullptr && command->count("--help") > 0) return dispatch.runs.at(command)(out, err);
+    return Refuse(command, error.what(), err);
   }
   const CLI::App* command = dispatch.Command();
   const auto extras = dispatch.app.remaining();

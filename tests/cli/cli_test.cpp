@@ -193,6 +193,14 @@ TEST(CliHelpTest, EveryCommandExplainsItself) {
   // The years come from the calendar's range, not from the help's text.
   EXPECT_NE(Cli({"--help"}).out.find("every day from 1901 to 2100."), std::string::npos);
   EXPECT_NE(Cli({"day", "--help"}).out.find("within 1901-01-01..2100-12-31."), std::string::npos);
+  // A command's help is shown whatever the values beside it.
+  const std::vector<std::vector<std::string>> withHelp = {
+      {"day", "--mode", "x", "--help"}, {"anniversaries", "--remind", "31", "--help"}, {"ics", "--help", "--calendar", "x"}};
+  for (const auto& args : withHelp) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Usage: tessarine-cli " + args.front()), std::string::npos);
+  }
 }
 
 // The first argument names the command: --help and --version end the run
