@@ -14,7 +14,7 @@ namespace tessarine {
 
 struct DayInfo {
   sys_days date{};  // the Gregorian day described
-  LunarCalendar calendar = LunarCalendar::China;
+  LunarCalendar calendar{};  // set with the date; a default-made record describes nothing
   LunarDate lunar;                        // {} for an undescribed day
   unsigned monthDays = 0;                 // 29 or 30
   unsigned term = 0;                      // 1 (小寒) to 24 (冬至), or 0
@@ -29,7 +29,7 @@ struct DayInfo {
 
 // Describes `date` in `calendar`. Days outside the described years give a
 // record with no lunar date (described() is false).
-DayInfo GetDayInfo(sys_days date, LunarCalendar calendar = LunarCalendar::China);
+DayInfo GetDayInfo(sys_days date, LunarCalendar calendar);
 
 // The day after `day`, in its calendar: GetDayInfo of the next date, found
 // from this one. Within a lunar month only the day, the term and the

@@ -26,6 +26,14 @@ using std::chrono::sys_days;
 // Which lunar calendar: they part on a few dozen month starts in two
 // centuries (Seollal 2027 is a day after the Spring Festival, Tết 1985 a
 // month before it).
+//
+// Every conversion and check takes the calendar as an argument, never by
+// default: a Korean date checked without one would be judged by China's
+// tables, silently. It is an argument rather than part of the date's type
+// (as another calendar's year_month_day is its own type) because the three
+// are one set of rules over three tables, chosen at run time from the
+// user's options: a type each would make every caller a template or a
+// switch, and a LunarDate read from a list would still need the value.
 enum class LunarCalendar { China, Korea, Vietnam };
 
 // A lunar date. `year` is numbered by the Gregorian year in which the lunar
@@ -39,7 +47,7 @@ struct LunarDate {
 
   // True for a day the calendar's tables know: the year has this month and
   // the month this day.
-  constexpr bool ok(LunarCalendar calendar = LunarCalendar::China) const noexcept;
+  constexpr bool ok(LunarCalendar calendar) const noexcept;
 
   friend constexpr bool operator==(const LunarDate&, const LunarDate&) = default;
   // Calendar order: a leap month follows the month it repeats.
@@ -138,11 +146,10 @@ constexpr const Tables& TablesOf(LunarCalendar calendar) noexcept {
 constexpr sys_days LastConvertibleDay(LunarCalendar calendar) noexcept {
   return lunar_detail::Epoch + std::chrono::days{lunar_detail::TablesOf(calendar).yearStart[kTableYears] - 1};
 }
-inline constexpr sys_days LastConvertibleDate = LastConvertibleDay(LunarCalendar::China);
 
 // The month that the lunar year's leap month repeats, 0 for none (and for
 // years the tables do not hold).
-constexpr unsigned LeapMonthOf(int year, LunarCalendar calendar = LunarCalendar::China) noexcept {
+constexpr unsigned LeapMonthOf(int year, LunarCalendar calendar) noexcept {
   using namespace lunar_detail;
   return InTables(year) ? static_cast<unsigned>(TablesOf(calendar).LeapMonthAt(TableIndex(year))) : 0;
 }
@@ -150,8 +157,7 @@ constexpr unsigned LeapMonthOf(int year, LunarCalendar calendar = LunarCalendar:
 // Days of the month (29 or 30); the leap copy when `leap` is set. 0 for a
 // month the year does not have, or that the tables do not reach. Of lunar
 // 1900 the tables hold months 11 and 12, in which they begin.
-constexpr unsigned LunarMonthDays(int year, unsigned month, bool leap = false,
-                                  LunarCalendar calendar = LunarCalendar::China) noexcept {
+constexpr unsigned LunarMonthDays(int year, unsigned month, bool leap, LunarCalendar calendar) noexcept {
   using namespace lunar_detail;
   const Tables& t = TablesOf(calendar);
   if (year == kFirstTableYear - 1 && !leap) return month == 11 ? t.month11Days : month == 12 ? t.month12Days : 0;
@@ -163,7 +169,7 @@ constexpr unsigned LunarMonthDays(int year, unsigned month, bool leap = false,
 
 // The lunar date of a day from the tables' first to their last day, nothing
 // outside.
-constexpr std::optional<LunarDate> ToLunarDate(sys_days date, LunarCalendar calendar = LunarCalendar::China) noexcept {
+constexpr std::optional<LunarDate> ToLunarDate(sys_days date, LunarCalendar calendar) noexcept {
   using namespace lunar_detail;
   const Tables& t = TablesOf(calendar);
   const int n = (date - Epoch).count();
@@ -188,8 +194,7 @@ constexpr std::optional<LunarDate> ToLunarDate(sys_days date, LunarCalendar cale
 }
 
 // The Gregorian day of a lunar date, nothing when it is not ok().
-constexpr std::optional<sys_days> FromLunarDate(const LunarDate& date,
-                                                LunarCalendar calendar = LunarCalendar::China) noexcept {
+constexpr std::optional<sys_days> FromLunarDate(const LunarDate& date, LunarCalendar calendar) noexcept {
   using namespace lunar_detail;
   if (!date.ok(calendar)) return std::nullopt;
   const Tables& t = TablesOf(calendar);

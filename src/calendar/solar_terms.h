@@ -15,6 +15,6 @@ namespace tessarine {
 // of month m, 2m for its second, on the calendar's civil date (a term near
 // midnight may fall a day apart in Korea or Vietnam). Years the tables do
 // not hold give 0.
-unsigned SolarTermIndex(std::chrono::year_month_day date, LunarCalendar calendar = LunarCalendar::China) noexcept;
+unsigned SolarTermIndex(std::chrono::year_month_day date, LunarCalendar calendar) noexcept;
 
 }  // namespace tessarine

@@ -40,7 +40,7 @@ TEST(ComputedTablesTest, TheTenCorrectionsAndKnownSpringFestivals) {
       {Date(2060, 2, 2), "正月初一", "春节"},   {Date(2100, 2, 9), "正月初一", "春节"},
   };
   for (const auto& c : cases) {
-    const DayInfo info = GetDayInfo(c.date);
+    const DayInfo info = GetDayInfo(c.date, LunarCalendar::China);
     const Vocabulary& words = VocabularyOf(Language::ZhHans);
     EXPECT_EQ(MonthName(info.lunar.month, info.lunar.leap, MonthNaming::WinterAndLast).append(DayName(info.lunar.day)),
               c.lunar)

@@ -65,7 +65,7 @@ TEST(FolkLayersTest, EveryDayFollowsTheRules) {
   bool afterLiQiu = false;
   unsigned month = MonthCycle(Date(1901, 1, 1), China);
   for (auto day = Date(1901, 1, 1); day <= Date(2100, 12, 31); day += days{1}) {
-    const unsigned term = SolarTermIndex(std::chrono::year_month_day{day});
+    const unsigned term = SolarTermIndex(std::chrono::year_month_day{day}, LunarCalendar::China);
     const bool geng = DayCycle(day) % 10 == 6;
     ASSERT_EQ(DayCycle(day), (DayCycle(day - days{1}) + 1) % 60);
     if (term % 2 == 1) month = (month + 1) % 60;

@@ -25,7 +25,7 @@ std::vector<std::string> NewYearsApart(LunarCalendar calendar) {
   std::vector<std::string> apart;
   for (int y = 1901; y <= 2100; ++y) {
     const auto own = FromLunarDate({y, 1, 1}, calendar);
-    if (own != FromLunarDate({y, 1, 1})) apart.push_back(IsoDate(*own));
+    if (own != FromLunarDate({y, 1, 1}, LunarCalendar::China)) apart.push_back(IsoDate(*own));
   }
   return apart;
 }

@@ -19,9 +19,9 @@ TEST(SolarTermsTest, KnownDays) {
     unsigned month, day, term;
   };
   const Case cases[] = {{1, 5, 1}, {1, 6, 0}, {1, 20, 2}, {2, 4, 3}, {12, 7, 23}, {12, 22, 24}};
-  for (const auto& c : cases) EXPECT_EQ(SolarTermIndex(Ymd(2023, c.month, c.day)), c.term);
-  EXPECT_EQ(SolarTermIndex(Ymd(1900, 1, 6)), 0u);
-  EXPECT_EQ(SolarTermIndex(Ymd(2101, 1, 5)), 0u);
+  for (const auto& c : cases) EXPECT_EQ(SolarTermIndex(Ymd(2023, c.month, c.day), LunarCalendar::China), c.term);
+  EXPECT_EQ(SolarTermIndex(Ymd(1900, 1, 6), LunarCalendar::China), 0u);
+  EXPECT_EQ(SolarTermIndex(Ymd(2101, 1, 5), LunarCalendar::China), 0u);
   EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[0], "小寒");
   EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[23], "冬至");
 }
@@ -44,12 +44,12 @@ TEST(SolarTermsTest, CorrectedDays) {
       {2050, "白露", 9, 8, 7},
   };
   for (const auto& c : cases) {
-    const unsigned term = SolarTermIndex(Ymd(c.year, c.month, c.day));
+    const unsigned term = SolarTermIndex(Ymd(c.year, c.month, c.day), LunarCalendar::China);
     ASSERT_NE(term, 0u) << c.year << " " << c.term;
     EXPECT_EQ(VocabularyOf(Language::ZhHans).terms[term - 1], c.term) << c.year;
-    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day - 1)), 0u) << c.year << " " << c.term;
-    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day + 1)), 0u) << c.year << " " << c.term;
-    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.oldDay)), 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day - 1), LunarCalendar::China), 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.day + 1), LunarCalendar::China), 0u) << c.year << " " << c.term;
+    EXPECT_EQ(SolarTermIndex(Ymd(c.year, c.month, c.oldDay), LunarCalendar::China), 0u) << c.year << " " << c.term;
   }
 }
 
@@ -59,14 +59,14 @@ TEST(SolarTermsTest, EveryYearHasTwoTermsAMonthAndNoneOnThe15th) {
       int terms = 0;
       for (unsigned d = 1; d <= 31; ++d) {
         if (!Ymd(y, m, d).ok()) continue;
-        if (const unsigned k = SolarTermIndex(Ymd(y, m, d)); k != 0) {
+        if (const unsigned k = SolarTermIndex(Ymd(y, m, d), LunarCalendar::China); k != 0) {
           EXPECT_EQ(k, d < 15 ? 2 * m - 1 : 2 * m);
           ++terms;
         }
       }
       EXPECT_EQ(terms, 2) << y << "-" << m;
     }
-    EXPECT_EQ(SolarTermIndex(Ymd(y, 6, 15)), 0u);
+    EXPECT_EQ(SolarTermIndex(Ymd(y, 6, 15), LunarCalendar::China), 0u);
   }
 }
 

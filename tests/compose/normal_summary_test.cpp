@@ -19,7 +19,7 @@ constexpr auto Term = FestivalAndTerm::Term;
 constexpr auto Both = FestivalAndTerm::Both;
 
 std::string Title(sys_days date, NormalFormat format = {}, MonthNaming naming = MonthNaming::WinterAndLast) {
-  return NormalSummary(GetDayInfo(date), format, naming);
+  return NormalSummary(GetDayInfo(date, LunarCalendar::China), format, naming);
 }
 
 TEST(NormalSummaryTest, TitlesByModeAndRule) {
@@ -150,7 +150,7 @@ TEST(NormalSummaryTest, MoonPhasesAndSeasonCounts) {
       {Date(2026, 7, 25), {Day, Fest, false, true, false}, "十二"},
       {Date(2026, 3, 3), {}, "元宵"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NormalSummary(GetDayInfo(c.date), c.format), c.title) << testing::Iso(c.date);
+  for (const auto& c : cases) EXPECT_EQ(NormalSummary(GetDayInfo(c.date, LunarCalendar::China), c.format), c.title) << testing::Iso(c.date);
 }
 
 }  // namespace

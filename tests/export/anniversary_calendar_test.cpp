@@ -32,11 +32,11 @@ std::string Stamp(sys_days date) {
 std::map<std::string, std::string> WalkedTitles(const Anniversary& entry, int first, int last) {
   std::map<std::string, std::string> found;
   for (sys_days d{year{first} / 1 / 1}; d <= sys_days{year{last} / 12 / 31}; d += days{1}) {
-    const LunarDate lunar = *ToLunarDate(d);
+    const LunarDate lunar = *ToLunarDate(d, LunarCalendar::China);
     if (lunar.month != entry.month) continue;
     if (lunar.leap && !entry.leap) continue;
-    if (!lunar.leap && entry.leap && LeapMonthOf(lunar.year) == entry.month) continue;
-    const bool lastOf29 = lunar.day == 29 && ToLunarDate(d + days{1})->day == 1;
+    if (!lunar.leap && entry.leap && LeapMonthOf(lunar.year, LunarCalendar::China) == entry.month) continue;
+    const bool lastOf29 = lunar.day == 29 && ToLunarDate(d + days{1}, LunarCalendar::China)->day == 1;
     if (lunar.day != entry.day && !(entry.day == 30 && lastOf29)) continue;
     if (entry.firstYear && lunar.year < *entry.firstYear) continue;
     found[Stamp(d)] = entry.name + (entry.firstYear ? fmt::format(" ({})", lunar.year - *entry.firstYear) : "");

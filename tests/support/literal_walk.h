@@ -10,7 +10,7 @@ namespace tessarine::testing {
 
 inline unsigned LunarYearDays(int year) {
   unsigned days = 0;
-  for (unsigned m = 1; m <= 12; ++m) days += LunarMonthDays(year, m) + LunarMonthDays(year, m, true);
+  for (unsigned m = 1; m <= 12; ++m) days += LunarMonthDays(year, m, false, LunarCalendar::China) + LunarMonthDays(year, m, true, LunarCalendar::China);
   return days;
 }
 
@@ -25,7 +25,7 @@ inline LunarDate LiteralWalk(sys_days date) {
   while (n >= static_cast<int>(LunarYearDays(y))) n -= static_cast<int>(LunarYearDays(y++));
   for (unsigned m = 1; m <= 12; ++m) {
     for (const bool leap : {false, true}) {
-      const int length = static_cast<int>(LunarMonthDays(y, m, leap));
+      const int length = static_cast<int>(LunarMonthDays(y, m, leap, LunarCalendar::China));
       if (n < length) return {y, m, static_cast<unsigned>(n + 1), leap};
       n -= length;
     }

@@ -21,14 +21,14 @@ void AddRun(std::vector<StatutoryDay>& out, sys_days first, int count, PublicHol
 }
 
 std::optional<sys_days> LunarDay(int lunarYear, unsigned month, unsigned day) {
-  return FromLunarDate(LunarDate{lunarYear, month, day, false});
+  return FromLunarDate(LunarDate{lunarYear, month, day, false}, LunarCalendar::China);
 }
 
 // 清明 falls on April 4, 5 or 6.
 std::optional<sys_days> QingmingDay(int y) {
   for (unsigned d = 3; d <= 7; ++d) {
     const std::chrono::year_month_day date{year{y}, std::chrono::April, std::chrono::day{d}};
-    if (SolarTermIndex(date) == kQingmingTerm) return sys_days{date};
+    if (SolarTermIndex(date, LunarCalendar::China) == kQingmingTerm) return sys_days{date};
   }
   return std::nullopt;
 }
