@@ -49,8 +49,9 @@ LineScan ScanLines(std::string_view bytes) {
   return scan;
 }
 
-// `from` to UTF-8 with glibc's iconv; nothing when the bytes are not in
-// that encoding.
+
+}  // namespace
+
 std::optional<std::string> ToUtf8(std::string_view bytes, const char* from) {
   iconv_t converter = ::iconv_open("UTF-8", from);
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
@@ -62,13 +63,11 @@ std::optional<std::string> ToUtf8(std::string_view bytes, const char* from) {
   std::size_t outLeft = out.size();
   if (::iconv(converter, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) {
     if (errno == ENOMEM) throw std::bad_alloc();
-    return std::nullopt;  // EILSEQ or EINVAL: not GB18030, or cut short
+    return std::nullopt;  // EILSEQ or EINVAL: not in that encoding, or cut short
   }
   out.resize(out.size() - outLeft);
   return out;
 }
-
-}  // namespace
 
 std::variant<DecodedText, NotText, MixedEncodings> DecodeListBytes(std::string_view bytes) {
   const bool byteOrderMark = bytes.starts_with(kByteOrderMark);

@@ -4,6 +4,7 @@
 // text and saved as UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -37,6 +38,10 @@ std::variant<DecodedText, NotText, MixedEncodings> DecodeListBytes(std::string_v
 // A pasted or saved text such as a holiday notice: UTF-16 with its
 // byte-order mark (Notepad's "Unicode"), or as a list is read.
 std::variant<DecodedText, NotText, MixedEncodings> DecodeTextBytes(std::string_view bytes);
+
+// `bytes` in the iconv encoding `from` (GB18030, BIG5-HKSCS, UTF-16LE, …)
+// as UTF-8; nothing when they are not in it, or end inside a character.
+std::optional<std::string> ToUtf8(std::string_view bytes, const char* from);
 
 // The bytes to save `text` as: UTF-8, with the byte-order mark when the file
 // had one. A GB18030 file is saved as UTF-8.

@@ -1,11 +1,6 @@
 #include "lists/notice_encoding.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <memory>
-#include <new>
 #include <optional>
 
 namespace tessarine {
@@ -18,23 +13,8 @@ constexpr const char* kBig5 = "BIG5-HKSCS";
 // GB18030's four-byte forms).
 constexpr std::size_t kLongestCut = 3;
 
-// Big5 bytes in UTF-8, with glibc's iconv; nothing when they are not Big5.
-std::optional<std::string> FromBig5(std::string_view bytes) {
-  iconv_t converter = ::iconv_open("UTF-8", kBig5);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  const std::unique_ptr<void, int (*)(iconv_t)> owner(converter, ::iconv_close);
-  std::string out(bytes.size() * 2 + 16, '\0');  // a Big5 character is 3 or 4 bytes in UTF-8
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t inLeft = bytes.size();
-  char* to = out.data();
-  std::size_t outLeft = out.size();
-  if (::iconv(converter, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) {
-    if (errno == ENOMEM) throw std::bad_alloc();
-    return std::nullopt;
-  }
-  out.resize(out.size() - outLeft);
-  return out;
-}
+// Big5 bytes in UTF-8; nothing when they are not Big5.
+std::optional<std::string> FromBig5(std::string_view bytes) { return ToUtf8(bytes, kBig5); }
 
 // How many of a notice's 年, 月 and 日 the text holds: what tells Big5 read
 // as Big5 from Big5 read as GB18030, and the other way round.

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "support/cli_run.h"
+#include "support/notices.h"
 #include "support/temp_folder.h"
 
 namespace tessarine::cli {
@@ -19,9 +20,7 @@ using tessarine::testing::Cli;
 using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
-std::string Notice(int year) {
-  return ReadFile(std::string(TESSARINE_NOTICES_DIR) + "/" + std::to_string(year) + ".txt");
-}
+using testing::Notice;
 
 std::string InBig5(const std::string& utf8) {
   iconv_t converter = ::iconv_open("BIG5", "UTF-8");

@@ -9,16 +9,12 @@
 #include <sstream>
 
 #include "holidays/china/holiday_notice.h"
+#include "support/notices.h"
 
 namespace tessarine {
 namespace {
 
-std::string Notice(int year) {
-  std::ifstream in(std::string(TESSARINE_NOTICES_DIR) + "/" + std::to_string(year) + ".txt", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::Notice;
 
 // `utf8` in `encoding`, by glibc's iconv; the test fails when it cannot be.
 std::string Encoded(const std::string& utf8, const char* encoding) {

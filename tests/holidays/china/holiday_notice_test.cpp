@@ -7,16 +7,12 @@
 
 #include "holidays/china/notice_balance.h"
 #include "support/dates.h"
+#include "support/notices.h"
 
 namespace tessarine {
 namespace {
 
-std::string Notice(int year) {
-  std::ifstream in(std::string(TESSARINE_NOTICES_DIR) + "/" + std::to_string(year) + ".txt", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::Notice;
 
 // The built-in schedule of `year` as its first notice had it: three years
 // were changed by later notices.

@@ -12,22 +12,15 @@
 #include "holidays/china/notice_names.h"
 #include "holidays/china/notice_text.h"
 #include "support/dates.h"
+#include "support/notices.h"
 
 namespace tessarine {
 namespace {
 
 using testing::Date;
 
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string Notice(int year) {
-  return ReadText(std::filesystem::path(TESSARINE_NOTICES_DIR) / (std::to_string(year) + ".txt"));
-}
+using testing::Notice;
+using testing::ReadFile;
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);
@@ -127,7 +120,7 @@ TEST(NoticeReadingTest, EveryNameTheNoticesUsedIsKnown) {
   for (const auto& entry : std::filesystem::directory_iterator(TESSARINE_NOTICES_DIR)) {
     if (entry.path().extension() != ".txt") continue;
     ++notices;
-    const std::string text = notice::Normalised(ReadText(entry.path())).text;
+    const std::string text = notice::Normalised(ReadFile(entry.path())).text;
     for (const notice::Item& item : notice::Items(text).items) names.insert(item.name);
     for (const std::string& name : notice::OpeningNames(text).value_or(std::vector<std::string>{})) names.insert(name);
   }
@@ -143,8 +136,8 @@ TEST(NoticeReadingTest, EveryNameTheNoticesUsedIsKnown) {
 TEST(NoticeReadingTest, EveryNoticeOfTheTestsAddsUp) {
   for (const auto& entry : std::filesystem::directory_iterator(TESSARINE_NOTICES_DIR)) {
     if (entry.path().extension() != ".txt") continue;
-    EXPECT_TRUE(std::holds_alternative<HolidayNotice>(Parse(ReadText(entry.path()))))
-        << entry.path().filename() << ": " << Problem(Parse(ReadText(entry.path())));
+    EXPECT_TRUE(std::holds_alternative<HolidayNotice>(Parse(ReadFile(entry.path()))))
+        << entry.path().filename() << ": " << Problem(Parse(ReadFile(entry.path())));
   }
 }
 
