@@ -20,17 +20,29 @@
 
 #include "calendar/lunar_date.h"
 #include "calendar/lunar_festivals.h"
+#include "calendar/region.h"
 
 namespace tessarine {
 
 enum class Language { ZhHans, ZhHant, Korean, Vietnamese };
 
-// "zh-Hans", "zh-Hant", "ko" or "vi", and back.
+// "zh-Hans", "zh-Hant", "ko" or "vi".
 std::string_view LanguageTag(Language language);
+
+// A BCP 47 tag in any case, with "-" or "_": zh-Hans, zh-CN and zh-SG are
+// 简体; zh-Hant, zh-TW, zh-HK and zh-MO 繁體; ko, ko-KR Korean; vi, vi-VN
+// Vietnamese. The region subtag of a Chinese tag also says whose words
+// 繁體 follows (RegionOfLanguageTag): zh-TW Taiwan's, zh-HK and zh-MO
+// Hong Kong's.
 std::optional<Language> LanguageOfTag(std::string_view tag);
+std::optional<Region> RegionOfLanguageTag(std::string_view tag);
 
 // The language a calendar's files are written in unless the user chooses.
 Language DefaultLanguageOf(LunarCalendar calendar);
+
+// The language a region's files are written in unless the user chooses:
+// 简体 on the mainland, 繁體 in Taiwan and Hong Kong, Korean, Vietnamese.
+Language DefaultLanguageOf(Region region);
 
 // "chinese", "korean" or "vietnamese", and back.
 std::string_view CalendarTag(LunarCalendar calendar);
