@@ -14,10 +14,15 @@ enum class HolidayKind {
   Workday,  // 班: a weekend day worked in exchange (调休上班)
 };
 
+// Whether a government has published the day, or it follows from the rules
+// for a year not yet published (and may still change).
+enum class HolidayStatus { Official, Provisional };
+
 struct HolidayDay {
   std::chrono::sys_days date;
   HolidayKind kind = HolidayKind::DayOff;
   std::string name;  // the holiday as the notice names it: 春节, 中秋节、国庆节
+  HolidayStatus status = HolidayStatus::Official;
 
   friend bool operator==(const HolidayDay&, const HolidayDay&) = default;
 };
