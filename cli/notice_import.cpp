@@ -8,6 +8,7 @@
 #include "cli/holiday_list_file.h"
 #include "holidays/china/holiday_notice.h"
 #include "lists/notice_encoding.h"
+#include "files/bounded_read.h"
 #include "lists/list_file.h"
 
 namespace tessarine::cli {
@@ -45,21 +46,19 @@ std::string ProblemText(NoticeProblem problem) {
 std::string ReadSource(const std::string& source) {
   if (source == "-") {
     // Bounded as a file is: a pipe from /dev/zero must not fill the memory.
-    std::string text(kMostListBytes + 1, '\0');
+    std::string text(kMostBytesRead + 1, '\0');
     std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(std::cin.gcount()));
-    if (text.size() > kMostListBytes) {
-      throw UsageError("cannot read standard input: " + make_error_code(ListReadRefusal::TooLarge).message());
+    if (text.size() > kMostBytesRead) {
+      throw UsageError("cannot read standard input: " + make_error_code(ReadRefusal::TooLarge).message());
     }
     return text;
   }
   std::error_code error;
   if (!std::filesystem::is_regular_file(source, error)) throw UsageError(Quoted(source) + " is not a file");
-  auto read = ReadListBytes(source);
-  if (const auto* failed = std::get_if<std::error_code>(&read)) {
-    throw UsageError("cannot read " + Quoted(source) + ": " + failed->message());
-  }
-  return std::get<std::optional<std::string>>(read).value_or("");
+  const FileBytes read = ReadBoundedFile(source);
+  if (read.error) throw UsageError("cannot read " + Quoted(source) + ": " + read.error.message());
+  return read.bytes.value_or("");
 }
 
 std::string_view EncodingName(NoticeEncoding encoding) {

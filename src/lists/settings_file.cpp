@@ -1,6 +1,6 @@
 #include "lists/settings_file.h"
 
-#include "lists/list_file.h"
+#include "files/locked_update.h"
 
 namespace tessarine {
 namespace {
@@ -66,11 +66,10 @@ std::string WithSetting(std::string_view text, std::string_view key, std::string
 }
 
 std::error_code StoreSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
-  const ListUpdate update = UpdateTextFile(file, [&](std::string& bytes) {
-    bytes = WithSetting(bytes, key, value);
-    return ChangeOutcome::Apply;
-  });
-  return update.status == ListUpdate::Status::Failed ? update.error : std::error_code{};
+  return UpdateLockedFile(file, [&](std::string& bytes) {
+           bytes = WithSetting(bytes, key, value);
+           return ChangeOutcome::Apply;
+         }).error;
 }
 
 }  // namespace tessarine

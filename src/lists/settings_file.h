@@ -1,6 +1,6 @@
 // The window's settings.ini: "key=value" lines under [General], as
 // QSettings reads them, written the way every user file is written
-// (lists/list_file.h) so that a setting saved never drops another one saved
+// (files/locked_update.h) so that a setting saved never drops another one saved
 // meanwhile, by a second window say. Lines it does not know stay as they are.
 #pragma once
 

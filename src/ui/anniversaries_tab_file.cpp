@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QUndoStack>
 
+#include "files/bounded_read.h"
 #include "lists/csv_merge.h"
 #include "lists/list_file.h"
 #include "files/replace_file.h"
@@ -40,12 +41,12 @@ QString ListProblemText(const ListProblem& problem) {
 std::optional<std::string> AnniversariesTab::diskBytes(QString* error) const {
   // Read as every list is read: a named pipe, a device or a file past the
   // lists' limit is refused, never waited on or read without end.
-  auto read = ReadListBytes(listFile_.toStdString());
-  if (const auto* failed = std::get_if<std::error_code>(&read)) {
-    if (error) *error = ReasonText(*failed);
+  FileBytes read = ReadBoundedFile(listFile_.toStdString());
+  if (read.error) {
+    if (error) *error = ReasonText(read.error);
     return std::string();  // there, but unreadable: never the same as what was saved
   }
-  return std::move(std::get<std::optional<std::string>>(read));
+  return std::move(read.bytes);
 }
 
 void AnniversariesTab::load() {

@@ -13,7 +13,7 @@
 
 #include <filesystem>
 
-#include "lists/list_file.h"
+#include "files/bounded_read.h"
 #include "files/replace_file.h"
 
 
@@ -94,7 +94,7 @@ QString ReadableSettingsFile(const QString& file) {
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (status.type() == std::filesystem::file_type::not_found) return file;
   const bool readable = !error && std::filesystem::is_regular_file(status) &&
-                        std::filesystem::file_size(path, error) <= kMostListBytes && !error;
+                        std::filesystem::file_size(path, error) <= kMostBytesRead && !error;
   return readable ? file : QString();
 }
 

@@ -4,7 +4,7 @@
 #include <cerrno>
 
 #include "export/generate.h"
-#include "lists/list_file.h"
+#include "files/bounded_read.h"
 
 namespace tessarine {
 
@@ -16,11 +16,11 @@ QString ReasonText(std::error_code error) {
   if (error == make_error_code(ReplaceRefusal::ForeignLink)) {
     return QCoreApplication::translate("FailureText", "同名的是其他用户在共享文件夹里建的链接，不予跟随");
   }
-  if (error == make_error_code(ListReadRefusal::NotAFile)) {
+  if (error == make_error_code(ReadRefusal::NotAFile)) {
     return QCoreApplication::translate("FailureText", "不是普通文件（是文件夹、管道或设备）");
   }
-  if (error == make_error_code(ListReadRefusal::TooLarge)) {
-    return QCoreApplication::translate("FailureText", "文件超过 %1 MB，不是列表").arg(kMostListBytes >> 20);
+  if (error == make_error_code(ReadRefusal::TooLarge)) {
+    return QCoreApplication::translate("FailureText", "文件超过 %1 MB，不是列表").arg(kMostBytesRead >> 20);
   }
   if (error == make_error_code(GenerateRefusal::NoEvent)) {
     return QCoreApplication::translate("FailureText", "其中没有任何事件（没有事件的文件不是日历）");

@@ -16,6 +16,7 @@
 
 #include "calendar/iso_date.h"
 #include "calendar/year_range.h"
+#include "files/bounded_read.h"
 #include "lists/list_file.h"
 #include "ui/failure_text.h"
 #include "ui/named.h"
@@ -75,13 +76,12 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
 }
 
 std::variant<HolidayList, QString> HolidaysTab::readList() const {
-  auto read = ReadListBytes(listFile_.toStdString());
-  if (const auto* error = std::get_if<std::error_code>(&read)) {
-    return tr("节假日列表 %1 无法读取（%2），只使用内置的年份。").arg(QDir::toNativeSeparators(listFile_), ReasonText(*error));
+  const FileBytes read = ReadBoundedFile(listFile_.toStdString());
+  if (read.error) {
+    return tr("节假日列表 %1 无法读取（%2），只使用内置的年份。").arg(QDir::toNativeSeparators(listFile_), ReasonText(read.error));
   }
-  const std::optional<std::string>& bytes = std::get<std::optional<std::string>>(read);
-  if (!bytes) return HolidayList{};
-  auto loaded = LoadList(*bytes);
+  if (!read.bytes) return HolidayList{};
+  auto loaded = LoadList(*read.bytes);
   if (std::holds_alternative<ListProblem>(loaded)) {
     return tr("节假日列表 %1 无法读取，只使用内置的年份，也不会保存。").arg(QDir::toNativeSeparators(listFile_));
   }

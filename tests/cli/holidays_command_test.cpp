@@ -7,7 +7,7 @@
 #include <fstream>
 #include <functional>
 
-#include "lists/list_file.h"
+#include "files/bounded_read.h"
 #include "support/cli_run.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
@@ -125,7 +125,7 @@ TEST_F(HolidaysCommandTest, AListThatIsNoFileOrTooLargeIsRefused) {
       {"past the limit",
        [&list] {
          std::ofstream(list) << "";
-         std::filesystem::resize_file(list, kMostListBytes + 1);
+         std::filesystem::resize_file(list, kMostBytesRead + 1);
        },
        "'" + list + "' is larger than 10 MB: not a holiday list"},
   };

@@ -161,5 +161,34 @@ TEST(ReplaceFileTest, TheModeIsKeptAndNeverWidened) {
   ::umask(previous);
 }
 
+// A link is followed, the target keeps its mode, and a read-only target is
+// refused and left as it was.
+TEST(ReplaceFileTest, TheUsersFileIsReplacedAsTheUserKeepsIt) {
+  TempFolder folder;
+  const std::string target = folder.File("target.csv"), link = folder.File("link.csv");
+  std::ofstream(target) << "old";
+  ::chmod(target.c_str(), 0600);
+  std::filesystem::create_symlink("target.csv", link);
+  ASSERT_FALSE(ReplaceFile(link, "new").error);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(target), "new");
+  struct stat info {};
+  ::stat(target.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+  ::chmod(target.c_str(), 0444);
+  EXPECT_EQ(ReplaceFile(link, "newer").error, make_error_code(ReplaceRefusal::ReadOnly));
+  EXPECT_EQ(ReadFile(target), "new");
+  EXPECT_EQ(folder.Count(), 2u);
+}
+
+// Replacing removes a killed run's temporary, as writing a new file does.
+TEST(ReplaceFileTest, LeftoversOfGoneWritersAreRemoved) {
+  TempFolder folder;
+  std::ofstream(folder.File(TemporaryName("list.csv", 2147483646))) << "half";
+  ASSERT_FALSE(ReplaceFile(folder.path() / "list.csv", "whole").error);
+  EXPECT_EQ(folder.Count(), 1u);
+}
+
 }  // namespace
 }  // namespace tessarine

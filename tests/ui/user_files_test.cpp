@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "lists/list_file.h"
+#include "files/bounded_read.h"
 #include "ui/desktop_services.h"
 #include "ui/window_fixture.h"
 
@@ -30,7 +30,7 @@ TEST(ReadableSettingsFileTest, OnlyARegularFileWithinTheLimitIsGivenToQSettings)
       {"past the limit",
        [](const std::string& path) {
          std::ofstream(path) << "";
-         std::filesystem::resize_file(path, kMostListBytes + 1);
+         std::filesystem::resize_file(path, kMostBytesRead + 1);
        },
        false},
   };
