@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "export/ical_text.h"
 #include "export/ical_writer.h"
 #include "export/year_calendar.h"
 
@@ -40,14 +39,14 @@ void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrenc
       reminder.date = occurrence.date - std::chrono::days{*remindDaysBefore};
       reminder.title = fmt::format(fmt::runtime(reminderPattern), fmt::arg("days", *remindDaysBefore),
                                    fmt::arg("name", occurrence.title));
-      reminder.uidKeyHash = Fnv1a64("\treminder", keyHashes[occurrence.entry]);  // the key + "\treminder"
+      reminder.identity = {EventKind::Reminder, {}, keyHashes[occurrence.entry]};
     }
-    // The same entry on the same day always has the same UID, whatever its
+    // The same entry on the same day is always the same event, whatever its
     // title's count says.
     DayEvent& event = events.emplace_back();
     event.date = occurrence.date;
     event.title = std::move(occurrence.title);
-    event.uidKeyHash = keyHashes[occurrence.entry];
+    event.identity = {EventKind::Anniversary, {}, keyHashes[occurrence.entry]};
     if (!separate) event.remindDaysBefore = remindDaysBefore;
   }
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "export/ical_text.h"
 #include "export/year_calendar.h"
 
 namespace tessarine {
@@ -25,11 +24,9 @@ std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedule
       DayEvent& event = events.emplace_back();
       event.date = day.date;
       event.title = day.name + Suffix(day.kind);
-      const std::chrono::year_month_day ymd{day.date};
-      event.uid = fmt::format("{:04}{:02}{:02}-holiday@tessarine", static_cast<int>(ymd.year()),
-                              static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-      event.properties = {day.kind == HolidayKind::DayOff ? "X-APPLE-SPECIAL-DAY:WORK-HOLIDAY"
-                                                          : "X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY"};
+      // The schedules are the mainland's: their days are China's.
+      event.identity = {EventKind::Holiday, LunarCalendar::China};
+      event.officialDay = day.kind;
     }
   }
   std::stable_sort(events.begin(), events.end(), [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; });

@@ -42,8 +42,48 @@ class DateDigits {
   char text_[8];
 };
 
+// The UID (RFC 5545 §3.8.4.7: it names the event for good, across the
+// files that carry it) is "yyyymmdd-<tail>@tessarine": the event's date and,
+// for the kinds of one event a day in a calendar, the kind and the calendar
+// ("lunar", "moon-korean", "holiday"), by kind and then by LunarCalendar.
+// The Chinese ones are what every file written so far carries.
+constexpr std::string_view kDayTails[4][3] = {
+    {"lunar", "lunar-korean", "lunar-vietnamese"},
+    {"moon", "moon-korean", "moon-vietnamese"},
+    {"term", "term-korean", "term-vietnamese"},
+    {"holiday", "holiday-korean", "holiday-vietnamese"},
+};
+
+// The tail of a day's UID; empty for an anniversary or its reminder, whose
+// tail is their entry's hash (UidHash).
+std::string_view DayTail(const EventIdentity& identity) {
+  const auto calendar = static_cast<std::size_t>(identity.calendar);
+  switch (identity.kind) {
+    case EventKind::LunarDay: return kDayTails[0][calendar];
+    case EventKind::MoonPhase: return kDayTails[1][calendar];
+    case EventKind::SolarTerm: return kDayTails[2][calendar];
+    case EventKind::Holiday: return kDayTails[3][calendar];
+    case EventKind::Anniversary:
+    case EventKind::Reminder: break;
+  }
+  return {};
+}
+
+// An anniversary's tail: its entry's hash as 16 hex digits; a reminder's,
+// that of the entry's key followed by "\treminder", so the two never meet.
+void UidHash(const EventIdentity& identity, char (&hex)[16]) {
+  std::uint64_t hash = identity.kind == EventKind::Reminder ? Fnv1a64("\treminder", identity.entry) : identity.entry;
+  for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+}
+
+// Apple's calendar shows official days off and make-up workdays by this
+// property of its own.
+std::string_view OfficialDayLine(HolidayKind kind) {
+  return kind == HolidayKind::DayOff ? "X-APPLE-SPECIAL-DAY:WORK-HOLIDAY\r\n" : "X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY\r\n";
+}
+
 // Appends the file's lines to one buffer; the escaped title is kept for the
-// UID, the SUMMARY and the reminder.
+// SUMMARY and the reminder.
 class IcalLines {
  public:
   IcalLines(std::string& out, std::chrono::local_seconds moment) : out_(out) {
@@ -76,18 +116,15 @@ class IcalLines {
 
     escaped_.clear();
     AppendEscapedText(escaped_, event.title);
-    char hex[16];
-    if (event.dayKind.empty()) UidHash(event, escaped_, hex);
-    if (!event.dayKind.empty()) {
-      out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
-      out_.append(event.dayKind).append("@tessarine\r\n");
-    } else if (event.uid.empty()) {
-      out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
-      out_.append(hex, sizeof hex).append("@tessarine\r\n");
+    out_.append("BEGIN:VEVENT\r\nUID:").append(start.view()).append("-");
+    if (const std::string_view tail = DayTail(event.identity); !tail.empty()) {
+      out_.append(tail);
     } else {
-      out_.append("BEGIN:VEVENT\r\n");
-      Line("UID:", event.uid);
+      char hex[16];
+      UidHash(event.identity, hex);
+      out_.append(hex, sizeof hex);
     }
+    out_.append("@tessarine\r\n");
     Line("DTSTART;VALUE=DATE:", start.view());
     Line("DTEND;VALUE=DATE:", end.view());
     Line("DTSTAMP:", stamp_);
@@ -104,7 +141,7 @@ class IcalLines {
     } else {
       out_.append("TRANSP:OPAQUE\r\n");
     }
-    for (const std::string& property : event.properties) Line(property);
+    if (event.officialDay) out_.append(OfficialDayLine(*event.officialDay));
     if (event.remindDaysBefore) Reminder(*event.remindDaysBefore);
     out_.append("END:VEVENT\r\n");
   }
@@ -119,17 +156,11 @@ class IcalLines {
     return {date.year() + years{1}, January, day{1}};
   }
 
-  // A day of a year file or an anniversary, as most events are: a UID of our
-  // own, a title that may fit one line and nothing else to say.
+  // A day of a year file or an anniversary, as most events are: a title
+  // that may fit one line and nothing else to say.
   static bool IsPlainDay(const DayEvent& event) {
-    return event.uid.empty() && event.description.empty() && event.categories.empty() &&
-           event.properties.empty() && !event.remindDaysBefore && kSummary.size() + event.title.size() <= kMaxLineOctets;
-  }
-
-  // The UID's stable part: the key's hash, as 16 hex digits.
-  static void UidHash(const DayEvent& event, std::string_view escapedTitle, char (&hex)[16]) {
-    std::uint64_t hash = event.uidKeyHash ? *event.uidKeyHash : Fnv1a64(escapedTitle);
-    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = "0123456789abcdef"[hash & 0xF];
+    return event.description.empty() && event.categories.empty() && !event.officialDay && !event.remindDaysBefore &&
+           kSummary.size() + event.title.size() <= kMaxLineOctets;
   }
 
   // The same lines as the general path. All a plain event's bytes before
@@ -141,7 +172,8 @@ class IcalLines {
     static constexpr std::string_view kFree =
         "\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\nEND:VEVENT\r\n";
     static constexpr std::string_view kBusy = "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n";
-    if (!head_.made || event.dayKind != head_.kind) MakeHead(event.dayKind);
+    const std::string_view tail = DayTail(event.identity);
+    if (!head_.made || tail != head_.tail) MakeHead(tail);
     const std::size_t at = out_.size();
     out_.append(head_.text);
     const std::size_t titleAt = out_.size();
@@ -152,9 +184,9 @@ class IcalLines {
     }
     char* const bytes = out_.data() + at;
     start.view().copy(bytes + head_.uidDate, 8);
-    if (event.dayKind.empty()) {
+    if (tail.empty()) {
       char hex[16];
-      UidHash(event, std::string_view(out_).substr(titleAt), hex);
+      UidHash(event.identity, hex);
       std::copy_n(hex, sizeof hex, bytes + head_.uidHash);
     }
     start.view().copy(bytes + head_.start, 8);
@@ -164,21 +196,21 @@ class IcalLines {
   }
 
   // A plain event's lines up to "SUMMARY:", the dates and an anniversary's
-  // hash left as places to fill.
-  void MakeHead(std::string_view dayKind) {
+  // hash left as places to fill; `tail` as DayTail gives it.
+  void MakeHead(std::string_view tail) {
     constexpr std::string_view kDate = "yyyymmdd", kHash = "0123456789abcdef";
     std::string& text = head_.text;
     text.assign("BEGIN:VEVENT\r\nUID:");
     head_.uidDate = text.size();
     text.append(kDate).append("-");
     head_.uidHash = text.size();
-    text.append(dayKind.empty() ? kHash : dayKind).append("@tessarine\r\nDTSTART;VALUE=DATE:");
+    text.append(tail.empty() ? kHash : tail).append("@tessarine\r\nDTSTART;VALUE=DATE:");
     head_.start = text.size();
     text.append(kDate).append("\r\nDTEND;VALUE=DATE:");
     head_.end = text.size();
     text.append(kDate).append("\r\nDTSTAMP:").append(stamp_).append("\r\nCREATED:").append(stamp_);
     text.append(kCrLf).append(kSummary);
-    head_.kind.assign(dayKind);
+    head_.tail = tail;
     head_.made = true;
   }
 
@@ -212,7 +244,7 @@ class IcalLines {
   DateDigits afterDigits_{afterDate_};
   struct {
     bool made = false;
-    std::string kind;  // the dayKind it was made for; empty: a hash
+    std::string_view tail;  // the DayTail it was made for; empty: a hash
     std::string text;
     std::size_t uidDate = 0, uidHash = 0, start = 0, end = 0;  // where the digits go
   } head_;

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <chrono>
-#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,13 +18,6 @@ namespace tessarine {
 // earlier files recognise ours by it. It names the format, not the program's
 // version, and must not follow the version number.
 inline constexpr std::string_view kProductId = "PRODID:Tessarine v1.12//EN";
-
-// The 64-bit FNV-1a hash of `bytes`: the stable part of an event's UID. Given
-// the hash of a text, it goes on to that of the text followed by `bytes`.
-constexpr std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash = 0xcbf29ce484222325) noexcept {
-  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
-  return hash;
-}
 
 // Replaces the contents of `out` with the file. Its capacity is kept, so one
 // string reused over a batch of files is allocated once. `moment`, the local

@@ -2,8 +2,6 @@
 
 #include <fmt/format.h>
 
-#include <array>
-
 #include "calendar/sky_times.h"
 #include "compose/almanac_text.h"
 #include "export/year_calendar.h"
@@ -13,28 +11,24 @@ namespace {
 
 using std::chrono::sys_days;
 
-// UIDs name the kind and the calendar, so that the files of two calendars
-// live side by side in one account.
-constexpr std::array<std::string_view, 3> kMoonKinds = {"moon", "moon-korean", "moon-vietnamese"};
-constexpr std::array<std::string_view, 3> kTermKinds = {"term", "term-korean", "term-vietnamese"};
-
-DayEvent EventAt(Moment moment, LunarCalendar calendar, std::string_view name, std::string_view kind) {
+// An event of the calendar's own, so that the files of two calendars live
+// side by side in one account.
+DayEvent EventAt(Moment moment, LunarCalendar calendar, std::string_view name, EventKind kind) {
   DayEvent event;
   event.date = sys_days{std::chrono::floor<std::chrono::days>(CivilTime(calendar, moment)).time_since_epoch()};
   event.title = std::string(name).append(" ").append(ClockText(moment, calendar));
   event.description = UtcText(moment);
-  event.dayKind = kind;
+  event.identity = {kind, calendar};
   return event;
 }
 
 }  // namespace
 
 std::vector<DayEvent> SkyEvents(SkyKind kind, YearRange years, LunarCalendar calendar, Language language) {
-  const auto index = static_cast<std::size_t>(calendar);
   std::vector<DayEvent> events;
   if (kind == SkyKind::MoonPhases) {
     for (const PhaseMoment& phase : MoonPhasesBetween(years.firstDay(), years.lastDay(), calendar)) {
-      events.push_back(EventAt(phase.moment, calendar, PhaseName(phase.phase, language), kMoonKinds[index]));
+      events.push_back(EventAt(phase.moment, calendar, PhaseName(phase.phase, language), EventKind::MoonPhase));
     }
     return events;
   }
@@ -42,7 +36,7 @@ std::vector<DayEvent> SkyEvents(SkyKind kind, YearRange years, LunarCalendar cal
   for (int year = static_cast<int>(years.first()); year <= static_cast<int>(years.last()); ++year) {
     for (unsigned term = 1; term <= 24; ++term) {
       if (const auto moment = TermMoment(year, term)) {
-        events.push_back(EventAt(*moment, calendar, words.terms[term - 1], kTermKinds[index]));
+        events.push_back(EventAt(*moment, calendar, words.terms[term - 1], EventKind::SolarTerm));
       }
     }
   }

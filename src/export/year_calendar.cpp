@@ -10,9 +10,8 @@
 namespace tessarine {
 namespace {
 
-// The UID's kind and the file name's stem, by calendar. The Chinese ones
-// are what every file written so far carries.
-constexpr std::array<std::string_view, 3> kDayKinds = {"lunar", "lunar-korean", "lunar-vietnamese"};
+// The file name's stem, by calendar. The Chinese one is what every file
+// written so far carries.
 constexpr std::array<std::string_view, 3> kStems = {"Tessarine", "Tessarine_Korean", "Tessarine_Vietnamese"};
 
 std::string_view NameOf(LunarCalendar calendar, Language language) {
@@ -37,7 +36,7 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
     DayEvent& event = events.emplace_back();
     event.date = day.date;
     event.title = std::move(title);
-    event.dayKind = kDayKinds[static_cast<std::size_t>(calendar)];
+    event.identity = {EventKind::LunarDay, calendar};
   }
 }
 

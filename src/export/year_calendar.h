@@ -17,8 +17,8 @@ namespace tessarine {
 // A day's event title; empty when the day gets no event.
 using TitleFunction = std::function<std::string(const DayInfo& day)>;
 
-// Appends the events of `year` to `events`, in date order. Their UIDs name
-// the calendar, so that a Korean and a Chinese file can live side by side.
+// Appends the events of `year` to `events`, in date order. Each is the day of
+// its calendar, so that a Korean and a Chinese file can live side by side.
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
                       LunarCalendar calendar = LunarCalendar::China);
 

@@ -17,10 +17,10 @@ TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
   const std::vector<DayEvent> events = HolidayEvents(known, testing::Years(2026, 2026));
   ASSERT_EQ(events.size(), 33u + 6u);
   EXPECT_EQ(events.front().title, "元旦(休)");
-  EXPECT_EQ(events.front().uid, "20260101-holiday@tessarine");
-  EXPECT_EQ(events.front().properties, std::vector<std::string>{"X-APPLE-SPECIAL-DAY:WORK-HOLIDAY"});
+  EXPECT_EQ(events.front().identity.kind, EventKind::Holiday);
+  EXPECT_EQ(events.front().officialDay, HolidayKind::DayOff);
   EXPECT_EQ(events[3].title, "元旦(班)");
-  EXPECT_EQ(events[3].properties, std::vector<std::string>{"X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY"});
+  EXPECT_EQ(events[3].officialDay, HolidayKind::Workday);
   // A year's 元旦 that begins in the December before comes with its year.
   const auto y2023 = HolidayEvents(known, testing::Years(2023, 2023));
   EXPECT_EQ(y2023.front().date, Date(2022, 12, 31));
@@ -29,6 +29,14 @@ TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
   const std::string file = IcalText(kHolidayCalendarName, events, std::chrono::local_days{Date(2026, 1, 1).time_since_epoch()});
   EXPECT_EQ(testing::ParseCalendar(file).size(), events.size());
   EXPECT_NE(file.find("UID:20261010-holiday@tessarine\r\n"), std::string::npos);
+  // A day off and a make-up workday, as Apple's calendar marks them.
+  EXPECT_NE(file.find("UID:20260101-holiday@tessarine\r\nDTSTART;VALUE=DATE:20260101\r\n"), std::string::npos);
+  EXPECT_NE(file.find("SUMMARY:元旦(休)\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\n"
+                      "X-APPLE-SPECIAL-DAY:WORK-HOLIDAY\r\nEND:VEVENT\r\n"),
+            std::string::npos);
+  EXPECT_NE(file.find("SUMMARY:元旦(班)\r\nTRANSP:TRANSPARENT\r\nX-MICROSOFT-CDO-BUSYSTATUS:FREE\r\n"
+                      "X-APPLE-SPECIAL-DAY:ALTERNATE-WORKDAY\r\nEND:VEVENT\r\n"),
+            std::string::npos);
 }
 
 TEST(HolidayCalendarTest, MarksOnlyOnTitledDays) {
