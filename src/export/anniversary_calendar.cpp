@@ -4,18 +4,9 @@
 
 #include <algorithm>
 
-#include "export/ical_writer.h"
 #include "export/year_calendar.h"
 
 namespace tessarine {
-
-std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
-                                        std::optional<int> remindDaysBefore, ReminderStyle style, Language language) {
-  std::vector<DayEvent> events;
-  AppendOccurrenceEvents(events, Occurrences(entries, years), remindDaysBefore, style, language, KeyHashes(entries));
-  SortByDate(events);
-  return events;
-}
 
 void SortByDate(std::vector<DayEvent>& events) {
   const auto byDate = [](const DayEvent& a, const DayEvent& b) { return a.date < b.date; };
@@ -56,12 +47,6 @@ std::vector<std::uint64_t> KeyHashes(const std::vector<Anniversary>& entries) {
   hashes.reserve(entries.size());
   for (const std::string& key : OccurrenceKeys(entries)) hashes.push_back(Fnv1a64(key));
   return hashes;
-}
-
-std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,
-                                    std::optional<int> remindDaysBefore, std::chrono::local_seconds moment) {
-  return IcalText(VocabularyOf(Language::ZhHans).anniversariesName, AnniversaryEvents(entries, years, remindDaysBefore),
-                  moment);
 }
 
 std::string AnniversaryFileName(YearRange years, std::chrono::local_seconds moment, bool fixed) {

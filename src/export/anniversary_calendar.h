@@ -1,6 +1,6 @@
-// The anniversaries as one calendar: every occurrence of every entry in a
-// span of Gregorian years, each an all-day event like a day of a year file,
-// with an optional reminder.
+// The anniversaries' events and file name: each occurrence of an entry an
+// all-day event like a day of a year file, with an optional reminder, as an
+// alarm or as an event of its own (anniversary_stream puts them in a file).
 #pragma once
 
 #include <chrono>
@@ -24,17 +24,11 @@ enum class ReminderStyle {
   SeparateEvent,  // an all-day event that many days before: "3天后：妈妈生日 (66)"
 };
 
-// `remindDaysBefore`: a reminder that many days before (0: on the day), or
-// none. A separate reminder event needs at least one day: on the day itself
-// the anniversary's own event is the reminder, worded in `language`. Events
-// come in date order.
-std::vector<DayEvent> AnniversaryEvents(const std::vector<Anniversary>& entries, YearRange years,
-                                        std::optional<int> remindDaysBefore,
-                                        ReminderStyle style = ReminderStyle::Alarm,
-                                        Language language = Language::ZhHans);
-
 // The events of `occurrences`, in their order, each after its separate
-// reminder when there is one; AnniversaryEvents sorts them by date.
+// reminder when there is one; SortByDate puts them in the file's order.
+// `remindDaysBefore`: a reminder that many days before (0: on the day), or
+// none. A separate reminder event, worded in `language`, needs at least one
+// day: on the day itself the anniversary's own event is the reminder.
 // `keyHashes` holds Fnv1a64 of each entry's key (KeyHashes), made once per
 // list: an entry repeats its key every year.
 void AppendOccurrenceEvents(std::vector<DayEvent>& events, std::vector<Occurrence> occurrences,
@@ -49,10 +43,6 @@ void SortByDate(std::vector<DayEvent>& events);
 
 // Whether reminders are events of their own, dated before their day.
 bool SeparateReminders(std::optional<int> remindDaysBefore, ReminderStyle style);
-
-// The whole file; `moment`, the local time of generation, stamps the events.
-std::string AnniversaryCalendarFile(const std::vector<Anniversary>& entries, YearRange years,
-                                    std::optional<int> remindDaysBefore, std::chrono::local_seconds moment);
 
 // "Tessarine_Anniversaries_<first>-<last>_<yymmdd-hhnnss>.ics", or without
 // the stamp for a fixed name.

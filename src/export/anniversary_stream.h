@@ -1,8 +1,8 @@
 // The anniversaries' calendar composed a year at a time while it is written.
 // Ten thousand entries over two centuries make two million events, half a
 // gigabyte of text: far more than is worth holding at once. The pieces add up
-// to the same text, byte for byte, as WriteIcal of AnniversaryEvents gives,
-// while memory holds one year's events and text.
+// to the same text, byte for byte, as writing the whole range's events at
+// once would give, while memory holds one year's events and text.
 #pragma once
 
 #include <chrono>

@@ -281,11 +281,4 @@ void AppendIcalEvents(std::string& out, std::span<const DayEvent> events, std::c
 
 void AppendIcalFooter(std::string& out) { out.append("END:VCALENDAR").append(kCrLf); }
 
-std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
-                     std::chrono::local_seconds moment) {
-  std::string text;
-  WriteIcal(text, calendarName, events, moment);
-  return text;
-}
-
 }  // namespace tessarine

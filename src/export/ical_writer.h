@@ -35,8 +35,4 @@ void AppendIcalHeader(std::string& out, std::string_view calendarName, bool publ
 void AppendIcalEvents(std::string& out, std::span<const DayEvent> events, std::chrono::local_seconds moment);
 void AppendIcalFooter(std::string& out);
 
-// The same as a new string.
-std::string IcalText(std::string_view calendarName, std::span<const DayEvent> events,
-                     std::chrono::local_seconds moment);
-
 }  // namespace tessarine

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "export/ical_text.h"
-#include "export/ical_writer.h"
 
 namespace tessarine {
 namespace {
@@ -42,13 +41,6 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
 
 std::string YearCalendarName(std::chrono::year year, LunarCalendar calendar, Language language) {
   return fmt::format("{} {}", NameOf(calendar, language), static_cast<int>(year));
-}
-
-std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment, LunarCalendar calendar, Language language) {
-  std::vector<DayEvent> events;
-  AppendYearEvents(events, year, titleOf, calendar);
-  return IcalText(YearCalendarName(year, calendar, language), events, moment);
 }
 
 std::string CalendarFileName(std::string_view stem, std::chrono::local_seconds moment, bool fixed) {

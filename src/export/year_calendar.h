@@ -1,5 +1,5 @@
 // The program's main product: one year as a calendar, one all-day event per
-// day that has a title.
+// day that has a title; and the names of the files of every calendar.
 #pragma once
 
 #include <chrono>
@@ -25,12 +25,6 @@ void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, con
 // "农历 <year>" (農曆, 음력, Âm lịch: the calendar's name in the language),
 // the name a calendar program shows for the imported file.
 std::string YearCalendarName(std::chrono::year year, LunarCalendar calendar = LunarCalendar::China,
-                             Language language = Language::ZhHans);
-
-// The whole file for `year`. `moment`, the local time of generation, stamps
-// the events.
-std::string YearCalendarFile(std::chrono::year year, const TitleFunction& titleOf,
-                             std::chrono::local_seconds moment, LunarCalendar calendar = LunarCalendar::China,
                              Language language = Language::ZhHans);
 
 // "Tessarine_<year>_<yymmdd-hhnnss>.ics", or "Tessarine_<year>.ics" for a

@@ -205,11 +205,6 @@ WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view n
   return WriteNewFileUsing(kSystemCalls, folder, name, text);
 }
 
-WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
-                                         std::string_view bytes) {
-  return WriteThroughTemporary(kSystemCalls, folder, name, WholeText(bytes));
-}
-
 void SyncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;

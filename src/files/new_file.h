@@ -38,10 +38,6 @@ WrittenFile WriteNewFile(const std::filesystem::path& folder, std::string_view n
 // cannot be synced (gone, or a file system without it) is left as it is.
 void SyncFolder(const std::filesystem::path& folder);
 
-// The same, always through a named temporary file.
-WrittenFile WriteNewFileThroughTemporary(const std::filesystem::path& folder, std::string_view name,
-                                         std::string_view bytes);
-
 // The system calls that decide which way a file is written. Tests replace
 // them with calls that fail as a FAT file system does.
 struct FileSystemCalls {

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "lists/anniversary_list.h"
-#include "export/ical_writer.h"
 #include "support/dates.h"
+#include "support/generated_file.h"
 #include "support/ical_check.h"
 #include "support/lines.h"
 
@@ -18,6 +18,11 @@ namespace {
 using namespace std::chrono;
 
 const local_seconds kMoment = local_days{2026y / 12 / 8} + 22h + 30min + 6s;
+
+// The file of `entries` over the years, as the pipeline writes it.
+std::string FileOf(const std::vector<Anniversary>& entries, int first, int last, std::optional<int> remindDaysBefore) {
+  return testing::GeneratedFile(AnniversariesRequest{entries, testing::Years(first, last), remindDaysBefore}, kMoment);
+}
 
 std::string Stamp(sys_days date) {
   const year_month_day ymd{date};
@@ -49,7 +54,7 @@ TEST(AnniversaryCalendarTest, EveryOccurrenceAsAnIndependentWalkFindsIt) {
       "闰月,闰四月十五\n三十,八月三十\n腊月,腊月廿三,1990\n正月,正月初一\n生于闰月,2020-06-05\n闰二月,闰2-1\n");
   ASSERT_TRUE(list.errors.empty());
   for (const auto& [first, last] : {std::pair{1901, 1910}, std::pair{2020, 2026}, std::pair{2045, 2050}}) {
-    const std::string file = AnniversaryCalendarFile(list.entries, testing::Years(first, last), std::nullopt, kMoment);
+    const std::string file = FileOf(list.entries, first, last, std::nullopt);
     const auto events = testing::ParseCalendar(file);
     std::map<std::string, std::string> expected;
     for (const auto& entry : list.entries) {
@@ -64,7 +69,7 @@ TEST(AnniversaryCalendarTest, EveryOccurrenceAsAnIndependentWalkFindsIt) {
 
 TEST(AnniversaryCalendarTest, FileLinesUidAndReminder) {
   const auto list = ReadAnniversaryList("妈妈生日,三月初八,1960\n");
-  const std::string file = AnniversaryCalendarFile(list.entries, testing::Years(2026, 2026), 2, kMoment);
+  const std::string file = FileOf(list.entries, 2026, 2026, 2);
   const auto lines = testing::Lines(file);
   const std::string uid = fmt::format("UID:20260424-{:016x}@tessarine", Fnv1a64("妈妈生日\t三月初八"));
   const std::vector<std::string> expected = {
@@ -76,7 +81,7 @@ TEST(AnniversaryCalendarTest, FileLinesUidAndReminder) {
   EXPECT_EQ(lines, expected);
   EXPECT_TRUE(file.starts_with("BEGIN:VCALENDAR\r\n"));
   // The UID stays when the count in the title changes.
-  const std::string nextYear = AnniversaryCalendarFile(list.entries, testing::Years(2027, 2027), std::nullopt, kMoment);
+  const std::string nextYear = FileOf(list.entries, 2027, 2027, std::nullopt);
   EXPECT_NE(nextYear.find(fmt::format("-{:016x}@tessarine", Fnv1a64("妈妈生日\t三月初八"))), std::string::npos);
 }
 
@@ -85,7 +90,7 @@ TEST(AnniversaryCalendarTest, ReminderTriggers) {
   const std::pair<int, const char*> cases[] = {{0, "TRIGGER:PT9H"}, {1, "TRIGGER:-PT15H"}, {2, "TRIGGER:-P1DT15H"},
                                                {30, "TRIGGER:-P29DT15H"}};
   for (const auto& [daysBefore, trigger] : cases) {
-    const std::string file = AnniversaryCalendarFile(list.entries, testing::Years(2026, 2026), daysBefore, kMoment);
+    const std::string file = FileOf(list.entries, 2026, 2026, daysBefore);
     EXPECT_NE(file.find(std::string(trigger) + "\r\n"), std::string::npos) << daysBefore;
   }
   EXPECT_EQ(AnniversaryFileName(testing::Years(2026, 2030), kMoment), "Tessarine_Anniversaries_2026-2030_261208-223006.ics");

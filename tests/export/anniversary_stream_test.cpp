@@ -7,6 +7,7 @@
 
 #include "export/ical_writer.h"
 #include "lists/anniversary_list.h"
+#include "support/anniversary_events.h"
 #include "support/byte_source.h"
 
 namespace tessarine {
@@ -37,7 +38,7 @@ TEST(AnniversaryStreamTest, TheSameTextAsTheWholeRange) {
                                 std::get<YearRange>(YearRange::Checked(2100, 2100))}) {
     for (const auto& c : cases) {
       std::string whole;
-      WriteIcal(whole, "纪念日", AnniversaryEvents(entries, years, c.remind, c.style, Language::ZhHans), moment,
+      WriteIcal(whole, "纪念日", testing::AnniversaryEvents(entries, years, c.remind, c.style, Language::ZhHans), moment,
                 c.published);
       AnniversaryStream stream(entries, years, c.remind, c.style, Language::ZhHans, "纪念日", moment, c.published);
       EXPECT_EQ(testing::AllOf([&] { return stream.Next(); }), whole)

@@ -7,12 +7,13 @@
 #include <fstream>
 #include <map>
 
-#include "export/anniversary_calendar.h"
 #include "export/ical_writer.h"
 #include "export/year_calendar.h"
 #include "lists/anniversary_list.h"
+#include "support/anniversary_events.h"
 #include "support/byte_source.h"
 #include "support/dates.h"
+#include "support/generated_file.h"
 #include "support/temp_folder.h"
 
 namespace tessarine {
@@ -92,9 +93,9 @@ TEST(GenerateTest, YearFilesAreTheYearCalendarsOfTheRange) {
     const std::string name = YearFileName(year{y}, kNow);
     EXPECT_EQ(done.files[y - 2019].path, "/out/" + name);
     EXPECT_FALSE(done.files[y - 2019].error);
-    // The batch reuses its buffers; each file is still exactly its year.
-    EXPECT_TRUE(folder.files[name] == YearCalendarFile(year{y}, [&](const DayInfo& d) { return TitleOf(d, format); }, kNow))
-        << y;
+    // The batch reuses its buffers; each file is still exactly its year,
+    // as a batch of that year alone makes it.
+    EXPECT_TRUE(folder.files[name] == testing::GeneratedFile(YearFilesRequest{Years(y, y), format}, kNow)) << y;
   }
   EXPECT_EQ(done.preview, folder.files[YearFileName(2021y, kNow)]);
 }
@@ -106,7 +107,11 @@ TEST(GenerateTest, AnniversariesAreOneFile) {
       Generate(AnniversariesRequest{list.entries, Years(2026, 2028), 1}, "/out", kNow, folder.Options());
   ASSERT_EQ(done.files.size(), 1u);
   EXPECT_EQ(done.files[0].path, "/out/Tessarine_Anniversaries_2026-2028_130106-142530.ics");
-  EXPECT_TRUE(folder.files.begin()->second == AnniversaryCalendarFile(list.entries, Years(2026, 2028), 1, kNow));
+  // Composed a year at a time, the file is the range's events written at once.
+  std::string whole;
+  WriteIcal(whole, "农历纪念日",
+            testing::AnniversaryEvents(list.entries, Years(2026, 2028), 1, ReminderStyle::Alarm, Language::ZhHans), kNow);
+  EXPECT_TRUE(folder.files.begin()->second == whole);
 }
 
 TEST(GenerateTest, AFailedFileIsReportedAndTheCallerDecidesWhetherToGoOn) {

@@ -8,7 +8,8 @@
 
 #include "compose/template_engine.h"
 #include "compose/title_format.h"
-#include "export/year_calendar.h"
+#include "support/dates.h"
+#include "support/generated_file.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 
@@ -35,8 +36,7 @@ TEST(GoldenFilesTest, WholeFilesAsWritten) {
   const local_seconds moment = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
   const bool update = std::getenv("TESSARINE_UPDATE_GOLDEN") != nullptr;
   for (const auto& c : cases) {
-    const std::string file = YearCalendarFile(
-        year{c.year}, [&c](const DayInfo& day) { return TitleOf(day, c.format); }, moment);
+    const std::string file = testing::GeneratedFile(YearFilesRequest{testing::Years(c.year, c.year), c.format}, moment);
     testing::ParseCalendar(file);
     const std::string golden = std::string(TESSARINE_GOLDEN_DIR) + "/" + c.name;
     if (update) std::ofstream(golden, std::ios::binary) << file;

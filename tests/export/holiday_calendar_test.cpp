@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "export/ical_writer.h"
 #include "lists/holiday_list.h"
 #include "support/dates.h"
+#include "support/generated_file.h"
 #include "support/ical_check.h"
 
 namespace tessarine {
@@ -26,8 +26,10 @@ TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
   EXPECT_EQ(y2023.front().date, Date(2022, 12, 31));
   EXPECT_TRUE(HolidayEvents(known, testing::Years(2030, 2035)).empty());
 
-  const std::string file = IcalText(kHolidayCalendarName, events, std::chrono::local_days{Date(2026, 1, 1).time_since_epoch()});
+  const std::string file = testing::GeneratedFile(HolidaysRequest{testing::Years(2026, 2026), known},
+                                                  std::chrono::local_days{Date(2026, 1, 1).time_since_epoch()});
   EXPECT_EQ(testing::ParseCalendar(file).size(), events.size());
+  EXPECT_NE(file.find("\r\nX-WR-CALNAME:法定节假日\r\n"), std::string::npos);
   EXPECT_NE(file.find("UID:20261010-holiday@tessarine\r\n"), std::string::npos);
   // A day off and a make-up workday, as Apple's calendar marks them.
   EXPECT_NE(file.find("UID:20260101-holiday@tessarine\r\nDTSTART;VALUE=DATE:20260101\r\n"), std::string::npos);

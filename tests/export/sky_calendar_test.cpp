@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "export/ical_writer.h"
 #include "support/dates.h"
+#include "support/generated_file.h"
 #include "support/ical_check.h"
 
 namespace tessarine {
@@ -34,8 +34,7 @@ TEST(SkyCalendarTest, MoonAndTermFiles) {
   };
   for (const auto& c : cases) {
     const YearRange year = testing::Years(2026, 2026);
-    const std::string file = IcalText(SkyCalendarName(c.kind, year, c.language),
-                                      SkyEvents(c.kind, year, c.calendar, c.language), kMoment);
+    const std::string file = testing::GeneratedFile(SkyEventsRequest{c.kind, year, c.calendar, c.language}, kMoment);
     const auto titles = testing::ParseCalendar(file);
     EXPECT_EQ(titles.size(), c.events) << c.title;
     EXPECT_EQ(titles.at(c.day), c.title);
