@@ -139,7 +139,9 @@ TEST(HongKongHolidaysTest, EveryRuleYearIsWellFormed) {
       const HolidayDay& day = schedule->days[i];
       EXPECT_EQ(std::chrono::year_month_day{day.date}.year(), std::chrono::year{year}) << Iso(day.date);
       EXPECT_NE(std::chrono::weekday{day.date}, std::chrono::Sunday) << Iso(day.date);
-      if (i > 0) EXPECT_LT(schedule->days[i - 1].date, day.date) << Iso(day.date);
+      if (i > 0) {
+        EXPECT_LT(schedule->days[i - 1].date, day.date) << Iso(day.date);
+      }
     }
   }
   EXPECT_FALSE(HongKongHolidaySchedule(1998));

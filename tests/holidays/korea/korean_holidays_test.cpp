@@ -133,13 +133,17 @@ TEST(KoreanHolidaysTest, EveryRuleYearIsWellFormed) {
     for (std::size_t i = 0; i < schedule->days.size(); ++i) {
       const HolidayDay& day = schedule->days[i];
       EXPECT_EQ(std::chrono::year_month_day{day.date}.year(), std::chrono::year{year}) << Iso(day.date);
-      if (i > 0) EXPECT_LT(schedule->days[i - 1].date, day.date) << Iso(day.date);
+      if (i > 0) {
+        EXPECT_LT(schedule->days[i - 1].date, day.date) << Iso(day.date);
+      }
       if (day.name.find("설날") == 0 || day.name.find("추석") != std::string::npos) ++lunarBreakDays;
       if (day.name.starts_with("대체공휴일")) {
         const std::chrono::weekday w{day.date};
         EXPECT_TRUE(w != std::chrono::Saturday && w != std::chrono::Sunday) << Iso(day.date);
       }
-      if (year < 2018 || year > 2027) EXPECT_EQ(day.status, HolidayStatus::Provisional) << Iso(day.date);
+      if (year < 2018 || year > 2027) {
+        EXPECT_EQ(day.status, HolidayStatus::Provisional) << Iso(day.date);
+      }
     }
     EXPECT_GE(lunarBreakDays, 6) << year;
   }
