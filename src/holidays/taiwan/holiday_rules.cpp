@@ -20,7 +20,9 @@
 //
 // 兒童節 on the day of 清明 (辦法 第5條第2項第1款, kept by 條例 第6條 as a
 // secondary source quotes it): "於前一日放假。但逢星期四時，於後一日放假"
-// — the day moved to is named 補假, as the tables name it.
+// — the day moved to is named 補假, as the tables name it. The shared day is
+// 兒童節及民族掃墓節 in the tables; under the 條例 it is written 兒童節及
+// 清明節 after the 清明節 of the 2026 tables, for no table has shown it yet.
 #include <algorithm>
 #include <set>
 #include <string>

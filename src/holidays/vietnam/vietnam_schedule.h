@@ -8,7 +8,7 @@
 //               holiday_rules.cpp): Provisional;
 //   otherwise   unknown: nothing.
 //
-// Each day is named by its holiday as the Labour Code names it (Tết Dương
+// Each day is named by its holiday in the Labour Code's words (Tết Dương
 // lịch, Tết Âm lịch, Giỗ Tổ Hùng Vương, Ngày Chiến thắng, Ngày Quốc tế lao
 // động, Quốc khánh); a nghỉ bù day, a working day swapped into the break
 // and its làm bù Saturday by the holiday they belong to. A schedule holds
