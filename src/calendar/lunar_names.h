@@ -32,14 +32,23 @@ std::string YearName(int year, Language language = Language::ZhHans);
 // month (闰五月, 윤5월, Tháng Năm nhuận). Empty outside 1-12.
 std::string MonthName(unsigned month, bool leap, MonthNaming naming, Language language = Language::ZhHans);
 
-// 初一 to 三十, 1일 to 30일, Mùng 1 to 30. Empty outside 1-30.
+// 初一 to 三十, 1일 to 30일, Mùng 1 to 30 with Rằm for the 15th. Empty
+// outside 1-30.
 std::string_view DayName(unsigned day, Language language = Language::ZhHans);
 
 // A day of the month as a title shows it when it is not the month's first:
-// 十五, 3.15, 15. Empty for a date that is not ok().
+// 十五, 3.15, Rằm (a title marks it lunar as the language does, see
+// Vocabulary::titleMark). Empty for a date that is not ok().
 std::string DayOfMonthName(const LunarDate& date, Language language = Language::ZhHans);
 
-// The month and day together: 三月十五, 3월 15일, 15 Tháng Ba.
+// The month and day together, as the language writes them: 三月十五,
+// 3월 15일, Rằm tháng Ba, mùng 3 tháng Giêng as "Mùng 3 tháng Giêng".
 std::string MonthAndDayName(const LunarDate& date, MonthNaming naming, Language language = Language::ZhHans);
+
+// The date with its year, in the words of `calendar`, so that the year reads
+// as the lunar year (from New Year's day) and not as a 干支 year pillar,
+// which changes at 立春: 农历乙巳 蛇年 腊月廿九, 음력 을사년 뱀띠 12월 29일,
+// Âm lịch: 29 tháng Chạp năm Ất Tỵ. Empty for a date that is not ok().
+std::string LunarDateName(const LunarDate& date, MonthNaming naming, Language language, LunarCalendar calendar);
 
 }  // namespace tessarine

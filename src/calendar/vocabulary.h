@@ -6,12 +6,16 @@
 //
 //   zh-Hans  简体, the Chinese of the mainland: 腊月, 闰, 惊蛰, 龙
 //   zh-Hant  繁體, as Taiwan, Hong Kong and Macau write: 臘月, 閏, 驚蟄, 龍
-//   ko       한국어, as Korean phones show the lunar date: 3.15, 윤3월, 설날
-//   vi       Tiếng Việt: Mùng 1, Tháng Giêng, Tháng Tư nhuận, Tết Nguyên Đán
+//   ko       한국어, a lunar date as Korean phones show it, marked lunar: 음 3.15, 윤3월, 설날
+//   vi       Tiếng Việt: Mùng 1, Rằm, Tháng Giêng, Tháng Tư nhuận, Tết Nguyên Đán
 //
 // How names join is part of each language too, as patterns with the named
-// fields {month}, {day}, {leap}, {monthNumber}, {dayNumber}, {cycle} and
-// {animal} (see compose/day_names.h).
+// fields {month}, {day}, {leap}, {monthNumber}, {dayNumber}, {cycle},
+// {animal}, {calendar}, {year} and {monthDay} (see compose/day_names.h). A
+// name is kept as it stands alone, as a title or a field shows it; a field
+// ending in InText ({monthInText}, {yearInText}) is the name as it reads
+// inside a phrase, its first letter in lower case: Vietnamese writes
+// "Tháng Giêng" alone but "mùng 3 tháng Giêng", "29 tháng Chạp năm Ất Tỵ".
 #pragma once
 
 #include <array>
@@ -61,6 +65,8 @@ struct Vocabulary {
   std::array<std::string_view, 30> days;               // 初一 … 三十
   std::string_view dayPattern;                         // a day that is not a month's first: {day}
   std::string_view monthDayPattern;                    // month and day together: {month}{day}
+  std::string_view titleMark;                          // before a title that is a lunar date: 음
+  std::string_view lunarDatePattern;                   // with its year and calendar: {calendar}{year} {monthDay}
   std::array<std::string_view, 24> terms;              // 小寒 … 冬至
   std::array<std::string_view, kLunarFestivalCount> lunarFestivals;  // by LunarFestival
   std::array<std::string_view, 15> gregorianFestivals;  // in the order of the festival rules

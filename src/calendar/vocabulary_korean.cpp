@@ -1,6 +1,11 @@
 // The Korean table of the vocabulary. Days are written as Korean phones show
 // a lunar date, month.day (3.15), with the month alone on its first day
-// (3월, a leap month 윤3월).
+// (3월, a leap month 윤3월). Such a title stands in a calendar of Gregorian
+// days, where a bare 3.15 reads as the 15th of March: it is marked 음 (음력),
+// as KASI's almanac releases and the press write a lunar date ("설날(음 1월
+// 1일)", "정월대보름(음 1월 15일)": 아주경제 2018-03-15 quoting KASI,
+// https://m.ajunews.com/view/20180315115747771), in the short form 음 3.15.
+// Inside a sentence that already says 음력 the mark is not repeated.
 #include "calendar/vocabulary.h"
 
 namespace tessarine {
@@ -20,6 +25,8 @@ constexpr Vocabulary kKoreanWords = {
      "21일", "22일", "23일", "24일", "25일", "26일", "27일", "28일", "29일", "30일"},
     "{leap}{monthNumber}.{dayNumber}",
     "{month} {day}",
+    "음 ",
+    "{calendar} {year} {monthDay}",
     {"소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종", "하지",
      "소서", "대서", "입추", "처서", "백로", "추분", "한로", "상강", "입동", "소설", "대설", "동지"},
     {"설날", "정월 초이틀", "정월 초사흘", "정월대보름", "삼짇날", "훙왕 기일", "석가탄신일", "단오", "칠석", "백중",

@@ -45,9 +45,9 @@ std::string SeasonCountText(const DayAlmanac& almanac, Language language) {
   return fmt::format(fmt::runtime(words.periodDayPattern), fmt::arg("period", period), fmt::arg("day", day));
 }
 
-std::string GanzhiText(const DayInfo& info, const DayAlmanac& almanac, Language language) {
+std::string GanzhiText(const DayAlmanac& almanac, Language language) {
   return fmt::format(fmt::runtime(VocabularyOf(language).ganzhiPattern),
-                     fmt::arg("year", CycleName(info.yearCycle, language)),
+                     fmt::arg("year", CycleName(almanac.yearCycleByTerm, language)),
                      fmt::arg("month", CycleName(almanac.monthCycle, language)),
                      fmt::arg("day", CycleName(almanac.dayCycle, language)));
 }
@@ -55,9 +55,8 @@ std::string GanzhiText(const DayInfo& info, const DayAlmanac& almanac, Language 
 std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthNaming naming, Language language) {
   if (!info.described()) return {};
   const DayNames names = NamesOf(info.date, info, naming, language);
-  std::string text = names.year;
-  text.append(" ").append(MonthAndDayName(info.lunar, naming, language));
-  text.append("\n").append(GanzhiText(info, almanac, language));
+  std::string text = LunarDateName(info.lunar, naming, language, info.calendar);
+  text.append("\n").append(GanzhiText(almanac, language));
   if (!names.term.empty()) text.append("\n").append(names.term).append(" ").append(TermTimeText(almanac, info.calendar));
   for (const std::string_view festival : {names.festival, names.gregorian}) {
     if (!festival.empty()) text.append("\n").append(festival);

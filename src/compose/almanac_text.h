@@ -30,11 +30,15 @@ std::string TermTimeText(const DayAlmanac& almanac, LunarCalendar calendar);
 // "中伏第12天" or "三九第4天", or empty outside both.
 std::string SeasonCountText(const DayAlmanac& almanac, Language language);
 
-// "丙午年 庚寅月 甲子日": the year by the Spring Festival.
-std::string GanzhiText(const DayInfo& info, const DayAlmanac& almanac, Language language);
+// "丙午年 庚寅月 甲子日": the year, month and day pillars. The year pillar
+// stands beside a month pillar that changes at the 节, so it changes with
+// them at 立春, as a 万年历 or 만세력 reads it: 2026-02-16, the eve of the
+// Spring Festival but past 立春, is 丙午年 庚寅月, never 乙巳年 庚寅月.
+std::string GanzhiText(const DayAlmanac& almanac, Language language);
 
-// The day's full description, a line a piece: the lunar date with the year,
-// 干支, the term and its time, festivals, the Moon's phase, 三伏 or 数九.
+// The day's full description, a line a piece: the lunar date with its lunar
+// year, in the calendar's words (农历乙巳 蛇年 腊月廿九), the 干支 pillars,
+// the term and its time, festivals, the Moon's phase, 三伏 or 数九.
 std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthNaming naming, Language language);
 
 }  // namespace tessarine

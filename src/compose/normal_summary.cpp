@@ -29,10 +29,12 @@ std::string LunarTitle(const DayInfo& info, const NormalFormat& format, MonthNam
     case DisplayMode::Day:
     case DisplayMode::MonthAndDay: break;
   }
-  // The first of a month shows the month's name.
-  if (info.lunar.day == 1) return MonthName(info.lunar.month, info.lunar.leap, naming, language);
-  if (format.mode == DisplayMode::MonthAndDay) return MonthAndDayName(info.lunar, naming, language);
-  return DayOfMonthName(info.lunar, language);
+  // The first of a month shows the month's name. A lunar date is marked as
+  // the language marks it among Gregorian days (음 3.15).
+  std::string title(VocabularyOf(language).titleMark);
+  if (info.lunar.day == 1) return title.append(MonthName(info.lunar.month, info.lunar.leap, naming, language));
+  if (format.mode == DisplayMode::MonthAndDay) return title.append(MonthAndDayName(info.lunar, naming, language));
+  return title.append(DayOfMonthName(info.lunar, language));
 }
 
 void Append(std::string& title, std::string_view addition) {

@@ -16,8 +16,61 @@ TEST(YearNameTest, StemBranchAndAnimal) {
 TEST(YearNameTest, InEachLanguage) {
   EXPECT_EQ(YearName(2026, Language::ZhHant), "丙午 馬年");
   EXPECT_EQ(YearName(2026, Language::Korean), "병오년 말띠");
-  EXPECT_EQ(YearName(2023, Language::Vietnamese), "Năm Quý Mão");  // the year of the cat
-  EXPECT_EQ(ZodiacName(2021, Language::Vietnamese), "Sửu");        // the buffalo
+  EXPECT_EQ(YearName(2023, Language::Vietnamese), "Năm Quý Mão");  // the year keeps its branch
+}
+
+// Vietnam names the animal, its own: the cat for Mão, the buffalo for Sửu.
+TEST(YearNameTest, VietnameseZodiacAnimals) {
+  const char* const animals[] = {"Chuột", "Trâu", "Hổ", "Mèo", "Rồng", "Rắn", "Ngựa", "Dê", "Khỉ", "Gà", "Chó", "Lợn"};
+  for (int year = 2020; year < 2032; ++year) {
+    EXPECT_EQ(ZodiacName(year, Language::Vietnamese), animals[year - 2020]) << year;  // 2020 a 子 year
+  }
+  EXPECT_EQ(ZodiacName(2023, Language::Vietnamese), "Mèo");
+  EXPECT_EQ(ZodiacName(2021, Language::Vietnamese), "Trâu");
+  EXPECT_EQ(StemBranchName(2023, Language::Vietnamese), "Quý Mão");
+}
+
+// Dates as each language writes them: alone, side by side, and with the
+// year in the calendar's words (the lunar year, not the 干支 pillar).
+TEST(LunarDateNameTest, InEachLanguage) {
+  constexpr auto Winter = MonthNaming::WinterAndLast;
+  struct Case {
+    LunarDate date;
+    Language language;
+    LunarCalendar calendar;
+    const char* day;       // DayOfMonthName
+    const char* monthDay;  // MonthAndDayName
+    const char* withYear;  // LunarDateName
+  };
+  const Case cases[] = {
+      {{2025, 12, 29}, Language::ZhHans, LunarCalendar::China, "廿九", "腊月廿九", "农历乙巳 蛇年 腊月廿九"},
+      {{2025, 12, 29}, Language::ZhHant, LunarCalendar::China, "廿九", "臘月廿九", "農曆乙巳 蛇年 臘月廿九"},
+      {{2025, 12, 29}, Language::Korean, LunarCalendar::Korea, "12.29", "12월 29일", "음력 을사년 뱀띠 12월 29일"},
+      {{2012, 3, 15, true}, Language::Korean, LunarCalendar::Korea, "윤3.15", "윤3월 15일", "음력 임진년 용띠 윤3월 15일"},
+      {{2025, 12, 29}, Language::Vietnamese, LunarCalendar::Vietnam, "29", "29 tháng Chạp",
+       "Âm lịch: 29 tháng Chạp năm Ất Tỵ"},
+      {{2026, 1, 3}, Language::Vietnamese, LunarCalendar::Vietnam, "Mùng 3", "Mùng 3 tháng Giêng",
+       "Âm lịch: Mùng 3 tháng Giêng năm Bính Ngọ"},
+      {{2026, 7, 15}, Language::Vietnamese, LunarCalendar::China, "Rằm", "Rằm tháng Bảy",
+       "Âm lịch Trung Quốc: Rằm tháng Bảy năm Bính Ngọ"},
+      {{2025, 6, 10, true}, Language::Vietnamese, LunarCalendar::Vietnam, "Mùng 10", "Mùng 10 tháng Sáu nhuận",
+       "Âm lịch: Mùng 10 tháng Sáu nhuận năm Ất Tỵ"},
+      {{2025, 13, 1}, Language::Vietnamese, LunarCalendar::Vietnam, "", "", ""},
+  };
+  for (const auto& c : cases) {
+    const std::string tag(LanguageTag(c.language));
+    EXPECT_EQ(DayOfMonthName(c.date, c.language), c.day) << tag << " " << c.monthDay;
+    EXPECT_EQ(MonthAndDayName(c.date, Winter, c.language), c.monthDay) << tag;
+    EXPECT_EQ(LunarDateName(c.date, Winter, c.language, c.calendar), c.withYear) << tag;
+  }
+}
+
+TEST(DayNameTest, VietnameseDaysOfTheMonth) {
+  EXPECT_EQ(DayName(1, Language::Vietnamese), "Mùng 1");
+  EXPECT_EQ(DayName(10, Language::Vietnamese), "Mùng 10");
+  EXPECT_EQ(DayName(14, Language::Vietnamese), "14");
+  EXPECT_EQ(DayName(15, Language::Vietnamese), "Rằm");
+  EXPECT_EQ(DayName(16, Language::Vietnamese), "16");
 }
 
 // Every language names every word, and every tag and calendar name reads back.

@@ -94,8 +94,9 @@ TEST(NormalSummaryTest, ComposedFromTheNumbers) {
 }
 
 // Each language joins the names its own way: Korean phones show 3.15 and
-// 윤3월, Vietnamese ones Mùng 4 and Tháng Hai nhuận. Korea's and Vietnam's
-// festivals are their own; China's Gregorian ones never show.
+// 윤3월, marked 음 among Gregorian days; Vietnamese ones Mùng 4, Rằm and
+// Tháng Hai nhuận, with tháng in lower case inside a date. Korea's and
+// Vietnam's festivals are their own; China's Gregorian ones never show.
 TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   constexpr auto China = LunarCalendar::China, Korea = LunarCalendar::Korea, Vietnam = LunarCalendar::Vietnam;
   struct Case {
@@ -108,20 +109,26 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   };
   constexpr auto Winter = MonthNaming::WinterAndLast, Numbered = MonthNaming::Numbered;
   const Case cases[] = {
-      {Date(2012, 4, 21), Korea, Language::Korean, Day, Winter, "윤3월"},
-      {Date(2012, 4, 23), Korea, Language::Korean, Day, Winter, "윤3.3"},
-      {Date(2012, 4, 23), Korea, Language::Korean, MonthDay, Winter, "윤3월 3일"},
+      {Date(2012, 4, 21), Korea, Language::Korean, Day, Winter, "음 윤3월"},
+      {Date(2012, 4, 23), Korea, Language::Korean, Day, Winter, "음 윤3.3"},
+      {Date(2012, 4, 23), Korea, Language::Korean, MonthDay, Winter, "음 윤3월 3일"},
       {Date(2027, 2, 6), Korea, Language::Korean, Day, Winter, "섣달그믐"},
       {Date(2027, 2, 7), Korea, Language::Korean, Day, Winter, "설날"},
-      {Date(2027, 2, 8), Korea, Language::Korean, Day, Winter, "1.2"},  // China's 大年初三 is not Korea's
+      {Date(2027, 2, 8), Korea, Language::Korean, Day, Winter, "음 1.2"},  // China's 大年初三 is not Korea's
       {Date(2026, 8, 19), Korea, Language::Korean, Day, Winter, "칠석"},
       {Date(1985, 1, 21), Vietnam, Language::Vietnamese, Day, Winter, "Tết Nguyên Đán"},
       {Date(2030, 2, 5), Vietnam, Language::Vietnamese, Day, Winter, "Mùng 4"},
-      {Date(2030, 2, 5), Vietnam, Language::Vietnamese, MonthDay, Winter, "Mùng 4 Tháng Giêng"},
+      {Date(2030, 2, 5), Vietnam, Language::Vietnamese, MonthDay, Winter, "Mùng 4 tháng Giêng"},
       {Date(2023, 3, 22), Vietnam, Language::Vietnamese, Day, Winter, "Tháng Hai nhuận"},
       {Date(2026, 4, 26), Vietnam, Language::Vietnamese, Day, Winter, "Giỗ Tổ Hùng Vương"},
       {Date(2026, 2, 10), Vietnam, Language::Vietnamese, Day, Winter, "Ông Công Ông Táo"},
       {Date(2026, 12, 9), Vietnam, Language::Vietnamese, Day, Numbered, "Tháng Mười Một"},
+      {Date(2026, 4, 2), Vietnam, Language::Vietnamese, Day, Winter, "Rằm"},
+      {Date(2026, 4, 2), Vietnam, Language::Vietnamese, MonthDay, Winter, "Rằm tháng Hai"},
+      {Date(2026, 4, 2), Korea, Language::Korean, Day, Winter, "음 2.15"},
+      {Date(2026, 4, 2), Korea, Language::Korean, MonthDay, Winter, "음 2월 15일"},
+      {Date(2026, 3, 19), Korea, Language::Korean, Day, Winter, "음 2월"},
+      {Date(2026, 4, 2), China, Language::Korean, Day, Winter, "음 2.15"},
       {Date(2033, 12, 22), China, Language::ZhHant, Day, Winter, "閏冬月"},
       {Date(2033, 12, 22), China, Language::ZhHant, Day, Numbered, "閏十一月"},
       {Date(2026, 2, 16), China, Language::ZhHant, Day, Winter, "除夕"},

@@ -221,7 +221,7 @@ TEST(YearCalendarTest, KoreanAndVietnameseFiles) {
   };
   const Case cases[] = {
       {LunarCalendar::Korea, Language::Korean, 2027, "음력 2027", "20270207", "설날"},
-      {LunarCalendar::Korea, Language::Korean, 2012, "음력 2012", "20120421", "윤3월"},
+      {LunarCalendar::Korea, Language::Korean, 2012, "음력 2012", "20120421", "음 윤3월"},
       {LunarCalendar::Vietnam, Language::Vietnamese, 1985, "Âm lịch 1985", "19850121", "Tết Nguyên Đán"},
       {LunarCalendar::Vietnam, Language::Vietnamese, 2030, "Âm lịch 2030", "20300202", "Tết Nguyên Đán"},
   };
