@@ -15,6 +15,7 @@
 #include "cli/help.h"
 #include "cli/list_read.h"
 #include "cli/local_clock.h"
+#include "compose/utf8_text.h"
 #include "lists/anniversary_list.h"
 
 namespace tessarine::cli {
@@ -43,9 +44,7 @@ std::string ReadListFile(const std::string& path) {
 // `text` cut to about kMostEchoedBytes, at a character's start.
 std::string Shortened(std::string_view text) {
   if (text.size() <= kMostEchoedBytes) return std::string(text);
-  std::size_t cut = kMostEchoedBytes;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "...";
+  return std::string(text.substr(0, CharacterStart(text, kMostEchoedBytes))) + "...";
 }
 
 std::string ProblemText(const ListProblem& problem) {

@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+#include "calendar/iso_date.h"
+#include "calendar/plain_text.h"
 #include "calendar/year_range.h"
 #include "compose/template_engine.h"
 #include "compose/utf8_text.h"
@@ -14,32 +16,10 @@
 namespace tessarine::cli {
 namespace {
 
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::optional<unsigned> Digits(std::string_view text) {
-  if (!AllDigits(text)) return {};
-  unsigned value = 0;
-  const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (parsed.ec != std::errc{}) return {};
-  return value;
-}
-
 std::chrono::sys_days ParseDate(std::string_view text) {
-  std::optional<unsigned> year, month, day;
-  if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-    year = Digits(text.substr(0, 4));
-    month = Digits(text.substr(5, 2));
-    day = Digits(text.substr(8, 2));
-  }
-  const std::chrono::year_month_day ymd{std::chrono::year{static_cast<int>(year.value_or(0))},
-                                        std::chrono::month{month.value_or(0)},
-                                        std::chrono::day{day.value_or(0)}};
-  if (!year || !month || !day || !ymd.ok()) {
-    throw UsageError("invalid date " + Quoted(text) + ": expected a real date written YYYY-MM-DD");
-  }
-  const std::chrono::sys_days date{ymd};
+  const std::optional<std::chrono::sys_days> read = ReadIsoDate(text);
+  if (!read) throw UsageError("invalid date " + Quoted(text) + ": expected a real date written YYYY-MM-DD");
+  const std::chrono::sys_days date = *read;
   if (!IsDescribable(date)) {
     throw UsageError(fmt::format("date {} is outside {}..{}", Quoted(text), IsoDate(YearRange::All().firstDay()),
                                  IsoDate(YearRange::All().lastDay())));
@@ -86,7 +66,7 @@ void AddTag(CLI::App& app, const std::string& option, std::optional<Value> (*rea
 // A year as a number; a sign is allowed, and a number too large to hold is
 // as far outside the calendar as any.
 int YearNumber(std::string_view text, std::string_view role) {
-  if (!AllDigits(text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0))) {
+  if (!AllAsciiDigits(text.substr(text.starts_with('-') || text.starts_with('+') ? 1 : 0))) {
     throw UsageError(fmt::format("{} {} is not a number", role, Quoted(text)));
   }
   long long value = 0;

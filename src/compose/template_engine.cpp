@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "calendar/plain_text.h"
 #include "compose/almanac_text.h"
 #include "compose/day_names.h"
 #include "compose/utf8_text.h"
@@ -26,28 +27,14 @@ std::size_t WhiteSpaceAt(std::string_view text) {
   }
 }
 
-std::string_view Trim(std::string_view text) {
-  auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// One pass: every occurrence, left to right, not overlapping; what is
-// inserted is not searched again.
-void ReplaceAll(std::string& text, std::string_view token, std::string_view value) {
-  std::size_t at = text.find(token);
-  if (at == std::string::npos) return;
-  std::string replaced;
-  replaced.reserve(text.size() + value.size() * 2);
-  std::size_t from = 0;
-  for (; at != std::string::npos; at = text.find(token, from)) {
-    replaced.append(text, from, at - from).append(value);
-    from = at + token.size();
-  }
-  replaced.append(text, from);
-  text = std::move(replaced);
-}
+// What a title is trimmed of at both ends: U+0000..U+0020, the blank and
+// every control character below it (DEL stays).
+constexpr auto kTrimmedBytes = [] {
+  std::array<char, 0x21> bytes{};
+  for (std::size_t c = 0; c < bytes.size(); ++c) bytes[c] = static_cast<char>(c);
+  return bytes;
+}();
+constexpr std::string_view kTrimmed(kTrimmedBytes.data(), kTrimmedBytes.size());
 
 }  // namespace
 
@@ -100,11 +87,11 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
       y1,               y2,              cm,              cd,              names.weekday,   names.gregorian,
       almanacTexts[0],  almanacTexts[1], almanacTexts[2], almanacTexts[3], almanacTexts[4]};
 
-  std::string text(Trim(ToValidUtf8(templ)));
+  std::string text(Trim(ToValidUtf8(templ), kTrimmed));
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);
 
   if (collapseSpaces) text = CollapseWhiteSpace(text);
-  return std::string(Trim(text));
+  return std::string(Trim(text, kTrimmed));
 }
 
 }  // namespace tessarine

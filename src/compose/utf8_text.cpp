@@ -55,4 +55,11 @@ std::string ToValidUtf8(std::string_view text) {
   return valid;
 }
 
+std::size_t CharacterStart(std::string_view text, std::size_t at) {
+  const auto continuation = [text](std::size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+  std::size_t start = at;
+  while (start > 0 && at - start < 3 && continuation(start)) --start;
+  return continuation(start) ? at : start;
+}
+
 }  // namespace tessarine

@@ -1,5 +1,6 @@
 // UTF-8 checks for text that comes from outside: a template typed on a
-// command line or read from bytes can hold any bytes.
+// command line or read from bytes can hold any bytes; and where a character
+// starts, so that text cut short is never cut inside one.
 #pragma once
 
 #include <string>
@@ -17,5 +18,11 @@ bool IsValidUtf8(std::string_view text);
 // `text` with every byte that does not belong to a well-formed sequence
 // replaced by U+FFFD, so that nothing built from it is malformed.
 std::string ToValidUtf8(std::string_view text);
+
+// Where the character that byte `at` of `text` belongs to starts: `at`
+// stepped back over its continuation bytes, three at the most. Bytes that
+// are not UTF-8 may be cut anywhere: with more continuation bytes before
+// it than a character has, `at` itself. `at` must be inside `text`.
+std::size_t CharacterStart(std::string_view text, std::size_t at);
 
 }  // namespace tessarine

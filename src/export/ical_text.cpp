@@ -6,18 +6,14 @@
 
 #include <algorithm>
 
+#include "compose/utf8_text.h"
+
 namespace tessarine {
 
 void AppendContentLine(std::string& out, std::string_view line) {
-  const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
   std::size_t room = kMaxLineOctets;
   while (line.size() > room) {
-    // Step back to the start of the character at the cut; a UTF-8 character
-    // has at most three continuation bytes. Bytes that are not UTF-8 may be
-    // cut anywhere.
-    std::size_t cut = room;
-    while (cut > room - 3 && continuation(line[cut])) --cut;
-    if (continuation(line[cut])) cut = room;
+    const std::size_t cut = CharacterStart(line, room);  // never inside a character
     out.append(line.substr(0, cut)).append("\r\n ");
     line.remove_prefix(cut);
     room = kMaxLineOctets - 1;  // the leading space counts

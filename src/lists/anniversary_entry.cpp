@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 
+#include "calendar/iso_date.h"
 #include "calendar/lunar_names.h"
+#include "calendar/plain_text.h"
 #include "calendar/year_range.h"
 #include "compose/utf8_text.h"
 #include "lists/date_spelling.h"
@@ -25,22 +26,14 @@ constexpr std::array<MonthWord, 14> kMonthWords = {{
     {"六月", 6},    {"七月", 7},    {"八月", 8}, {"九月", 9}, {"十月", 10}, {"冬月", 11}, {"腊月", 12},
 }};
 
-std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
+// What a field is trimmed of: blanks and tabs, as a hand-kept list pads
+// its columns; a full-width space is the user's own text.
+constexpr std::string_view kPadding = " \t";
 
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+std::string_view Trimmed(std::string_view field) { return Trim(field, kPadding); }
 
 std::optional<int> Number(std::string_view text) {
-  int value = 0;
-  if (!AllDigits(text) || text.size() > 4) return std::nullopt;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
+  return text.size() <= 4 ? DigitsValue(text) : std::nullopt;
 }
 
 std::variant<Anniversary, EntryProblem> ParseNumbers(std::string_view text, bool leap) {
@@ -75,15 +68,10 @@ std::variant<Anniversary, EntryProblem> ParseWords(std::string_view text, bool l
 
 // yyyy-mm-dd: the lunar date and lunar year of that day in `calendar`.
 std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text, LunarCalendar calendar) {
-  const auto y = Number(text.substr(0, 4));
-  const auto m = Number(text.substr(5, 2));
-  const auto d = Number(text.substr(8, 2));
-  const std::chrono::year_month_day ymd{std::chrono::year{y.value_or(0)},
-                                        std::chrono::month{static_cast<unsigned>(m.value_or(0))},
-                                        std::chrono::day{static_cast<unsigned>(d.value_or(0))}};
-  if (!y || !m || !d || !ymd.ok()) return EntryProblem::NoSuchDay;
-  if (!IsDescribable(std::chrono::sys_days{ymd})) return EntryProblem::DateOutOfRange;
-  const LunarDate lunar = *ToLunarDate(std::chrono::sys_days{ymd}, calendar);
+  const auto day = ReadIsoDate(text);
+  if (!day) return EntryProblem::NoSuchDay;
+  if (!IsDescribable(*day)) return EntryProblem::DateOutOfRange;
+  const LunarDate lunar = *ToLunarDate(*day, calendar);
   Anniversary entry;
   entry.month = lunar.month;
   entry.day = lunar.day;
@@ -103,12 +91,12 @@ bool LooksGregorian(std::string_view text) {
 // without a year.
 std::optional<EntryProblem> YearInDate(std::string_view text, std::string_view asWritten) {
   constexpr std::string_view kYear = "年", kMonth = "月";
-  if (text.size() <= 4 + kYear.size() || !AllDigits(text.substr(0, 4)) || text.substr(4, kYear.size()) != kYear) {
+  if (text.size() <= 4 + kYear.size() || !AllAsciiDigits(text.substr(0, 4)) || text.substr(4, kYear.size()) != kYear) {
     return std::nullopt;
   }
   const std::string_view rest = text.substr(4 + kYear.size());
   const std::size_t month = rest.find(kMonth);
-  const auto oneOrTwoDigits = [](std::string_view digits) { return digits.size() <= 2 && AllDigits(digits); };
+  const auto oneOrTwoDigits = [](std::string_view digits) { return digits.size() <= 2 && AllAsciiDigits(digits); };
   const bool digits = month != std::string_view::npos && oneOrTwoDigits(rest.substr(0, month)) &&
                       oneOrTwoDigits(rest.substr(month + kMonth.size()));
   const bool lunar = asWritten.find("农历") != std::string_view::npos || asWritten.find("農曆") != std::string_view::npos ||
@@ -135,14 +123,14 @@ std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text
 EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalendar calendar) {
   // Columns after the first year are the user's own (a note, say): kept in
   // the file and skipped here, by both front ends alike.
-  const std::string_view name = fields.empty() ? std::string_view() : Trim(fields[0]);
+  const std::string_view name = fields.empty() ? std::string_view() : Trimmed(fields[0]);
   if (name.empty()) return EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]};
-  const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trim(fields[1]));
+  const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trimmed(fields[1]));
   if (dateText.empty()) return EntryError{2, EntryProblem::MissingDate, ""};
 
   // A fourth column that names a calendar says which one the entry repeats
   // by; any other text there is the user's own note, as before.
-  const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trim(fields[3]));
+  const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trimmed(fields[3]));
   const LunarCalendar repeatsBy = named.value_or(calendar);
   if (const auto withYear = YearInDate(dateText, fields[1])) return EntryError{2, *withYear, fields[1]};
   const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
@@ -151,9 +139,9 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalend
   entry.calendar = repeatsBy;
   // A list saved in another encoding must not put malformed UTF-8 into a file.
   entry.name = ToValidUtf8(name);
-  entry.dateText = Trim(fields[1]);  // as written: the UID of its events follows it
+  entry.dateText = Trimmed(fields[1]);  // as written: the UID of its events follows it
 
-  const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trim(fields[2]);
+  const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trimmed(fields[2]);
   if (!firstYear.empty()) {
     const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
     if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) {

@@ -7,6 +7,8 @@
 #include <new>
 #include <optional>
 
+#include "calendar/plain_text.h"
+
 namespace tessarine {
 namespace {
 
@@ -84,8 +86,7 @@ std::optional<std::vector<std::string>> Fields(std::string_view record, std::siz
 // The record at `text`, or nothing when its fields do not fit in `room`.
 std::optional<CsvRecord> ReadRecord(std::string_view text, int line, std::size_t room) {
   CsvRecord record{line, RecordKind::Fields, std::string(text), {}};
-  std::string_view content = text;
-  while (!content.empty() && IsLineEnd(content.back())) content.remove_suffix(1);
+  const std::string_view content = TrimEnd(text, "\r\n");
   if (content.find_first_not_of(" \t") == std::string_view::npos) {
     record.kind = RecordKind::Blank;
   } else if (content.starts_with('#')) {

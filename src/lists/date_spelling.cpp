@@ -1,35 +1,28 @@
 #include "lists/date_spelling.h"
 
 #include <array>
-#include <cctype>
 #include <utility>
 
 #include <fmt/format.h>
+
+#include "calendar/plain_text.h"
 
 namespace tessarine {
 namespace {
 
 using Spelling = std::pair<std::string_view, std::string_view>;
 
-// Replaced wherever they stand, in this order.
-constexpr std::array<Spelling, 19> kSpellings = {{
-    {"０", "0"}, {"１", "1"}, {"２", "2"}, {"３", "3"}, {"４", "4"}, {"５", "5"}, {"６", "6"},
-    {"７", "7"}, {"８", "8"}, {"９", "9"}, {"－", "-"}, {"／", "/"}, {"润", "闰"}, {"閏", "闰"},
-    {"臘", "腊"}, {"元月", "正月"}, {"一月", "正月"}, {"十正月", "十一月"}, {"農曆", "农历"},
+// The full-width forms a date is read in: digits and the two separators.
+constexpr std::string_view kFoldedToAscii = "0123456789-/";
+
+// Replaced wherever they stand, in this order, once the full-width forms
+// are ASCII.
+constexpr std::array<Spelling, 7> kSpellings = {{
+    {"润", "闰"}, {"閏", "闰"}, {"臘", "腊"}, {"元月", "正月"}, {"一月", "正月"}, {"十正月", "十一月"}, {"農曆", "农历"},
 }};
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
 bool IsDigits(std::string_view text, std::size_t least, std::size_t most) {
-  if (text.size() < least || text.size() > most) return false;
-  for (const char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  }
-  return true;
+  return text.size() >= least && text.size() <= most && AllAsciiDigits(text);
 }
 
 // 1960/4/3 or 1960-4-3 as 1960-04-03; anything else unchanged.
@@ -47,7 +40,7 @@ std::string GregorianSpelling(const std::string& text) {
 }  // namespace
 
 std::string NormalDateSpelling(std::string_view original) {
-  std::string text(original);
+  std::string text = FoldFullWidth(original, kFoldedToAscii);
   for (const auto& [from, to] : kSpellings) ReplaceAll(text, from, to);
   if (std::string_view(text).starts_with("农历")) text.erase(0, std::string_view("农历").size());
   if (std::string_view(text).ends_with("日")) text.resize(text.size() - std::string_view("日").size());

@@ -7,11 +7,11 @@
 
 namespace tessarine {
 
-// Full-width digits and punctuation become ASCII; 农历 in front, and 日 after
-// the day, are dropped; 润 and 閏 become 闰, 臘 becomes 腊, 元月 and 一月
-// become 正月; a month and day in digits (3月8) become 3-8; a Gregorian date
-// with slashes or one-digit parts (1960/4/3) becomes 1960-04-03. Anything
-// else is returned as it is.
+// Full-width digits, dashes and slashes become ASCII; 农历 in front, and 日
+// after the day, are dropped; 润 and 閏 become 闰, 臘 becomes 腊, 元月 and
+// 一月 become 正月; a month and day in digits (3月8) become 3-8; a Gregorian
+// date with slashes or one-digit parts (1960/4/3) becomes 1960-04-03.
+// Anything else is returned as it is.
 std::string NormalDateSpelling(std::string_view text);
 
 }  // namespace tessarine

@@ -9,30 +9,21 @@
 namespace tessarine {
 namespace {
 
-std::optional<int> Number(std::string_view text) {
+// A row's notice year: a whole number, a minus sign allowed, so that a
+// year far off is reported as outside the calendar rather than unreadable.
+std::optional<int> YearNumber(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
-// yyyy-mm-dd, a real day.
-std::optional<std::chrono::sys_days> IsoDay(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto y = Number(text.substr(0, 4)), m = Number(text.substr(5, 2)), d = Number(text.substr(8, 2));
-  if (!y || !m || !d) return std::nullopt;
-  const std::chrono::year_month_day ymd{std::chrono::year{*y}, std::chrono::month{static_cast<unsigned>(*m)},
-                                        std::chrono::day{static_cast<unsigned>(*d)}};
-  if (!ymd.ok()) return std::nullopt;
-  return std::chrono::sys_days{ymd};
-}
-
 bool IsHeader(const std::vector<std::string>& fields) { return !fields.empty() && fields[0] == "年份"; }
 
 std::optional<std::pair<int, HolidayDay>> ParseRow(const std::vector<std::string>& fields) {
   if (fields.size() < 4 || fields[3].empty()) return std::nullopt;
-  const auto year = Number(fields[0]);
-  const auto date = IsoDay(fields[1]);
+  const auto year = YearNumber(fields[0]);
+  const auto date = ReadIsoDate(fields[1]);
   if (!year || !date || (fields[2] != "休" && fields[2] != "班")) return std::nullopt;
   const HolidayKind kind = fields[2] == "休" ? HolidayKind::DayOff : HolidayKind::Workday;
   return std::pair{*year, HolidayDay{*date, kind, fields[3]}};

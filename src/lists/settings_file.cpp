@@ -1,5 +1,6 @@
 #include "lists/settings_file.h"
 
+#include "calendar/plain_text.h"
 #include "files/locked_update.h"
 
 namespace tessarine {
@@ -7,11 +8,9 @@ namespace {
 
 constexpr std::string_view kSection = "[General]";
 
-std::string_view Trimmed(std::string_view line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
-  while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-  return line;
-}
+// A line without its blanks around, and without the CR a file saved on
+// Windows ends it with.
+std::string_view Trimmed(std::string_view line) { return TrimStart(TrimEnd(line, " \r"), " "); }
 
 std::string IniValue(std::string_view value) {
   const bool plain = !value.empty() && value.find_first_of(",;=\"\\#\r\n") == std::string_view::npos &&

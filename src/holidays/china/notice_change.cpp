@@ -5,6 +5,7 @@
 #include <map>
 
 #include "holidays/china/statutory_days.h"
+#include "calendar/plain_text.h"
 #include "calendar/year_range.h"
 #include "holidays/china/notice_dates.h"
 #include "holidays/china/notice_item.h"
@@ -22,7 +23,7 @@ std::optional<std::pair<int, std::string>> YearAndHoliday(std::string_view text,
   if (at == std::string_view::npos) return std::nullopt;
   std::size_t from = at + verb.size();
   int year = 0;
-  while (from < text.size() && text[from] >= '0' && text[from] <= '9' && year < 10000) year = year * 10 + (text[from++] - '0');
+  while (from < text.size() && IsAsciiDigit(text[from]) && year < 10000) year = year * 10 + (text[from++] - '0');
   if (year == 0 || !text.substr(from).starts_with("年")) return std::nullopt;
   from += std::string_view("年").size();
   std::size_t end = std::min(text.find("假期", from), text.find("放假", from));

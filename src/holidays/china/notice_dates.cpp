@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calendar/plain_text.h"
 #include "holidays/china/notice_text.h"
 
 namespace tessarine::notice {
@@ -14,8 +15,6 @@ constexpr std::array<std::string_view, 2> kDayMarks = {"日", "号"};
 constexpr std::array<std::string_view, 2> kCounts = {"天", "周年"};
 constexpr std::array<std::string_view, 14> kChineseNumerals = {"一", "二", "三", "四", "五", "六", "七",
                                                                "八", "九", "十", "〇", "零", "两", "廿"};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t MarkAt(std::string_view text, std::size_t at, const auto& marks) {
   for (const std::string_view mark : marks) {
@@ -44,7 +43,7 @@ std::optional<WrittenDate> DateAt(std::string_view clause, std::size_t& at, bool
   WrittenDate date;
   std::optional<int> number = NumberAt(clause, at);
   if (!number) {  // more than four digits: no date's
-    while (at < clause.size() && IsDigit(clause[at])) ++at;
+    while (at < clause.size() && IsAsciiDigit(clause[at])) ++at;
     read = false;
     return std::nullopt;
   }
@@ -81,7 +80,7 @@ ClauseDates ReadClause(std::string_view clause, bool checkNumerals) {
   ClauseDates found;
   bool range = false;  // 至 seen since the last date
   for (std::size_t at = 0; at < clause.size();) {
-    if (IsDigit(clause[at])) {
+    if (IsAsciiDigit(clause[at])) {
       if (auto date = DateAt(clause, at, found.everyDateRead)) {
         date->rangeFromPrevious = std::exchange(range, false);
         found.dates.push_back(*date);

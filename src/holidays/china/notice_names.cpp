@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "calendar/plain_text.h"
+
 namespace tessarine {
 namespace {
 
@@ -31,7 +33,7 @@ bool NamesNationalDay(std::string_view name) {
   for (const std::string_view number : {"月", "日", "号", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"}) {
     if (rest.starts_with(number)) return false;
   }
-  return rest.empty() || !(rest.front() >= '0' && rest.front() <= '9');
+  return rest.empty() || !IsAsciiDigit(rest.front());
 }
 
 }  // namespace

@@ -2,23 +2,26 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
+
+#include "calendar/plain_text.h"
 
 namespace tessarine::notice {
 namespace {
 
 using Spelling = std::pair<std::string_view, std::string_view>;
 
-// Full-width forms and the traditional characters a notice's words use, as
-// a page in Taiwan or Hong Kong (or a Big5 one) writes them.
-constexpr std::array<Spelling, 48> kSpellings = {{
-    {"０", "0"}, {"１", "1"}, {"２", "2"}, {"３", "3"}, {"４", "4"}, {"５", "5"}, {"６", "6"}, {"７", "7"},
-    {"８", "8"}, {"９", "9"}, {"：", ":"}, {"，", ","}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"　", " "},
+// The full-width forms a notice is read in: digits, the punctuation of its
+// dates and notes, and the ideographic space.
+constexpr std::string_view kFoldedToAscii = "0123456789:,;(). ";
+
+// The traditional characters a notice's words use, as a page in Taiwan or
+// Hong Kong (or a Big5 one) writes them.
+constexpr std::array<Spelling, 31> kSpellings = {{
     {"國", "国"}, {"務", "务"}, {"辦", "办"}, {"廳", "厅"}, {"關", "关"}, {"於", "于"}, {"節", "节"}, {"勞", "劳"},
     {"動", "动"}, {"慶", "庆"}, {"調", "调"}, {"補", "补"}, {"與", "与"}, {"連", "连"}, {"週", "周"}, {"農", "农"},
     {"曆", "历"}, {"臘", "腊"}, {"際", "际"}, {"現", "现"}, {"將", "将"}, {"紀", "纪"}, {"戰", "战"}, {"勝", "胜"},
-    {"號", "号"}, {"間", "间"}, {"勵", "励"}, {"單", "单"}, {"體", "体"}, {"長", "长"}, {"禮", "礼"}, {"．", "."},
+    {"號", "号"}, {"間", "间"}, {"勵", "励"}, {"單", "单"}, {"體", "体"}, {"長", "长"}, {"禮", "礼"},
 }};
 
 // Each spelling replaces one three-byte character; sorted, a character's is
@@ -42,21 +45,17 @@ constexpr std::array<std::string_view, 10> kNumerals = {"一", "二", "三", "�
 // The longest item name: “五一”国际劳动节 and 中秋节、国庆节 fit easily.
 constexpr std::size_t kLongestName = 60;
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+// What a line is trimmed of: ASCII blanks, tabs and line ends.
+constexpr std::string_view kLineSpace = " \t\r\n";
 
-std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
+std::string_view Trimmed(std::string_view line) { return Trim(line, kLineSpace); }
 
 // Where an item's name ends (':' or the first digit), if `at` starts one:
 // "、" after a numeral, or "——".
 std::optional<std::size_t> NameEnd(std::string_view text, std::size_t at) {
   const std::size_t end = std::min(text.size(), at + kLongestName);
   for (std::size_t i = at; i < end; ++i) {
-    if (text[i] == ':' || IsDigit(text[i])) return i > at ? std::optional(i) : std::nullopt;
+    if (text[i] == ':' || IsAsciiDigit(text[i])) return i > at ? std::optional(i) : std::nullopt;
     if (text[i] == '\n' || text[i] == ',') return std::nullopt;
   }
   return std::nullopt;
@@ -82,7 +81,7 @@ std::optional<std::size_t> HeaderNameStart(std::string_view text, std::size_t at
 }
 
 bool EndsTheList(std::string_view line) {
-  line = Trim(line);
+  line = Trimmed(line);
   for (const std::string_view opening : kAfterItems) {
     if (line.starts_with(opening)) return true;
   }
@@ -106,8 +105,13 @@ std::optional<unsigned> NoteWeekday(std::string_view note) {
 }
 
 // The piece of normalised text that `pasted` begins with, and how many of
-// its bytes that takes: a spelling replaced, or one character as it is.
+// its bytes that takes: a full-width form folded, a spelling replaced, or
+// one character as it is.
 std::pair<std::string_view, std::size_t> NextPiece(std::string_view pasted) {
+  if (const std::string_view ascii = FullWidthAsciiAt(pasted);
+      !ascii.empty() && kFoldedToAscii.find(ascii.front()) != std::string_view::npos) {
+    return {ascii, kFullWidthLength};
+  }
   if (static_cast<unsigned char>(pasted.front()) >= 0x80 && pasted.size() >= kSpelledLength) {
     const std::string_view character = pasted.substr(0, kSpelledLength);
     const auto found = std::lower_bound(kSortedSpellings.begin(), kSortedSpellings.end(), character,
@@ -122,10 +126,10 @@ std::pair<std::string_view, std::size_t> NextPiece(std::string_view pasted) {
 // A numbered line that cannot be an item's head: a name with no colon and
 // no date, nothing after it ("六、国庆节、" where a copied text ends).
 bool LooksCutOff(std::string_view line) {
-  line = Trim(line);
+  line = Trimmed(line);
   return line.find(':') == std::string_view::npos && line.find(',') == std::string_view::npos &&
          line.find("。") == std::string_view::npos &&
-         std::none_of(line.begin(), line.end(), [](char c) { return IsDigit(c); });
+         std::none_of(line.begin(), line.end(), IsAsciiDigit);
 }
 
 bool EndsWithDay(std::string_view text) { return text.ends_with("日") || text.ends_with("号"); }
@@ -134,9 +138,9 @@ bool EndsWithDay(std::string_view text) { return text.ends_with("日") || text.e
 
 std::optional<int> NumberAt(std::string_view text, std::size_t& at) {
   const std::size_t start = at;
-  while (at < text.size() && IsDigit(text[at]) && at - start < 4) ++at;
-  if (at == start || (at < text.size() && IsDigit(text[at]))) return std::nullopt;
-  return std::stoi(std::string(text.substr(start, at - start)));
+  while (at < text.size() && IsAsciiDigit(text[at]) && at - start < 4) ++at;
+  if (at == start || (at < text.size() && IsAsciiDigit(text[at]))) return std::nullopt;
+  return DigitsValue(text.substr(start, at - start));
 }
 
 NormalisedText Normalised(std::string_view pasted) {
@@ -170,7 +174,7 @@ NormalisedText Normalised(std::string_view pasted) {
   }
   if (depth > 0) {
     const std::size_t end = pasted.find('\n', lineStart);
-    out.unclosedLine = Trim(pasted.substr(lineStart, end == std::string_view::npos ? end : end - lineStart));
+    out.unclosedLine = Trimmed(pasted.substr(lineStart, end == std::string_view::npos ? end : end - lineStart));
   }
   return out;
 }
@@ -181,7 +185,7 @@ std::vector<int> NoticeYears(std::string_view text) {
     for (std::size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
       if (at < 4) continue;
       std::size_t from = at - 4;
-      if (from > 0 && IsDigit(text[from - 1])) continue;
+      if (from > 0 && IsAsciiDigit(text[from - 1])) continue;
       const auto year = NumberAt(text, from);
       if (year && from == at && std::find(years.begin(), years.end(), *year) == years.end()) years.push_back(*year);
     }
@@ -209,9 +213,9 @@ std::optional<std::vector<std::string>> OpeningNames(std::string_view text) {
         continue;
       }
       i += joiner;
-      if (!Trim(found.back()).empty()) found.emplace_back();
+      if (!Trimmed(found.back()).empty()) found.emplace_back();
     }
-    for (std::string& name : found) name = std::string(Trim(name));
+    for (std::string& name : found) name = std::string(Trimmed(name));
     std::erase_if(found, [](const std::string& name) { return name.empty(); });
     return found;
   }
@@ -229,14 +233,14 @@ ItemList Items(std::string_view text) {
     const auto nameEnd = nameStart ? NameEnd(text, *nameStart) : std::nullopt;
     if (!nameEnd && nameStart && at == lineStart && found.unreadLine.empty() &&
         LooksCutOff(text.substr(at, lineEnd - at))) {
-      found.unreadLine = Trim(text.substr(at, lineEnd - at));
+      found.unreadLine = Trimmed(text.substr(at, lineEnd - at));
     }
     if (text[at] == '\n') lineStart = at + 1;
     if (!nameEnd) {
       if (!items.empty()) items.back().text += text[at];
       continue;
     }
-    items.push_back({std::string(Trim(text.substr(*nameStart, *nameEnd - *nameStart))), {}});
+    items.push_back({std::string(Trimmed(text.substr(*nameStart, *nameEnd - *nameStart))), {}});
     at = *nameEnd - (text[*nameEnd] == ':' ? 0 : 1);
   }
   return found;
@@ -251,13 +255,13 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
       at += std::string_view("。").size() - 1;
     }
     if (cut) {
-      if (!Trim(parts.back()).empty()) parts.emplace_back();
+      if (!Trimmed(parts.back()).empty()) parts.emplace_back();
       parts.back().clear();
     } else {
       parts.back() += text[at];
     }
   }
-  if (Trim(parts.back()).empty()) parts.pop_back();
+  if (Trimmed(parts.back()).empty()) parts.pop_back();
   return parts;
 }
 
