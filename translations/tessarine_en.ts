@@ -196,6 +196,21 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::AboutMenu</name>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
+        <translation>&amp;Tessarine - Lunar iCal Generator   </translation>
+    </message>
+    <message>
+        <source>问题反馈</source>
+        <translation>Feedback</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::AnniversariesTab</name>
     <message>
         <source>请填写名称</source>
@@ -391,6 +406,125 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::ControlMenu</name>
+    <message>
+        <source>控制(&amp;C)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;H) </source>
+        <translation>&amp;Help </translation>
+    </message>
+    <message>
+        <source>生成 iCal(&amp;I)</source>
+        <translation>Generate &amp;iCal</translation>
+    </message>
+    <message>
+        <source>使用冬,腊月显示</source>
+        <translation>Months 11 and 12 as 冬月, 腊月</translation>
+    </message>
+    <message>
+        <source>标注月相</source>
+        <translation>Mark moon phases</translation>
+    </message>
+    <message>
+        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
+        <translation>Adds the phase on days of new moon, first quarter, full moon and last quarter, as in “初八 上弦”</translation>
+    </message>
+    <message>
+        <source>标注三伏、数九</source>
+        <translation>Mark 三伏 and 数九</translation>
+    </message>
+    <message>
+        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
+        <translation>Adds the day of 三伏 and 数九, as in “十五 三九第1天”</translation>
+    </message>
+    <message>
+        <source>写入详细说明</source>
+        <translation>Write full descriptions</translation>
+    </message>
+    <message>
+        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
+        <translation>Each day's description holds its lunar date, 干支, zodiac, term and its time, festivals, moon phase, 三伏 or 数九</translation>
+    </message>
+    <message>
+        <source>生成月相日历</source>
+        <translation>Write moon phase calendar</translation>
+    </message>
+    <message>
+        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
+        <translation>Every new moon, first quarter, full moon and last quarter of the chosen years, titled with its time, as in “满月 21:36”</translation>
+    </message>
+    <message>
+        <source>生成节气日历</source>
+        <translation>Write solar term calendar</translation>
+    </message>
+    <message>
+        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
+        <translation>The 24 solar terms of the chosen years, titled with their time, as in “立春 04:02”</translation>
+    </message>
+    <message>
+        <source>生成滚动订阅文件</source>
+        <translation>Write rolling feed</translation>
+    </message>
+    <message>
+        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
+        <translation>Last year to some years ahead in one fixed-name file, replaced each time, for subscribing</translation>
+    </message>
+    <message>
+        <source>滚动年数</source>
+        <translation>Rolling years</translation>
+    </message>
+    <message>
+        <source>到 %1 年后</source>
+        <translation>To %1 year(s) ahead</translation>
+    </message>
+    <message>
+        <source>生成后弹出提示框(&amp;P)</source>
+        <translation>&amp;Prompt after generating</translation>
+    </message>
+    <message>
+        <source>标注休/班</source>
+        <translation>Mark days off and workdays</translation>
+    </message>
+    <message>
+        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
+        <translation>Adds (休) or (班) to official days off and make-up workdays</translation>
+    </message>
+    <message>
+        <source>合并为一个文件</source>
+        <translation>All years in one file</translation>
+    </message>
+    <message>
+        <source>所选的多个年份写进一个文件，一次导入</source>
+        <translation>Writes the chosen years into one file, imported at once</translation>
+    </message>
+    <message>
+        <source>固定文件名</source>
+        <translation>Fixed file name</translation>
+    </message>
+    <message>
+        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
+        <translation>File names without the time of writing (such as Tessarine_2026.ics); writing again replaces the file, so a synced folder can offer a subscription link</translation>
+    </message>
+    <message>
+        <source>输出文件夹…</source>
+        <translation>Output folder…</translation>
+    </message>
+    <message>
+        <source>选择生成的 iCal 文件存放的文件夹</source>
+        <translation>Choose the folder the iCal files are written to</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹(&amp;O)</source>
+        <translation>&amp;Open folder</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::CustomFormatTab</name>
     <message>
         <source> 干支 - LY </source>
@@ -491,6 +625,51 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>预览日期</source>
         <translation>Preview date</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::GenerationRun</name>
+    <message>
+        <source>正在生成 iCal 文件…</source>
+        <translation>Writing iCal files…</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+是否继续生成其余年份?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Go on with the other years?</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
+</source>
+        <translation>Wrote %1 file(s); %2 could not be written:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>是否打开所在文件夹?</source>
+        <translation>Open its folder?</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>==========内容预览========== </source>
+        <translation>========== Contents ========== </translation>
     </message>
 </context>
 <context>
@@ -609,78 +788,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>Lunar iCal Generator</translation>
     </message>
     <message>
-        <source>控制(&amp;C)</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>使用说明(&amp;H) </source>
-        <translation>&amp;Help </translation>
-    </message>
-    <message>
-        <source>生成 iCal(&amp;I)</source>
-        <translation>Generate &amp;iCal</translation>
-    </message>
-    <message>
-        <source>使用冬,腊月显示</source>
-        <translation>Months 11 and 12 as 冬月, 腊月</translation>
-    </message>
-    <message>
-        <source>生成后弹出提示框(&amp;P)</source>
-        <translation>&amp;Prompt after generating</translation>
-    </message>
-    <message>
-        <source>标注休/班</source>
-        <translation>Mark days off and workdays</translation>
-    </message>
-    <message>
-        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
-        <translation>Adds (休) or (班) to official days off and make-up workdays</translation>
-    </message>
-    <message>
-        <source>合并为一个文件</source>
-        <translation>All years in one file</translation>
-    </message>
-    <message>
-        <source>所选的多个年份写进一个文件，一次导入</source>
-        <translation>Writes the chosen years into one file, imported at once</translation>
-    </message>
-    <message>
-        <source>固定文件名</source>
-        <translation>Fixed file name</translation>
-    </message>
-    <message>
-        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
-        <translation>File names without the time of writing (such as Tessarine_2026.ics); writing again replaces the file, so a synced folder can offer a subscription link</translation>
-    </message>
-    <message>
-        <source>输出文件夹…</source>
-        <translation>Output folder…</translation>
-    </message>
-    <message>
-        <source>选择生成的 iCal 文件存放的文件夹</source>
-        <translation>Choose the folder the iCal files are written to</translation>
-    </message>
-    <message>
-        <source>打开所在文件夹(&amp;O)</source>
-        <translation>&amp;Open folder</translation>
-    </message>
-    <message>
-        <source>退出(&amp;X)</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>关于(&amp;A)</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
-        <translation>&amp;Tessarine - Lunar iCal Generator   </translation>
-    </message>
-    <message>
-        <source>问题反馈</source>
-        <translation>Feedback</translation>
-    </message>
-    <message>
         <source>没有找到能打开网页的程序。地址是：<byte value="xd"/>
 %1</source>
         <translation>No program was found to open web pages. The address is:<byte value="xd"/>
@@ -727,80 +834,8 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>Exit</translation>
     </message>
     <message>
-        <source>标注月相</source>
-        <translation>Mark moon phases</translation>
-    </message>
-    <message>
-        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
-        <translation>Adds the phase on days of new moon, first quarter, full moon and last quarter, as in “初八 上弦”</translation>
-    </message>
-    <message>
-        <source>标注三伏、数九</source>
-        <translation>Mark 三伏 and 数九</translation>
-    </message>
-    <message>
-        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
-        <translation>Adds the day of 三伏 and 数九, as in “十五 三九第1天”</translation>
-    </message>
-    <message>
-        <source>写入详细说明</source>
-        <translation>Write full descriptions</translation>
-    </message>
-    <message>
-        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
-        <translation>Each day's description holds its lunar date, 干支, zodiac, term and its time, festivals, moon phase, 三伏 or 数九</translation>
-    </message>
-    <message>
-        <source>生成月相日历</source>
-        <translation>Write moon phase calendar</translation>
-    </message>
-    <message>
-        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
-        <translation>Every new moon, first quarter, full moon and last quarter of the chosen years, titled with its time, as in “满月 21:36”</translation>
-    </message>
-    <message>
-        <source>生成节气日历</source>
-        <translation>Write solar term calendar</translation>
-    </message>
-    <message>
-        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
-        <translation>The 24 solar terms of the chosen years, titled with their time, as in “立春 04:02”</translation>
-    </message>
-    <message>
-        <source>生成滚动订阅文件</source>
-        <translation>Write rolling feed</translation>
-    </message>
-    <message>
-        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
-        <translation>Last year to some years ahead in one fixed-name file, replaced each time, for subscribing</translation>
-    </message>
-    <message>
-        <source>滚动年数</source>
-        <translation>Rolling years</translation>
-    </message>
-    <message>
-        <source>到 %1 年后</source>
-        <translation>To %1 year(s) ahead</translation>
-    </message>
-    <message>
-        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
-        <translation>This year is past %1; there are no years to roll.</translation>
-    </message>
-    <message>
         <source>提示</source>
         <translation>Note</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
-        <translation><byte value="xd"/>
-The file is over 1 MB; some online calendars refuse subscriptions that large. Fewer [Rolling years] make it smaller.</translation>
-    </message>
-    <message>
-        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
-%3</source>
-        <translation>Wrote the rolling feed (%1 to %2), in this folder:<byte value="xd"/>
-%3</translation>
     </message>
     <message>
         <source>错误</source>
@@ -815,16 +850,8 @@ The file is over 1 MB; some online calendars refuse subscriptions that large. Fe
         <translation>The end year must not come before the start year; please enter it again.</translation>
     </message>
     <message>
-        <source>是否打开所在文件夹?</source>
-        <translation>Open its folder?</translation>
-    </message>
-    <message>
         <source>纪念日列表中没有可用的纪念日，未生成文件。</source>
         <translation>The anniversary list has no usable anniversary; no file was written.</translation>
-    </message>
-    <message>
-        <source>==========内容预览========== </source>
-        <translation>========== Contents ========== </translation>
     </message>
     <message>
         <source>年份必需在 %1 至 %2 之间, 请重新输入.</source>
@@ -889,32 +916,6 @@ Anniversary rows %1 are wrong and were not written.</translation>
 %2</translation>
     </message>
     <message>
-        <source>正在生成 iCal 文件…</source>
-        <translation>Writing iCal files…</translation>
-    </message>
-    <message>
-        <source>停止</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-是否继续生成其余年份?</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-Go on with the other years?</translation>
-    </message>
-    <message>
-        <source>%1（%2）</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
-</source>
-        <translation>Wrote %1 file(s); %2 could not be written:<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>无法保存设置：%1。</source>
         <translation>The setting could not be saved: %1.</translation>
     </message>
@@ -927,58 +928,6 @@ Go on with the other years?</translation>
 %1</source>
         <translation>No program was found to open folders. The folder is:<byte value="xd"/>
 %1</translation>
-    </message>
-    <message>
-        <source>查看文件内容</source>
-        <translation>View file</translation>
-    </message>
-    <message>
-        <source>返回月视图</source>
-        <translation>Back to month</translation>
-    </message>
-    <message>
-        <source>已写入：%1</source>
-        <translation>Written: %1</translation>
-    </message>
-    <message>
-        <source>中国农历</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>韩国阴历</source>
-        <translation>Korean</translation>
-    </message>
-    <message>
-        <source>越南阴历</source>
-        <translation>Vietnamese</translation>
-    </message>
-    <message>
-        <source>跟随系统</source>
-        <translation>System language</translation>
-    </message>
-    <message>
-        <source>历法</source>
-        <translation>Calendar</translation>
-    </message>
-    <message>
-        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
-        <translation>Whose lunar calendar to follow: China's, Korea's and Vietnam's share their rules but not their time zones, so a few months begin a day apart</translation>
-    </message>
-    <message>
-        <source>文字</source>
-        <translation>Script</translation>
-    </message>
-    <message>
-        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
-        <translation>The language of month, term and festival names in the files; your own text in a custom format stays as written</translation>
-    </message>
-    <message>
-        <source>界面语言</source>
-        <translation>Window language</translation>
-    </message>
-    <message>
-        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
-        <translation>The window's language; the window reopens in the one chosen</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1196,91 @@ Go on with the other years?</translation>
 </source>
         <translation>%1, %2 days off:
 </translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RollingFeed</name>
+    <message>
+        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
+        <translation>This year is past %1; there are no years to roll.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
+        <translation><byte value="xd"/>
+The file is over 1 MB; some online calendars refuse subscriptions that large. Fewer [Rolling years] make it smaller.</translation>
+    </message>
+    <message>
+        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
+%3</source>
+        <translation>Wrote the rolling feed (%1 to %2), in this folder:<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::SidePages</name>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>查看文件内容</source>
+        <translation>View file</translation>
+    </message>
+    <message>
+        <source>返回月视图</source>
+        <translation>Back to month</translation>
+    </message>
+    <message>
+        <source>已写入：%1</source>
+        <translation>Written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::WordingMenus</name>
+    <message>
+        <source>中国农历</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>韩国阴历</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>越南阴历</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>System language</translation>
+    </message>
+    <message>
+        <source>历法</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
+        <translation>Whose lunar calendar to follow: China's, Korea's and Vietnam's share their rules but not their time zones, so a few months begin a day apart</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
+        <translation>The language of month, term and festival names in the files; your own text in a custom format stays as written</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Window language</translation>
+    </message>
+    <message>
+        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
+        <translation>The window's language; the window reopens in the one chosen</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,21 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::AboutMenu</name>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
+        <translation>&amp;Tessarine - 农历iCal文件生成器   </translation>
+    </message>
+    <message>
+        <source>问题反馈</source>
+        <translation>问题反馈</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::AnniversariesTab</name>
     <message>
         <source>请填写名称</source>
@@ -391,6 +406,125 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::ControlMenu</name>
+    <message>
+        <source>控制(&amp;C)</source>
+        <translation>控制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;H) </source>
+        <translation>使用说明(&amp;H) </translation>
+    </message>
+    <message>
+        <source>生成 iCal(&amp;I)</source>
+        <translation>生成 iCal(&amp;I)</translation>
+    </message>
+    <message>
+        <source>使用冬,腊月显示</source>
+        <translation>使用冬,腊月显示</translation>
+    </message>
+    <message>
+        <source>标注月相</source>
+        <translation>标注月相</translation>
+    </message>
+    <message>
+        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
+        <translation>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</translation>
+    </message>
+    <message>
+        <source>标注三伏、数九</source>
+        <translation>标注三伏、数九</translation>
+    </message>
+    <message>
+        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
+        <translation>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</translation>
+    </message>
+    <message>
+        <source>写入详细说明</source>
+        <translation>写入详细说明</translation>
+    </message>
+    <message>
+        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
+        <translation>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</translation>
+    </message>
+    <message>
+        <source>生成月相日历</source>
+        <translation>生成月相日历</translation>
+    </message>
+    <message>
+        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
+        <translation>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</translation>
+    </message>
+    <message>
+        <source>生成节气日历</source>
+        <translation>生成节气日历</translation>
+    </message>
+    <message>
+        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
+        <translation>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</translation>
+    </message>
+    <message>
+        <source>生成滚动订阅文件</source>
+        <translation>生成滚动订阅文件</translation>
+    </message>
+    <message>
+        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
+        <translation>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</translation>
+    </message>
+    <message>
+        <source>滚动年数</source>
+        <translation>滚动年数</translation>
+    </message>
+    <message>
+        <source>到 %1 年后</source>
+        <translation>到 %1 年后</translation>
+    </message>
+    <message>
+        <source>生成后弹出提示框(&amp;P)</source>
+        <translation>生成后弹出提示框(&amp;P)</translation>
+    </message>
+    <message>
+        <source>标注休/班</source>
+        <translation>标注休/班</translation>
+    </message>
+    <message>
+        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
+        <translation>在官方放假和调休上班的日子后加上 (休) 或 (班)</translation>
+    </message>
+    <message>
+        <source>合并为一个文件</source>
+        <translation>合并为一个文件</translation>
+    </message>
+    <message>
+        <source>所选的多个年份写进一个文件，一次导入</source>
+        <translation>所选的多个年份写进一个文件，一次导入</translation>
+    </message>
+    <message>
+        <source>固定文件名</source>
+        <translation>固定文件名</translation>
+    </message>
+    <message>
+        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
+        <translation>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</translation>
+    </message>
+    <message>
+        <source>输出文件夹…</source>
+        <translation>输出文件夹…</translation>
+    </message>
+    <message>
+        <source>选择生成的 iCal 文件存放的文件夹</source>
+        <translation>选择生成的 iCal 文件存放的文件夹</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹(&amp;O)</source>
+        <translation>打开所在文件夹(&amp;O)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::CustomFormatTab</name>
     <message>
         <source> 干支 - LY </source>
@@ -491,6 +625,51 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>预览日期</source>
         <translation>预览日期</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::GenerationRun</name>
+    <message>
+        <source>正在生成 iCal 文件…</source>
+        <translation>正在生成 iCal 文件…</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+是否继续生成其余年份?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+是否继续生成其余年份?</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
+</source>
+        <translation>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>是否打开所在文件夹?</source>
+        <translation>是否打开所在文件夹?</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>==========内容预览========== </source>
+        <translation>==========内容预览========== </translation>
     </message>
 </context>
 <context>
@@ -609,78 +788,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>农历 iCal 文件生成器</translation>
     </message>
     <message>
-        <source>控制(&amp;C)</source>
-        <translation>控制(&amp;C)</translation>
-    </message>
-    <message>
-        <source>使用说明(&amp;H) </source>
-        <translation>使用说明(&amp;H) </translation>
-    </message>
-    <message>
-        <source>生成 iCal(&amp;I)</source>
-        <translation>生成 iCal(&amp;I)</translation>
-    </message>
-    <message>
-        <source>使用冬,腊月显示</source>
-        <translation>使用冬,腊月显示</translation>
-    </message>
-    <message>
-        <source>生成后弹出提示框(&amp;P)</source>
-        <translation>生成后弹出提示框(&amp;P)</translation>
-    </message>
-    <message>
-        <source>标注休/班</source>
-        <translation>标注休/班</translation>
-    </message>
-    <message>
-        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
-        <translation>在官方放假和调休上班的日子后加上 (休) 或 (班)</translation>
-    </message>
-    <message>
-        <source>合并为一个文件</source>
-        <translation>合并为一个文件</translation>
-    </message>
-    <message>
-        <source>所选的多个年份写进一个文件，一次导入</source>
-        <translation>所选的多个年份写进一个文件，一次导入</translation>
-    </message>
-    <message>
-        <source>固定文件名</source>
-        <translation>固定文件名</translation>
-    </message>
-    <message>
-        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
-        <translation>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</translation>
-    </message>
-    <message>
-        <source>输出文件夹…</source>
-        <translation>输出文件夹…</translation>
-    </message>
-    <message>
-        <source>选择生成的 iCal 文件存放的文件夹</source>
-        <translation>选择生成的 iCal 文件存放的文件夹</translation>
-    </message>
-    <message>
-        <source>打开所在文件夹(&amp;O)</source>
-        <translation>打开所在文件夹(&amp;O)</translation>
-    </message>
-    <message>
-        <source>退出(&amp;X)</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
-        <source>关于(&amp;A)</source>
-        <translation>关于(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
-        <translation>&amp;Tessarine - 农历iCal文件生成器   </translation>
-    </message>
-    <message>
-        <source>问题反馈</source>
-        <translation>问题反馈</translation>
-    </message>
-    <message>
         <source>没有找到能打开网页的程序。地址是：<byte value="xd"/>
 %1</source>
         <translation>没有找到能打开网页的程序。地址是：<byte value="xd"/>
@@ -727,80 +834,8 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>退       出</translation>
     </message>
     <message>
-        <source>标注月相</source>
-        <translation>标注月相</translation>
-    </message>
-    <message>
-        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
-        <translation>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</translation>
-    </message>
-    <message>
-        <source>标注三伏、数九</source>
-        <translation>标注三伏、数九</translation>
-    </message>
-    <message>
-        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
-        <translation>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</translation>
-    </message>
-    <message>
-        <source>写入详细说明</source>
-        <translation>写入详细说明</translation>
-    </message>
-    <message>
-        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
-        <translation>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</translation>
-    </message>
-    <message>
-        <source>生成月相日历</source>
-        <translation>生成月相日历</translation>
-    </message>
-    <message>
-        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
-        <translation>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</translation>
-    </message>
-    <message>
-        <source>生成节气日历</source>
-        <translation>生成节气日历</translation>
-    </message>
-    <message>
-        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
-        <translation>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</translation>
-    </message>
-    <message>
-        <source>生成滚动订阅文件</source>
-        <translation>生成滚动订阅文件</translation>
-    </message>
-    <message>
-        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
-        <translation>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</translation>
-    </message>
-    <message>
-        <source>滚动年数</source>
-        <translation>滚动年数</translation>
-    </message>
-    <message>
-        <source>到 %1 年后</source>
-        <translation>到 %1 年后</translation>
-    </message>
-    <message>
-        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
-        <translation>今年已在 %1 年之后，没有可以滚动生成的年份。</translation>
-    </message>
-    <message>
         <source>提示</source>
         <translation>提示</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
-        <translation><byte value="xd"/>
-文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</translation>
-    </message>
-    <message>
-        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
-%3</source>
-        <translation>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
-%3</translation>
     </message>
     <message>
         <source>错误</source>
@@ -815,16 +850,8 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>结束年份必需大于等于开始年份, 请重新输入.</translation>
     </message>
     <message>
-        <source>是否打开所在文件夹?</source>
-        <translation>是否打开所在文件夹?</translation>
-    </message>
-    <message>
         <source>纪念日列表中没有可用的纪念日，未生成文件。</source>
         <translation>纪念日列表中没有可用的纪念日，未生成文件。</translation>
-    </message>
-    <message>
-        <source>==========内容预览========== </source>
-        <translation>==========内容预览========== </translation>
     </message>
     <message>
         <source>年份必需在 %1 至 %2 之间, 请重新输入.</source>
@@ -889,32 +916,6 @@ v{} - 2013-01-06<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>正在生成 iCal 文件…</source>
-        <translation>正在生成 iCal 文件…</translation>
-    </message>
-    <message>
-        <source>停止</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-是否继续生成其余年份?</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-是否继续生成其余年份?</translation>
-    </message>
-    <message>
-        <source>%1（%2）</source>
-        <translation>%1（%2）</translation>
-    </message>
-    <message>
-        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
-</source>
-        <translation>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>无法保存设置：%1。</source>
         <translation>无法保存设置：%1。</translation>
     </message>
@@ -927,58 +928,6 @@ v{} - 2013-01-06<byte value="xd"/>
 %1</source>
         <translation>没有找到能打开文件夹的程序。文件夹在：<byte value="xd"/>
 %1</translation>
-    </message>
-    <message>
-        <source>查看文件内容</source>
-        <translation>查看文件内容</translation>
-    </message>
-    <message>
-        <source>返回月视图</source>
-        <translation>返回月视图</translation>
-    </message>
-    <message>
-        <source>已写入：%1</source>
-        <translation>已写入：%1</translation>
-    </message>
-    <message>
-        <source>中国农历</source>
-        <translation>中国农历</translation>
-    </message>
-    <message>
-        <source>韩国阴历</source>
-        <translation>韩国阴历</translation>
-    </message>
-    <message>
-        <source>越南阴历</source>
-        <translation>越南阴历</translation>
-    </message>
-    <message>
-        <source>跟随系统</source>
-        <translation>跟随系统</translation>
-    </message>
-    <message>
-        <source>历法</source>
-        <translation>历法</translation>
-    </message>
-    <message>
-        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
-        <translation>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</translation>
-    </message>
-    <message>
-        <source>文字</source>
-        <translation>文字</translation>
-    </message>
-    <message>
-        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
-        <translation>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</translation>
-    </message>
-    <message>
-        <source>界面语言</source>
-        <translation>界面语言</translation>
-    </message>
-    <message>
-        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
-        <translation>窗口的语言；选择后窗口以新的语言重新打开</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1195,91 @@ v{} - 2013-01-06<byte value="xd"/>
 </source>
         <translation>%1 年，%2 天放假：
 </translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RollingFeed</name>
+    <message>
+        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
+        <translation>今年已在 %1 年之后，没有可以滚动生成的年份。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
+        <translation><byte value="xd"/>
+文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</translation>
+    </message>
+    <message>
+        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
+%3</source>
+        <translation>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::SidePages</name>
+    <message>
+        <source>打开文件夹</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>查看文件内容</source>
+        <translation>查看文件内容</translation>
+    </message>
+    <message>
+        <source>返回月视图</source>
+        <translation>返回月视图</translation>
+    </message>
+    <message>
+        <source>已写入：%1</source>
+        <translation>已写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::WordingMenus</name>
+    <message>
+        <source>中国农历</source>
+        <translation>中国农历</translation>
+    </message>
+    <message>
+        <source>韩国阴历</source>
+        <translation>韩国阴历</translation>
+    </message>
+    <message>
+        <source>越南阴历</source>
+        <translation>越南阴历</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>历法</source>
+        <translation>历法</translation>
+    </message>
+    <message>
+        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
+        <translation>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
+        <translation>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>界面语言</translation>
+    </message>
+    <message>
+        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
+        <translation>窗口的语言；选择后窗口以新的语言重新打开</translation>
     </message>
 </context>
 <context>

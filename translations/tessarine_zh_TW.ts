@@ -196,6 +196,21 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::AboutMenu</name>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>關於(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
+        <translation>&amp;Tessarine - 農曆 iCal 檔案產生器   </translation>
+    </message>
+    <message>
+        <source>问题反馈</source>
+        <translation>問題回報</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::AnniversariesTab</name>
     <message>
         <source>请填写名称</source>
@@ -391,6 +406,125 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tessarine::ControlMenu</name>
+    <message>
+        <source>控制(&amp;C)</source>
+        <translation>控制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;H) </source>
+        <translation>使用說明(&amp;H) </translation>
+    </message>
+    <message>
+        <source>生成 iCal(&amp;I)</source>
+        <translation>產生 iCal(&amp;I)</translation>
+    </message>
+    <message>
+        <source>使用冬,腊月显示</source>
+        <translation>使用冬,臘月顯示</translation>
+    </message>
+    <message>
+        <source>标注月相</source>
+        <translation>標註月相</translation>
+    </message>
+    <message>
+        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
+        <translation>在新月、上弦、滿月、下弦的日子後加上月相，如「初八 上弦」</translation>
+    </message>
+    <message>
+        <source>标注三伏、数九</source>
+        <translation>標註三伏、數九</translation>
+    </message>
+    <message>
+        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
+        <translation>在三伏和數九的日子後加上第幾天，如「十五 三九第1天」</translation>
+    </message>
+    <message>
+        <source>写入详细说明</source>
+        <translation>寫入詳細說明</translation>
+    </message>
+    <message>
+        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
+        <translation>每天的說明中寫入農曆、干支、生肖、節氣和時刻、節日、月相、三伏或數九</translation>
+    </message>
+    <message>
+        <source>生成月相日历</source>
+        <translation>產生月相日曆</translation>
+    </message>
+    <message>
+        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
+        <translation>所選年份中每次新月、上弦、滿月、下弦，標題帶時刻，如「滿月 21:36」</translation>
+    </message>
+    <message>
+        <source>生成节气日历</source>
+        <translation>產生節氣日曆</translation>
+    </message>
+    <message>
+        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
+        <translation>所選年份的二十四節氣，標題帶交節時刻，如「立春 04:02」</translation>
+    </message>
+    <message>
+        <source>生成滚动订阅文件</source>
+        <translation>產生滾動訂閱檔案</translation>
+    </message>
+    <message>
+        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
+        <translation>從去年到幾年後寫成一個固定檔名的檔案，每次產生時替換，便於訂閱</translation>
+    </message>
+    <message>
+        <source>滚动年数</source>
+        <translation>滾動年數</translation>
+    </message>
+    <message>
+        <source>到 %1 年后</source>
+        <translation>到 %1 年後</translation>
+    </message>
+    <message>
+        <source>生成后弹出提示框(&amp;P)</source>
+        <translation>產生後彈出提示框(&amp;P)</translation>
+    </message>
+    <message>
+        <source>标注休/班</source>
+        <translation>標註休/班</translation>
+    </message>
+    <message>
+        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
+        <translation>在官方放假和調休上班的日子後加上 (休) 或 (班)</translation>
+    </message>
+    <message>
+        <source>合并为一个文件</source>
+        <translation>合併為一個檔案</translation>
+    </message>
+    <message>
+        <source>所选的多个年份写进一个文件，一次导入</source>
+        <translation>所選的多個年份寫進一個檔案，一次匯入</translation>
+    </message>
+    <message>
+        <source>固定文件名</source>
+        <translation>固定檔名</translation>
+    </message>
+    <message>
+        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
+        <translation>檔名不帶產生時間（如 Tessarine_2026.ics），再次產生時替換舊檔案，便於同步資料夾提供訂閱連結</translation>
+    </message>
+    <message>
+        <source>输出文件夹…</source>
+        <translation>輸出資料夾…</translation>
+    </message>
+    <message>
+        <source>选择生成的 iCal 文件存放的文件夹</source>
+        <translation>選擇產生的 iCal 檔案存放的資料夾</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹(&amp;O)</source>
+        <translation>開啟所在資料夾(&amp;O)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+</context>
+<context>
     <name>tessarine::CustomFormatTab</name>
     <message>
         <source> 干支 - LY </source>
@@ -491,6 +625,51 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>预览日期</source>
         <translation>預覽日期</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::GenerationRun</name>
+    <message>
+        <source>正在生成 iCal 文件…</source>
+        <translation>正在產生 iCal 檔案…</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+是否继续生成其余年份?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+是否繼續產生其餘年份?</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
+</source>
+        <translation>產生了 %1 個檔案，%2 個未能產生：<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>是否打开所在文件夹?</source>
+        <translation>是否開啟所在資料夾?</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>==========内容预览========== </source>
+        <translation>==========內容預覽========== </translation>
     </message>
 </context>
 <context>
@@ -609,78 +788,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>農曆 iCal 檔案產生器</translation>
     </message>
     <message>
-        <source>控制(&amp;C)</source>
-        <translation>控制(&amp;C)</translation>
-    </message>
-    <message>
-        <source>使用说明(&amp;H) </source>
-        <translation>使用說明(&amp;H) </translation>
-    </message>
-    <message>
-        <source>生成 iCal(&amp;I)</source>
-        <translation>產生 iCal(&amp;I)</translation>
-    </message>
-    <message>
-        <source>使用冬,腊月显示</source>
-        <translation>使用冬,臘月顯示</translation>
-    </message>
-    <message>
-        <source>生成后弹出提示框(&amp;P)</source>
-        <translation>產生後彈出提示框(&amp;P)</translation>
-    </message>
-    <message>
-        <source>标注休/班</source>
-        <translation>標註休/班</translation>
-    </message>
-    <message>
-        <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
-        <translation>在官方放假和調休上班的日子後加上 (休) 或 (班)</translation>
-    </message>
-    <message>
-        <source>合并为一个文件</source>
-        <translation>合併為一個檔案</translation>
-    </message>
-    <message>
-        <source>所选的多个年份写进一个文件，一次导入</source>
-        <translation>所選的多個年份寫進一個檔案，一次匯入</translation>
-    </message>
-    <message>
-        <source>固定文件名</source>
-        <translation>固定檔名</translation>
-    </message>
-    <message>
-        <source>文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接</source>
-        <translation>檔名不帶產生時間（如 Tessarine_2026.ics），再次產生時替換舊檔案，便於同步資料夾提供訂閱連結</translation>
-    </message>
-    <message>
-        <source>输出文件夹…</source>
-        <translation>輸出資料夾…</translation>
-    </message>
-    <message>
-        <source>选择生成的 iCal 文件存放的文件夹</source>
-        <translation>選擇產生的 iCal 檔案存放的資料夾</translation>
-    </message>
-    <message>
-        <source>打开所在文件夹(&amp;O)</source>
-        <translation>開啟所在資料夾(&amp;O)</translation>
-    </message>
-    <message>
-        <source>退出(&amp;X)</source>
-        <translation>結束(&amp;X)</translation>
-    </message>
-    <message>
-        <source>关于(&amp;A)</source>
-        <translation>關於(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Tessarine - 农历iCal文件生成器   </source>
-        <translation>&amp;Tessarine - 農曆 iCal 檔案產生器   </translation>
-    </message>
-    <message>
-        <source>问题反馈</source>
-        <translation>問題回報</translation>
-    </message>
-    <message>
         <source>没有找到能打开网页的程序。地址是：<byte value="xd"/>
 %1</source>
         <translation>沒有找到能開啟網頁的程式。地址是：<byte value="xd"/>
@@ -727,80 +834,8 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>結       束</translation>
     </message>
     <message>
-        <source>标注月相</source>
-        <translation>標註月相</translation>
-    </message>
-    <message>
-        <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
-        <translation>在新月、上弦、滿月、下弦的日子後加上月相，如「初八 上弦」</translation>
-    </message>
-    <message>
-        <source>标注三伏、数九</source>
-        <translation>標註三伏、數九</translation>
-    </message>
-    <message>
-        <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
-        <translation>在三伏和數九的日子後加上第幾天，如「十五 三九第1天」</translation>
-    </message>
-    <message>
-        <source>写入详细说明</source>
-        <translation>寫入詳細說明</translation>
-    </message>
-    <message>
-        <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
-        <translation>每天的說明中寫入農曆、干支、生肖、節氣和時刻、節日、月相、三伏或數九</translation>
-    </message>
-    <message>
-        <source>生成月相日历</source>
-        <translation>產生月相日曆</translation>
-    </message>
-    <message>
-        <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
-        <translation>所選年份中每次新月、上弦、滿月、下弦，標題帶時刻，如「滿月 21:36」</translation>
-    </message>
-    <message>
-        <source>生成节气日历</source>
-        <translation>產生節氣日曆</translation>
-    </message>
-    <message>
-        <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
-        <translation>所選年份的二十四節氣，標題帶交節時刻，如「立春 04:02」</translation>
-    </message>
-    <message>
-        <source>生成滚动订阅文件</source>
-        <translation>產生滾動訂閱檔案</translation>
-    </message>
-    <message>
-        <source>从去年到几年后写成一个固定文件名的文件，每次生成时替换，便于订阅</source>
-        <translation>從去年到幾年後寫成一個固定檔名的檔案，每次產生時替換，便於訂閱</translation>
-    </message>
-    <message>
-        <source>滚动年数</source>
-        <translation>滾動年數</translation>
-    </message>
-    <message>
-        <source>到 %1 年后</source>
-        <translation>到 %1 年後</translation>
-    </message>
-    <message>
-        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
-        <translation>今年已在 %1 年之後，沒有可以滾動產生的年份。</translation>
-    </message>
-    <message>
         <source>提示</source>
         <translation>提示</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
-        <translation><byte value="xd"/>
-檔案超過 1 MB，有些網路日曆不接受這樣大的訂閱，可減少【滾動年數】。</translation>
-    </message>
-    <message>
-        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
-%3</source>
-        <translation>成功產生滾動訂閱檔案（%1 至 %2 年），存放在以下目錄: <byte value="xd"/>
-%3</translation>
     </message>
     <message>
         <source>错误</source>
@@ -815,16 +850,8 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>結束年份必需大於等於開始年份, 請重新輸入.</translation>
     </message>
     <message>
-        <source>是否打开所在文件夹?</source>
-        <translation>是否開啟所在資料夾?</translation>
-    </message>
-    <message>
         <source>纪念日列表中没有可用的纪念日，未生成文件。</source>
         <translation>紀念日清單中沒有可用的紀念日，未產生檔案。</translation>
-    </message>
-    <message>
-        <source>==========内容预览========== </source>
-        <translation>==========內容預覽========== </translation>
     </message>
     <message>
         <source>年份必需在 %1 至 %2 之间, 请重新输入.</source>
@@ -889,32 +916,6 @@ v{} - 2013-01-06<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>正在生成 iCal 文件…</source>
-        <translation>正在產生 iCal 檔案…</translation>
-    </message>
-    <message>
-        <source>停止</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-是否继续生成其余年份?</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-是否繼續產生其餘年份?</translation>
-    </message>
-    <message>
-        <source>%1（%2）</source>
-        <translation>%1（%2）</translation>
-    </message>
-    <message>
-        <source>生成了 %1 个文件，%2 个未能生成：<byte value="xd"/>
-</source>
-        <translation>產生了 %1 個檔案，%2 個未能產生：<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>无法保存设置：%1。</source>
         <translation>無法儲存設定：%1。</translation>
     </message>
@@ -927,58 +928,6 @@ v{} - 2013-01-06<byte value="xd"/>
 %1</source>
         <translation>沒有找到能開啟資料夾的程式。資料夾在：<byte value="xd"/>
 %1</translation>
-    </message>
-    <message>
-        <source>查看文件内容</source>
-        <translation>檢視檔案內容</translation>
-    </message>
-    <message>
-        <source>返回月视图</source>
-        <translation>返回月檢視</translation>
-    </message>
-    <message>
-        <source>已写入：%1</source>
-        <translation>已寫入：%1</translation>
-    </message>
-    <message>
-        <source>中国农历</source>
-        <translation>中國農曆</translation>
-    </message>
-    <message>
-        <source>韩国阴历</source>
-        <translation>韓國陰曆</translation>
-    </message>
-    <message>
-        <source>越南阴历</source>
-        <translation>越南陰曆</translation>
-    </message>
-    <message>
-        <source>跟随系统</source>
-        <translation>跟隨系統</translation>
-    </message>
-    <message>
-        <source>历法</source>
-        <translation>曆法</translation>
-    </message>
-    <message>
-        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
-        <translation>按哪國的陰曆換算：中國、韓國和越南的曆法規則相同，只是時區不同，少數月份的初一相差一天</translation>
-    </message>
-    <message>
-        <source>文字</source>
-        <translation>文字</translation>
-    </message>
-    <message>
-        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
-        <translation>檔案中月份、節氣、節日等名稱的文字；自訂格式中自己寫的文字不變</translation>
-    </message>
-    <message>
-        <source>界面语言</source>
-        <translation>介面語言</translation>
-    </message>
-    <message>
-        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
-        <translation>視窗的語言；選擇後視窗以新的語言重新開啟</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1195,91 @@ v{} - 2013-01-06<byte value="xd"/>
 </source>
         <translation>%1 年，%2 天放假：
 </translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::RollingFeed</name>
+    <message>
+        <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
+        <translation>今年已在 %1 年之後，沒有可以滾動產生的年份。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+文件超过 1 MB，有些网络日历不接受这样大的订阅，可减少【滚动年数】。</source>
+        <translation><byte value="xd"/>
+檔案超過 1 MB，有些網路日曆不接受這樣大的訂閱，可減少【滾動年數】。</translation>
+    </message>
+    <message>
+        <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
+%3</source>
+        <translation>成功產生滾動訂閱檔案（%1 至 %2 年），存放在以下目錄: <byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::SidePages</name>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>查看文件内容</source>
+        <translation>檢視檔案內容</translation>
+    </message>
+    <message>
+        <source>返回月视图</source>
+        <translation>返回月檢視</translation>
+    </message>
+    <message>
+        <source>已写入：%1</source>
+        <translation>已寫入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::WordingMenus</name>
+    <message>
+        <source>中国农历</source>
+        <translation>中國農曆</translation>
+    </message>
+    <message>
+        <source>韩国阴历</source>
+        <translation>韓國陰曆</translation>
+    </message>
+    <message>
+        <source>越南阴历</source>
+        <translation>越南陰曆</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>历法</source>
+        <translation>曆法</translation>
+    </message>
+    <message>
+        <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
+        <translation>按哪國的陰曆換算：中國、韓國和越南的曆法規則相同，只是時區不同，少數月份的初一相差一天</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
+        <translation>檔案中月份、節氣、節日等名稱的文字；自訂格式中自己寫的文字不變</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>介面語言</translation>
+    </message>
+    <message>
+        <source>窗口的语言；选择后窗口以新的语言重新打开</source>
+        <translation>視窗的語言；選擇後視窗以新的語言重新開啟</translation>
     </message>
 </context>
 <context>

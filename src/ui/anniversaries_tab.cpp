@@ -255,8 +255,8 @@ void AnniversariesTab::onRemoveClicked() {
 void AnniversariesTab::change(const std::function<void()>& edit) {
   const CsvDocument before = list_->document;
   edit();
-  undo_->push(new ListChange(before, list_->document, [this](const CsvDocument& d) { restore(d); },
-                             [this] { return list_ ? list_->document : CsvDocument{}; }));
+  const auto put = [this](const CsvDocument& d, ListChange::Span s) { restore(d, s.start, s.removed, s.added); };
+  undo_->push(new ListChange(before, list_->document, put, [this] { return list_ ? list_->document : CsvDocument{}; }));
 }
 
 std::optional<int> AnniversariesTab::remindDaysBefore() const {

@@ -2,7 +2,7 @@
 // table and saved, after every change, to the CSV file tessarine-cli reads.
 // A cell that does not parse turns red and says why in its tool tip; such
 // rows are left out of generation. A row that repeats another's name and
-// date is marked as a repeat. Ctrl+Z undoes the last change, and Delete
+// date is marked as a repeat. Ctrl+Z undoes the last change, and 删除
 // removes every selected row.
 //
 // The file is the user's own document: what the table does not show
@@ -81,8 +81,9 @@ class AnniversariesTab : public QWidget {
   void keepBoth(const std::string& ours);
   void display(LoadedList list);
   void fillTable();
-  // Puts the list back to `document`, for undo, and saves it.
-  void restore(const CsvDocument& document);
+  // Puts the list back to `document`, for undo, and saves it: its records
+  // from `start` on, `added` of them, took the place of `removed` others.
+  void restore(const CsvDocument& document, std::size_t start, std::size_t removed, std::size_t added);
   // Makes a change of the list (`edit`), remembered for Ctrl+Z.
   void change(const std::function<void()>& edit);
   void refuse(const QString& why);

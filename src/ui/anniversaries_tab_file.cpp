@@ -67,10 +67,14 @@ void AnniversariesTab::fillTable() {
   markUnsaved();
 }
 
-void AnniversariesTab::restore(const CsvDocument& document) {
+void AnniversariesTab::restore(const CsvDocument& document, std::size_t start, std::size_t removed,
+                               std::size_t added) {
   if (!list_) return;
   list_->document = document;
-  fillTable();
+  rows_->recordsReplaced(EntryRecords(list_->document), start, removed, added);
+  unsavedRows_.clear();
+  check();
+  markUnsaved();
   save();
 }
 

@@ -45,6 +45,7 @@ void AnniversaryRows::show(const CsvDocument* document, std::vector<std::size_t>
   unsaved_.clear();
   rows_.assign(records_.size(), Row{});
   for (std::size_t row = 0; row < rows_.size(); ++row) parse(row);
+  entriesStale_ = true;
   if (!document) entries_ = std::make_shared<std::vector<Anniversary>>();
   endResetModel();
 }
@@ -68,15 +69,54 @@ void AnniversaryRows::recordAppended(std::size_t record) {
 void AnniversaryRows::recordErased(int row) {
   beginRemoveRows({}, row, row);
   const std::size_t record = records_[static_cast<std::size_t>(row)];
+  entriesStale_ = entriesStale_ || HoldsEntry(rows_[static_cast<std::size_t>(row)]);
   records_.erase(records_.begin() + row);
   rows_.erase(rows_.begin() + row);
   for (std::size_t& later : records_) later -= later > record;
   endRemoveRows();
 }
 
+void AnniversaryRows::recordsReplaced(std::vector<std::size_t> records, std::size_t start, std::size_t removed,
+                                      std::size_t added) {
+  beginResetModel();
+  std::vector<Row> rows(records.size());
+  std::vector<bool> kept(rows_.size());
+  std::vector<std::size_t> changed;  // the rows of the records put back
+  std::size_t before = 0;            // walks the rows as they were, in record order
+  for (std::size_t row = 0; row < records.size(); ++row) {
+    const std::size_t record = records[row];
+    if (record >= start && record < start + added) {
+      changed.push_back(row);
+      continue;
+    }
+    // The record's place before the change; its fields are the same.
+    const std::size_t was = record < start ? record : record - added + removed;
+    while (before < records_.size() && records_[before] < was) ++before;
+    if (before < records_.size() && records_[before] == was) {
+      rows[row] = std::move(rows_[before]);
+      kept[before] = true;
+    } else {
+      changed.push_back(row);  // a record that holds an entry only now
+    }
+  }
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    entriesStale_ = entriesStale_ || (!kept[row] && HoldsEntry(rows_[row]));
+  }
+  records_ = std::move(records);
+  rows_ = std::move(rows);
+  unsaved_.clear();
+  for (const std::size_t row : changed) parse(row);
+  endResetModel();
+}
+
 void AnniversaryRows::check() {
-  auto entries = std::make_shared<std::vector<Anniversary>>();
-  entries->reserve(rows_.size());
+  // The entries are gathered again only when a row that parses changed: the
+  // month view keeps the years it worked out from them until then.
+  std::shared_ptr<std::vector<Anniversary>> entries;
+  if (entriesStale_) {
+    entries = std::make_shared<std::vector<Anniversary>>();
+    entries->reserve(rows_.size());
+  }
   std::unordered_map<SameEntry, int, SameEntryHash> firstRowOf(rows_.size());
   for (std::size_t row = 0; row < rows_.size(); ++row) {
     Row& r = rows_[row];
@@ -86,9 +126,10 @@ void AnniversaryRows::check() {
     if (!entry) continue;
     const auto [at, fresh] = firstRowOf.try_emplace(SameEntry(*entry), static_cast<int>(row) + 1);
     if (!fresh) r.repeats = at->second;
-    entries->push_back(*entry);
+    if (entries) entries->push_back(*entry);
   }
-  entries_ = std::move(entries);
+  if (entries) entries_ = std::move(entries);
+  entriesStale_ = false;
   if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
@@ -117,8 +158,18 @@ std::vector<std::string> AnniversaryRows::fieldsWith(int row, int column, const 
 
 void AnniversaryRows::parse(std::size_t row) {
   const std::vector<std::string> fields = fieldsOf(row);
-  rows_[row].parsed.reset();
-  if (!IsBlankRow(fields)) rows_[row].parsed = ParseAnniversary(fields, calendar_);
+  Row& r = rows_[row];
+  entriesStale_ = entriesStale_ || HoldsEntry(r);
+  r.parsed.reset();
+  if (!IsBlankRow(fields)) {
+    r.parsed = ParseAnniversary(fields, calendar_);
+    ++parses_;
+  }
+  entriesStale_ = entriesStale_ || HoldsEntry(r);
+}
+
+bool AnniversaryRows::HoldsEntry(const Row& row) {
+  return row.parsed && std::holds_alternative<Anniversary>(*row.parsed);
 }
 
 std::vector<int> AnniversaryRows::invalidRows() const {

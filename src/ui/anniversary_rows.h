@@ -1,9 +1,10 @@
 // The 纪念日 tab's rows as a table model over the list document: the four
 // fields each entry row holds, and the computed 农历 · 下次. A row is parsed
-// when the list is shown and again only when it changes; its next day is
-// worked out when the table first paints it. The table asks only for the
-// rows in sight, so a list of ten thousand entries costs little more to
-// show than one of ten.
+// when the list is shown and again only when it changes (an edit, an undo
+// or a redo, a change of the default calendar); its next day is worked out
+// when the table first paints it. The table asks only for the rows in
+// sight, so a list of ten thousand entries costs little more to show than
+// one of ten.
 //
 // The model reads the document and never changes it: the tab edits the
 // document, then tells the model what changed and has it checked again. An
@@ -55,6 +56,10 @@ class AnniversaryRows : public QAbstractTableModel {
   void recordAppended(std::size_t record);
   // Row `row`'s record was erased from the document.
   void recordErased(int row);
+  // The document's records from `start` on, `removed` of them, were put back
+  // as `added` others (an undo or a redo); `records` are its entry records
+  // now. Only the rows of those records are parsed again.
+  void recordsReplaced(std::vector<std::size_t> records, std::size_t start, std::size_t removed, std::size_t added);
   // Marks repeated rows and gathers the entries, after the changes above;
   // the next days are worked out afresh as they are shown (the date moves on).
   void check();
@@ -66,8 +71,12 @@ class AnniversaryRows : public QAbstractTableModel {
   // the calendar's field only when it is filled in or the record already
   // had one, so that editing a row of a three-column list keeps it three.
   std::vector<std::string> fieldsWith(int row, int column, const std::string& text) const;
-  // The rows that parse, in table order; the same object until they change.
+  // The rows that parse, in table order; the same object until one of them
+  // changes, so that what is worked out from them can be kept.
   std::shared_ptr<const std::vector<Anniversary>> entries() const { return entries_; }
+  // How many rows have been parsed, all told: what shows that an unchanged
+  // row is never parsed again.
+  std::size_t parses() const { return parses_; }
   // The numbers (from 1) of the rows that have text but do not parse.
   std::vector<int> invalidRows() const;
 
@@ -90,6 +99,7 @@ class AnniversaryRows : public QAbstractTableModel {
   };
   std::vector<std::string> fieldsOf(std::size_t row) const;
   void parse(std::size_t row);
+  static bool HoldsEntry(const Row& row);
   QVariant look(const Row& row, int column, int role) const;
 
   RowWording wording_;
@@ -99,6 +109,8 @@ class AnniversaryRows : public QAbstractTableModel {
   std::set<int> unsaved_;
   LunarCalendar calendar_ = LunarCalendar::China;
   std::shared_ptr<const std::vector<Anniversary>> entries_;
+  bool entriesStale_ = true;  // a row that parses changed since the entries were gathered
+  std::size_t parses_ = 0;
 };
 
 }  // namespace tessarine

@@ -1,6 +1,7 @@
-// The window's way to the desktop: clock, message boxes, the output folder,
-// file writing, the file manager and the browser. Each is a replaceable
-// function so that tests drive the real window without a real desktop.
+// The window's way to the desktop: clock, message boxes, the output folder
+// and where the user's files live, file writing, the folder chooser, the
+// file manager and the browser. Each is a replaceable function so that tests
+// drive the real window without a real desktop.
 #pragma once
 
 #include <QDateTime>

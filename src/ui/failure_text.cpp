@@ -57,8 +57,8 @@ QString ReasonText(std::error_code error) {
       default: break;
     }
   }
-  // The system words its reasons in English; the window speaks Chinese and
-  // names the rest by number, for a search or a bug report.
+  // The system words its reasons in English whatever the window speaks:
+  // the rest are named by number, for a search or a bug report.
   return QCoreApplication::translate("FailureText", "系统错误（错误码 %1）").arg(error.value());
 }
 

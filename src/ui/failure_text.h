@@ -1,5 +1,5 @@
 // Why a file could not be written, in the user's words: the system's error
-// code named in Chinese (没有写入权限, 磁盘已满, 不是文件夹 …).
+// code named in the window's language (没有写入权限, 磁盘已满, 不是文件夹 …).
 #pragma once
 
 #include <QString>

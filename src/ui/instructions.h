@@ -1,4 +1,5 @@
-// The short user guide shown in the window's text box.
+// The short user guide shown in the window's text box, and the maker's name
+// and page, which the guide and 关于 name.
 #pragma once
 
 #include <QString>

@@ -19,10 +19,17 @@ namespace tessarine {
 // Pushed once the change is made, so its first redo does nothing.
 class ListChange : public QUndoCommand {
  public:
-  // `restore` puts a whole list back; `current` gives the list as it is
-  // now, which is `after` whenever the change is undone.
-  ListChange(const CsvDocument& before, const CsvDocument& after, std::function<void(const CsvDocument&)> restore,
-             std::function<CsvDocument()> current)
+  // The records an undo or a redo put back: from `start` on, `removed` records
+  // gave way to `added` others; the rest are as they were.
+  struct Span {
+    std::size_t start = 0, removed = 0, added = 0;
+  };
+  using Restore = std::function<void(const CsvDocument&, Span)>;
+
+  // `restore` puts a whole list back, saying which records changed;
+  // `current` gives the list as it is now, which is `after` whenever the
+  // change is undone.
+  ListChange(const CsvDocument& before, const CsvDocument& after, Restore restore, std::function<CsvDocument()> current)
       : restore_(std::move(restore)), current_(std::move(current)), lineEnds_{before.lineEnd, after.lineEnd} {
     const std::vector<CsvRecord>& was = before.records;
     const std::vector<CsvRecord>& is = after.records;
@@ -54,10 +61,10 @@ class ListChange : public QUndoCommand {
     const std::vector<CsvRecord>& put = records_[static_cast<std::size_t>(to)];
     document.records.insert(document.records.begin() + At(start_), put.begin(), put.end());
     document.lineEnd = lineEnds_[static_cast<std::size_t>(to)];
-    restore_(document);
+    restore_(document, Span{start_, records_[static_cast<std::size_t>(from)].size(), put.size()});
   }
 
-  std::function<void(const CsvDocument&)> restore_;
+  Restore restore_;
   std::function<CsvDocument()> current_;
   std::array<std::string, 2> lineEnds_;
   std::size_t start_ = 0;  // the first record the change touched

@@ -1,29 +1,31 @@
 #include "ui/main_window.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFileInfo>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "compose/template_engine.h"
+#include "ui/about_menu.h"
 #include "ui/anniversaries_tab.h"
+#include "ui/control_menu.h"
 #include "ui/custom_format_tab.h"
 #include "ui/holidays_tab.h"
 #include "ui/instructions.h"
+#include "ui/month_view.h"
 #include "ui/named.h"
 #include "ui/normal_format_tab.h"
 #include "ui/qt_text.h"
+#include "ui/rolling_feed.h"
+#include "ui/side_pages.h"
+#include "ui/wording_menus.h"
 #include "ui/year_selector.h"
-#include "version.h"
 
 // The menu pictures live in a static library, whose resources the linker
 // would drop unless they are registered by hand.
@@ -35,16 +37,12 @@ namespace {
 constexpr int kClientWidth = 799;
 constexpr int kClientHeight = 306;
 
-QAction* NamedAction(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  return action;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(DesktopServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      settings_(SettingsFile(services_), [this](std::error_code error) { sayNotStored(error); }) {
   setObjectName("mainWindow");
   setWindowTitle(tr("农历 iCal 文件生成器"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -54,10 +52,8 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   setFont(font);
 
   RegisterIcons();
-  menuIcons_ = {QIcon(":/icons/instructions.xpm"), QIcon(":/icons/generate.xpm"), QIcon(":/icons/exit.xpm"),
-                QIcon(":/icons/tessarine.png")};
-  setWindowIcon(menuIcons_[3]);  // the application's own icon, as in the desktop's menu
-  buildMenu();
+  setWindowIcon(QIcon(":/icons/tessarine.png"));  // the application's own icon, as in the desktop's menu
+  buildMenus();
 
   auto* client = new QWidget;
   // The default size is the smallest; extra room goes to the text box and,
@@ -69,14 +65,12 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   columns->addWidget(buildLeftColumn());
   // Extra width goes to the tabs' tables and to the month view alike.
   columns->addWidget(buildFormatGroup(), 1);
-  columns->addWidget(buildSidePages(font), 1);
+  sidePages = new SidePages([this] { return services_.now().date(); }, font);
+  columns->addWidget(sidePages, 1);
   setCentralWidget(client);
-  applyTitleOptions();  // the remembered calendar and language; the month view follows
-  connect(formatTabs, &QTabWidget::currentChanged, this, &MainWindow::refreshMonthView);
-  connect(customTab, &CustomFormatTab::templateChanged, this, &MainWindow::refreshMonthView);
-  connect(normalTab, &NormalFormatTab::formatChanged, this, &MainWindow::refreshMonthView);
-  connect(anniversariesTab, &AnniversariesTab::entriesChanged, this, &MainWindow::refreshMonthView);
-  connect(holidayMarksAction, &QAction::toggled, this, &MainWindow::refreshMonthView);
+  generation_ = new GenerationRun(services_, [this] { return outputFolder(); }, this);
+  rollingFeed_ = new RollingFeed(services_, generation_, this);
+  wireParts();
 
   // The year lists run from the current year to the last described year.
   yearSelector->fillYears(services_.now().date().year());
@@ -88,91 +82,20 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildMenu() {
-  controlMenu = menuBar()->addMenu(tr("控制(&C)"));
-  controlMenu->setObjectName("controlMenu");
-  instructionsAction = NamedAction(controlMenu, "instructionsAction", tr("使用说明(&H) "));
-  instructionsAction->setIcon(menuIcons_[0]);
-  generateAction = NamedAction(controlMenu, "generateAction", tr("生成 iCal(&I)"));
-  generateAction->setIcon(menuIcons_[1]);
-  monthNamesAction = NamedAction(controlMenu, "monthNamesAction", tr("使用冬,腊月显示"));
-  monthNamesAction->setCheckable(true);
-  monthNamesAction->setChecked(true);
-  buildWordingMenus();
-  buildAlmanacItems();
-  buildFeedItems();
-  completionPromptAction = NamedAction(controlMenu, "completionPromptAction", tr("生成后弹出提示框(&P)"));
-  completionPromptAction->setCheckable(true);
-  completionPromptAction->setChecked(true);
-  holidayMarksAction = rememberedToggle("holidayMarksAction", tr("标注休/班"), tr("在官方放假和调休上班的日子后加上 (休) 或 (班)"));
-  singleFileAction = rememberedToggle("singleFileAction", tr("合并为一个文件"), tr("所选的多个年份写进一个文件，一次导入"));
-  fixedNameAction = rememberedToggle("fixedNameAction", tr("固定文件名"),
-                                     tr("文件名不带生成时间（如 Tessarine_2026.ics），再次生成时替换旧文件，便于同步文件夹提供订阅链接"));
-  outputFolderAction = NamedAction(controlMenu, "outputFolderAction", tr("输出文件夹…"));
-  outputFolderAction->setToolTip(tr("选择生成的 iCal 文件存放的文件夹"));
-  openFolderAction = NamedAction(controlMenu, "openFolderAction", tr("打开所在文件夹(&O)"));
-  controlMenu->addSeparator();
-  exitAction = NamedAction(controlMenu, "exitAction", tr("退出(&X)"));
-  exitAction->setIcon(menuIcons_[2]);
-
-  aboutMenu = menuBar()->addMenu(tr("关于(&A)"));
-  aboutMenu->setObjectName("aboutMenu");
-  titleAction = NamedAction(aboutMenu, "titleAction", tr("&Tessarine - 农历iCal文件生成器   "));
-  titleAction->setIcon(menuIcons_[3]);
-  QFont bold = titleAction->font();
-  bold.setBold(true);
-  titleAction->setFont(bold);
-  aboutMenu->setDefaultAction(titleAction);
-  aboutMenu->addSeparator();
-  versionAction = NamedAction(aboutMenu, "versionAction", QString("Ver %1  / 2013-01-06").arg(ToQString(kVersion)));
-  authorAction = NamedAction(aboutMenu, "authorAction", MakerName());
-  feedbackMenu = aboutMenu->addMenu(tr("问题反馈"));
-  feedbackMenu->setObjectName("feedbackMenu");
-  blogAction = NamedAction(feedbackMenu, "blogAction", "@blog");
-
-  connect(instructionsAction, &QAction::triggered, this, &MainWindow::showInstructions);
-  connect(generateAction, &QAction::triggered, this, &MainWindow::onGenerateClicked);
-  connect(monthNamesAction, &QAction::triggered, this, &MainWindow::onMonthNamesToggled);
-  connect(openFolderAction, &QAction::triggered, this, &MainWindow::onOpenFolderClicked);
-  connect(outputFolderAction, &QAction::triggered, this, &MainWindow::onChooseOutputFolder);
-  connect(exitAction, &QAction::triggered, this, &QWidget::close);
-  connect(blogAction, &QAction::triggered, this, [this] {
-    const QString address = ToQString(kMakerAddress);
-    if (!services_.openUrl(QUrl(address))) message(tr("没有找到能打开网页的程序。地址是：\r\n%1").arg(address), "Tessarine", QMessageBox::Information);
-  });
-}
-
-QWidget* MainWindow::buildFormatGroup() {
-  formatGroup = Named<QGroupBox>("formatGroup");
-  formatGroup->setMinimumWidth(392);
-  auto* layout = new QVBoxLayout(formatGroup);
-  layout->setContentsMargins(4, 4, 4, 4);
-  formatTabs = Named<QTabWidget>("formatTabs");
-  normalTab = new NormalFormatTab;
-  customTab = new CustomFormatTab;
-  formatTabs->addTab(normalTab, tr("普通格式"));
-  formatTabs->addTab(customTab, tr("自定义格式"));
-  anniversariesTab = new AnniversariesTab(services_.anniversaryListFile(), [this] { return services_.now().date(); });
-  formatTabs->addTab(anniversariesTab, tr("纪念日"));
-  connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
-          [this](const QString& folder) { showInFolder(folder, false); });
-  holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"),
-                                [this](const QString& question) {
-                                  return message(question, tr("保存这一年"), QMessageBox::Question,
-                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-                                });
-  formatTabs->addTab(holidaysTab, tr("节假日"));
-  layout->addWidget(formatTabs);
-  return formatGroup;
-}
-
-QWidget* MainWindow::buildTextBox(const QFont& font) {
-  textBox = Named<QPlainTextEdit>("textBox");
-  textBox->setReadOnly(true);
-  textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  textBox->setFont(font);
-  return textBox;
+void MainWindow::buildMenus() {
+  controlMenu = new ControlMenu(settings_, menuBar());
+  menuBar()->addMenu(controlMenu);
+  auto* aboutMenu = new AboutMenu(menuBar());
+  menuBar()->addMenu(aboutMenu);
+  connect(controlMenu, &ControlMenu::instructionsRequested, this, &MainWindow::showInstructions);
+  connect(controlMenu, &ControlMenu::generateRequested, this, &MainWindow::generate);
+  connect(controlMenu, &ControlMenu::skyCalendarRequested, this, &MainWindow::generateSky);
+  connect(controlMenu, &ControlMenu::rollingFeedRequested, this, &MainWindow::generateRollingFeed);
+  connect(controlMenu, &ControlMenu::outputFolderRequested, this, &MainWindow::chooseOutputFolder);
+  connect(controlMenu, &ControlMenu::openFolderRequested, this, &MainWindow::openOutputFolder);
+  connect(controlMenu, &ControlMenu::exitRequested, this, &QWidget::close);
+  connect(controlMenu->wording(), &WordingMenus::interfaceLanguageChosen, this, &MainWindow::interfaceLanguageChosen);
+  connect(aboutMenu, &AboutMenu::makerPageRequested, this, &MainWindow::openMakerPage);
 }
 
 QWidget* MainWindow::buildLeftColumn() {
@@ -188,26 +111,65 @@ QWidget* MainWindow::buildLeftColumn() {
 }
 
 QWidget* MainWindow::buildControlGroup() {
-  controlGroup = Named<QGroupBox>("controlGroup", tr(" 控制 "));
-  auto* controls = new QVBoxLayout(controlGroup);
+  auto* group = Named<QGroupBox>("controlGroup", tr(" 控制 "));
+  auto* controls = new QVBoxLayout(group);
   controls->setContentsMargins(6, 4, 6, 6);
   controls->setSpacing(4);
-  instructionsButton = Named<QPushButton>("instructionsButton", tr("使用说明"));
-  generateButton = Named<QPushButton>("generateButton", tr("生成 &iCal"));  // Alt+C is 控制
+  auto* instructionsButton = Named<QPushButton>("instructionsButton", tr("使用说明"));
+  auto* generateButton = Named<QPushButton>("generateButton", tr("生成 &iCal"));  // Alt+C is 控制
   QFont bold = generateButton->font();
   bold.setBold(true);
   generateButton->setFont(bold);
   generateButton->setFixedHeight(34);
-  openFolderButton = Named<QPushButton>("openFolderButton", tr("打开文件夹"));
-  exitButton = Named<QPushButton>("exitButton", tr("退       出"));
+  auto* openFolderButton = Named<QPushButton>("openFolderButton", tr("打开文件夹"));
+  auto* exitButton = Named<QPushButton>("exitButton", tr("退       出"));
   for (QPushButton* button : {instructionsButton, generateButton, openFolderButton, exitButton}) {
     controls->addWidget(button);
   }
   connect(instructionsButton, &QPushButton::clicked, this, &MainWindow::showInstructions);
-  connect(generateButton, &QPushButton::clicked, this, &MainWindow::onGenerateClicked);
-  connect(openFolderButton, &QPushButton::clicked, this, &MainWindow::onOpenFolderClicked);
+  connect(generateButton, &QPushButton::clicked, this, &MainWindow::generate);
+  connect(openFolderButton, &QPushButton::clicked, this, &MainWindow::openOutputFolder);
   connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-  return controlGroup;
+  return group;
+}
+
+QWidget* MainWindow::buildFormatGroup() {
+  auto* group = Named<QGroupBox>("formatGroup");
+  group->setMinimumWidth(392);
+  auto* layout = new QVBoxLayout(group);
+  layout->setContentsMargins(4, 4, 4, 4);
+  formatTabs = Named<QTabWidget>("formatTabs");
+  normalTab = new NormalFormatTab;
+  customTab = new CustomFormatTab;
+  formatTabs->addTab(normalTab, tr("普通格式"));
+  formatTabs->addTab(customTab, tr("自定义格式"));
+  anniversariesTab = new AnniversariesTab(services_.anniversaryListFile(), [this] { return services_.now().date(); });
+  formatTabs->addTab(anniversariesTab, tr("纪念日"));
+  holidaysTab = new HolidaysTab(QFileInfo(services_.anniversaryListFile()).dir().filePath("holidays.csv"),
+                                [this](const QString& question) {
+                                  return message(question, tr("保存这一年"), QMessageBox::Question,
+                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                });
+  formatTabs->addTab(holidaysTab, tr("节假日"));
+  layout->addWidget(formatTabs);
+  return group;
+}
+
+// What changes what: every option the titles, the marks or the list hang on
+// refreshes the month view; the month view's day is the custom preview's.
+void MainWindow::wireParts() {
+  connect(anniversariesTab, &AnniversariesTab::openFolderRequested, this,
+          [this](const QString& folder) { showInFolder(folder, false); });
+  connect(sidePages, &SidePages::showFileRequested, this, [this](const QString& path) { showInFolder(path, true); });
+  connect(sidePages->monthView(), &MonthView::selectedDateChanged, customTab, &CustomFormatTab::setPreviewDate);
+  connect(controlMenu, &ControlMenu::titleOptionsChanged, this, &MainWindow::applyTitleOptions);
+  connect(controlMenu->wording(), &WordingMenus::changed, this, &MainWindow::applyTitleOptions);
+  applyTitleOptions();  // the remembered calendar and language; the month view follows
+  connect(formatTabs, &QTabWidget::currentChanged, this, &MainWindow::refreshMonthView);
+  connect(customTab, &CustomFormatTab::templateChanged, this, &MainWindow::refreshMonthView);
+  connect(normalTab, &NormalFormatTab::formatChanged, this, &MainWindow::refreshMonthView);
+  connect(anniversariesTab, &AnniversariesTab::entriesChanged, this, &MainWindow::refreshMonthView);
+  connect(controlMenu, &ControlMenu::holidayMarksChanged, this, &MainWindow::refreshMonthView);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -218,7 +180,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   customTab->setTemplate(ToQString(DefaultTemplate));
   // 使用说明 waits behind the month view, which is what the window opens on.
   setTextBox(InstructionsText());
-  sidePages->setCurrentIndex(0);
+  sidePages->showMonthPage();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -236,51 +198,37 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 TitleFormat MainWindow::titleFormat() const {
   TitleFormat format;
-  format.monthNaming = monthNamesAction->isChecked() ? MonthNaming::WinterAndLast : MonthNaming::Numbered;
-  format.calendar = chosenCalendar();
-  format.language = chosenLanguage();
+  format.monthNaming = controlMenu->monthNaming();
+  format.calendar = controlMenu->wording()->calendar();
+  format.language = controlMenu->wording()->language();
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();
   } else {
     NormalFormat normal = normalTab->format();
-    normal.withMoonPhases = moonPhasesAction->isChecked();
-    normal.withSeasonCounts = sanfuShujiuAction->isChecked();
+    normal.withMoonPhases = controlMenu->withMoonPhases();
+    normal.withSeasonCounts = controlMenu->withSeasonCounts();
     format.style = normal;
   }
   return format;
 }
 
-void MainWindow::onMonthNamesToggled() { applyTitleOptions(); }
-
-void MainWindow::setTextBox(const QString& text) {
-  QString plain = text;
-  plain.replace("\r\n", "\n");
-  textBox->setPlainText(plain);
+void MainWindow::applyTitleOptions() {
+  const TitleFormat format = titleFormat();
+  customTab->setTitleOptions(format.monthNaming, format.language, format.calendar);
+  anniversariesTab->setDefaultCalendar(format.calendar);
+  refreshMonthView();
 }
+
+void MainWindow::refreshMonthView() {
+  monthContent_.show(*sidePages->monthView(), titleFormat(), holidaysTab->knownSchedules(), controlMenu->holidayMarks(),
+                     anniversariesTab->entries());
+}
+
+void MainWindow::setTextBox(const QString& text) { sidePages->setText(text); }
 
 void MainWindow::showInstructions() {
   setTextBox(InstructionsText());
-  sidePages->setCurrentIndex(1);
-}
-
-void MainWindow::reportError(const std::exception& error) {
-  QString text = QString::fromUtf8(error.what());
-  if (!text.endsWith('.')) text += '.';
-  message(text, "Tessarine", QMessageBox::Critical);
-}
-
-QAction* MainWindow::rememberedToggle(const char* name, const QString& caption, const QString& tip) {
-  QAction* action = NamedAction(controlMenu, name, caption);
-  action->setCheckable(true);
-  action->setToolTip(tip);
-  action->setChecked(QSettings(settingsFile(), QSettings::IniFormat).value(name, false).toBool());
-  connect(action, &QAction::toggled, this,
-          [this, name](bool on) { storeSetting(name, on ? "true" : "false"); });
-  return action;
-}
-
-QString MainWindow::settingsFile() const {
-  return ReadableSettingsFile(SettingsFile(services_));
+  sidePages->showTextPage();
 }
 
 }  // namespace tessarine

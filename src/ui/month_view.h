@@ -8,8 +8,9 @@
 // and counts the rest, under the grid and in the tool tips, so that a long
 // list never crowds the grid.
 //
-// The view knows nothing of calendars: the window hands it a function that
-// gives each day's content, and calls refresh() whenever an option changes.
+// The view knows nothing of calendars: it is handed a function that gives
+// each day's content and one that describes a day (MonthContent), anew
+// whenever an option changes.
 #pragma once
 
 #include <QDate>

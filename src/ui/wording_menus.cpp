@@ -1,0 +1,120 @@
+#include "ui/wording_menus.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "ui/translation.h"
+
+namespace tessarine {
+namespace {
+
+struct Choice {
+  const char* name;
+  const char* caption;
+  std::string_view tag;
+};
+
+constexpr std::array<Choice, 3> kCalendars = {{
+    {"chineseCalendarAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "中国农历"), "chinese"},
+    {"koreanCalendarAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "韩国阴历"), "korean"},
+    {"vietnameseCalendarAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "越南阴历"), "vietnamese"},
+}};
+
+// Scripts and languages by their own names, as language pickers show them.
+constexpr std::array<Choice, 4> kLanguages = {{
+    {"simplifiedAction", "简体", "zh-Hans"},
+    {"traditionalAction", "繁體", "zh-Hant"},
+    {"koreanAction", "한국어", "ko"},
+    {"vietnameseAction", "Tiếng Việt", "vi"},
+}};
+
+// The window's own language; empty follows the system's.
+constexpr std::array<Choice, 4> kInterfaceLanguages = {{
+    {"systemInterfaceAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "跟随系统"), ""},
+    {"simplifiedInterfaceAction", "简体中文", "zh_CN"},
+    {"traditionalInterfaceAction", "繁體中文", "zh_TW"},
+    {"englishInterfaceAction", "English", "en"},
+}};
+
+template <std::size_t N>
+QActionGroup* ChoiceGroup(QMenu* menu, const std::array<Choice, N>& choices, std::string_view chosen) {
+  auto* group = new QActionGroup(menu);
+  for (const Choice& choice : choices) {
+    // Captions marked for translation are found in this part's context;
+    // the others are names in their own language and pass unchanged.
+    QAction* action = menu->addAction(WordingMenus::tr(choice.caption));
+    action->setObjectName(choice.name);
+    action->setCheckable(true);
+    action->setData(QString::fromUtf8(choice.tag.data(), static_cast<int>(choice.tag.size())));
+    action->setChecked(choice.tag == chosen);
+    group->addAction(action);
+  }
+  return group;
+}
+
+QMenu* Submenu(QMenu* menu, const char* name, const QString& caption, const QString& tip) {
+  QMenu* submenu = menu->addMenu(caption);
+  submenu->setObjectName(name);
+  submenu->setToolTip(tip);
+  return submenu;
+}
+
+std::string TagOf(const QActionGroup* group) {
+  const QAction* checked = group->checkedAction();
+  return checked ? checked->data().toString().toStdString() : std::string();
+}
+
+}  // namespace
+
+WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings) : QObject(menu), settings_(std::move(settings)) {
+  const LunarCalendar calendar =
+      CalendarOfTag(settings_.value("calendar").toString().toStdString()).value_or(LunarCalendar::China);
+  const Language language =
+      LanguageOfTag(settings_.value("language").toString().toStdString()).value_or(DefaultLanguageOf(calendar));
+  const std::string interface = settings_.value(kInterfaceLanguageKey).toString().toStdString();
+
+  QMenu* calendars = Submenu(menu, "calendarMenu", tr("历法"),
+                             tr("按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天"));
+  calendarGroup = ChoiceGroup(calendars, kCalendars, CalendarTag(calendar));
+  QMenu* languages =
+      Submenu(menu, "languageMenu", tr("文字"), tr("文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变"));
+  languageGroup = ChoiceGroup(languages, kLanguages, LanguageTag(language));
+  QMenu* interfaces = Submenu(menu, "interfaceMenu", tr("界面语言"), tr("窗口的语言；选择后窗口以新的语言重新打开"));
+  interfaceGroup = ChoiceGroup(interfaces, kInterfaceLanguages, interface);
+  connect(calendarGroup, &QActionGroup::triggered, this, &WordingMenus::onCalendarChosen);
+  connect(languageGroup, &QActionGroup::triggered, this, &WordingMenus::onLanguageChosen);
+  connect(interfaceGroup, &QActionGroup::triggered, this, &WordingMenus::onInterfaceChosen);
+}
+
+LunarCalendar WordingMenus::calendar() const {
+  return CalendarOfTag(TagOf(calendarGroup)).value_or(LunarCalendar::China);
+}
+
+Language WordingMenus::language() const { return LanguageOfTag(TagOf(languageGroup)).value_or(Language::ZhHans); }
+
+void WordingMenus::onCalendarChosen(QAction* chosen) {
+  settings_.store("calendar", chosen->data().toString());
+  const std::string_view own = LanguageTag(DefaultLanguageOf(calendar()));
+  for (QAction* action : languageGroup->actions()) {
+    if (action->data().toString().toStdString() == own) {
+      action->setChecked(true);
+      settings_.store("language", action->data().toString());
+    }
+  }
+  emit changed();
+}
+
+void WordingMenus::onLanguageChosen(QAction* chosen) {
+  settings_.store("language", chosen->data().toString());
+  emit changed();
+}
+
+void WordingMenus::onInterfaceChosen(QAction* chosen) {
+  settings_.store(kInterfaceLanguageKey, chosen->data().toString());
+  emit interfaceLanguageChosen(chosen->data().toString());
+}
+
+}  // namespace tessarine
