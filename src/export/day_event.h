@@ -50,7 +50,8 @@ struct EventIdentity {
   std::uint64_t entry = 0;
 };
 
-// Whether an event marks its day busy in the user's calendar.
+// Whether an event marks its day busy in the user's calendar, as free and
+// busy time is reckoned (TRANSP, RFC 5545 §3.8.2.7).
 enum class Transparency {
   Transparent,  // information, not an appointment: never busy, in Outlook either
   Opaque,       // an appointment that takes the day
@@ -58,7 +59,7 @@ enum class Transparency {
 
 struct DayEvent {
   // The day covered. In the model the end is the day itself; the file's
-  // DTEND, being exclusive, is the day after.
+  // DTEND, an end not included (RFC 5545 §3.6.1), is the day after.
   std::chrono::sys_days date;
   EventIdentity identity;
   std::string title;  // plain text; escaped when written

@@ -39,10 +39,10 @@ bool IsC1Control(std::string_view text) {
 }  // namespace
 
 void AppendEscapedText(std::string& escaped, std::string_view title) {
-  // Bytes that start something to escape or drop: the three TEXT specials,
-  // the control characters but tab (CR and LF among them), and the lead
-  // bytes of U+0080..U+009F, U+2028 and U+2029. The runs between them are
-  // copied whole.
+  // Bytes that start something to escape or drop: the three TEXT specials
+  // (RFC 5545 §3.3.11), the control characters but tab (CR and LF among
+  // them), and the lead bytes of U+0080..U+009F, U+2028 and U+2029. The runs
+  // between them are copied whole.
   static constexpr char kSpecialBytes[] =
       "\\;,\x7F\xC2\xE2\x01\x02\x03\x04\x05\x06\x07\x08\x0A\x0B\x0C\x0D\x0E\x0F"
       "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F";
@@ -73,7 +73,7 @@ void AppendEscapedText(std::string& escaped, std::string_view title) {
       default:
         // U+0085 (next line), U+2028 and U+2029 (line and paragraph
         // separators) break lines too. Other control characters are not
-        // allowed in TEXT and are dropped; everything else passes.
+        // allowed in TEXT (RFC 5545 §3.3.11) and are dropped; everything else passes.
         if (rest.starts_with("\xC2\x85")) {
           escaped += "\\n";
           used = 2;

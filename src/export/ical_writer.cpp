@@ -127,6 +127,8 @@ class IcalLines {
     out_.append("@tessarine\r\n");
     Line("DTSTART;VALUE=DATE:", start.view());
     Line("DTEND;VALUE=DATE:", end.view());
+    // UID and DTSTAMP are required in every event (RFC 5545 §3.6.1); both
+    // stamps are UTC date-times (§3.3.5, form 2).
     Line("DTSTAMP:", stamp_);
     Line("CREATED:", stamp_);
     Line("SUMMARY:", escaped_);
@@ -214,6 +216,7 @@ class IcalLines {
     head_.made = true;
   }
 
+  // One CATEGORIES line, its values apart by commas (RFC 5545 §3.8.1.2).
   void Categories(const std::vector<std::string>& categories) {
     std::string values;
     for (std::size_t i = 0; i < categories.size(); ++i) {
@@ -224,7 +227,10 @@ class IcalLines {
   }
 
   void Reminder(int daysBefore) {
-    // 09:00 on the day `n` days before: n days less 9 hours before the start.
+    // 09:00 on the day `n` days before: n days less 9 hours before the start,
+    // a duration relative to DTSTART (RFC 5545 §3.8.6.3) so that it stays
+    // 09:00 wherever the user is; a DISPLAY alarm needs a DESCRIPTION
+    // (§3.6.6).
     const int n = daysBefore;
     const std::string trigger = n == 0   ? std::string("PT9H")
                                 : n == 1 ? std::string("-PT15H")
