@@ -46,6 +46,20 @@ TEST(HolidayListTest, BadRowsAreReportedWithTheirLines) {
   EXPECT_EQ(list.years.at(2028).days.size(), 1u);
 }
 
+// A date column not written yyyy-mm-dd makes no holiday row, whatever day
+// it might be taken for: a row is never said to lie outside a year it was
+// not read as.
+TEST(HolidayListTest, ADateNotWrittenYyyyMmDdIsNoRow) {
+  for (const char* row : {"2027,2027-2-01,休,春节", "2027,2027/02/01,休,春节", "2027,-027-02-01,休,春节",
+                          "2027,20270-2-01,休,春节", "2027,２０２７-02-01,休,春节"}) {
+    const HolidayList list = ReadHolidayList(Document(std::string("年份,日期,类别,名称\n") + row + "\n"));
+    ASSERT_EQ(list.errors.size(), 1u) << row;
+    EXPECT_EQ(list.errors[0].outside, HolidayRowError::Outside::Nothing) << row;
+    EXPECT_FALSE(list.errors[0].repeatedDate) << row;
+    EXPECT_TRUE(list.years.empty()) << row;
+  }
+}
+
 // A year the calendar does not describe, or a date outside its row's year
 // (and the December before, where a 元旦 block may begin), is a bad row: it
 // would name a year nobody can ask for, or put a day into another year's
