@@ -1282,6 +1282,14 @@ The file is over 1 MB; some online calendars refuse subscriptions that large. Fe
         <source>窗口的语言；选择后窗口以新的语言重新打开</source>
         <translation>The window's language; the window reopens in the one chosen</translation>
     </message>
+    <message>
+        <source>地区</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>文件中的节日和节假日按哪个地区；选择地区也会选择它的历法和文字，之后仍可分别更改</source>
+        <translation>Whose festivals and public holidays the files carry; choosing a region chooses its calendar and language too, which you can still change</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::YearSelector</name>

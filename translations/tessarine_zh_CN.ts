@@ -1281,6 +1281,14 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>窗口的语言；选择后窗口以新的语言重新打开</source>
         <translation>窗口的语言；选择后窗口以新的语言重新打开</translation>
     </message>
+    <message>
+        <source>地区</source>
+        <translation>地区</translation>
+    </message>
+    <message>
+        <source>文件中的节日和节假日按哪个地区；选择地区也会选择它的历法和文字，之后仍可分别更改</source>
+        <translation>文件中的节日和节假日按哪个地区；选择地区也会选择它的历法和文字，之后仍可分别更改</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::YearSelector</name>

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QIcon>
+#include <QLocale>
 
 #include "ui/wording_menus.h"
 
@@ -18,7 +19,7 @@ ControlMenu::ControlMenu(WindowSettings settings, QWidget* parent)
     : QMenu(tr("控制(&C)"), parent), settings_(std::move(settings)) {
   setObjectName("controlMenu");
   addCommands();
-  wording_ = new WordingMenus(this, settings_);
+  wording_ = new WordingMenus(this, settings_, QLocale::system().name());
   addAlmanacItems();
   addFeedItems();
   addFileItems();

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <optional>
 #include <array>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ struct Choice {
   const char* caption;
   std::string_view tag;
 };
+
+// Each place by the name its own people give it.
+constexpr std::array<Choice, 5> kRegions = {{
+    {"chinaRegionAction", "大陆", "cn"},
+    {"taiwanRegionAction", "台灣", "tw"},
+    {"hongKongRegionAction", "香港", "hk"},
+    {"koreaRegionAction", "대한민국", "kr"},
+    {"vietnamRegionAction", "Việt Nam", "vn"},
+}};
 
 constexpr std::array<Choice, 3> kCalendars = {{
     {"chineseCalendarAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "中国农历"), "chinese"},
@@ -67,15 +77,35 @@ std::string TagOf(const QActionGroup* group) {
   return checked ? checked->data().toString().toStdString() : std::string();
 }
 
+std::string Remembered(const WindowSettings& settings, const char* key) {
+  return settings.value(key).toString().toStdString();
+}
+
 }  // namespace
 
-WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings) : QObject(menu), settings_(std::move(settings)) {
-  const LunarCalendar calendar =
-      CalendarOfTag(settings_.value("calendar").toString().toStdString()).value_or(LunarCalendar::China);
-  const Language language =
-      LanguageOfTag(settings_.value("language").toString().toStdString()).value_or(DefaultLanguageOf(calendar));
-  const std::string interface = settings_.value(kInterfaceLanguageKey).toString().toStdString();
+Region RegionOfLocaleName(const QString& locale) {
+  const std::string name = locale.toStdString();
+  if (const std::optional<Region> chinese = RegionOfLanguageTag(name)) return *chinese;
+  const std::string language = name.substr(0, name.find_first_of("_-"));
+  if (language == "ko") return Region::Korea;
+  if (language == "vi") return Region::Vietnam;
+  return Region::China;
+}
 
+WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings, const QString& systemLocale)
+    : QObject(menu), settings_(std::move(settings)) {
+  // A calendar remembered from before regions were chosen keeps its meaning.
+  const std::optional<LunarCalendar> rememberedCalendar = CalendarOfTag(Remembered(settings_, "calendar"));
+  const Region region = RegionOfTag(Remembered(settings_, "region"))
+                            .value_or(rememberedCalendar ? RegionOf(*rememberedCalendar) : RegionOfLocaleName(systemLocale));
+  const LunarCalendar calendar = rememberedCalendar.value_or(CalendarOf(region));
+  const Language language = LanguageOfTag(Remembered(settings_, "language"))
+                                .value_or(rememberedCalendar ? DefaultLanguageOf(calendar) : DefaultLanguageOf(region));
+  const std::string interface = Remembered(settings_, kInterfaceLanguageKey);
+
+  QMenu* regions = Submenu(menu, "regionMenu", tr("地区"),
+                           tr("文件中的节日和节假日按哪个地区；选择地区也会选择它的历法和文字，之后仍可分别更改"));
+  regionGroup = ChoiceGroup(regions, kRegions, RegionTag(region));
   QMenu* calendars = Submenu(menu, "calendarMenu", tr("历法"),
                              tr("按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天"));
   calendarGroup = ChoiceGroup(calendars, kCalendars, CalendarTag(calendar));
@@ -84,10 +114,13 @@ WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings) : QObject(menu)
   languageGroup = ChoiceGroup(languages, kLanguages, LanguageTag(language));
   QMenu* interfaces = Submenu(menu, "interfaceMenu", tr("界面语言"), tr("窗口的语言；选择后窗口以新的语言重新打开"));
   interfaceGroup = ChoiceGroup(interfaces, kInterfaceLanguages, interface);
+  connect(regionGroup, &QActionGroup::triggered, this, &WordingMenus::onRegionChosen);
   connect(calendarGroup, &QActionGroup::triggered, this, &WordingMenus::onCalendarChosen);
   connect(languageGroup, &QActionGroup::triggered, this, &WordingMenus::onLanguageChosen);
   connect(interfaceGroup, &QActionGroup::triggered, this, &WordingMenus::onInterfaceChosen);
 }
+
+Region WordingMenus::region() const { return RegionOfTag(TagOf(regionGroup)).value_or(Region::China); }
 
 LunarCalendar WordingMenus::calendar() const {
   return CalendarOfTag(TagOf(calendarGroup)).value_or(LunarCalendar::China);
@@ -95,15 +128,25 @@ LunarCalendar WordingMenus::calendar() const {
 
 Language WordingMenus::language() const { return LanguageOfTag(TagOf(languageGroup)).value_or(Language::ZhHans); }
 
-void WordingMenus::onCalendarChosen(QAction* chosen) {
-  settings_.store("calendar", chosen->data().toString());
-  const std::string_view own = LanguageTag(DefaultLanguageOf(calendar()));
-  for (QAction* action : languageGroup->actions()) {
-    if (action->data().toString().toStdString() == own) {
+void WordingMenus::choose(QActionGroup* group, const char* key, std::string_view tag) {
+  for (QAction* action : group->actions()) {
+    if (action->data().toString().toStdString() == tag) {
       action->setChecked(true);
-      settings_.store("language", action->data().toString());
+      settings_.store(key, action->data().toString());
     }
   }
+}
+
+void WordingMenus::onRegionChosen(QAction* chosen) {
+  settings_.store("region", chosen->data().toString());
+  choose(calendarGroup, "calendar", CalendarTag(CalendarOf(region())));
+  choose(languageGroup, "language", LanguageTag(DefaultLanguageOf(region())));
+  emit changed();
+}
+
+void WordingMenus::onCalendarChosen(QAction* chosen) {
+  settings_.store("calendar", chosen->data().toString());
+  choose(languageGroup, "language", LanguageTag(DefaultLanguageOf(calendar())));
   emit changed();
 }
 

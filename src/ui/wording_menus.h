@@ -1,14 +1,20 @@
-// 控制 → 历法, 文字 and 界面语言: which lunar calendar the files follow
-// (China's, Korea's or Vietnam's), the language of the program's words in
-// them, and the window's own language. All three are remembered beside the
-// user's lists. Choosing a calendar chooses its own language too (韩国阴历 →
-// 한국어), which the user may change after. A window language takes effect
-// in a new window, which the program opens.
+// 控制 → 地区, 历法, 文字 and 界面语言: whose days the files keep (mainland
+// China, Taiwan, Hong Kong, Korea or Vietnam), which lunar calendar they
+// follow (China's, Korea's or Vietnam's), the language of the program's
+// words in them, and the window's own language. All four are remembered
+// beside the user's lists. Choosing a region chooses its calendar and its
+// language (대한민국 → 韩国阴历, 한국어), and choosing a calendar its language,
+// which the user may change after. On a first start the region follows the
+// system's locale; a user who has chosen a calendar before keeps the region
+// that calendar stands for. A window language takes effect in a new window,
+// which the program opens.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <string_view>
 
+#include "calendar/region.h"
 #include "calendar/vocabulary.h"
 #include "ui/window_settings.h"
 
@@ -18,28 +24,40 @@ class QMenu;
 
 namespace tessarine {
 
+// The region a first start chooses for a system locale named as QLocale
+// names it ("zh_TW", "ko_KR", "vi"): Taiwan, Hong Kong (and Macao, whose
+// Chinese is Hong Kong's), Korea, Vietnam; anything else mainland China.
+Region RegionOfLocaleName(const QString& locale);
+
 class WordingMenus : public QObject {
   Q_OBJECT
 
  public:
-  // Adds the three submenus to `menu`, each showing the choice remembered in `settings`.
-  WordingMenus(QMenu* menu, WindowSettings settings);
+  // Adds the four submenus to `menu`, each showing the choice remembered in
+  // `settings`; what is not remembered follows `systemLocale` (as
+  // RegionOfLocaleName reads it).
+  WordingMenus(QMenu* menu, WindowSettings settings, const QString& systemLocale);
 
+  Region region() const;
   LunarCalendar calendar() const;
   Language language() const;
 
  signals:
-  // The calendar or the files' language was chosen.
+  // The region, the calendar or the files' language was chosen.
   void changed();
   // "zh_CN", "zh_TW", "en", or empty for the system's; already remembered.
   void interfaceLanguageChosen(const QString& language);
 
  private:
+  void onRegionChosen(QAction* chosen);
   void onCalendarChosen(QAction* chosen);
+  // Checks the item of `group` whose tag is `tag`, and remembers it under `key`.
+  void choose(QActionGroup* group, const char* key, std::string_view tag);
   void onLanguageChosen(QAction* chosen);
   void onInterfaceChosen(QAction* chosen);
 
   WindowSettings settings_;
+  QActionGroup* regionGroup = nullptr;
   QActionGroup* calendarGroup = nullptr;
   QActionGroup* languageGroup = nullptr;
   QActionGroup* interfaceGroup = nullptr;

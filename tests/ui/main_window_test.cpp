@@ -250,7 +250,7 @@ TEST_F(WindowTest, MenuLayout) {
   auto* menu = Find<QMenu>("controlMenu");
   QStringList captions;
   for (QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
-  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "历法", "文字", "界面语言", "标注月相", "标注三伏、数九", "写入详细说明", "生成月相日历", "生成节气日历", "生成滚动订阅文件", "滚动年数", "生成后弹出提示框(&P)",
+  EXPECT_EQ(captions, (QStringList{"使用说明(&H) ", "生成 iCal(&I)", "使用冬,腊月显示", "地区", "历法", "文字", "界面语言", "标注月相", "标注三伏、数九", "写入详细说明", "生成月相日历", "生成节气日历", "生成滚动订阅文件", "滚动年数", "生成后弹出提示框(&P)",
                                    "标注休/班", "合并为一个文件", "固定文件名", "输出文件夹…", "打开所在文件夹(&O)", "-",
                                    "退出(&X)"}));
   auto* about = Find<QMenu>("aboutMenu");

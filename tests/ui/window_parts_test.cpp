@@ -101,7 +101,7 @@ TEST_F(WordingMenusTest, CalendarAndLanguageAsRemembered) {
   };
   for (const auto& c : cases) {
     QMenu menu;
-    WordingMenus wording(&menu, Settings(c.remembered));
+    WordingMenus wording(&menu, Settings(c.remembered), "en_US");
     EXPECT_EQ(wording.calendar(), c.calendar) << c.remembered;
     EXPECT_EQ(wording.language(), c.language) << c.remembered;
   }
@@ -109,7 +109,7 @@ TEST_F(WordingMenusTest, CalendarAndLanguageAsRemembered) {
 
 TEST_F(WordingMenusTest, ACalendarChosenBringsItsLanguageAndBothAreSaved) {
   QMenu menu;
-  WordingMenus wording(&menu, Settings("language=zh-Hant\n"));
+  WordingMenus wording(&menu, Settings("language=zh-Hant\n"), "en_US");
   QSignalSpy changed(&wording, &WordingMenus::changed);
   QSignalSpy reopened(&wording, &WordingMenus::interfaceLanguageChosen);
   menu.findChild<QAction*>("vietnameseCalendarAction")->trigger();
@@ -121,6 +121,64 @@ TEST_F(WordingMenusTest, ACalendarChosenBringsItsLanguageAndBothAreSaved) {
   EXPECT_EQ(changed.count(), 1) << "the window's language is no title option";
   const std::string saved = Saved();
   for (const char* line : {"calendar=vietnamese\n", "language=vi\n", "interfaceLanguage=zh_TW\n"}) {
+    EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
+  }
+}
+
+// A first start follows the system's locale; a region remembered wins, and a
+// calendar remembered from before regions keeps the region it stands for and
+// its own language, whatever the locale.
+TEST_F(WordingMenusTest, RegionAsRememberedOrFromTheLocale) {
+  const struct {
+    const char* remembered;
+    const char* locale;
+    Region region;
+    LunarCalendar calendar;
+    Language language;
+  } cases[] = {
+      {"", "C", Region::China, LunarCalendar::China, Language::ZhHans},
+      {"", "zh_CN", Region::China, LunarCalendar::China, Language::ZhHans},
+      {"", "zh_TW", Region::Taiwan, LunarCalendar::China, Language::ZhHant},
+      {"", "zh_HK", Region::HongKong, LunarCalendar::China, Language::ZhHant},
+      {"", "zh_MO", Region::HongKong, LunarCalendar::China, Language::ZhHant},
+      {"", "ko_KR", Region::Korea, LunarCalendar::Korea, Language::Korean},
+      {"", "vi_VN", Region::Vietnam, LunarCalendar::Vietnam, Language::Vietnamese},
+      {"", "vi", Region::Vietnam, LunarCalendar::Vietnam, Language::Vietnamese},
+      {"", "en_US", Region::China, LunarCalendar::China, Language::ZhHans},
+      {"calendar=chinese\n", "ko_KR", Region::China, LunarCalendar::China, Language::ZhHans},
+      {"calendar=korean\nlanguage=zh-Hans\n", "vi_VN", Region::Korea, LunarCalendar::Korea, Language::ZhHans},
+      {"region=tw\n", "ko_KR", Region::Taiwan, LunarCalendar::China, Language::ZhHant},
+      {"region=kr\ncalendar=chinese\n", "C", Region::Korea, LunarCalendar::China, Language::ZhHans},
+      {"region=mars\n", "C", Region::China, LunarCalendar::China, Language::ZhHans},
+  };
+  for (const auto& c : cases) {
+    QMenu menu;
+    WordingMenus wording(&menu, Settings(c.remembered), c.locale);
+    const std::string where = std::string(c.remembered) + " / " + c.locale;
+    EXPECT_EQ(wording.region(), c.region) << where;
+    EXPECT_EQ(wording.calendar(), c.calendar) << where;
+    EXPECT_EQ(wording.language(), c.language) << where;
+  }
+}
+
+// A region chosen brings its calendar and its language, all three saved; a
+// calendar chosen after it leaves the region as it is.
+TEST_F(WordingMenusTest, ARegionChosenBringsItsCalendarAndLanguage) {
+  QMenu menu;
+  WordingMenus wording(&menu, Settings(""), "C");
+  QSignalSpy changed(&wording, &WordingMenus::changed);
+  menu.findChild<QAction*>("koreaRegionAction")->trigger();
+  EXPECT_EQ(wording.region(), Region::Korea);
+  EXPECT_EQ(wording.calendar(), LunarCalendar::Korea);
+  EXPECT_EQ(wording.language(), Language::Korean);
+  menu.findChild<QAction*>("hongKongRegionAction")->trigger();
+  EXPECT_EQ(wording.calendar(), LunarCalendar::China);
+  EXPECT_EQ(wording.language(), Language::ZhHant);
+  menu.findChild<QAction*>("vietnameseCalendarAction")->trigger();
+  EXPECT_EQ(wording.region(), Region::HongKong);
+  EXPECT_EQ(changed.count(), 3);
+  const std::string saved = Saved();
+  for (const char* line : {"region=hk\n", "calendar=vietnamese\n", "language=vi\n"}) {
     EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
   }
 }
