@@ -64,11 +64,14 @@ std::string WithSetting(std::string_view text, std::string_view key, std::string
   return out;
 }
 
-std::error_code StoreSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
-  return UpdateLockedFile(file, [&](std::string& bytes) {
-           bytes = WithSetting(bytes, key, value);
-           return ChangeOutcome::Apply;
-         }).error;
+Result<void, std::error_code> StoreSetting(const std::filesystem::path& file, std::string_view key,
+                                           std::string_view value) {
+  const LockedUpdate update = UpdateLockedFile(file, [&](std::string& bytes) {
+    bytes = WithSetting(bytes, key, value);
+    return ChangeOutcome::Apply;
+  });
+  if (update.error) return Failure{update.error};
+  return {};
 }
 
 }  // namespace tessarine

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "calendar/result.h"
+
 namespace tessarine {
 
 // `text` with `key` set to `value` in its [General] section: the key's line
@@ -18,6 +20,7 @@ namespace tessarine {
 std::string WithSetting(std::string_view text, std::string_view key, std::string_view value);
 
 // Sets `key` in the file under its lock; the system's reason on failure.
-std::error_code StoreSetting(const std::filesystem::path& file, std::string_view key, std::string_view value);
+Result<void, std::error_code> StoreSetting(const std::filesystem::path& file, std::string_view key,
+                                           std::string_view value);
 
 }  // namespace tessarine
