@@ -20,7 +20,7 @@ std::vector<Anniversary> TenThousandEntries() {
     if (i % 3 == 0) list.append(",").append(std::to_string(1901 + i % 150));
     list.append("\n");
   }
-  return ReadAnniversaryList(list).entries;
+  return ReadAnniversaryList(list).value().entries;
 }
 
 void BM_TenThousandAnniversaries(benchmark::State& state) {

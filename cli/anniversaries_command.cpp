@@ -134,12 +134,13 @@ int RunAnniversaries(const Options& options, std::ostream& out, std::ostream& er
     return 0;
   }
   const Request request = Checked(options);
-  AnniversaryList list = ReadAnniversaryList(ReadListFile(request.listFile), request.calendar);
-  if (list.problem) {
-    err << EscapeControls(fmt::format("{}:{}: {}", request.listFile, list.problem->line, ProblemText(*list.problem)))
+  auto read = ReadAnniversaryList(ReadListFile(request.listFile), request.calendar);
+  if (!read) {
+    err << EscapeControls(fmt::format("{}:{}: {}", request.listFile, read.error().line, ProblemText(read.error())))
         << "\n";
     return 2;
   }
+  AnniversaryList& list = *read;
   if (!list.errors.empty()) {
     // Nothing is written while any row is bad: the first one is reported.
     const RowError& bad = list.errors.front();

@@ -69,10 +69,8 @@ HolidayListFile ReadHolidayListFile() {
   const std::optional<std::string> bytes = ReadCommandList(file.path, "a holiday list");
   if (!bytes) return file;
   auto loaded = LoadList(*bytes);
-  if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
-    throw UsageError(file.path.string() + ":" + std::to_string(problem->line) + ": not a holiday list");
-  }
-  file.loaded = std::move(std::get<LoadedList>(loaded));
+  if (!loaded) throw UsageError(file.path.string() + ":" + std::to_string(loaded.error().line) + ": not a holiday list");
+  file.loaded = std::move(*loaded);
   file.list = ReadHolidayList(file.loaded.document);
   if (!file.list.errors.empty()) {
     const HolidayRowError& bad = file.list.errors.front();

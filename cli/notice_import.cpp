@@ -74,19 +74,19 @@ std::string_view EncodingName(NoticeEncoding encoding) {
 // The notice's text in UTF-8, whatever it was saved or pasted in.
 std::string NoticeText(const std::string& bytes) {
   auto decoded = DecodeNoticeBytes(bytes);
-  if (const auto* bad = std::get_if<NotText>(&decoded)) {
-    throw UsageError(
-        fmt::format("the notice is not text in UTF-8, GB18030 (GBK), Big5 or UTF-16: line {}", bad->line));
+  if (decoded) return std::move(decoded->text);
+  const NoticeTextProblem& bad = decoded.error();
+  switch (bad.kind) {
+    case NoticeTextProblem::Kind::NotText:
+      throw UsageError(
+          fmt::format("the notice is not text in UTF-8, GB18030 (GBK), Big5 or UTF-16: line {}", bad.line));
+    case NoticeTextProblem::Kind::MixedEncodings:
+      throw UsageError(fmt::format("the notice mixes two encodings: line {} is UTF-8, line {} is not", bad.utf8Line,
+                                   bad.line));
+    case NoticeTextProblem::Kind::EndsInsideCharacter: break;
   }
-  if (const auto* mixed = std::get_if<MixedEncodings>(&decoded)) {
-    throw UsageError(fmt::format("the notice mixes two encodings: line {} is UTF-8, line {} is not", mixed->utf8Line,
-                                 mixed->otherLine));
-  }
-  if (const auto* cut = std::get_if<EndsInsideCharacter>(&decoded)) {
-    throw UsageError(fmt::format("the notice ends inside a {} character, on line {}: it may be cut short",
-                                 EncodingName(cut->encoding), cut->line));
-  }
-  return std::move(std::get<DecodedNotice>(decoded).text);
+  throw UsageError(fmt::format("the notice ends inside a {} character, on line {}: it may be cut short",
+                               EncodingName(bad.encoding), bad.line));
 }
 
 std::string BalanceText(const BlockBalance& block) {
@@ -139,18 +139,18 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
   Stored stored;
   std::optional<HolidayRowError> badRow;
   std::optional<NoticeError> refused;
-  const ListUpdate update = UpdateListFile(path, [&](LoadedList& current) {
+  const auto update = UpdateListFile(path, [&](LoadedList& current) {
     const HolidayList list = ReadHolidayList(current.document);
     if (!list.errors.empty()) {
       badRow = list.errors.front();
       return ChangeOutcome::Refuse;
     }
     auto merged = ApplyNotice(notice, KnownYear(list, notice.schedule.year));
-    if (auto* error = std::get_if<NoticeError>(&merged)) {
-      refused = std::move(*error);
+    if (!merged) {
+      refused = std::move(merged).error();
       return ChangeOutcome::Refuse;
     }
-    stored.year = std::move(std::get<HolidaySchedule>(merged));
+    stored.year = std::move(*merged);
     stored.replaced = ReplacedRows(list, *stored.year);
     StoreSchedule(current.document, *stored.year);
     return ChangeOutcome::Apply;
@@ -160,21 +160,21 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
     PrintRefusal(*refused, err);
     return 2;
   }
-  switch (update.status) {
-    case ListUpdate::Status::Failed:
-      err << kPrefix << "cannot write " << where << ": " << update.error.message() << "\n";
-      return 1;
-    case ListUpdate::Status::NotAList:
-      err << kPrefix << where << ":" << update.problem->line << ": not a holiday list\n";
-      return 1;
-    case ListUpdate::Status::Refused:
-      err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text)
-          << (badRow->repeatedDate ? " names a date an earlier row of its year names"
-                                   : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name")
-          << ": nothing stored\n";
-      return 1;
-    case ListUpdate::Status::Saved:
-    case ListUpdate::Status::Unchanged: break;
+  if (!update) {
+    const ListUpdateError& failed = update.error();
+    if (failed.kind == ListUpdateError::Kind::NotAList) {
+      err << kPrefix << where << ":" << failed.problem.line << ": not a holiday list\n";
+    } else {
+      err << kPrefix << "cannot write " << where << ": " << failed.error.message() << "\n";
+    }
+    return 1;
+  }
+  if (update->outcome == LockedUpdate::Outcome::Refused) {
+    err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text)
+        << (badRow->repeatedDate ? " names a date an earlier row of its year names"
+                                 : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name")
+        << ": nothing stored\n";
+    return 1;
   }
   if (!stored.replaced.empty()) {
     err << EscapeControls(fmt::format("替换了你自己添加的 {} 行：{}", stored.replaced.size(), RowsText(stored.replaced)))
@@ -188,20 +188,20 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
 
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err) {
   const auto parsed = ParseHolidayNotice(NoticeText(ReadSource(request.source)), request.year, IfUnbalanced::Read);
-  if (const auto* error = std::get_if<NoticeError>(&parsed)) {
-    PrintRefusal(*error, err);
+  if (!parsed) {
+    PrintRefusal(parsed.error(), err);
     return 2;
   }
-  const HolidayNotice& notice = std::get<HolidayNotice>(parsed);
-  auto year = ApplyNotice(notice, KnownYear(ReadHolidayListFile().list, notice.schedule.year));
-  if (const auto* error = std::get_if<NoticeError>(&year)) {
-    PrintRefusal(*error, err);
+  const HolidayNotice& notice = *parsed;
+  const auto year = ApplyNotice(notice, KnownYear(ReadHolidayListFile().list, notice.schedule.year));
+  if (!year) {
+    PrintRefusal(year.error(), err);
     return 2;
   }
   // A refused run prints no days, but a dry run shows what was read.
   const bool balanced = notice.unbalanced.empty() || request.acceptUnbalanced;
   if (balanced || request.dryRun) {
-    for (const HolidayDay& day : std::get<HolidaySchedule>(year).days) {
+    for (const HolidayDay& day : year->days) {
       out << IsoDate(day.date) << '\t' << KindMark(day.kind) << '\t' << EscapeControls(day.name) << '\n';
     }
   }

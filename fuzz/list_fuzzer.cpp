@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <variant>
 
 #include "lists/anniversary_list.h"
 
@@ -13,8 +12,8 @@ using namespace tessarine;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   auto loaded = LoadList(bytes);
-  auto* list = std::get_if<LoadedList>(&loaded);
-  if (list == nullptr) return 0;
+  if (!loaded) return 0;
+  LoadedList* list = &*loaded;
   if (list->encoding != TextEncoding::Gb18030 && SavedListBytes(*list) != bytes) __builtin_trap();
   ReadAnniversaryList(list->document);
 
@@ -23,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t edited = rows[size % rows.size()];
   SetLeadingFields(list->document, edited, {"名,\"称\"\n#", "三月初八", ""});
   auto again = LoadList(SavedListBytes(*list));
-  auto* reread = std::get_if<LoadedList>(&again);
-  if (reread == nullptr) __builtin_trap();
+  if (!again) __builtin_trap();
+  const LoadedList* reread = &*again;
   const std::vector<std::size_t> rowsAgain = EntryRecords(reread->document);
   if (rowsAgain.size() != rows.size()) __builtin_trap();
   for (std::size_t i = 0; i < rows.size(); ++i) {

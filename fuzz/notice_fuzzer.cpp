@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <variant>
 
 #include "calendar/year_range.h"
 #include "holidays/china/holiday_notice.h"
@@ -17,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // it: the merge below must hold for such a notice too.
   const auto parsed =
       ParseHolidayNotice(text, size % 2 == 0 ? std::optional(2027) : std::nullopt, IfUnbalanced::Read);
-  const auto* notice = std::get_if<HolidayNotice>(&parsed);
-  if (notice == nullptr) return 0;
+  if (!parsed) return 0;
+  const HolidayNotice* notice = &*parsed;
   if (!YearRange::Holds(notice->schedule.year)) __builtin_trap();
   const auto& days = notice->schedule.days;
   for (std::size_t i = 1; i < days.size(); ++i) {
     if (!(days[i - 1].date < days[i].date)) __builtin_trap();
   }
   const auto merged = ApplyNotice(*notice, BuiltInHolidaySchedule(2026));
-  if (const auto* year = std::get_if<HolidaySchedule>(&merged); year && notice->changedHoliday) {
+  if (const HolidaySchedule* year = merged ? &*merged : nullptr; year && notice->changedHoliday) {
     for (std::size_t i = 1; i < year->days.size(); ++i) {
       if (!(year->days[i - 1].date < year->days[i].date)) __builtin_trap();
     }

@@ -1,5 +1,6 @@
 // The two Chinese tables of the vocabulary: 简体 and 繁體.
 #include "calendar/vocabulary.h"
+#include "calendar/vocabulary_patterns.h"
 
 namespace tessarine {
 namespace {
@@ -86,5 +87,8 @@ constexpr Vocabulary kTraditionalWords = {
     "月相",
     "二十四節氣",
 };
+
+static_assert(PatternsFill(kSimplifiedWords));
+static_assert(PatternsFill(kTraditionalWords));
 
 }  // namespace tessarine

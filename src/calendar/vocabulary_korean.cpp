@@ -7,6 +7,7 @@
 // https://m.ajunews.com/view/20180315115747771), in the short form 음 3.15.
 // Inside a sentence that already says 음력 the mark is not repeated.
 #include "calendar/vocabulary.h"
+#include "calendar/vocabulary_patterns.h"
 
 namespace tessarine {
 
@@ -47,5 +48,7 @@ constexpr Vocabulary kKoreanWords = {
     "달의 위상",
     "24절기",
 };
+
+static_assert(PatternsFill(kKoreanWords));
 
 }  // namespace tessarine

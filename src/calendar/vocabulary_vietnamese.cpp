@@ -19,6 +19,7 @@
 //   https://hoanghaistore.com/12-con-giap-theo-thu-tu/ ,
 //   https://tiengtrunggiaotiep.edu.vn/12-con-giap-trung-quoc.html
 #include "calendar/vocabulary.h"
+#include "calendar/vocabulary_patterns.h"
 
 namespace tessarine {
 
@@ -63,5 +64,7 @@ constexpr Vocabulary kVietnameseWords = {
     "Tuần trăng",
     "Tiết khí",
 };
+
+static_assert(PatternsFill(kVietnameseWords));
 
 }  // namespace tessarine

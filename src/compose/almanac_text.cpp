@@ -1,17 +1,31 @@
 #include "compose/almanac_text.h"
 
-#include <fmt/chrono.h>
 #include <fmt/format.h>
 
 #include "compose/day_names.h"
 
 namespace tessarine {
+namespace {
 
-std::string UtcText(Moment moment) { return fmt::format("{:%Y-%m-%dT%H:%M}Z", moment); }
+// hh:mm of `moment` counted as UTC. Worked out from the minutes themselves:
+// fmt's chrono formatting goes through the C library's clock, which reads
+// a time point in the machine's own time zone and refuses one past time_t.
+std::string Clock(Moment moment) {
+  const std::chrono::hh_mm_ss time(moment - std::chrono::floor<std::chrono::days>(moment));
+  return fmt::format("{:02}:{:02}", time.hours().count(), time.minutes().count());
+}
+
+}  // namespace
+
+std::string UtcText(Moment moment) {
+  const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(moment)};
+  return fmt::format("{:04}-{:02}-{:02}T{}Z", static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                     static_cast<unsigned>(date.day()), Clock(moment));
+}
 
 std::string ClockText(Moment moment, LunarCalendar calendar) {
   // The civil time printed as a clock reads: the same minutes counted as if UTC.
-  return fmt::format("{:%H:%M}", Moment{CivilTime(calendar, moment).time_since_epoch()});
+  return Clock(Moment{CivilTime(calendar, moment).time_since_epoch()});
 }
 
 std::string_view PhaseName(MoonPhase phase, Language language) {

@@ -12,7 +12,7 @@
 
 namespace tessarine {
 
-// "YYYY-MM-DDTHH:MMZ".
+// "YYYY-MM-DDTHH:MMZ", whatever time zone the machine is in.
 std::string UtcText(Moment moment);
 
 // "HH:MM" in the calendar's civil time.

@@ -1,6 +1,10 @@
 // The custom format: an event title written as a one-line template in which
 // two-letter tokens stand for pieces of the day's lunar and Gregorian
 // information.
+//
+// Errors: none. Any template expands, for any day: what the engine cannot
+// describe is left empty, and the names it fills in come from patterns
+// checked when the vocabulary is compiled (calendar/vocabulary_patterns.h).
 #pragma once
 
 #include <array>

@@ -13,8 +13,16 @@ std::string TitleOf(sys_days date, const TitleFormat& format) {
 }
 
 std::string TitleOf(const DayInfo& day, const TitleFormat& format) {
-  if (std::holds_alternative<TemplateFormat>(format.style)) return TitleOf(day.date, format);
-  return NormalSummary(day, std::get<NormalFormat>(format.style), format.monthNaming, format.language);
+  // Each style asked for in turn rather than taken with std::get, which
+  // throws for a style it does not hold: a title never fails.
+  if (const auto* normal = std::get_if<NormalFormat>(&format.style)) {
+    return NormalSummary(day, *normal, format.monthNaming, format.language);
+  }
+  if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
+    return ExpandTemplate(templ->text, day.date, format.monthNaming, templ->collapseSpaces, format.language,
+                          format.calendar);
+  }
+  return {};  // a style lost to an exception while it was assigned: no title, as for a day without one
 }
 
 }  // namespace tessarine

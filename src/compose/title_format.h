@@ -3,7 +3,10 @@
 //
 // Errors: composition takes valid values and does not fail. A day the
 // calendar cannot describe gets empty lunar pieces; text from outside, such
-// as a template, is made well-formed UTF-8 rather than refused.
+// as a template, is made well-formed UTF-8 rather than refused; the
+// vocabulary's patterns are checked when they are compiled
+// (calendar/vocabulary_patterns.h), and a style the choice lost while it was
+// being assigned gives no title.
 #pragma once
 
 #include <string>

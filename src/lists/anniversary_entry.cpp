@@ -36,12 +36,12 @@ std::optional<int> Number(std::string_view text) {
   return text.size() <= 4 ? DigitsValue(text) : std::nullopt;
 }
 
-std::variant<Anniversary, EntryProblem> ParseNumbers(std::string_view text, bool leap) {
+Result<Anniversary, EntryProblem> ParseNumbers(std::string_view text, bool leap) {
   const auto dash = text.find('-');
   const auto month = Number(text.substr(0, dash));
-  if (!month || *month < 1 || *month > 12) return EntryProblem::UnknownMonth;
+  if (!month || *month < 1 || *month > 12) return Failure{EntryProblem::UnknownMonth};
   const auto day = Number(text.substr(dash + 1));
-  if (!day || *day < 1 || *day > 30) return EntryProblem::UnknownDay;
+  if (!day || *day < 1 || *day > 30) return Failure{EntryProblem::UnknownDay};
   Anniversary entry;
   entry.month = static_cast<unsigned>(*month);
   entry.day = static_cast<unsigned>(*day);
@@ -49,10 +49,10 @@ std::variant<Anniversary, EntryProblem> ParseNumbers(std::string_view text, bool
   return entry;
 }
 
-std::variant<Anniversary, EntryProblem> ParseWords(std::string_view text, bool leap) {
+Result<Anniversary, EntryProblem> ParseWords(std::string_view text, bool leap) {
   const auto word = std::find_if(kMonthWords.begin(), kMonthWords.end(),
                                  [text](const MonthWord& w) { return text.starts_with(w.text); });
-  if (word == kMonthWords.end()) return EntryProblem::UnknownMonth;
+  if (word == kMonthWords.end()) return Failure{EntryProblem::UnknownMonth};
   const std::string_view dayText = text.substr(word->text.size());
   for (unsigned day = 1; day <= 30; ++day) {
     if (DayName(day) == dayText) {
@@ -63,14 +63,14 @@ std::variant<Anniversary, EntryProblem> ParseWords(std::string_view text, bool l
       return entry;
     }
   }
-  return EntryProblem::UnknownDay;
+  return Failure{EntryProblem::UnknownDay};
 }
 
 // yyyy-mm-dd: the lunar date and lunar year of that day in `calendar`.
-std::variant<Anniversary, EntryProblem> ParseGregorian(std::string_view text, LunarCalendar calendar) {
+Result<Anniversary, EntryProblem> ParseGregorian(std::string_view text, LunarCalendar calendar) {
   const auto day = ReadIsoDate(text);
-  if (!day) return EntryProblem::NoSuchDay;
-  if (!IsDescribable(*day)) return EntryProblem::DateOutOfRange;
+  if (!day) return Failure{EntryProblem::NoSuchDay};
+  if (!IsDescribable(*day)) return Failure{EntryProblem::DateOutOfRange};
   const LunarDate lunar = *ToLunarDate(*day, calendar);
   Anniversary entry;
   entry.month = lunar.month;
@@ -85,14 +85,13 @@ bool LooksGregorian(std::string_view text) {
 }
 
 // A date that begins with a four-digit year and 年 (1960年4月3, 1960年三月初八,
-// as NormalDateSpelling leaves them): why it is not read. In digits with
-// nothing lunar about it, it is how a Gregorian day is written in words;
-// anything else is a lunar date that carries its year. Nothing for a date
-// without a year.
-std::optional<EntryProblem> YearInDate(std::string_view text, std::string_view asWritten) {
+// as NormalDateSpelling leaves them) is not read, and this says why. In
+// digits with nothing lunar about it, it is how a Gregorian day is written
+// in words; anything else is a lunar date that carries its year.
+Result<void, EntryProblem> NoYearIn(std::string_view text, std::string_view asWritten) {
   constexpr std::string_view kYear = "年", kMonth = "月";
   if (text.size() <= 4 + kYear.size() || !AllAsciiDigits(text.substr(0, 4)) || text.substr(4, kYear.size()) != kYear) {
-    return std::nullopt;
+    return {};
   }
   const std::string_view rest = text.substr(4 + kYear.size());
   const std::size_t month = rest.find(kMonth);
@@ -101,12 +100,12 @@ std::optional<EntryProblem> YearInDate(std::string_view text, std::string_view a
                       oneOrTwoDigits(rest.substr(month + kMonth.size()));
   const bool lunar = asWritten.find("农历") != std::string_view::npos || asWritten.find("農曆") != std::string_view::npos ||
                      asWritten.find("阴历") != std::string_view::npos || asWritten.find("陰曆") != std::string_view::npos;
-  return digits && !lunar ? EntryProblem::GregorianInWords : EntryProblem::YearInLunarDate;
+  return Failure{digits && !lunar ? EntryProblem::GregorianInWords : EntryProblem::YearInLunarDate};
 }
 
 }  // namespace
 
-std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
+Result<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
   bool leap = false;
   if (text.starts_with(kLeap)) {
     leap = true;
@@ -117,25 +116,27 @@ std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text
   }
   if (text.find('-') != std::string_view::npos) return ParseNumbers(text, leap);
   if (text.find("月") != std::string_view::npos) return ParseWords(text, leap);
-  return EntryProblem::UnknownDate;
+  return Failure{EntryProblem::UnknownDate};
 }
 
 EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalendar calendar) {
   // Columns after the first year are the user's own (a note, say): kept in
   // the file and skipped here, by both front ends alike.
   const std::string_view name = fields.empty() ? std::string_view() : Trimmed(fields[0]);
-  if (name.empty()) return EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]};
+  if (name.empty()) return Failure{EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]}};
   const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trimmed(fields[1]));
-  if (dateText.empty()) return EntryError{2, EntryProblem::MissingDate, ""};
+  if (dateText.empty()) return Failure{EntryError{2, EntryProblem::MissingDate, ""}};
 
   // A fourth column that names a calendar says which one the entry repeats
   // by; any other text there is the user's own note, as before.
   const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trimmed(fields[3]));
   const LunarCalendar repeatsBy = named.value_or(calendar);
-  if (const auto withYear = YearInDate(dateText, fields[1])) return EntryError{2, *withYear, fields[1]};
-  const auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
-  if (const auto* problem = std::get_if<EntryProblem>(&parsed)) return EntryError{2, *problem, fields[1]};
-  Anniversary entry = std::get<Anniversary>(parsed);
+  if (const auto noYear = NoYearIn(dateText, fields[1]); !noYear) {
+    return Failure{EntryError{2, noYear.error(), fields[1]}};
+  }
+  auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
+  if (!parsed) return Failure{EntryError{2, parsed.error(), fields[1]}};
+  Anniversary entry = std::move(*parsed);
   entry.calendar = repeatsBy;
   // A list saved in another encoding must not put malformed UTF-8 into a file.
   entry.name = ToValidUtf8(name);
@@ -145,7 +146,7 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalend
   if (!firstYear.empty()) {
     const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
     if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) {
-      return EntryError{3, EntryProblem::BadFirstYear, fields[2]};
+      return Failure{EntryError{3, EntryProblem::BadFirstYear, fields[2]}};
     }
     entry.firstYear = *year;
   }

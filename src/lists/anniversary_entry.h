@@ -6,9 +6,9 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "compose/anniversary.h"
 
 namespace tessarine {
@@ -37,7 +37,7 @@ struct EntryError {
   std::string text;  // the field as written
 };
 
-using EntryResult = std::variant<Anniversary, EntryError>;
+using EntryResult = Result<Anniversary, EntryError>;
 
 // Parses a row's fields: name, date, optionally the first lunar year and
 // optionally the calendar the entry repeats by (korean, 韩国阴历, 음력 …: see
@@ -49,6 +49,6 @@ EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalend
 
 // The lunar month and day of `text`: 三月初八, 闰四月十五, 冬月初五 or
 // 十一月初五, 腊月廿三 or 十二月廿三, 3-8, 闰4-15 or L4-15.
-std::variant<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text);
+Result<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text);
 
 }  // namespace tessarine

@@ -10,21 +10,21 @@ bool IsHeaderRow(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes) {
-  auto decoded = DecodeListBytes(bytes);
-  if (const auto* notText = std::get_if<NotText>(&decoded)) return ListProblem{ListProblem::Kind::NotText, notText->line};
-  if (const auto* mixed = std::get_if<MixedEncodings>(&decoded)) {
-    return ListProblem{ListProblem::Kind::MixedEncodings, mixed->otherLine, mixed->utf8Line};
+Result<LoadedList, ListProblem> LoadList(std::string_view bytes) {
+  auto text = DecodeListBytes(bytes);
+  if (!text) {
+    const TextProblem& problem = text.error();
+    const bool mixed = problem.kind == TextProblem::Kind::MixedEncodings;
+    return Failure{ListProblem{mixed ? ListProblem::Kind::MixedEncodings : ListProblem::Kind::NotText, problem.line,
+                               problem.utf8Line}};
   }
-  DecodedText& text = std::get<DecodedText>(decoded);
-  auto parsed = ParseCsvDocument(text.text);
-  if (const auto* unclosed = std::get_if<UnclosedQuote>(&parsed)) {
-    return ListProblem{ListProblem::Kind::UnclosedQuote, unclosed->line};
+  auto document = ParseCsvDocument(text->text);
+  if (!document) {
+    const bool unclosed = document.error().kind == CsvProblem::Kind::UnclosedQuote;
+    return Failure{ListProblem{unclosed ? ListProblem::Kind::UnclosedQuote : ListProblem::Kind::TooManyPieces,
+                               document.error().line}};
   }
-  if (const auto* tooMany = std::get_if<TooManyPieces>(&parsed)) {
-    return ListProblem{ListProblem::Kind::TooManyPieces, tooMany->line};
-  }
-  return LoadedList{std::move(std::get<CsvDocument>(parsed)), text.encoding};
+  return LoadedList{std::move(*document), text->encoding};
 }
 
 std::string SavedListBytes(const LoadedList& list) { return EncodeListText(DocumentText(list.document), list.encoding); }
@@ -52,23 +52,19 @@ AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar c
     const CsvRecord& record = document.records[index];
     if (IsBlankRow(record.fields)) continue;  // a row added and not yet written
     EntryResult result = ParseAnniversary(record.fields, calendar);
-    if (auto* error = std::get_if<EntryError>(&result)) {
-      list.errors.push_back({record.line, std::move(*error)});
+    if (result) {
+      list.entries.push_back(std::move(*result));
     } else {
-      list.entries.push_back(std::move(std::get<Anniversary>(result)));
+      list.errors.push_back({record.line, std::move(result).error()});
     }
   }
   return list;
 }
 
-AnniversaryList ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar) {
-  auto loaded = LoadList(bytes);
-  if (const auto* problem = std::get_if<ListProblem>(&loaded)) {
-    AnniversaryList list;
-    list.problem = *problem;
-    return list;
-  }
-  return ReadAnniversaryList(std::get<LoadedList>(loaded).document, calendar);
+Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar) {
+  const auto loaded = LoadList(bytes);
+  if (!loaded) return Failure{loaded.error()};
+  return ReadAnniversaryList(loaded->document, calendar);
 }
 
 }  // namespace tessarine

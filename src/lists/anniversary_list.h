@@ -13,12 +13,11 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "lists/anniversary_entry.h"
 #include "lists/csv_document.h"
 #include "lists/list_encoding.h"
@@ -38,7 +37,7 @@ struct LoadedList {
 };
 
 // The file's bytes as a document.
-std::variant<LoadedList, ListProblem> LoadList(std::string_view bytes);
+Result<LoadedList, ListProblem> LoadList(std::string_view bytes);
 
 // The bytes to save the document as.
 std::string SavedListBytes(const LoadedList& list);
@@ -53,13 +52,14 @@ struct RowError {
 };
 
 struct AnniversaryList {
-  std::vector<Anniversary> entries;   // the rows that parse, in order
-  std::vector<RowError> errors;       // the rows that do not
-  std::optional<ListProblem> problem;  // the file is not a list at all
+  std::vector<Anniversary> entries;  // the rows that parse, in order
+  std::vector<RowError> errors;      // the rows that do not
 };
 
 // Entries that name no calendar repeat by `calendar`.
 AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar calendar = LunarCalendar::China);
-AnniversaryList ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar = LunarCalendar::China);
+// The same for a file's bytes; the problem when they are not a list at all.
+Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes,
+                                                         LunarCalendar calendar = LunarCalendar::China);
 
 }  // namespace tessarine

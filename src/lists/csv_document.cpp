@@ -101,7 +101,7 @@ std::optional<CsvRecord> ReadRecord(std::string_view text, int line, std::size_t
 
 }  // namespace
 
-std::variant<CsvDocument, UnclosedQuote, TooManyPieces> ParseCsvDocument(std::string_view text) {
+Result<CsvDocument, CsvProblem> ParseCsvDocument(std::string_view text) {
   CsvDocument document;
   std::size_t pieces = 0;  // records and fields so far
   int line = 1;
@@ -117,16 +117,16 @@ std::variant<CsvDocument, UnclosedQuote, TooManyPieces> ParseCsvDocument(std::st
       lines = LineEndAt(text, end) != 0;
       end += LineEndAt(text, end);
     }
-    if (scanned.unclosed) return UnclosedQuote{line};
+    if (scanned.unclosed) return Failure{CsvProblem{CsvProblem::Kind::UnclosedQuote, line}};
     const std::string_view recordText = text.substr(at, end - at);
     if (!lineEndSeen && LineEndAt(recordText, recordText.size() - 1) != 0) {
       lineEndSeen = true;
       document.lineEnd = recordText.ends_with("\r\n") ? "\r\n" : std::string(1, recordText.back());
     }
     // The record itself takes a piece; its fields share what is left.
-    if (pieces == kMostCsvPieces) return TooManyPieces{line};
+    if (pieces == kMostCsvPieces) return Failure{CsvProblem{CsvProblem::Kind::TooManyPieces, line}};
     std::optional<CsvRecord> record = ReadRecord(recordText, line, kMostCsvPieces - pieces - 1);
-    if (!record) return TooManyPieces{line};
+    if (!record) return Failure{CsvProblem{CsvProblem::Kind::TooManyPieces, line}};
     pieces += 1 + record->fields.size();
     document.records.push_back(std::move(*record));
     line += lines;

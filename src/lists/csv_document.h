@@ -15,8 +15,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "calendar/result.h"
 
 namespace tessarine {
 
@@ -34,19 +35,20 @@ struct CsvDocument {
   std::string lineEnd = "\r\n";  // the file's own, for new records
 };
 
-struct UnclosedQuote {
-  int line;  // where the quote opened
-};
-
 // The most records and fields, counted together, a text is read with: fifty
 // times a list of ten thousand entries, and some 60 MB held at most.
 inline constexpr std::size_t kMostCsvPieces = 500'000;
 
-struct TooManyPieces {
-  int line;  // the record that passed kMostCsvPieces
+// Why a text is not read as CSV.
+struct CsvProblem {
+  enum class Kind {
+    UnclosedQuote,  // a quote never closed: `line` is where it opened
+    TooManyPieces,  // more records and fields than kMostCsvPieces: `line` is the record that passed it
+  } kind;
+  int line;
 };
 
-std::variant<CsvDocument, UnclosedQuote, TooManyPieces> ParseCsvDocument(std::string_view text);
+Result<CsvDocument, CsvProblem> ParseCsvDocument(std::string_view text);
 
 // The whole text again: the records' texts one after another.
 std::string DocumentText(const CsvDocument& document);

@@ -30,11 +30,9 @@ class RecordsByText {
 
 }  // namespace
 
-bool MergeEdits(const CsvDocument& base, const CsvDocument& edited, CsvDocument& current) {
-  if (DocumentText(base) == DocumentText(current)) {
-    current = edited;
-    return true;
-  }
+Result<CsvDocument, EditConflict> MergeEdits(const CsvDocument& base, const CsvDocument& edited,
+                                             const CsvDocument& current) {
+  if (DocumentText(base) == DocumentText(current)) return edited;
   std::map<int, const CsvRecord*> editedByLine;
   for (const CsvRecord& record : edited.records) {
     if (record.line > 0) editedByLine.emplace(record.line, &record);
@@ -47,7 +45,7 @@ bool MergeEdits(const CsvDocument& base, const CsvDocument& edited, CsvDocument&
     const bool kept = found != editedByLine.end();
     if (kept && found->second->text == record.text) continue;
     const std::optional<std::size_t> at = currentRecords.Take(record.text);
-    if (!at) return false;  // changed there as well as here
+    if (!at) return Failure{EditConflict{record.line}};  // changed there as well as here
     if (kept) {
       merged.records[*at] = *found->second;
     } else {
@@ -59,8 +57,7 @@ bool MergeEdits(const CsvDocument& base, const CsvDocument& edited, CsvDocument&
   }
   std::size_t index = 0;
   std::erase_if(merged.records, [&](const CsvRecord&) { return index < removed.size() && removed[index++]; });
-  current = std::move(merged);
-  return true;
+  return merged;
 }
 
 }  // namespace tessarine

@@ -7,13 +7,19 @@
 // anything else is a conflict, and nothing is merged.
 #pragma once
 
+#include "calendar/result.h"
 #include "lists/csv_document.h"
 
 namespace tessarine {
 
-// Applies to `current` what turned `base` into `edited`. Returns false, with
-// `current` untouched, when a record that was changed or removed in `edited`
-// is no longer in `current` as it was in `base`.
-bool MergeEdits(const CsvDocument& base, const CsvDocument& edited, CsvDocument& current);
+// A record changed or removed in the copy that is no longer in the current
+// document as it was read: changed there as well, or removed.
+struct EditConflict {
+  int line;  // where the record was in the copy as read
+};
+
+// `current` with what turned `base` into `edited` applied to it.
+Result<CsvDocument, EditConflict> MergeEdits(const CsvDocument& base, const CsvDocument& edited,
+                                             const CsvDocument& current);
 
 }  // namespace tessarine

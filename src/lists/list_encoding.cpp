@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <memory>
 #include <new>
-#include <optional>
 
 #include "compose/utf8_text.h"
 
@@ -52,9 +51,9 @@ LineScan ScanLines(std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ToUtf8(std::string_view bytes, const char* from) {
+Result<std::string, std::error_code> ToUtf8(std::string_view bytes, const char* from) {
   iconv_t converter = ::iconv_open("UTF-8", from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  if (converter == reinterpret_cast<iconv_t>(-1)) return Failure{std::error_code(errno, std::system_category())};
   const std::unique_ptr<void, int (*)(iconv_t)> owner(converter, ::iconv_close);
   std::string out(bytes.size() * 2 + 16, '\0');  // no character of these grows past twice
   char* in = const_cast<char*>(bytes.data());
@@ -63,30 +62,34 @@ std::optional<std::string> ToUtf8(std::string_view bytes, const char* from) {
   std::size_t outLeft = out.size();
   if (::iconv(converter, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) {
     if (errno == ENOMEM) throw std::bad_alloc();
-    return std::nullopt;  // EILSEQ or EINVAL: not in that encoding, or cut short
+    // EILSEQ or EINVAL: not in that encoding, or cut short.
+    return Failure{std::error_code(errno, std::system_category())};
   }
   out.resize(out.size() - outLeft);
   return out;
 }
 
-std::variant<DecodedText, NotText, MixedEncodings> DecodeListBytes(std::string_view bytes) {
+Result<DecodedText, TextProblem> DecodeListBytes(std::string_view bytes) {
   const bool byteOrderMark = bytes.starts_with(kByteOrderMark);
   if (byteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
   const LineScan scan = ScanLines(bytes);
   if (scan.firstInvalid == 0) {
     return DecodedText{std::string(bytes), byteOrderMark ? TextEncoding::Utf8WithByteOrderMark : TextEncoding::Utf8};
   }
-  if (scan.firstUtf8 != 0) return MixedEncodings{scan.firstUtf8, scan.firstInvalid};
-  if (byteOrderMark) return NotText{scan.firstInvalid};
+  if (scan.firstUtf8 != 0) {
+    return Failure{TextProblem{TextProblem::Kind::MixedEncodings, scan.firstInvalid, scan.firstUtf8}};
+  }
+  const TextProblem notText{TextProblem::Kind::NotText, scan.firstInvalid};
+  if (byteOrderMark) return Failure{notText};
   if (auto text = ToUtf8(bytes, "GB18030")) return DecodedText{std::move(*text), TextEncoding::Gb18030};
-  return NotText{scan.firstInvalid};
+  return Failure{notText};
 }
 
-std::variant<DecodedText, NotText, MixedEncodings> DecodeTextBytes(std::string_view bytes) {
+Result<DecodedText, TextProblem> DecodeTextBytes(std::string_view bytes) {
   const bool littleEndian = bytes.starts_with("\xFF\xFE"), bigEndian = bytes.starts_with("\xFE\xFF");
   if (!littleEndian && !bigEndian) return DecodeListBytes(bytes);
   auto text = ToUtf8(bytes.substr(2), littleEndian ? "UTF-16LE" : "UTF-16BE");
-  if (!text) return NotText{1};
+  if (!text) return Failure{TextProblem{TextProblem::Kind::NotText, 1}};
   return DecodedText{std::move(*text), TextEncoding::Utf16};
 }
 

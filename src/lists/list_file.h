@@ -7,10 +7,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <system_error>
 
+#include "calendar/result.h"
 #include "files/locked_update.h"
 #include "lists/anniversary_list.h"
 
@@ -19,19 +19,23 @@ namespace tessarine {
 // Applied to the list as it is on disk now (empty when there is none).
 using ListChange = std::function<ChangeOutcome(LoadedList& current)>;
 
+// What became of a change: saved, left as it was, or refused by the change
+// itself; and the file's bytes now.
 struct ListUpdate {
-  enum class Status {
-    Saved,      // the change is on disk
-    Unchanged,  // the change left the text as it was: nothing written
-    Refused,    // the change refused the current list: nothing written
-    NotAList,   // the file on disk is not a list: nothing written
-    Failed,     // locking, reading or writing failed: nothing written
-  } status = Status::Failed;
-  std::optional<ListProblem> problem;  // for NotAList
-  std::error_code error;               // for Failed
-  std::string bytes;                   // the file's bytes now
+  LockedUpdate::Outcome outcome;
+  std::string bytes;
 };
 
-ListUpdate UpdateListFile(const std::filesystem::path& path, const ListChange& change);
+// Why nothing was written.
+struct ListUpdateError {
+  enum class Kind {
+    NotAList,  // the file on disk is not a list: `problem` says why
+    Failed,    // locking, reading or writing failed: `error` is the system's reason
+  } kind;
+  ListProblem problem{};
+  std::error_code error;
+};
+
+Result<ListUpdate, ListUpdateError> UpdateListFile(const std::filesystem::path& path, const ListChange& change);
 
 }  // namespace tessarine

@@ -14,7 +14,10 @@ constexpr const char* kBig5 = "BIG5-HKSCS";
 constexpr std::size_t kLongestCut = 3;
 
 // Big5 bytes in UTF-8; nothing when they are not Big5.
-std::optional<std::string> FromBig5(std::string_view bytes) { return ToUtf8(bytes, kBig5); }
+std::optional<std::string> FromBig5(std::string_view bytes) {
+  auto text = ToUtf8(bytes, kBig5);
+  return text ? std::optional(std::move(*text)) : std::nullopt;
+}
 
 // How many of a notice's 年, 月 and 日 the text holds: what tells Big5 read
 // as Big5 from Big5 read as GB18030, and the other way round.
@@ -42,7 +45,7 @@ NoticeEncoding EncodingOf(TextEncoding encoding) {
 // when it gives more dates.
 std::optional<DecodedNotice> Decoded(std::string_view bytes) {
   auto decoded = DecodeTextBytes(bytes);
-  auto* text = std::get_if<DecodedText>(&decoded);
+  DecodedText* text = decoded ? &*decoded : nullptr;
   if (text && text->encoding == TextEncoding::Gb18030) {
     if (auto big5 = FromBig5(bytes); big5 && DateMarks(*big5) > DateMarks(text->text)) {
       return DecodedNotice{std::move(*big5), NoticeEncoding::Big5};
@@ -75,12 +78,12 @@ bool MayBeginACharacter(std::string_view bytes, std::size_t cut) {
 
 // The text before a last character cut short, when the bytes read once its
 // first bytes are dropped.
-std::optional<EndsInsideCharacter> CutInsideCharacter(std::string_view bytes) {
+std::optional<NoticeTextProblem> CutInsideCharacter(std::string_view bytes) {
   for (std::size_t cut = 1; cut <= std::min(kLongestCut, bytes.size()); ++cut) {
     if (!MayBeginACharacter(bytes, cut)) continue;
     if (const auto before = Decoded(bytes.substr(0, bytes.size() - cut))) {
-      return EndsInsideCharacter{static_cast<int>(std::count(before->text.begin(), before->text.end(), '\n')) + 1,
-                                 before->encoding};
+      const int line = static_cast<int>(std::count(before->text.begin(), before->text.end(), '\n')) + 1;
+      return NoticeTextProblem{NoticeTextProblem::Kind::EndsInsideCharacter, line, 0, before->encoding};
     }
   }
   return std::nullopt;
@@ -88,12 +91,13 @@ std::optional<EndsInsideCharacter> CutInsideCharacter(std::string_view bytes) {
 
 }  // namespace
 
-std::variant<DecodedNotice, NotText, MixedEncodings, EndsInsideCharacter> DecodeNoticeBytes(std::string_view bytes) {
+Result<DecodedNotice, NoticeTextProblem> DecodeNoticeBytes(std::string_view bytes) {
   if (auto decoded = Decoded(bytes)) return std::move(*decoded);
-  if (const auto cut = CutInsideCharacter(bytes)) return *cut;
-  const auto failed = DecodeTextBytes(bytes);
-  if (const auto* bad = std::get_if<NotText>(&failed)) return *bad;
-  return std::get<MixedEncodings>(failed);
+  if (const auto cut = CutInsideCharacter(bytes)) return Failure{*cut};
+  const TextProblem failed = DecodeTextBytes(bytes).error();  // it failed in Decoded
+  const auto kind = failed.kind == TextProblem::Kind::NotText ? NoticeTextProblem::Kind::NotText
+                                                               : NoticeTextProblem::Kind::MixedEncodings;
+  return Failure{NoticeTextProblem{kind, failed.line, failed.utf8Line}};
 }
 
 }  // namespace tessarine

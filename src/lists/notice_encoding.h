@@ -9,7 +9,8 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "calendar/result.h"
 
 #include "lists/list_encoding.h"
 
@@ -22,12 +23,20 @@ struct DecodedNotice {
   NoticeEncoding encoding = NoticeEncoding::Utf8;
 };
 
-// Bytes that read but for their last character, which they stop inside.
-struct EndsInsideCharacter {
-  int line;                 // the line it is on, counted from 1
-  NoticeEncoding encoding;  // what the bytes before it are in
+// Why a notice's bytes are not read as text. Lines are counted from 1.
+struct NoticeTextProblem {
+  enum class Kind {
+    NotText,         // in none of the encodings: `line` holds the first byte that is not UTF-8
+    MixedEncodings,  // `line` is not UTF-8, `utf8Line` is (lists/list_encoding.h)
+    // Bytes that read but for their last character, which they stop inside:
+    // `line` is the line it is on, `encoding` what the bytes before it are in.
+    EndsInsideCharacter,
+  } kind;
+  int line;
+  int utf8Line = 0;
+  NoticeEncoding encoding = NoticeEncoding::Utf8;
 };
 
-std::variant<DecodedNotice, NotText, MixedEncodings, EndsInsideCharacter> DecodeNoticeBytes(std::string_view bytes);
+Result<DecodedNotice, NoticeTextProblem> DecodeNoticeBytes(std::string_view bytes);
 
 }  // namespace tessarine

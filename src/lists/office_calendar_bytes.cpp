@@ -19,7 +19,7 @@ constexpr std::size_t kLongestUtf8Cut = 3;
 
 std::optional<std::string> FromBig5(std::string_view bytes) {
   for (const char* encoding : kBig5Encodings) {
-    if (auto text = ToUtf8(bytes, encoding)) return text;
+    if (auto text = ToUtf8(bytes, encoding)) return std::move(*text);
   }
   return std::nullopt;
 }
@@ -58,11 +58,11 @@ std::optional<int> Big5CutLine(std::string_view bytes) {
   return std::nullopt;
 }
 
-OfficeCalendarError Cut(int line) { return {OfficeCalendarProblem::CutShort, line, {}}; }
+Failure<OfficeCalendarError> Cut(int line) { return Failure{OfficeCalendarError{OfficeCalendarProblem::CutShort, line, {}}}; }
 
 }  // namespace
 
-std::variant<DecodedOfficeCalendar, OfficeCalendarError> DecodeOfficeCalendarBytes(std::string_view bytes) {
+Result<DecodedOfficeCalendar, OfficeCalendarError> DecodeOfficeCalendarBytes(std::string_view bytes) {
   const bool byteOrderMark = bytes.starts_with(kByteOrderMark);
   if (byteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
   if (IsValidUtf8(bytes)) {
@@ -76,13 +76,13 @@ std::variant<DecodedOfficeCalendar, OfficeCalendarError> DecodeOfficeCalendarByt
     if (auto text = FromBig5(bytes)) return DecodedOfficeCalendar{std::move(*text), OfficeCalendarEncoding::Big5};
     if (const auto line = Big5CutLine(bytes)) return Cut(*line);
   }
-  return OfficeCalendarError{OfficeCalendarProblem::NotText, 0, {}};
+  return Failure{OfficeCalendarError{OfficeCalendarProblem::NotText, 0, {}}};
 }
 
-std::variant<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendarBytes(std::string_view bytes) {
-  auto decoded = DecodeOfficeCalendarBytes(bytes);
-  if (auto* error = std::get_if<OfficeCalendarError>(&decoded)) return std::move(*error);
-  return ReadOfficeCalendar(std::get<DecodedOfficeCalendar>(decoded).text);
+Result<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendarBytes(std::string_view bytes) {
+  const auto decoded = DecodeOfficeCalendarBytes(bytes);
+  if (!decoded) return Failure{decoded.error()};
+  return ReadOfficeCalendar(decoded->text);
 }
 
 }  // namespace tessarine

@@ -7,8 +7,8 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 
+#include "calendar/result.h"
 #include "holidays/taiwan/office_calendar.h"
 
 namespace tessarine {
@@ -21,10 +21,10 @@ struct DecodedOfficeCalendar {
 };
 
 // The text, or NotText or CutShort (with the line the bytes stop in).
-std::variant<DecodedOfficeCalendar, OfficeCalendarError> DecodeOfficeCalendarBytes(std::string_view bytes);
+Result<DecodedOfficeCalendar, OfficeCalendarError> DecodeOfficeCalendarBytes(std::string_view bytes);
 
 // The file read whole, or why not: DecodeOfficeCalendarBytes, then
 // ReadOfficeCalendar.
-std::variant<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendarBytes(std::string_view bytes);
+Result<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendarBytes(std::string_view bytes);
 
 }  // namespace tessarine

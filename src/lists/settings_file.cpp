@@ -12,17 +12,25 @@ constexpr std::string_view kSection = "[General]";
 // Windows ends it with.
 std::string_view Trimmed(std::string_view line) { return TrimStart(TrimEnd(line, " \r"), " "); }
 
+// A value as QSettings writes a string: bare when INI gives none of its
+// characters a meaning, otherwise quoted, with \\, \", line ends and tabs
+// escaped so that a line end in a value never ends its line. A value that
+// begins with @ has it doubled: QSettings reads @String(…), @Variant(…) and
+// the like as typed values, and @@ as one @.
 std::string IniValue(std::string_view value) {
-  const bool plain = !value.empty() && value.find_first_of(",;=\"\\#\r\n") == std::string_view::npos &&
+  const std::string at = value.starts_with('@') ? "@" : "";
+  const bool plain = !value.empty() && value.find_first_of(",;=\"\\#\r\n\t") == std::string_view::npos &&
                      value.front() != ' ' && value.back() != ' ';
-  if (plain) return std::string(value);
-  std::string quoted = "\"";
+  if (plain) return at + std::string(value);
+  std::string quoted = "\"" + at;
   for (const char c : value) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    if (c == '\n') {
-      quoted.append("\\n");
-    } else {
-      quoted += c;
+    switch (c) {
+      case '"': quoted.append("\\\""); break;
+      case '\\': quoted.append("\\\\"); break;
+      case '\n': quoted.append("\\n"); break;
+      case '\r': quoted.append("\\r"); break;
+      case '\t': quoted.append("\\t"); break;
+      default: quoted += c;
     }
   }
   quoted += '"';
@@ -64,11 +72,14 @@ std::string WithSetting(std::string_view text, std::string_view key, std::string
   return out;
 }
 
-std::error_code StoreSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
-  return UpdateLockedFile(file, [&](std::string& bytes) {
-           bytes = WithSetting(bytes, key, value);
-           return ChangeOutcome::Apply;
-         }).error;
+Result<void, std::error_code> StoreSetting(const std::filesystem::path& file, std::string_view key,
+                                           std::string_view value) {
+  const LockedUpdate update = UpdateLockedFile(file, [&](std::string& bytes) {
+    bytes = WithSetting(bytes, key, value);
+    return ChangeOutcome::Apply;
+  });
+  if (update.error) return Failure{update.error};
+  return {};
 }
 
 }  // namespace tessarine

@@ -56,8 +56,8 @@ void AnniversariesTab::load() {
   if (!error.isEmpty()) return refuse(tr("无法读取：%1").arg(error));
   if (!bytes) return display(LoadedList{});  // no list yet
   auto loaded = LoadList(*bytes);
-  if (const auto* problem = std::get_if<ListProblem>(&loaded)) return refuse(ListProblemText(*problem));
-  display(std::move(std::get<LoadedList>(loaded)));
+  if (!loaded) return refuse(ListProblemText(loaded.error()));
+  display(std::move(*loaded));
 }
 
 void AnniversariesTab::fillTable() {
@@ -125,32 +125,30 @@ void AnniversariesTab::save() {
   // program added or changed meanwhile stay.
   CsvDocument base;
   if (savedBytes_) {
-    if (auto loaded = LoadList(*savedBytes_); std::holds_alternative<LoadedList>(loaded)) {
-      base = std::get<LoadedList>(loaded).document;
-    }
+    if (auto loaded = LoadList(*savedBytes_)) base = std::move(loaded->document);
   }
-  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
-    return MergeEdits(base, list_->document, current.document) ? ChangeOutcome::Apply : ChangeOutcome::Refuse;
+  const auto update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+    auto merged = MergeEdits(base, list_->document, current.document);
+    if (!merged) return ChangeOutcome::Refuse;
+    current.document = std::move(*merged);
+    return ChangeOutcome::Apply;
   });
-  switch (update.status) {
-    case ListUpdate::Status::Saved:
-    case ListUpdate::Status::Unchanged:
-      savedBytes_ = update.bytes;
-      unsavedRows_.clear();
-      problemLabel->hide();
-      watcher_->addPath(listFile_);
-      if (update.bytes != ours) {
-        load();  // merged with another program's change: show the file as it is
-        problemLabel->setText(tr("纪念日列表刚被其他程序修改过，已与你的修改合并。"));
-        problemLabel->show();
-      }
-      break;
-    case ListUpdate::Status::Refused: return keepBoth(ours);
-    case ListUpdate::Status::NotAList: return load();
-    case ListUpdate::Status::Failed:
-      problemLabel->setText(tr("保存纪念日列表失败：%1。标有 * 的行还没有保存。").arg(ReasonText(update.error)));
+  if (!update && update.error().kind == ListUpdateError::Kind::NotAList) return load();
+  if (!update) {
+    problemLabel->setText(tr("保存纪念日列表失败：%1。标有 * 的行还没有保存。").arg(ReasonText(update.error().error)));
+    problemLabel->show();
+  } else if (update->outcome == LockedUpdate::Outcome::Refused) {
+    return keepBoth(ours);
+  } else {
+    savedBytes_ = update->bytes;
+    unsavedRows_.clear();
+    problemLabel->hide();
+    watcher_->addPath(listFile_);
+    if (update->bytes != ours) {
+      load();  // merged with another program's change: show the file as it is
+      problemLabel->setText(tr("纪念日列表刚被其他程序修改过，已与你的修改合并。"));
       problemLabel->show();
-      break;
+    }
   }
   markUnsaved();
 }

@@ -122,7 +122,7 @@ void AnniversaryRows::check() {
     Row& r = rows_[row];
     r.repeats = 0;
     r.next = QString();
-    const Anniversary* entry = r.parsed ? std::get_if<Anniversary>(&*r.parsed) : nullptr;
+    const Anniversary* entry = r.parsed && *r.parsed ? &**r.parsed : nullptr;
     if (!entry) continue;
     const auto [at, fresh] = firstRowOf.try_emplace(SameEntry(*entry), static_cast<int>(row) + 1);
     if (!fresh) r.repeats = at->second;
@@ -169,13 +169,13 @@ void AnniversaryRows::parse(std::size_t row) {
 }
 
 bool AnniversaryRows::HoldsEntry(const Row& row) {
-  return row.parsed && std::holds_alternative<Anniversary>(*row.parsed);
+  return row.parsed && row.parsed->has_value();
 }
 
 std::vector<int> AnniversaryRows::invalidRows() const {
   std::vector<int> rows;
   for (std::size_t row = 0; row < rows_.size(); ++row) {
-    if (rows_[row].parsed && std::holds_alternative<EntryError>(*rows_[row].parsed)) rows.push_back(static_cast<int>(row) + 1);
+    if (rows_[row].parsed && !*rows_[row].parsed) rows.push_back(static_cast<int>(row) + 1);
   }
   return rows;
 }
@@ -196,7 +196,7 @@ QVariant AnniversaryRows::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     return column < fields.size() ? ToQString(fields[column]) : QString();
   }
-  const Anniversary* entry = row.parsed ? std::get_if<Anniversary>(&*row.parsed) : nullptr;
+  const Anniversary* entry = row.parsed && *row.parsed ? &**row.parsed : nullptr;
   if (!entry) return QString();
   if (row.next.isNull()) row.next = wording_.next(*entry);
   return row.next;
@@ -207,7 +207,7 @@ QVariant AnniversaryRows::data(const QModelIndex& index, int role) const {
 QVariant AnniversaryRows::look(const Row& row, int column, int role) const {
   if (role != Qt::BackgroundRole && role != Qt::ToolTipRole) return {};
   if (column >= kEntryColumns) return {};
-  const EntryError* error = row.parsed ? std::get_if<EntryError>(&*row.parsed) : nullptr;
+  const EntryError* error = row.parsed && !*row.parsed ? &row.parsed->error() : nullptr;
   // A field past the ones shown is blamed on the last shown.
   if (error && std::min(error->field, kEntryColumns) == column + 1) {
     return role == Qt::BackgroundRole ? QVariant(QBrush(kBadCell)) : QVariant(wording_.problem(error->problem));

@@ -75,24 +75,25 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   load();
 }
 
-std::variant<HolidayList, QString> HolidaysTab::readList() const {
+Result<HolidayList, QString> HolidaysTab::readList() const {
   const FileBytes read = ReadBoundedFile(listFile_.toStdString());
   if (read.error) {
-    return tr("节假日列表 %1 无法读取（%2），只使用内置的年份。").arg(QDir::toNativeSeparators(listFile_), ReasonText(read.error));
+    return Failure{
+        tr("节假日列表 %1 无法读取（%2），只使用内置的年份。").arg(QDir::toNativeSeparators(listFile_), ReasonText(read.error))};
   }
   if (!read.bytes) return HolidayList{};
-  auto loaded = LoadList(*read.bytes);
-  if (std::holds_alternative<ListProblem>(loaded)) {
-    return tr("节假日列表 %1 无法读取，只使用内置的年份，也不会保存。").arg(QDir::toNativeSeparators(listFile_));
+  const auto loaded = LoadList(*read.bytes);
+  if (!loaded) {
+    return Failure{tr("节假日列表 %1 无法读取，只使用内置的年份，也不会保存。").arg(QDir::toNativeSeparators(listFile_))};
   }
-  return ReadHolidayList(std::get<LoadedList>(loaded).document);
+  return ReadHolidayList(loaded->document);
 }
 
 void HolidaysTab::load() {
   problem_.clear();
   auto read = readList();
-  if (auto* why = std::get_if<QString>(&read)) problem_ = *why;
-  HolidayList user = std::holds_alternative<HolidayList>(read) ? std::get<HolidayList>(std::move(read)) : HolidayList{};
+  if (!read) problem_ = read.error();
+  HolidayList user = std::move(read).value_or(HolidayList{});
   if (!user.errors.empty()) problem_ = tr("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
   known_ = KnownSchedules(user);
   userYears_.clear();
@@ -150,20 +151,18 @@ void HolidaysTab::showYear(int row) {
 }
 
 bool HolidaysTab::change(const std::function<void(CsvDocument&)>& edit, int year) {
-  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+  const auto update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
     edit(current.document);
     return ChangeOutcome::Apply;
   });
   load();
-  if (update.status == ListUpdate::Status::Failed) {
-    statusLabel->setText(tr("保存节假日列表失败：%1，%2 年没有改动。").arg(ReasonText(update.error)).arg(year));
-    return false;
-  }
-  if (update.status == ListUpdate::Status::NotAList) {
+  if (update) return true;
+  if (update.error().kind == ListUpdateError::Kind::Failed) {
+    statusLabel->setText(tr("保存节假日列表失败：%1，%2 年没有改动。").arg(ReasonText(update.error().error)).arg(year));
+  } else {
     statusLabel->setText(problem_);
-    return false;
   }
-  return true;
+  return false;
 }
 
 namespace {
@@ -221,8 +220,7 @@ void HolidaysTab::onPasteNoticeClicked() {
 // on disk now.
 std::vector<HolidayDay> HolidaysTab::replacedRows(const HolidaySchedule& schedule) const {
   const auto read = readList();
-  const auto* list = std::get_if<HolidayList>(&read);
-  return list ? ReplacedRows(*list, schedule) : std::vector<HolidayDay>{};
+  return read ? ReplacedRows(*read, schedule) : std::vector<HolidayDay>{};
 }
 
 bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
@@ -241,7 +239,7 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
   // tessarine-cli meanwhile stays. If the rows the user agreed to replace
   // have changed since, nothing is written.
   std::optional<int> badLine;
-  const ListUpdate update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
+  const auto update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
     const HolidayList list = ReadHolidayList(current.document);
     if (!list.errors.empty()) badLine = list.errors.front().line;
     if (badLine || ReplacedRows(list, schedule) != expected) return ChangeOutcome::Refuse;
@@ -249,22 +247,18 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
     return ChangeOutcome::Apply;
   });
   load();
-  switch (update.status) {
-    case ListUpdate::Status::Failed:
-      statusLabel->setText(tr("保存节假日列表失败：%1").arg(ReasonText(update.error)));
+  if (!update) {
+    const bool failed = update.error().kind == ListUpdateError::Kind::Failed;
+    statusLabel->setText(failed ? tr("保存节假日列表失败：%1").arg(ReasonText(update.error().error)) : problem_);
+    return;
+  }
+  if (update->outcome == LockedUpdate::Outcome::Refused) {
+    if (badLine) {
+      statusLabel->setText(tr("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
       return;
-    case ListUpdate::Status::NotAList:
-      statusLabel->setText(problem_);
-      return;
-    case ListUpdate::Status::Refused:
-      if (badLine) {
-        statusLabel->setText(tr("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
-        return;
-      }
-      statusLabel->setText(tr("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
-      return;
-    case ListUpdate::Status::Saved:
-    case ListUpdate::Status::Unchanged: break;
+    }
+    statusLabel->setText(tr("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
+    return;
   }
   const auto at = std::find_if(known_.begin(), known_.end(), [&](const HolidaySchedule& s) { return s.year == schedule.year; });
   yearsList->setCurrentRow(static_cast<int>(at - known_.begin()));

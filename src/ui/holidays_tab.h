@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "lists/csv_document.h"
 #include "lists/holiday_list.h"
 
@@ -51,7 +51,7 @@ class HolidaysTab : public QWidget {
   void onPasteNoticeClicked();
   void store(const HolidaySchedule& schedule);
   // The user's list as it is on disk now, or why it cannot be used.
-  std::variant<HolidayList, QString> readList() const;
+  Result<HolidayList, QString> readList() const;
   std::vector<HolidayDay> replacedRows(const HolidaySchedule& schedule) const;
   bool confirmReplacing(const std::vector<HolidayDay>& rows);
 

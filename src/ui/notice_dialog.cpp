@@ -128,20 +128,23 @@ void NoticeDialog::read() {
   const auto parsed = ParseHolidayNotice(noticeEdit->toPlainText().toStdString(), year, IfUnbalanced::Read);
   schedule_.reset();
   std::optional<NoticeError> error;
-  if (const auto* refused = std::get_if<NoticeError>(&parsed)) error = *refused;
-  if (const auto* notice = std::get_if<HolidayNotice>(&parsed)) {
-    auto merged = ApplyNotice(*notice, knownYear_(notice->schedule.year));
-    if (auto* refused = std::get_if<NoticeError>(&merged)) error = *refused;
-    if (auto* whole = std::get_if<HolidaySchedule>(&merged)) schedule_ = std::move(*whole);
+  if (!parsed) error = parsed.error();
+  if (parsed) {
+    auto merged = ApplyNotice(*parsed, knownYear_(parsed->schedule.year));
+    if (merged) {
+      schedule_ = std::move(*merged);
+    } else {
+      error = std::move(merged).error();
+    }
   }
-  unbalanced_ = !error && !std::get<HolidayNotice>(parsed).unbalanced.empty();
+  unbalanced_ = !error && !parsed->unbalanced.empty();
   acceptUnbalancedCheck->setVisible(unbalanced_);
   if (error) {
     QString text = tr("无法读取：%1").arg(NoticeProblemText(error->problem));
     if (!error->sentence.empty()) text += "\n" + ToQString(error->sentence);
     resultView->setPlainText(text);
   } else {
-    resultView->setPlainText(describe(std::get<HolidayNotice>(parsed)));
+    resultView->setPlainText(describe(*parsed));
   }
   buttons->button(QDialogButtonBox::Save)->setEnabled(saveable());
 }

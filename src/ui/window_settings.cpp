@@ -16,8 +16,8 @@ QVariant WindowSettings::value(const char* key, const QVariant& fallback) const 
 }
 
 void WindowSettings::store(const char* key, const QString& value) const {
-  const std::error_code error = StoreSetting(file_.toStdString(), key, value.toStdString());
-  if (error && notStored_) notStored_(error);
+  const auto stored = StoreSetting(file_.toStdString(), key, value.toStdString());
+  if (!stored && notStored_) notStored_(stored.error());
 }
 
 }  // namespace tessarine

@@ -1,7 +1,8 @@
 // The window's remembered choices, in settings.ini beside the user's lists:
 // each read as QSettings reads it, from a file that is no pipe or device,
-// and each saved at once, the way every user file is saved. Why a setting
-// could not be saved goes to whoever words it for the user.
+// and each saved at once by the file's one writer (lists/settings_file.h),
+// under the lock the lists take. Why a setting could not be saved goes to
+// whoever words it for the user.
 #pragma once
 
 #include <QString>

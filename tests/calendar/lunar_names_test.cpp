@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/vocabulary_patterns.h"
+
 namespace tessarine {
 namespace {
 
@@ -90,6 +92,23 @@ TEST(VocabularyTest, CompleteAndReadBack) {
   }
   EXPECT_EQ(CalendarOfName("korean"), LunarCalendar::Korea);
   EXPECT_FALSE(LanguageOfTag("en"));
+}
+
+// The check each vocabulary table's patterns pass when compiled: only the
+// fields they are filled with, each as {name}, so that filling never fails.
+TEST(VocabularyTest, APatternNamesOnlyTheFieldsItIsFilledWith) {
+  const struct {
+    std::string_view pattern;
+    bool fills;
+  } cases[] = {
+      {"{day}", true},   {"{month}{day}", true}, {"第{day}天", true},   {"no field", true}, {"", true},
+      {"{{day}}", true}, {"{unknown}", false},   {"{day", false},      {"day}", false},    {"{day:02}", false},
+      {"{}", false},     {"{ day}", false},      {"{day}}", false},    {"}{day}", false},  {"{{", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NamesOnly(c.pattern, {"month", "day"}), c.fills) << c.pattern;
+  for (const Language language : {Language::ZhHans, Language::ZhHant, Language::Korean, Language::Vietnamese}) {
+    EXPECT_TRUE(PatternsFill(VocabularyOf(language))) << LanguageTag(language);
+  }
 }
 
 TEST(MonthNameTest, PlainLeapAndWinterNames) {

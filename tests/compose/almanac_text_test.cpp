@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <sstream>
 #include <vector>
 
@@ -64,6 +66,46 @@ TEST(AlmanacTextTest, AnUndescribedDayHasNoDescription) {
   EXPECT_EQ(DescriptionOf(info, GetDayAlmanac(day, 0, LunarCalendar::China), MonthNaming::WinterAndLast,
                           Language::ZhHans),
             "");
+}
+
+// The moments as text: in UTC, and on each calendar's civil clock, before
+// 1970 too, whatever time zone the machine is set to (the C library's clock
+// read them in the machine's zone, and refused a moment past time_t).
+TEST(AlmanacTextTest, MomentsInUtcAndOnEachCivilClock) {
+  using std::chrono::hours;
+  using std::chrono::minutes;
+  const struct {
+    Moment moment;
+    LunarCalendar calendar;
+    const char* utc;
+    const char* clock;
+  } cases[] = {
+      // 立春 2026 at 04:02 in Beijing.
+      {Moment{Date(2026, 2, 3)} + hours(20) + minutes(2), LunarCalendar::China, "2026-02-03T20:02Z", "04:02"},
+      {Moment{Date(2026, 2, 3)} + hours(20) + minutes(2), LunarCalendar::Korea, "2026-02-03T20:02Z", "05:02"},
+      {Moment{Date(2026, 2, 3)} + hours(20) + minutes(2), LunarCalendar::Vietnam, "2026-02-03T20:02Z", "03:02"},
+      {Moment{Date(1901, 1, 1)}, LunarCalendar::China, "1901-01-01T00:00Z", "08:00"},
+      {Moment{Date(1969, 12, 31)} + hours(23) + minutes(59), LunarCalendar::China, "1969-12-31T23:59Z", "07:59"},
+      {Moment{Date(1950, 6, 15)} + hours(16), LunarCalendar::China, "1950-06-15T16:00Z", "00:00"},
+      {Moment{Date(2100, 12, 31)} + hours(23) + minutes(59), LunarCalendar::China, "2100-12-31T23:59Z", "07:59"},
+  };
+  const char* const saved = std::getenv("TZ");
+  const std::string before = saved ? saved : "";
+  for (const char* zone : {"UTC0", "CST-8", "EST5EDT", "Asia/Shanghai"}) {
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+    for (const auto& c : cases) {
+      EXPECT_EQ(UtcText(c.moment), c.utc) << zone;
+      EXPECT_EQ(ClockText(c.moment, c.calendar), c.clock) << c.utc << " " << CalendarTag(c.calendar) << " " << zone;
+    }
+  }
+  saved ? ::setenv("TZ", before.c_str(), 1) : ::unsetenv("TZ");
+  ::tzset();
+  // Far past any described year, past time_t's years too: text, not an exception.
+  for (const Moment far : {Moment{minutes(10'000'000'000'000'000)}, Moment{minutes(-10'000'000'000'000'000)}}) {
+    EXPECT_NO_THROW((void)UtcText(far));
+    EXPECT_NO_THROW((void)ClockText(far, LunarCalendar::China));
+  }
 }
 
 }  // namespace

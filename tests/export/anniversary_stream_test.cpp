@@ -19,6 +19,7 @@ TEST(AnniversaryStreamTest, TheSameTextAsTheWholeRange) {
   const std::vector<Anniversary> entries =
       ReadAnniversaryList("除夕前,腊月廿九\n春节,正月初一,1950\n生日,1960-01-02\n年末,1970-12-31\n"
                           "同日,正月初一\n闰月,闰四月十五,1901\n")
+          .value()
           .entries;
   ASSERT_EQ(entries.size(), 6u);
   const struct {

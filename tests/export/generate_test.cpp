@@ -102,7 +102,7 @@ TEST(GenerateTest, YearFilesAreTheYearCalendarsOfTheRange) {
 
 TEST(GenerateTest, AnniversariesAreOneFile) {
   MemoryFolder folder;
-  const auto list = ReadAnniversaryList("妈妈生日,三月初八,1960\n");
+  const auto list = ReadAnniversaryList("妈妈生日,三月初八,1960\n").value();
   const Generation done =
       Generate(AnniversariesRequest{list.entries, Years(2026, 2028), 1}, "/out", kNow, folder.Options());
   ASSERT_EQ(done.files.size(), 1u);
@@ -145,7 +145,7 @@ TEST(GenerateTest, AFileWithNoEventIsNotWritten) {
   noTitle.mode = DisplayMode::TermsOnly;
   noTitle.withoutFestivalsAndTerms = true;
   const TitleFormat untitled{MonthNaming::WinterAndLast, noTitle};
-  const std::vector<Anniversary> later = ReadAnniversaryList("妈妈生日,三月初八,2030\n").entries;
+  const std::vector<Anniversary> later = ReadAnniversaryList("妈妈生日,三月初八,2030\n").value().entries;
   struct Case {
     const char* named;
     GenerateRequest request;

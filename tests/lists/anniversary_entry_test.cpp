@@ -29,19 +29,19 @@ TEST(AnniversaryEntryTest, DateForms) {
   };
   for (const auto& c : cases) {
     const EntryResult result = ParseAnniversary({"生日", c.date});
-    ASSERT_TRUE(std::holds_alternative<Anniversary>(result)) << c.date;
-    const auto& entry = std::get<Anniversary>(result);
+    ASSERT_TRUE(result.has_value()) << c.date;
+    const auto& entry = result.value();
     EXPECT_EQ(entry.month, c.month) << c.date;
     EXPECT_EQ(entry.day, c.day) << c.date;
     EXPECT_EQ(entry.leap, c.leap) << c.date;
     EXPECT_EQ(entry.firstYear, c.firstYear) << c.date;
   }
-  const auto withYear = std::get<Anniversary>(ParseAnniversary({" 妈妈生日 ", "三月初八", " 1960", ""}));
+  const auto withYear = ParseAnniversary({" 妈妈生日 ", "三月初八", " 1960", ""}).value();
   EXPECT_EQ(withYear.name, "妈妈生日");
   EXPECT_EQ(withYear.dateText, "三月初八");
   EXPECT_EQ(withYear.firstYear, 1960);
   // A name saved in GBK by mistake comes out as well-formed UTF-8.
-  EXPECT_EQ(std::get<Anniversary>(ParseAnniversary({"\xC2\xE8", "3-8"})).name, "\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(ParseAnniversary({"\xC2\xE8", "3-8"}).value().name, "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 // The optional fourth column names the calendar; any other text there is a
@@ -61,15 +61,15 @@ TEST(AnniversaryEntryTest, TheCalendarColumn) {
       {{"生日", "3-3"}, LunarCalendar::China},
   };
   for (const auto& c : cases) {
-    const auto entry = std::get<Anniversary>(ParseAnniversary(c.fields));
+    const auto entry = ParseAnniversary(c.fields).value();
     EXPECT_EQ(entry.calendar, c.expected) << c.fields.back();
   }
-  EXPECT_EQ(std::get<Anniversary>(ParseAnniversary({"giỗ", "3-3"}, LunarCalendar::Vietnam)).calendar,
+  EXPECT_EQ(ParseAnniversary({"giỗ", "3-3"}, LunarCalendar::Vietnam).value().calendar,
             LunarCalendar::Vietnam);
   // A Gregorian day is converted in the entry's calendar: leap 3/3 in Korea, 4/3 in China.
-  const auto korean = std::get<Anniversary>(ParseAnniversary({"제사", "2012-04-23", "", "korean"}));
+  const auto korean = ParseAnniversary({"제사", "2012-04-23", "", "korean"}).value();
   EXPECT_EQ(std::tie(korean.month, korean.day, korean.leap), std::make_tuple(3u, 3u, true));
-  const auto chinese = std::get<Anniversary>(ParseAnniversary({"生日", "2012-04-23"}));
+  const auto chinese = ParseAnniversary({"生日", "2012-04-23"}).value();
   EXPECT_EQ(std::tie(chinese.month, chinese.day, chinese.leap), std::make_tuple(4u, 3u, false));
 }
 
@@ -99,8 +99,8 @@ TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {
   };
   for (const auto& c : cases) {
     const EntryResult result = ParseAnniversary(c.fields);
-    ASSERT_TRUE(std::holds_alternative<EntryError>(result)) << c.fields.size();
-    const auto& error = std::get<EntryError>(result);
+    ASSERT_FALSE(result.has_value()) << c.fields.size();
+    const auto& error = result.error();
     EXPECT_EQ(error.field, c.field) << (c.fields.size() > 1 ? c.fields[1] : c.fields[0]);
     EXPECT_EQ(error.problem, c.problem) << (c.fields.size() > 1 ? c.fields[1] : c.fields[0]);
   }

@@ -20,8 +20,8 @@ const std::string kHandKept =
 
 LoadedList Load(std::string_view bytes) {
   auto loaded = LoadList(bytes);
-  EXPECT_TRUE(std::holds_alternative<LoadedList>(loaded));
-  return std::get<LoadedList>(std::move(loaded));
+  EXPECT_TRUE(loaded.has_value());
+  return std::move(loaded).value();
 }
 
 TEST(AnniversaryListTest, AHandKeptListReadsAndSavesByteForByte) {
@@ -85,11 +85,11 @@ TEST(AnniversaryListTest, FilesThatAreNotListsAreRefusedWithTheirLine) {
   };
   for (const auto& c : cases) {
     auto loaded = LoadList(c.bytes);
-    ASSERT_TRUE(std::holds_alternative<ListProblem>(loaded)) << c.bytes;
-    EXPECT_EQ(std::get<ListProblem>(loaded).kind, c.kind) << c.bytes;
-    EXPECT_EQ(std::get<ListProblem>(loaded).line, c.line) << c.bytes;
+    ASSERT_FALSE(loaded.has_value()) << c.bytes;
+    EXPECT_EQ(loaded.error().kind, c.kind) << c.bytes;
+    EXPECT_EQ(loaded.error().line, c.line) << c.bytes;
   }
-  EXPECT_EQ(std::get<ListProblem>(LoadList(gbkMother + ",1-1\r\n妈妈,1-2\r\n")).utf8Line, 2);
+  EXPECT_EQ(LoadList(gbkMother + ",1-1\r\n妈妈,1-2\r\n").error().utf8Line, 2);
 }
 
 std::string Repeated(std::string_view unit, std::size_t times) {
@@ -124,12 +124,12 @@ TEST(AnniversaryListTest, MoreRowsAndFieldsThanAnyListHoldsAreRefused) {
   for (const auto& c : cases) {
     auto loaded = LoadList(c.bytes);
     if (c.line == 0) {
-      EXPECT_TRUE(std::holds_alternative<LoadedList>(loaded)) << c.named;
+      EXPECT_TRUE(loaded.has_value()) << c.named;
       continue;
     }
-    ASSERT_TRUE(std::holds_alternative<ListProblem>(loaded)) << c.named;
-    EXPECT_EQ(std::get<ListProblem>(loaded).kind, ListProblem::Kind::TooManyPieces) << c.named;
-    EXPECT_EQ(std::get<ListProblem>(loaded).line, c.line) << c.named;
+    ASSERT_FALSE(loaded.has_value()) << c.named;
+    EXPECT_EQ(loaded.error().kind, ListProblem::Kind::TooManyPieces) << c.named;
+    EXPECT_EQ(loaded.error().line, c.line) << c.named;
   }
 }
 
@@ -144,7 +144,7 @@ TEST(AnniversaryListTest, EncodingsAndLineEnds) {
   EXPECT_EQ(Load("\xEF\xBB\xBF" "a,1-1").encoding, TextEncoding::Utf8WithByteOrderMark);
   for (const std::string_view lineEnd : {"\n", "\r", "\r\n"}) {
     const std::string text = "a,1-1" + std::string(lineEnd) + std::string(lineEnd) + "b,x";
-    const AnniversaryList list = ReadAnniversaryList(text);
+    const AnniversaryList list = ReadAnniversaryList(text).value();
     ASSERT_EQ(list.errors.size(), 1u);
     EXPECT_EQ(list.errors[0].line, 3) << "line end " << static_cast<int>(lineEnd.back());
     EXPECT_EQ(Load(text).document.lineEnd, lineEnd);

@@ -7,12 +7,13 @@
 namespace tessarine {
 namespace {
 
-CsvDocument Document(std::string_view text) { return std::get<CsvDocument>(ParseCsvDocument(text)); }
+CsvDocument Document(std::string_view text) { return ParseCsvDocument(text).value(); }
 
 TEST(MergeEditsTest, EditsAreCarriedToTheCurrentText) {
   struct Case {
     const char* current;
     const char* merged;  // nullptr: a conflict
+    int conflict = 0;    // the line, in the copy, of the record in conflict
   };
   // The window read "a\nb\nc\n", changed b to B, removed c and added d.
   CsvDocument edited = Document("a\nb\nc\n");
@@ -23,14 +24,17 @@ TEST(MergeEditsTest, EditsAreCarriedToTheCurrentText) {
       {"a\nb\nc\n", "a\n\"B\"\n\"d\"\n"},            // unchanged on disk
       {"x\na\nb\nc\ny\n", "x\na\n\"B\"\ny\n\"d\"\n"},  // rows added there stay
       {"b\nc\n", "\"B\"\n\"d\"\n"},                  // a row removed there stays removed
-      {"a\nb2\nc\n", nullptr},                       // the changed row changed there too
-      {"a\nb\n", nullptr},                           // the removed row is gone there
+      {"a\nb2\nc\n", nullptr, 2},                    // the changed row changed there too
+      {"a\nb\n", nullptr, 3},                        // the removed row is gone there
   };
   for (const Case& c : cases) {
-    CsvDocument current = Document(c.current);
-    const bool merged = MergeEdits(Document("a\nb\nc\n"), edited, current);
-    EXPECT_EQ(merged, c.merged != nullptr) << c.current;
-    EXPECT_EQ(DocumentText(current), c.merged ? c.merged : c.current) << c.current;
+    const auto merged = MergeEdits(Document("a\nb\nc\n"), edited, Document(c.current));
+    ASSERT_EQ(merged.has_value(), c.merged != nullptr) << c.current;
+    if (merged) {
+      EXPECT_EQ(DocumentText(*merged), c.merged) << c.current;
+    } else {
+      EXPECT_EQ(merged.error().line, c.conflict) << c.current;
+    }
   }
 }
 

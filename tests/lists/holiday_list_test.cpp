@@ -7,7 +7,7 @@
 namespace tessarine {
 namespace {
 
-CsvDocument Document(std::string_view text) { return std::get<LoadedList>(LoadList(text)).document; }
+CsvDocument Document(std::string_view text) { return LoadList(text).value().document; }
 
 TEST(HolidayListTest, AStoredYearReplacesItsRowsAndKeepsTheRest) {
   CsvDocument document = Document("年份,日期,类别,名称\n# 自己加的\n2027,2027-01-01,休,元旦\n2027,2027-01-02,休,元旦\n");

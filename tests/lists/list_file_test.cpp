@@ -33,7 +33,7 @@ TEST(ListFileTest, WritersAtTheSameTimeLoseNothing) {
         StoreSchedule(current.document, OneDay(2030 + i));
         return ChangeOutcome::Apply;
       });
-      ::_exit(update.status == ListUpdate::Status::Saved ? 0 : 1);
+      ::_exit(update && update->outcome == LockedUpdate::Outcome::Saved ? 0 : 1);
     }
     children.push_back(child);
   }
@@ -43,25 +43,45 @@ TEST(ListFileTest, WritersAtTheSameTimeLoseNothing) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
   }
   const auto loaded = LoadList(ReadFile(list));
-  EXPECT_EQ(ReadHolidayList(std::get<LoadedList>(loaded).document).years.size(), static_cast<std::size_t>(kWriters));
+  EXPECT_EQ(ReadHolidayList(loaded.value().document).years.size(), static_cast<std::size_t>(kWriters));
 }
 
 TEST(ListFileTest, ARefusedChangeOrAFileThatIsNoListWritesNothing) {
   TempFolder folder;
   const std::filesystem::path list = folder.path() / "a.csv";
-  std::ofstream(list) << "\"never closed\n";
+  std::ofstream(list) << "a,1-1\n\"never closed\n";
   const auto apply = [](LoadedList& current) {
     AppendRow(current.document);
     SetLeadingFields(current.document, current.document.records.size() - 1, {"x", "1-1"});
     return ChangeOutcome::Apply;
   };
-  EXPECT_EQ(UpdateListFile(list, apply).status, ListUpdate::Status::NotAList);
+  const auto notAList = UpdateListFile(list, apply);
+  ASSERT_FALSE(notAList.has_value());
+  EXPECT_EQ(notAList.error().kind, ListUpdateError::Kind::NotAList);
+  EXPECT_EQ(notAList.error().problem.kind, ListProblem::Kind::UnclosedQuote);
+  EXPECT_EQ(notAList.error().problem.line, 2);
   std::ofstream(list) << "a,1-1\n";
-  EXPECT_EQ(UpdateListFile(list, [](LoadedList&) { return ChangeOutcome::Refuse; }).status,
-            ListUpdate::Status::Refused);
+  const auto refused = UpdateListFile(list, [](LoadedList&) { return ChangeOutcome::Refuse; });
+  ASSERT_TRUE(refused.has_value());
+  EXPECT_EQ(refused->outcome, LockedUpdate::Outcome::Refused);
+  EXPECT_EQ(refused->bytes, "a,1-1\n");
   EXPECT_EQ(ReadFile(list), "a,1-1\n");
-  EXPECT_EQ(UpdateListFile(list, apply).status, ListUpdate::Status::Saved);
+  const auto saved = UpdateListFile(list, apply);
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->outcome, LockedUpdate::Outcome::Saved);
+  EXPECT_EQ(saved->bytes, "a,1-1\n\"x\",\"1-1\"\n");
   EXPECT_EQ(ReadFile(list), "a,1-1\n\"x\",\"1-1\"\n");
+}
+
+// A list in a folder that cannot be made fails with the system's reason,
+// and nothing is written.
+TEST(ListFileTest, ALockThatCannotBeTakenFailsWithTheReason) {
+  TempFolder folder;
+  std::ofstream(folder.File("file")) << "";
+  const auto update = UpdateListFile(folder.path() / "file" / "a.csv", [](LoadedList&) { return ChangeOutcome::Apply; });
+  ASSERT_FALSE(update.has_value());
+  EXPECT_EQ(update.error().kind, ListUpdateError::Kind::Failed);
+  EXPECT_EQ(update.error().error, std::errc::not_a_directory);
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ TEST(NoticeEncodingTest, Big5NoticesRead) {
     for (const char* encoding : {"BIG5", "CP950", "BIG5-HKSCS"}) {
       const std::string bytes = Encoded(Notice(year), encoding);
       const auto decoded = DecodeNoticeBytes(bytes);
-      ASSERT_TRUE(std::holds_alternative<DecodedNotice>(decoded)) << year << " " << encoding;
-      EXPECT_EQ(std::get<DecodedNotice>(decoded).encoding, NoticeEncoding::Big5);
-      EXPECT_EQ(std::get<DecodedNotice>(decoded).text, Notice(year));
-      const auto parsed = ParseHolidayNotice(std::get<DecodedNotice>(decoded).text);
-      ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed)) << year;
-      EXPECT_EQ(std::get<HolidayNotice>(parsed).schedule, *BuiltInHolidaySchedule(year)) << year;
+      ASSERT_TRUE(decoded.has_value()) << year << " " << encoding;
+      EXPECT_EQ(decoded.value().encoding, NoticeEncoding::Big5);
+      EXPECT_EQ(decoded.value().text, Notice(year));
+      const auto parsed = ParseHolidayNotice(decoded.value().text);
+      ASSERT_TRUE(parsed.has_value()) << year;
+      EXPECT_EQ(parsed.value().schedule, *BuiltInHolidaySchedule(year)) << year;
     }
   }
   // A traditional text in Big5 using the words the three do not: 補休,
@@ -55,10 +55,10 @@ TEST(NoticeEncodingTest, Big5NoticesRead) {
       "五、端午節：6月2日放假，與週末連休。\n六、中秋節：9月8日放假，與週末連休。\n"
       "七、國慶節：10月1日至7日放假調休，共7天。9月28日（星期日）、10月11日（星期六）上班。\n";
   const auto decoded = DecodeNoticeBytes(Encoded(items, "BIG5"));
-  ASSERT_TRUE(std::holds_alternative<DecodedNotice>(decoded));
-  const auto parsed = ParseHolidayNotice(std::get<DecodedNotice>(decoded).text);
-  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed));
-  EXPECT_EQ(std::get<HolidayNotice>(parsed).schedule, *BuiltInHolidaySchedule(2014));
+  ASSERT_TRUE(decoded.has_value());
+  const auto parsed = ParseHolidayNotice(decoded.value().text);
+  ASSERT_TRUE(parsed.has_value());
+  EXPECT_EQ(parsed.value().schedule, *BuiltInHolidaySchedule(2014));
 }
 
 // GBK stays GBK, though its bytes may be Big5 too; UTF-8 and UTF-16 are read
@@ -69,15 +69,15 @@ TEST(NoticeEncodingTest, OtherEncodingsStayAsTheyWere) {
                                            std::pair{"GBK", NoticeEncoding::Gb18030},
                                            std::pair{"UTF-8", NoticeEncoding::Utf8}}) {
     const auto decoded = DecodeNoticeBytes(Encoded(notice, encoding));
-    ASSERT_TRUE(std::holds_alternative<DecodedNotice>(decoded)) << encoding;
-    EXPECT_EQ(std::get<DecodedNotice>(decoded).encoding, expected) << encoding;
-    EXPECT_EQ(std::get<DecodedNotice>(decoded).text, notice) << encoding;
+    ASSERT_TRUE(decoded.has_value()) << encoding;
+    EXPECT_EQ(decoded.value().encoding, expected) << encoding;
+    EXPECT_EQ(decoded.value().text, notice) << encoding;
   }
   const auto utf16 = DecodeNoticeBytes("\xFF\xFE" + Encoded(notice, "UTF-16LE"));
-  ASSERT_TRUE(std::holds_alternative<DecodedNotice>(utf16));
-  EXPECT_EQ(std::get<DecodedNotice>(utf16).text, notice);
+  ASSERT_TRUE(utf16.has_value());
+  EXPECT_EQ(utf16.value().text, notice);
   // Three characters of GBK, no date in either reading: GB18030, as before.
-  EXPECT_EQ(std::get<DecodedNotice>(DecodeNoticeBytes("\xB9\xFA\xCE\xF1\xD4\xBA")).encoding, NoticeEncoding::Gb18030);
+  EXPECT_EQ(DecodeNoticeBytes("\xB9\xFA\xCE\xF1\xD4\xBA").value().encoding, NoticeEncoding::Gb18030);
 }
 
 // A text cut inside its last character, in each encoding, is told apart
@@ -104,17 +104,27 @@ TEST(NoticeEncodingTest, ACutInsideACharacterIsNamed) {
     if (std::string(cut.encoding) == "UTF-16BE") bytes = "\xFE\xFF" + bytes;
     bytes.resize(bytes.size() - cut.drop);
     const auto decoded = DecodeNoticeBytes(bytes);
-    ASSERT_TRUE(std::holds_alternative<EndsInsideCharacter>(decoded)) << cut.encoding << " " << cut.drop;
-    EXPECT_EQ(std::get<EndsInsideCharacter>(decoded).line, 7) << cut.encoding;
-    EXPECT_EQ(std::get<EndsInsideCharacter>(decoded).encoding, cut.before) << cut.encoding;
+    ASSERT_FALSE(decoded.has_value()) << cut.encoding << " " << cut.drop;
+    EXPECT_EQ(decoded.error().kind, NoticeTextProblem::Kind::EndsInsideCharacter) << cut.encoding << " " << cut.drop;
+    EXPECT_EQ(decoded.error().line, 7) << cut.encoding;
+    EXPECT_EQ(decoded.error().encoding, cut.before) << cut.encoding;
   }
   // A whole UTF-16 unit that is no character is not a cut.
   const std::string lowHalf("\x00\xDC", 2);
   const std::string lowHalfAlone = "\xFF\xFE" + Encoded(upToTheLast, "UTF-16LE") + lowHalf;
-  EXPECT_TRUE(std::holds_alternative<NotText>(DecodeNoticeBytes(lowHalfAlone)));
+  using Kind = NoticeTextProblem::Kind;
+  const auto kindOf = [](std::string_view bytes) {
+    const auto decoded = DecodeNoticeBytes(bytes);
+    return decoded ? std::nullopt : std::optional(decoded.error().kind);
+  };
+  EXPECT_EQ(kindOf(lowHalfAlone), Kind::NotText);
   // Bytes in no encoding, and two encodings in one text, are still named so.
-  EXPECT_TRUE(std::holds_alternative<MixedEncodings>(DecodeNoticeBytes("国务院\n\xB9\xFA\xCE\xF1\n")));
-  EXPECT_TRUE(std::holds_alternative<NotText>(DecodeNoticeBytes("\xFF\xFF\xFF\xFF\n")));
+  const auto mixed = DecodeNoticeBytes("国务院\n\xB9\xFA\xCE\xF1\n");
+  ASSERT_FALSE(mixed.has_value());
+  EXPECT_EQ(mixed.error().kind, Kind::MixedEncodings);
+  EXPECT_EQ(mixed.error().utf8Line, 1);
+  EXPECT_EQ(mixed.error().line, 2);
+  EXPECT_EQ(kindOf("\xFF\xFF\xFF\xFF\n"), Kind::NotText);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ namespace {
 
 using testing::WindowTest;
 
-CsvDocument ListOf(const std::string& text) { return std::get<CsvDocument>(ParseCsvDocument(text)); }
+CsvDocument ListOf(const std::string& text) { return ParseCsvDocument(text).value(); }
 
 CsvRecord RecordOf(std::vector<std::string> fields) {
   return CsvRecord{0, RecordKind::Fields, RecordText(fields, "\n"), std::move(fields)};

@@ -41,32 +41,33 @@ std::vector<PublicHoliday> YearlyHolidays(int year) {
 
 // Every holiday the notice should hold has an item: those its opening
 // sentence names, or, without one, every holiday of a yearly notice.
-std::optional<NoticeError> CheckCompleteness(std::string_view text, int year, const std::vector<notice::Item>& items) {
+Result<void, NoticeError> CheckCompleteness(std::string_view text, int year, const std::vector<notice::Item>& items) {
   if (const auto names = notice::OpeningNames(text)) {
     for (const std::string& name : *names) {
       for (const PublicHoliday holiday : NoticeHolidays(name)) {
-        if (!Covers(items, holiday)) return NoticeError{NoticeProblem::MissingItem, name};
+        if (!Covers(items, holiday)) return Failure{NoticeError{NoticeProblem::MissingItem, name}};
       }
     }
-    return std::nullopt;
+    return {};
   }
   std::string missing;
   for (const PublicHoliday holiday : YearlyHolidays(year)) {
     if (!Covers(items, holiday)) missing.append(missing.empty() ? "" : "、").append(NameOf(holiday));
   }
-  if (!missing.empty()) return NoticeError{NoticeProblem::TooFewHolidays, missing};
-  return std::nullopt;
+  if (!missing.empty()) return Failure{NoticeError{NoticeProblem::TooFewHolidays, missing}};
+  return {};
 }
 
-std::variant<int, NoticeError> YearOf(std::string_view text, std::optional<int> givenYear) {
+Result<int, NoticeError> YearOf(std::string_view text, std::optional<int> givenYear) {
   const std::vector<int> years = notice::NoticeYears(text);
   if (years.size() > 1) {
-    return NoticeError{NoticeProblem::TwoNotices, std::to_string(years[0]) + "、" + std::to_string(years[1])};
+    return Failure{NoticeError{NoticeProblem::TwoNotices, std::to_string(years[0]) + "、" + std::to_string(years[1])}};
   }
   if (!years.empty() && givenYear && years[0] != *givenYear) {
-    return NoticeError{NoticeProblem::YearDisagrees, std::to_string(years[0]) + "、" + std::to_string(*givenYear)};
+    return Failure{
+        NoticeError{NoticeProblem::YearDisagrees, std::to_string(years[0]) + "、" + std::to_string(*givenYear)}};
   }
-  if (years.empty() && !givenYear) return NoticeError{NoticeProblem::NoYear, {}};
+  if (years.empty() && !givenYear) return Failure{NoticeError{NoticeProblem::NoYear, {}}};
   return years.empty() ? *givenYear : years[0];
 }
 
@@ -74,12 +75,12 @@ std::variant<int, NoticeError> YearOf(std::string_view text, std::optional<int> 
 // 。 after the item's last number: refused, for the days it may lose, and
 // named by the sentence it stops in. What follows the item's last sentence
 // (a page's links) may stand after it.
-std::optional<NoticeError> CheckLastSentence(const notice::Item& last) {
+Result<void, NoticeError> CheckLastSentence(const notice::Item& last) {
   const std::string_view text = last.text;
   const std::size_t lastNumber = text.find_last_of("0123456789");
   const std::size_t from = lastNumber == std::string_view::npos ? 0 : lastNumber;
   const std::string_view after = text.substr(from);
-  if (after.find("。") != std::string_view::npos || after.find('.') != std::string_view::npos) return std::nullopt;
+  if (after.find("。") != std::string_view::npos || after.find('.') != std::string_view::npos) return {};
   std::size_t start = 0;
   for (const std::string_view mark : {std::string_view("。"), std::string_view("\n"), std::string_view(".")}) {
     if (const std::size_t at = text.rfind(mark, from); at != std::string_view::npos) {
@@ -87,7 +88,7 @@ std::optional<NoticeError> CheckLastSentence(const notice::Item& last) {
     }
   }
   const std::size_t end = std::min(text.size(), text.find('\n', from));
-  return NoticeError{NoticeProblem::CutShort, last.name + ": " + std::string(text.substr(start, end - start))};
+  return Failure{NoticeError{NoticeProblem::CutShort, last.name + ": " + std::string(text.substr(start, end - start))}};
 }
 
 std::string NamesOf(const std::vector<BlockBalance>& blocks) {
@@ -96,47 +97,48 @@ std::string NamesOf(const std::vector<BlockBalance>& blocks) {
   return names;
 }
 
-std::variant<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::optional<int> givenYear,
-                                                    IfUnbalanced ifUnbalanced) {
+Result<HolidayNotice, NoticeError> ReadYearly(std::string_view text, std::optional<int> givenYear,
+                                              IfUnbalanced ifUnbalanced) {
   const auto year = YearOf(text, givenYear);
-  if (const auto* error = std::get_if<NoticeError>(&year)) return *error;
-  const int noticeYear = std::get<int>(year);
+  if (!year) return Failure{year.error()};
+  const int noticeYear = *year;
   if (!YearRange::Holds(noticeYear)) {
-    return NoticeError{NoticeProblem::YearOutside, std::to_string(noticeYear)};
+    return Failure{NoticeError{NoticeProblem::YearOutside, std::to_string(noticeYear)}};
   }
-  const notice::ItemList items = notice::Items(text);
-  if (items.items.empty()) return NoticeError{NoticeProblem::NoItems, {}};
-  if (!items.unreadLine.empty()) return NoticeError{NoticeProblem::UnreadItem, items.unreadLine};
-  if (auto error = CheckLastSentence(items.items.back())) return *error;
+  const auto items = notice::Items(text);
+  if (!items) return Failure{items.error()};
+  if (auto checked = CheckLastSentence(items->back()); !checked) return Failure{std::move(checked).error()};
   std::map<sys_days, HolidayDay> days;
-  for (const notice::Item& item : items.items) {
-    if (auto error = ReadItem(noticeYear, item, days)) return *error;
+  for (const notice::Item& item : *items) {
+    if (auto read = ReadItem(noticeYear, item, days); !read) return Failure{std::move(read).error()};
   }
-  if (auto error = CheckCompleteness(text, noticeYear, items.items)) return *error;
+  if (auto checked = CheckCompleteness(text, noticeYear, *items); !checked) return Failure{std::move(checked).error()};
   HolidayNotice notice;
   notice.schedule.year = noticeYear;
   for (auto& [date, day] : days) notice.schedule.days.push_back(std::move(day));
   notice.unbalanced = UnbalancedBlocks(notice.schedule);
   if (!notice.unbalanced.empty() && ifUnbalanced == IfUnbalanced::Refuse) {
-    return NoticeError{NoticeProblem::Unbalanced, NamesOf(notice.unbalanced), notice.unbalanced};
+    return Failure{NoticeError{NoticeProblem::Unbalanced, NamesOf(notice.unbalanced), notice.unbalanced}};
   }
   return notice;
 }
 
 }  // namespace
 
-std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view pasted, std::optional<int> givenYear,
-                                                            IfUnbalanced ifUnbalanced) {
-  const notice::NormalisedText normalised = notice::Normalised(pasted);
-  if (!normalised.unclosedLine.empty()) return NoticeError{NoticeProblem::UnclosedBracket, normalised.unclosedLine};
-  if (auto change = ReadChangeNotice(normalised.text)) return std::move(*change);
-  return ReadYearly(normalised.text, givenYear, ifUnbalanced);
+Result<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view pasted, std::optional<int> givenYear,
+                                                      IfUnbalanced ifUnbalanced) {
+  const auto text = notice::Normalised(pasted);
+  if (!text) return Failure{text.error()};
+  auto change = ReadChangeNotice(*text);
+  if (!change) return Failure{std::move(change).error()};
+  if (*change) return std::move(**change);
+  return ReadYearly(*text, givenYear, ifUnbalanced);
 }
 
-std::variant<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
-                                                       const std::optional<HolidaySchedule>& known) {
+Result<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
+                                                 const std::optional<HolidaySchedule>& known) {
   if (!notice.changedHoliday) return notice.schedule;
-  if (!known) return NoticeError{NoticeProblem::NothingToChange, std::to_string(notice.schedule.year)};
+  if (!known) return Failure{NoticeError{NoticeProblem::NothingToChange, std::to_string(notice.schedule.year)}};
   return MergeChange(notice, *known);
 }
 

@@ -23,9 +23,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "holidays/china/built_in_schedule.h"
 #include "holidays/china/notice_balance.h"
 #include "holidays/china/notice_error.h"
@@ -52,13 +52,13 @@ enum class IfUnbalanced { Refuse, Read };
 
 // `givenYear` reads a text that names no year (items copied without their
 // title); a text that names another year is refused.
-std::variant<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view text,
-                                                            std::optional<int> givenYear = std::nullopt,
-                                                            IfUnbalanced ifUnbalanced = IfUnbalanced::Refuse);
+Result<HolidayNotice, NoticeError> ParseHolidayNotice(std::string_view text,
+                                                      std::optional<int> givenYear = std::nullopt,
+                                                      IfUnbalanced ifUnbalanced = IfUnbalanced::Refuse);
 
 // The year's days after the notice: a yearly notice's own, or `known` (the
 // year as known now, the user's or built in) with the change merged in.
-std::variant<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
-                                                       const std::optional<HolidaySchedule>& known);
+Result<HolidaySchedule, NoticeError> ApplyNotice(const HolidayNotice& notice,
+                                                 const std::optional<HolidaySchedule>& known);
 
 }  // namespace tessarine

@@ -48,12 +48,12 @@ std::optional<std::pair<int, std::string>> Commemoration(std::string_view text) 
 }
 
 // The days the body names, as one item under `holiday`.
-std::variant<HolidayNotice, NoticeError> ReadBody(std::string_view text, int year, const std::string& holiday) {
-  if (!YearRange::Holds(year)) return NoticeError{NoticeProblem::YearOutside, std::to_string(year)};
+Result<HolidayNotice, NoticeError> ReadBody(std::string_view text, int year, const std::string& holiday) {
+  if (!YearRange::Holds(year)) return Failure{NoticeError{NoticeProblem::YearOutside, std::to_string(year)}};
   const std::size_t start = text.find("通知如下");
   const notice::Item body{holiday, std::string(text.substr(start == std::string_view::npos ? 0 : start))};
   std::map<sys_days, HolidayDay> found;
-  if (auto error = ReadItem(year, body, found)) return *error;
+  if (auto read = ReadItem(year, body, found); !read) return Failure{std::move(read).error()};
   HolidayNotice notice;
   notice.schedule.year = year;
   for (auto& [date, day] : found) notice.schedule.days.push_back(std::move(day));
@@ -61,20 +61,21 @@ std::variant<HolidayNotice, NoticeError> ReadBody(std::string_view text, int yea
   return notice;
 }
 
-std::variant<HolidayNotice, NoticeError> ReadExtension(std::string_view text, int year, const std::string& holiday) {
-  if (!YearRange::Holds(year)) return NoticeError{NoticeProblem::YearOutside, std::to_string(year)};
+Result<HolidayNotice, NoticeError> ReadExtension(std::string_view text, int year, const std::string& holiday) {
+  if (!YearRange::Holds(year)) return Failure{NoticeError{NoticeProblem::YearOutside, std::to_string(year)}};
   const std::size_t until = text.find("至", text.find("延长"));
   const std::size_t end = std::min(text.size(), text.find("。", until));
   const std::vector<notice::WrittenDate> dates = notice::DatesIn(text.substr(until, end - until));
   if (until == std::string_view::npos || dates.empty() || !dates[0].month) {
-    return NoticeError{NoticeProblem::NoDays, std::string(text.substr(0, std::min<std::size_t>(text.size(), 120)))};
+    return Failure{
+        NoticeError{NoticeProblem::NoDays, std::string(text.substr(0, std::min<std::size_t>(text.size(), 120)))}};
   }
   const std::chrono::year_month_day last{std::chrono::year{year}, std::chrono::month(static_cast<unsigned>(*dates[0].month)),
                                          std::chrono::day(static_cast<unsigned>(dates[0].day))};
   const std::string sentence(text.substr(until, end - until));
-  if (!last.ok()) return NoticeError{NoticeProblem::NoSuchDate, sentence};
+  if (!last.ok()) return Failure{NoticeError{NoticeProblem::NoSuchDate, sentence}};
   if (dates[0].weekday && std::chrono::weekday{sys_days{last}}.c_encoding() != *dates[0].weekday) {
-    return NoticeError{NoticeProblem::WrongWeekday, sentence};
+    return Failure{NoticeError{NoticeProblem::WrongWeekday, sentence}};
   }
   HolidayNotice notice;
   notice.schedule.year = year;
@@ -91,17 +92,26 @@ bool SameHoliday(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<std::variant<HolidayNotice, NoticeError>> ReadChangeNotice(std::string_view text) {
+Result<std::optional<HolidayNotice>, NoticeError> ReadChangeNotice(std::string_view text) {
   // A yearly notice's words may mention a change (2025's cites the amended
   // 纪念日放假办法): its title decides.
   if (!notice::NoticeYears(text).empty()) return std::nullopt;
-  if (const auto extended = YearAndHoliday(text, "延长")) return ReadExtension(text, extended->first, extended->second);
-  if (const auto adjusted = YearAndHoliday(text, "调整")) return ReadBody(text, adjusted->first, adjusted->second);
-  if (const auto added = Commemoration(text)) return ReadBody(text, added->first, added->second);
+  using Announced = Result<std::optional<HolidayNotice>, NoticeError>;
+  const auto announced = [](Result<HolidayNotice, NoticeError> read) -> Announced {
+    if (!read) return Failure{std::move(read).error()};
+    return std::optional(std::move(*read));
+  };
+  if (const auto extended = YearAndHoliday(text, "延长")) {
+    return announced(ReadExtension(text, extended->first, extended->second));
+  }
+  if (const auto adjusted = YearAndHoliday(text, "调整")) {
+    return announced(ReadBody(text, adjusted->first, adjusted->second));
+  }
+  if (const auto added = Commemoration(text)) return announced(ReadBody(text, added->first, added->second));
   return std::nullopt;
 }
 
-std::variant<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& change, const HolidaySchedule& known) {
+Result<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& change, const HolidaySchedule& known) {
   const std::string& holiday = *change.changedHoliday;
   HolidaySchedule merged = known;
   auto& days = merged.days;
@@ -110,7 +120,7 @@ std::variant<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& chan
       return d.kind == HolidayKind::DayOff && SameHoliday(d.name, holiday);
     });
     if (first == days.end() || first->date > *change.extendedTo) {
-      return NoticeError{NoticeProblem::NothingToChange, holiday};
+      return Failure{NoticeError{NoticeProblem::NothingToChange, holiday}};
     }
     const sys_days from = first->date;
     const std::string name = first->name;
@@ -120,7 +130,9 @@ std::variant<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& chan
     std::erase_if(days, [&](const HolidayDay& d) { return SameHoliday(d.name, holiday); });
     for (const HolidayDay& day : change.schedule.days) {
       const auto clash = std::find_if(days.begin(), days.end(), [&](const HolidayDay& d) { return d.date == day.date; });
-      if (clash != days.end() && clash->kind != day.kind) return NoticeError{NoticeProblem::BothKinds, clash->name};
+      if (clash != days.end() && clash->kind != day.kind) {
+        return Failure{NoticeError{NoticeProblem::BothKinds, clash->name}};
+      }
       if (clash == days.end()) days.push_back(day);
     }
   }

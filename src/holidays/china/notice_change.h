@@ -10,16 +10,17 @@
 
 #include <optional>
 #include <string_view>
-#include <variant>
 
+#include "calendar/result.h"
 #include "holidays/china/holiday_notice.h"
 
 namespace tessarine {
 
-// Nothing when `text` (normalised) is not a change notice.
-std::optional<std::variant<HolidayNotice, NoticeError>> ReadChangeNotice(std::string_view text);
+// The change `text` (normalised) announces; nothing when it is not a change
+// notice.
+Result<std::optional<HolidayNotice>, NoticeError> ReadChangeNotice(std::string_view text);
 
 // `known` with the change merged in.
-std::variant<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& change, const HolidaySchedule& known);
+Result<HolidaySchedule, NoticeError> MergeChange(const HolidayNotice& change, const HolidaySchedule& known);
 
 }  // namespace tessarine

@@ -18,23 +18,24 @@ class ItemReader {
   ItemReader(int noticeYear, const notice::Item& item, std::map<sys_days, HolidayDay>& days)
       : noticeYear_(noticeYear), item_(item), days_(days) {}
 
-  std::optional<NoticeError> Read() {
+  Result<void, NoticeError> Read() {
     for (const std::string& sentence : notice::Split(item_.text, ".\n;")) {
       for (const std::string& clause : notice::Split(sentence, ",")) {
-        if (const auto problem = Clause(clause)) return NoticeError{*problem, item_.name + ": " + sentence};
+        const auto read = Clause(clause);
+        if (!read) return Failure{NoticeError{read.error(), item_.name + ": " + sentence}};
       }
     }
-    if (found_ == 0) return NoticeError{NoticeProblem::NoDays, item_.name + ":" + item_.text};
-    return std::nullopt;
+    if (found_ == 0) return Failure{NoticeError{NoticeProblem::NoDays, item_.name + ":" + item_.text}};
+    return {};
   }
 
  private:
-  std::optional<NoticeProblem> Clause(std::string_view clause) {
+  Result<void, NoticeProblem> Clause(std::string_view clause) {
     const auto holds = [clause](std::string_view word) { return clause.find(word) != std::string_view::npos; };
     const bool workdays = holds("上班");
     const bool daysOff = !workdays && (holds("放假") || holds("补休") || holds("调休"));
     // A clause that gives days must give every one it writes.
-    if ((workdays || daysOff) && !notice::EveryDateRead(clause)) return NoticeProblem::UnreadClause;
+    if ((workdays || daysOff) && !notice::EveryDateRead(clause)) return Failure{NoticeProblem::UnreadClause};
     const std::vector<notice::WrittenDate> written = notice::DatesIn(clause);
     if ((workdays || daysOff) && !written.empty()) {
       std::vector<sys_days> dates;
@@ -42,24 +43,26 @@ class ItemReader {
       for (const notice::WrittenDate& date : written) {
         if (date.year) clauseYear = date.year;
         auto day = Resolve(date, clauseYear);
-        if (!day) return NoticeProblem::NoSuchDate;
+        if (!day) return Failure{NoticeProblem::NoSuchDate};
         if (date.rangeFromPrevious && !dates.empty()) {
           const sys_days from = dates.back();
           if (*day < from && !date.year) day = AYearLater(*day);
-          if (*day - from > std::chrono::days{366}) return NoticeProblem::OutsideTheYear;
+          if (*day - from > std::chrono::days{366}) return Failure{NoticeProblem::OutsideTheYear};
           for (sys_days d = from + std::chrono::days{1}; d < *day; d += std::chrono::days{1}) dates.push_back(d);
         }
-        if (date.weekday && std::chrono::weekday{*day}.c_encoding() != *date.weekday) return NoticeProblem::WrongWeekday;
+        if (date.weekday && std::chrono::weekday{*day}.c_encoding() != *date.weekday) {
+          return Failure{NoticeProblem::WrongWeekday};
+        }
         dates.push_back(*day);
       }
       for (const sys_days date : dates) {
-        if (auto problem = Add(date, workdays ? HolidayKind::Workday : HolidayKind::DayOff)) return problem;
+        if (auto added = Add(date, workdays ? HolidayKind::Workday : HolidayKind::DayOff); !added) return added;
       }
     }
     if (const auto count = notice::DayCount(clause); count && *count != daysOff_) {
-      return NoticeProblem::CountMismatch;
+      return Failure{NoticeProblem::CountMismatch};
     }
-    return std::nullopt;
+    return {};
   }
 
   // The day a written date means: in the year written in its clause, else
@@ -80,18 +83,18 @@ class ItemReader {
     return sys_days{(ymd.year() + std::chrono::years{1}) / ymd.month() / ymd.day()};
   }
 
-  std::optional<NoticeProblem> Add(sys_days date, HolidayKind kind) {
+  Result<void, NoticeProblem> Add(sys_days date, HolidayKind kind) {
     const year_month_day ymd{date};
     const int y = static_cast<int>(ymd.year());
     const bool decemberBefore = item_.name == kNewYear && y == noticeYear_ - 1 && ymd.month() == std::chrono::December;
-    if (y != noticeYear_ && !decemberBefore) return NoticeProblem::OutsideTheYear;
+    if (y != noticeYear_ && !decemberBefore) return Failure{NoticeProblem::OutsideTheYear};
     const auto [at, fresh] = days_.try_emplace(date, HolidayDay{date, kind, item_.name});
-    if (!fresh && at->second.kind != kind) return NoticeProblem::BothKinds;
+    if (!fresh && at->second.kind != kind) return Failure{NoticeProblem::BothKinds};
     if (fresh) {
       ++found_;
       daysOff_ += kind == HolidayKind::DayOff;
     }
-    return std::nullopt;
+    return {};
   }
 
   const int noticeYear_;
@@ -104,7 +107,7 @@ class ItemReader {
 
 }  // namespace
 
-std::optional<NoticeError> ReadItem(int noticeYear, const notice::Item& item, std::map<sys_days, HolidayDay>& days) {
+Result<void, NoticeError> ReadItem(int noticeYear, const notice::Item& item, std::map<sys_days, HolidayDay>& days) {
   return ItemReader(noticeYear, item, days).Read();
 }
 

@@ -12,8 +12,8 @@
 
 #include <chrono>
 #include <map>
-#include <optional>
 
+#include "calendar/result.h"
 #include "holidays/china/built_in_schedule.h"
 #include "holidays/china/notice_error.h"
 #include "holidays/china/notice_text.h"
@@ -22,7 +22,7 @@ namespace tessarine {
 
 // Adds the item's days to `days`, by date. A December date in a 元旦 item
 // is of the year before.
-std::optional<NoticeError> ReadItem(int noticeYear, const notice::Item& item,
-                                    std::map<std::chrono::sys_days, HolidayDay>& days);
+Result<void, NoticeError> ReadItem(int noticeYear, const notice::Item& item,
+                                  std::map<std::chrono::sys_days, HolidayDay>& days);
 
 }  // namespace tessarine

@@ -143,16 +143,16 @@ std::optional<int> NumberAt(std::string_view text, std::size_t& at) {
   return DigitsValue(text.substr(start, at - start));
 }
 
-NormalisedText Normalised(std::string_view pasted) {
-  NormalisedText out;
-  out.text.reserve(pasted.size());
+Result<std::string, NoticeError> Normalised(std::string_view pasted) {
+  std::string out;
+  out.reserve(pasted.size());
   std::string note;  // the bracket's text while inside one
   int depth = 0;
   std::size_t lineStart = 0;
   for (std::size_t at = 0; at < pasted.size();) {
     auto [piece, length] = NextPiece(pasted.substr(at));
     at += length;
-    if (depth == 0 && EndsWithDay(out.text) && std::find(kDashes.begin(), kDashes.end(), piece) != kDashes.end()) {
+    if (depth == 0 && EndsWithDay(out) && std::find(kDashes.begin(), kDashes.end(), piece) != kDashes.end()) {
       piece = "至";
     }
     if (piece == "\n") {
@@ -164,17 +164,18 @@ NormalisedText Normalised(std::string_view pasted) {
     if (piece == "(") {
       if (depth++ == 0) note.clear();
     } else if (piece == ")" && depth > 0) {
-      const auto weekday = --depth == 0 && EndsWithDay(out.text) ? NoteWeekday(note) : std::nullopt;
-      if (weekday) out.text += kWeekdayMarks[*weekday];
+      const auto weekday = --depth == 0 && EndsWithDay(out) ? NoteWeekday(note) : std::nullopt;
+      if (weekday) out += kWeekdayMarks[*weekday];
     } else if (depth > 0) {
       note += piece;
     } else {
-      out.text += piece;
+      out += piece;
     }
   }
   if (depth > 0) {
     const std::size_t end = pasted.find('\n', lineStart);
-    out.unclosedLine = Trimmed(pasted.substr(lineStart, end == std::string_view::npos ? end : end - lineStart));
+    const std::string_view line = pasted.substr(lineStart, end == std::string_view::npos ? end : end - lineStart);
+    return Failure{NoticeError{NoticeProblem::UnclosedBracket, std::string(Trimmed(line))}};
   }
   return out;
 }
@@ -222,18 +223,17 @@ std::optional<std::vector<std::string>> OpeningNames(std::string_view text) {
   return std::nullopt;
 }
 
-ItemList Items(std::string_view text) {
-  ItemList found;
-  std::vector<Item>& items = found.items;
+Result<std::vector<Item>, NoticeError> Items(std::string_view text) {
+  std::vector<Item> items;
+  std::string unreadLine;
   std::size_t lineStart = 0, lineEnd = std::min(text.size(), text.find('\n'));
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (at == lineStart) lineEnd = std::min(text.size(), text.find('\n', lineStart));  // once a line
     if (at == lineStart && EndsTheList(text.substr(at, lineEnd - at)) && !items.empty()) break;
     const auto nameStart = HeaderNameStart(text, at);
     const auto nameEnd = nameStart ? NameEnd(text, *nameStart) : std::nullopt;
-    if (!nameEnd && nameStart && at == lineStart && found.unreadLine.empty() &&
-        LooksCutOff(text.substr(at, lineEnd - at))) {
-      found.unreadLine = Trimmed(text.substr(at, lineEnd - at));
+    if (!nameEnd && nameStart && at == lineStart && unreadLine.empty() && LooksCutOff(text.substr(at, lineEnd - at))) {
+      unreadLine = Trimmed(text.substr(at, lineEnd - at));
     }
     if (text[at] == '\n') lineStart = at + 1;
     if (!nameEnd) {
@@ -243,7 +243,9 @@ ItemList Items(std::string_view text) {
     items.push_back({std::string(Trimmed(text.substr(*nameStart, *nameEnd - *nameStart))), {}});
     at = *nameEnd - (text[*nameEnd] == ':' ? 0 : 1);
   }
-  return found;
+  if (items.empty()) return Failure{NoticeError{NoticeProblem::NoItems, {}}};
+  if (!unreadLine.empty()) return Failure{NoticeError{NoticeProblem::UnreadItem, std::move(unreadLine)}};
+  return items;
 }
 
 std::vector<std::string> Split(std::string_view text, std::string_view separators) {

@@ -11,17 +11,19 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/result.h"
+#include "holidays/china/notice_error.h"
+
 namespace tessarine::notice {
 
 // Simplified characters, ASCII punctuation, every "(…)" removed, and a dash
 // between two dates ("2月6日—12日", "2月6号—12号") read as 至. Pinyin after characters
 // (節(jié)) goes with the brackets. A note that names a weekday right after a
 // date ("1月4日(周日)", "(星期日、农历除夕)") becomes the mark "〔周日〕".
-struct NormalisedText {
-  std::string text;
-  std::string unclosedLine;  // the line where a bracket opens and never closes; empty when none
-};
-NormalisedText Normalised(std::string_view pasted);
+// A bracket that opens and never closes is refused (UnclosedBracket, with
+// its line): notes never run over a line, and one still open would swallow
+// every later item.
+Result<std::string, NoticeError> Normalised(std::string_view pasted);
 
 // The year of each notice title in the text, in order, repeats removed:
 // "YYYY年部分节假日安排" and "现将YYYY年元旦". Two years are two notices.
@@ -38,12 +40,10 @@ struct Item {
 };
 
 // The items "一、元旦:…" (or "——元旦:…") in order. The last one ends where
-// the paragraphs after the list begin ("节假日期间…", the signature).
-struct ItemList {
-  std::vector<Item> items;
-  std::string unreadLine;  // a numbered line that is no item ("六、国庆节、", cut off); empty when none
-};
-ItemList Items(std::string_view text);
+// the paragraphs after the list begin ("节假日期间…", the signature). A text
+// with none is refused (NoItems), and so is one with a numbered line that is
+// no item ("六、国庆节、", cut off: UnreadItem, with that line).
+Result<std::vector<Item>, NoticeError> Items(std::string_view text);
 
 // The sentences of an item, and the clauses of a sentence.
 std::vector<std::string> Split(std::string_view text, std::string_view separators);

@@ -100,7 +100,7 @@ std::string_view ContentLine::Param(std::string_view wanted) const {
   return {};
 }
 
-std::variant<std::vector<ContentLine>, FeedError> ContentLines(std::string_view bytes) {
+Result<std::vector<ContentLine>, FeedError> ContentLines(std::string_view bytes) {
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   std::vector<ContentLine> lines;
   int number = 0;
@@ -113,8 +113,8 @@ std::variant<std::vector<ContentLine>, FeedError> ContentLines(std::string_view 
     if (physical.empty()) continue;
     if (physical.front() == ' ' || physical.front() == '\t') {
       if (lines.empty()) {
-        if (!IsUtf8(physical)) return FeedError{FeedProblem::NotUtf8, number, {}};
-        return FeedError{FeedProblem::BadLine, number, std::string(physical)};
+        if (!IsUtf8(physical)) return Failure{FeedError{FeedProblem::NotUtf8, number, {}}};
+        return Failure{FeedError{FeedProblem::BadLine, number, std::string(physical)}};
       }
       lines.back().text.append(physical.substr(1));
       continue;
@@ -123,8 +123,8 @@ std::variant<std::vector<ContentLine>, FeedError> ContentLines(std::string_view 
   }
   for (ContentLine& line : lines) {
     // After unfolding: a folder may have cut a character in two.
-    if (!IsUtf8(line.text)) return FeedError{FeedProblem::NotUtf8, line.line, {}};
-    if (!Split(line)) return FeedError{FeedProblem::BadLine, line.line, line.text};
+    if (!IsUtf8(line.text)) return Failure{FeedError{FeedProblem::NotUtf8, line.line, {}}};
+    if (!Split(line)) return Failure{FeedError{FeedProblem::BadLine, line.line, line.text}};
   }
   return lines;
 }

@@ -6,9 +6,9 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "holidays/hong_kong/feed_error.h"
 
 namespace tessarine::hong_kong {
@@ -25,7 +25,7 @@ struct ContentLine {
 };
 
 // The text's lines, or NotUtf8 or BadLine with the line at fault.
-std::variant<std::vector<ContentLine>, FeedError> ContentLines(std::string_view bytes);
+Result<std::vector<ContentLine>, FeedError> ContentLines(std::string_view bytes);
 
 // Well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsUtf8(std::string_view bytes);

@@ -53,7 +53,9 @@ bool Is(const ContentLine& line, std::string_view name, std::string_view value) 
   return line.name == name && Upper(line.value) == value;
 }
 
-FeedError At(FeedProblem problem, const ContentLine& line) { return FeedError{problem, line.line, line.text}; }
+Failure<FeedError> At(FeedProblem problem, const ContentLine& line) {
+  return Failure{FeedError{problem, line.line, line.text}};
+}
 
 // DTSTART or DTEND: VALUE=DATE, no time zone, eight digits of a real day.
 std::optional<sys_days> DateValue(const ContentLine& line) {
@@ -89,14 +91,14 @@ struct Event {
 class Reader {
  public:
   // Nothing while all is well; the refusal otherwise.
-  std::optional<FeedError> Take(const ContentLine& line);
+  Result<void, FeedError> Take(const ContentLine& line);
   bool done() const { return done_; }
   const std::map<sys_days, std::string>& days() const { return days_; }
 
  private:
-  std::optional<FeedError> InCalendar(const ContentLine& line);
-  std::optional<FeedError> InEvent(const ContentLine& line);
-  std::optional<FeedError> Finish();
+  Result<void, FeedError> InCalendar(const ContentLine& line);
+  Result<void, FeedError> InEvent(const ContentLine& line);
+  Result<void, FeedError> Finish();
 
   std::optional<Event> event_;
   std::vector<std::string> skipping_;  // the components being passed over, innermost last
@@ -104,19 +106,19 @@ class Reader {
   bool done_ = false;
 };
 
-std::optional<FeedError> Reader::Take(const ContentLine& line) {
+Result<void, FeedError> Reader::Take(const ContentLine& line) {
   if (!skipping_.empty()) {
     if (line.name == "BEGIN") skipping_.push_back(Upper(line.value));
     if (line.name == "END") {
       if (Upper(line.value) != skipping_.back()) return At(FeedProblem::BadLine, line);
       skipping_.pop_back();
     }
-    return std::nullopt;
+    return {};
   }
   return event_ ? InEvent(line) : InCalendar(line);
 }
 
-std::optional<FeedError> Reader::InCalendar(const ContentLine& line) {
+Result<void, FeedError> Reader::InCalendar(const ContentLine& line) {
   if (Is(line, "BEGIN", "VEVENT")) {
     event_ = Event{&line, {}, {}, {}, nullptr, {}, {}};
   } else if (Is(line, "BEGIN", "VTIMEZONE")) {
@@ -132,14 +134,14 @@ std::optional<FeedError> Reader::InCalendar(const ContentLine& line) {
   } else if (!line.name.starts_with("X-") && !OneOf(kCalendarProperties, line.name)) {
     return At(FeedProblem::UnknownProperty, line);
   }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<FeedError> Reader::InEvent(const ContentLine& line) {
+Result<void, FeedError> Reader::InEvent(const ContentLine& line) {
   Event& e = *event_;
   if (Is(line, "BEGIN", "VALARM")) {
     skipping_.push_back("VALARM");  // a reminder: no day of its own
-    return std::nullopt;
+    return {};
   }
   if (line.name == "BEGIN") return At(FeedProblem::UnknownComponent, line);
   if (Is(line, "END", "VEVENT")) return Finish();
@@ -162,10 +164,10 @@ std::optional<FeedError> Reader::InEvent(const ContentLine& line) {
   } else if (!line.name.starts_with("X-") && !OneOf(kEventProperties, line.name)) {
     return At(FeedProblem::UnknownProperty, line);
   }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<FeedError> Reader::Finish() {
+Result<void, FeedError> Reader::Finish() {
   const Event e = std::move(*event_);
   event_.reset();
   if (!e.date) return At(FeedProblem::MissingDate, *e.begin);
@@ -175,7 +177,7 @@ std::optional<FeedError> Reader::Finish() {
   if (uid != Basic(*e.date) + Upper(kUidDomain)) return At(FeedProblem::NotTheFeed, *e.begin);
   if (!IsDescribable(*e.date)) return At(FeedProblem::YearOutside, *e.begin);
   if (!days_.emplace(*e.date, hong_kong::GazetteName(e.summary)).second) return At(FeedProblem::SameDay, *e.begin);
-  return std::nullopt;
+  return {};
 }
 
 std::vector<HolidaySchedule> ByYear(const std::map<sys_days, std::string>& days) {
@@ -188,10 +190,10 @@ std::vector<HolidaySchedule> ByYear(const std::map<sys_days, std::string>& days)
   return out;
 }
 
-// Nothing when the text opens as a calendar does; otherwise the refusal
+// Done when the text opens as a calendar does; otherwise the refusal
 // naming its first line, before any other fault of a file that is no
 // calendar at all (a spreadsheet, the JSON feed) is looked for.
-std::optional<FeedError> NotACalendar(std::string_view bytes) {
+Result<void, FeedError> NotACalendar(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
   int line = 1;
   while (bytes.starts_with("\n") || bytes.starts_with("\r\n")) {
@@ -200,22 +202,23 @@ std::optional<FeedError> NotACalendar(std::string_view bytes) {
   }
   std::string_view first = bytes.substr(0, bytes.find('\n'));
   if (first.ends_with('\r')) first.remove_suffix(1);
-  if (Upper(first) == "BEGIN:VCALENDAR") return std::nullopt;
-  return FeedError{FeedProblem::NotACalendar, line, hong_kong::IsUtf8(first) ? std::string(first) : std::string()};
+  if (Upper(first) == "BEGIN:VCALENDAR") return {};
+  return Failure{
+      FeedError{FeedProblem::NotACalendar, line, hong_kong::IsUtf8(first) ? std::string(first) : std::string()}};
 }
 
 }  // namespace
 
-std::variant<std::vector<HolidaySchedule>, FeedError> ReadHongKongFeed(std::string_view bytes) {
-  if (auto error = NotACalendar(bytes)) return std::move(*error);
-  auto parsed = hong_kong::ContentLines(bytes);
-  if (auto* error = std::get_if<FeedError>(&parsed)) return std::move(*error);
-  const auto& lines = std::get<std::vector<ContentLine>>(parsed);
+Result<std::vector<HolidaySchedule>, FeedError> ReadHongKongFeed(std::string_view bytes) {
+  if (auto opens = NotACalendar(bytes); !opens) return Failure{std::move(opens).error()};
+  const auto parsed = hong_kong::ContentLines(bytes);
+  if (!parsed) return Failure{parsed.error()};
+  const std::vector<ContentLine>& lines = *parsed;
   if (!Is(lines.front(), "BEGIN", "VCALENDAR")) return At(FeedProblem::NotACalendar, lines.front());
   Reader reader;
   for (auto line = lines.begin() + 1; line != lines.end(); ++line) {
     if (reader.done()) return At(FeedProblem::AfterTheEnd, *line);
-    if (auto error = reader.Take(*line)) return std::move(*error);
+    if (auto taken = reader.Take(*line); !taken) return Failure{std::move(taken).error()};
   }
   if (!reader.done()) return At(FeedProblem::CutShort, lines.back());
   if (reader.days().empty()) return At(FeedProblem::NoEvents, lines.back());

@@ -17,9 +17,9 @@
 #pragma once
 
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "holidays/hong_kong/feed_error.h"
 #include "holidays/schedule.h"
 
@@ -27,6 +27,6 @@ namespace tessarine {
 
 // One schedule for each year the feed covers (it carries about three), in
 // year order; every day Official.
-std::variant<std::vector<HolidaySchedule>, FeedError> ReadHongKongFeed(std::string_view bytes);
+Result<std::vector<HolidaySchedule>, FeedError> ReadHongKongFeed(std::string_view bytes);
 
 }  // namespace tessarine

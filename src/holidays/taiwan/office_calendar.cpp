@@ -79,12 +79,10 @@ std::optional<HolidayDay> EntryOf(sys_days date, bool off, std::string_view rema
   return remark.empty() ? std::nullopt : std::optional(named(HolidayKind::DayOff, ""));
 }
 
-using RowResult = std::variant<std::monostate, OfficeCalendarError>;
-
 // Reads one row into `file`, checked against the rows before it.
-RowResult ReadRow(const Line& line, OfficeCalendar& file) {
+Result<void, OfficeCalendarError> ReadRow(const Line& line, OfficeCalendar& file) {
   const auto fail = [&line](OfficeCalendarProblem problem) {
-    return OfficeCalendarError{problem, line.number, std::string(line.text)};
+    return Failure{OfficeCalendarError{problem, line.number, std::string(line.text)}};
   };
   const auto fields = Fields(line.text);
   if (fields.size() != 4) return fail(OfficeCalendarProblem::WrongFieldCount);
@@ -99,7 +97,7 @@ RowResult ReadRow(const Line& line, OfficeCalendar& file) {
   if (fields[2] != "0" && fields[2] != "2") return fail(OfficeCalendarProblem::UnknownValue);
   file.rows.push_back(*date);
   if (auto entry = EntryOf(*date, fields[2] == "2", fields[3])) file.schedule.days.push_back(std::move(*entry));
-  return std::monostate{};
+  return {};
 }
 
 bool IsHeader(std::string_view line) {
@@ -109,35 +107,34 @@ bool IsHeader(std::string_view line) {
 
 }  // namespace
 
-std::variant<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendar(std::string_view text) {
+Result<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendar(std::string_view text) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   const std::vector<Line> lines = SplitLines(text);
   if (lines.empty() || !IsHeader(lines.front().text)) {
-    return OfficeCalendarError{OfficeCalendarProblem::WrongHeader, 1,
-                               lines.empty() ? std::string() : std::string(lines.front().text)};
+    return Failure{OfficeCalendarError{OfficeCalendarProblem::WrongHeader, 1,
+                                       lines.empty() ? std::string() : std::string(lines.front().text)}};
   }
   // A download cut short stops inside its last line.
   if (!lines.back().ended && !IsBlank(lines.back().text)) {
-    return OfficeCalendarError{OfficeCalendarProblem::CutShort, lines.back().number, std::string(lines.back().text)};
+    return Failure{
+        OfficeCalendarError{OfficeCalendarProblem::CutShort, lines.back().number, std::string(lines.back().text)}};
   }
   OfficeCalendar file;
   for (auto line = lines.begin() + 1; line != lines.end(); ++line) {
     if (IsBlank(line->text)) continue;
-    if (auto result = ReadRow(*line, file); std::holds_alternative<OfficeCalendarError>(result)) {
-      return std::get<OfficeCalendarError>(std::move(result));
-    }
+    if (auto read = ReadRow(*line, file); !read) return Failure{std::move(read).error()};
   }
-  if (file.rows.empty()) return OfficeCalendarError{OfficeCalendarProblem::NoRows, 0, {}};
+  if (file.rows.empty()) return Failure{OfficeCalendarError{OfficeCalendarProblem::NoRows, 0, {}}};
   const std::chrono::year y{file.year};
   file.wholeYear = static_cast<int>(file.rows.size()) == (y.is_leap() ? 366 : 365);
   return file;
 }
 
-std::variant<HolidaySchedule, OfficeCalendarError> ApplyOfficeCalendar(const OfficeCalendar& file,
-                                                                       const std::optional<HolidaySchedule>& known) {
+Result<HolidaySchedule, OfficeCalendarError> ApplyOfficeCalendar(const OfficeCalendar& file,
+                                                                 const std::optional<HolidaySchedule>& known) {
   if (file.wholeYear) return file.schedule;
   if (!known || known->year != file.year) {
-    return OfficeCalendarError{OfficeCalendarProblem::NothingToChange, 0, std::to_string(file.year)};
+    return Failure{OfficeCalendarError{OfficeCalendarProblem::NothingToChange, 0, std::to_string(file.year)}};
   }
   HolidaySchedule changed = *known;
   std::erase_if(changed.days, [&](const HolidayDay& day) {

@@ -19,9 +19,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "calendar/result.h"
 #include "holidays/schedule.h"
 
 namespace tessarine {
@@ -53,11 +53,11 @@ struct OfficeCalendar {
   HolidaySchedule schedule;                 // what the rows give, every day Official
 };
 
-std::variant<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendar(std::string_view text);
+Result<OfficeCalendar, OfficeCalendarError> ReadOfficeCalendar(std::string_view text);
 
 // The year after the file: a whole year's own schedule; for a revision,
 // `known` (the year as known now) with the days of its rows replaced.
-std::variant<HolidaySchedule, OfficeCalendarError> ApplyOfficeCalendar(const OfficeCalendar& file,
-                                                                       const std::optional<HolidaySchedule>& known);
+Result<HolidaySchedule, OfficeCalendarError> ApplyOfficeCalendar(const OfficeCalendar& file,
+                                                                 const std::optional<HolidaySchedule>& known);
 
 }  // namespace tessarine

@@ -39,11 +39,11 @@ HolidaySchedule AsFirstAnnounced(int year) {
 // The days read, whether or not they add up.
 HolidaySchedule Read(const std::string& text, std::optional<int> year = std::nullopt) {
   const auto parsed = ParseHolidayNotice(text, year, IfUnbalanced::Read);
-  if (const auto* error = std::get_if<NoticeError>(&parsed)) {
-    ADD_FAILURE() << "problem " << static_cast<int>(error->problem) << " in " << error->sentence;
+  if (!parsed) {
+    ADD_FAILURE() << "problem " << static_cast<int>(parsed.error().problem) << " in " << parsed.error().sentence;
     return {};
   }
-  return std::get<HolidayNotice>(parsed).schedule;
+  return parsed->schedule;
 }
 
 // Every built-in year read from its notice, in the wordings of the years:
@@ -54,11 +54,12 @@ HolidaySchedule Read(const std::string& text, std::optional<int> year = std::nul
 TEST(HolidayNoticeTest, EveryBuiltInYearReadsFromItsNotice) {
   for (const int year : BuiltInHolidayYears()) {
     const auto parsed = ParseHolidayNotice(Notice(year));
-    if (const auto* error = std::get_if<NoticeError>(&parsed)) {
-      ADD_FAILURE() << year << ": problem " << static_cast<int>(error->problem) << " in " << error->sentence;
+    if (!parsed) {
+      ADD_FAILURE() << year << ": problem " << static_cast<int>(parsed.error().problem) << " in "
+                    << parsed.error().sentence;
       continue;
     }
-    const HolidayNotice& notice = std::get<HolidayNotice>(parsed);
+    const HolidayNotice& notice = *parsed;
     EXPECT_TRUE(notice.unbalanced.empty()) << year << " " << notice.unbalanced.front().name;
     EXPECT_EQ(notice.schedule, AsFirstAnnounced(year)) << year;
   }
@@ -80,13 +81,13 @@ TEST(HolidayNoticeTest, BuiltInYearsAddUpButTheTwoExceptions) {
   cut = cut.substr(0, cut.find("共8天") + std::string("共8天。").size());
   const std::vector<BlockBalance> failing = {{"国庆节、中秋节", 6, 4, 0}};
   const auto refused = ParseHolidayNotice(cut);
-  ASSERT_TRUE(std::holds_alternative<NoticeError>(refused));
-  EXPECT_EQ(std::get<NoticeError>(refused).problem, NoticeProblem::Unbalanced);
-  EXPECT_EQ(std::get<NoticeError>(refused).sentence, "国庆节、中秋节");
-  EXPECT_EQ(std::get<NoticeError>(refused).blocks, failing);
+  ASSERT_FALSE(refused.has_value());
+  EXPECT_EQ(refused.error().problem, NoticeProblem::Unbalanced);
+  EXPECT_EQ(refused.error().sentence, "国庆节、中秋节");
+  EXPECT_EQ(refused.error().blocks, failing);
   const auto read = ParseHolidayNotice(cut, std::nullopt, IfUnbalanced::Read);
-  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(read));
-  EXPECT_EQ(std::get<HolidayNotice>(read).unbalanced, failing);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read.value().unbalanced, failing);
 }
 
 // The three notices that changed a year already announced, each read as
@@ -107,16 +108,16 @@ TEST(HolidayNoticeTest, ChangesToAnAnnouncedYear) {
       "9月6日（星期日）上班。\n国务院\n2015年5月13日\n";
   for (const auto& [year, text] : {std::pair{2019, adjusted}, std::pair{2020, extended}, std::pair{2015, commemoration}}) {
     const auto parsed = ParseHolidayNotice(text);
-    ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed))
-        << year << ": " << static_cast<int>(std::get<NoticeError>(parsed).problem) << std::get<NoticeError>(parsed).sentence;
-    const auto merged = ApplyNotice(std::get<HolidayNotice>(parsed), AsFirstAnnounced(year));
-    ASSERT_TRUE(std::holds_alternative<HolidaySchedule>(merged)) << year;
+    ASSERT_TRUE(parsed.has_value())
+        << year << ": " << static_cast<int>(parsed.error().problem) << parsed.error().sentence;
+    const auto merged = ApplyNotice(parsed.value(), AsFirstAnnounced(year));
+    ASSERT_TRUE(merged.has_value()) << year;
     HolidaySchedule expected = *BuiltInHolidaySchedule(year);
     for (HolidayDay& day : expected.days) {
       if (day.name == "抗战胜利70周年纪念日") day.name = "中国人民抗日战争暨世界反法西斯战争胜利70周年纪念日";
     }
-    EXPECT_EQ(std::get<HolidaySchedule>(merged), expected) << year;
-    EXPECT_EQ(std::get<NoticeError>(ApplyNotice(std::get<HolidayNotice>(parsed), std::nullopt)).problem,
+    EXPECT_EQ(merged.value(), expected) << year;
+    EXPECT_EQ(ApplyNotice(parsed.value(), std::nullopt).error().problem,
               NoticeProblem::NothingToChange);
   }
 }
@@ -166,13 +167,13 @@ TEST(HolidayNoticeTest, WhatCannotBeReadIsRefusedWithTheSentence) {
   };
   for (const auto& c : cases) {
     const auto parsed = ParseHolidayNotice(c.text);
-    ASSERT_TRUE(std::holds_alternative<NoticeError>(parsed)) << c.text;
-    EXPECT_EQ(std::get<NoticeError>(parsed).problem, c.problem) << c.text;
-    EXPECT_NE(std::get<NoticeError>(parsed).sentence.find(c.sentence), std::string::npos)
-        << c.text << " -> " << std::get<NoticeError>(parsed).sentence;
+    ASSERT_FALSE(parsed.has_value()) << c.text;
+    EXPECT_EQ(parsed.error().problem, c.problem) << c.text;
+    EXPECT_NE(parsed.error().sentence.find(c.sentence), std::string::npos)
+        << c.text << " -> " << parsed.error().sentence;
   }
   const auto other = ParseHolidayNotice(head + newYear, 2028);
-  EXPECT_EQ(std::get<NoticeError>(other).problem, NoticeProblem::YearDisagrees);
+  EXPECT_EQ(other.error().problem, NoticeProblem::YearDisagrees);
 }
 
 // Wordings no notice used yet, but a person may paste: several 上班 days

@@ -28,11 +28,11 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-std::variant<HolidayNotice, NoticeError> Parse(const std::string& text) { return ParseHolidayNotice(text); }
+Result<HolidayNotice, NoticeError> Parse(const std::string& text) { return ParseHolidayNotice(text); }
 
-std::string Problem(const std::variant<HolidayNotice, NoticeError>& parsed) {
-  if (const auto* error = std::get_if<NoticeError>(&parsed)) {
-    return "problem " + std::to_string(static_cast<int>(error->problem)) + " in " + error->sentence;
+std::string Problem(const Result<HolidayNotice, NoticeError>& parsed) {
+  if (!parsed) {
+    return "problem " + std::to_string(static_cast<int>(parsed.error().problem)) + " in " + parsed.error().sentence;
   }
   return "read";
 }
@@ -46,12 +46,12 @@ TEST(NoticeReadingTest, DaysWrittenWithHao) {
   for (const auto& [from, to] : {std::pair{"4月5日放假", "4月5号放假"}, std::pair{"4月5日放假", "4月5號放假"},
                                  std::pair{"2月18日至24日", "2月18号—24号"}, std::pair{"6月20日放假", "6月20号放假"}}) {
     const auto parsed = Parse(Replaced(notice, from, to));
-    ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed)) << to << ": " << Problem(parsed);
-    EXPECT_EQ(std::get<HolidayNotice>(parsed).schedule, expected) << to;
+    ASSERT_TRUE(parsed.has_value()) << to << ": " << Problem(parsed);
+    EXPECT_EQ(parsed.value().schedule, expected) << to;
   }
   const auto weekday = Parse(Replaced(notice, "4月6日（星期一）补休", "4月6号（星期二）补休"));
-  ASSERT_TRUE(std::holds_alternative<NoticeError>(weekday));
-  EXPECT_EQ(std::get<NoticeError>(weekday).problem, NoticeProblem::WrongWeekday);  // its note checked as 日's
+  ASSERT_FALSE(weekday.has_value());
+  EXPECT_EQ(weekday.error().problem, NoticeProblem::WrongWeekday);  // its note checked as 日's
 }
 
 // The 2009 notice as one page gives it, cut in its last item after
@@ -63,31 +63,31 @@ TEST(NoticeReadingTest, ATextCutInsideItsLastItemIsRefused) {
   const std::string cut = whole.substr(0, whole.find(mark) + mark.size()) + "1";
   for (const std::string& text : {cut, Replaced(cut, "（星期日）照常", "(星期日)照常")}) {
     const auto parsed = Parse(text);
-    ASSERT_TRUE(std::holds_alternative<NoticeError>(parsed)) << text;
-    EXPECT_EQ(std::get<NoticeError>(parsed).problem, NoticeProblem::CutShort);
-    EXPECT_TRUE(std::get<NoticeError>(parsed).sentence.starts_with("国庆节、中秋节: 其中,10月1日〔周四〕"))
-        << std::get<NoticeError>(parsed).sentence;
-    EXPECT_TRUE(std::get<NoticeError>(parsed).sentence.ends_with("照常公休;1"))
-        << std::get<NoticeError>(parsed).sentence;
+    ASSERT_FALSE(parsed.has_value()) << text;
+    EXPECT_EQ(parsed.error().problem, NoticeProblem::CutShort);
+    EXPECT_TRUE(parsed.error().sentence.starts_with("国庆节、中秋节: 其中,10月1日〔周四〕"))
+        << parsed.error().sentence;
+    EXPECT_TRUE(parsed.error().sentence.ends_with("照常公休;1"))
+        << parsed.error().sentence;
   }
   const std::string lastSentence = "9月27日（星期日）、10月10日（星期六）上班。";
   const std::size_t start = whole.find(lastSentence);
   ASSERT_NE(start, std::string::npos);
   for (std::size_t length = 1; length < lastSentence.size(); ++length) {
     const std::string text = whole.substr(0, start + length);
-    if (!std::holds_alternative<NoticeError>(Parse(text))) ADD_FAILURE() << text.substr(start);
+    if (Parse(text).has_value()) ADD_FAILURE() << text.substr(start);
   }
-  EXPECT_TRUE(std::holds_alternative<HolidayNotice>(Parse(whole)));
+  EXPECT_TRUE(Parse(whole).has_value());
   // What a page sets after the whole notice does not make it cut short.
-  EXPECT_TRUE(std::holds_alternative<HolidayNotice>(Parse(whole + "\n相关阅读：春节国家规定休息几天\n")));
+  EXPECT_TRUE(Parse(whole + "\n相关阅读：春节国家规定休息几天\n").has_value());
 }
 
 // The 2007 notice names its holidays “五一” and “十一”, as the notices of
 // 2000 to 2007 did: each is known, so the whole notice adds up.
 TEST(NoticeReadingTest, The2007NoticeWithItsOwnNames) {
   const auto parsed = Parse(Notice(2007));
-  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(parsed)) << Problem(parsed);
-  const HolidaySchedule& schedule = std::get<HolidayNotice>(parsed).schedule;
+  ASSERT_TRUE(parsed.has_value()) << Problem(parsed);
+  const HolidaySchedule& schedule = parsed.value().schedule;
   EXPECT_EQ(schedule.year, 2007);
   std::vector<HolidayDay> expected;
   const auto add = [&expected](std::chrono::sys_days first, int count, HolidayKind kind, const char* name) {
@@ -104,9 +104,9 @@ TEST(NoticeReadingTest, The2007NoticeWithItsOwnNames) {
   add(Date(2007, 10, 1), 7, HolidayKind::DayOff, "“十一”");
   EXPECT_EQ(schedule.days, expected);
   const auto read = ParseHolidayNotice(Notice(2007), std::nullopt, IfUnbalanced::Read);
-  ASSERT_TRUE(std::holds_alternative<HolidayNotice>(read));
-  EXPECT_TRUE(std::get<HolidayNotice>(read).unbalanced.empty())
-      << std::get<HolidayNotice>(read).unbalanced.front().name;
+  ASSERT_TRUE(read.has_value());
+  EXPECT_TRUE(read.value().unbalanced.empty())
+      << read.value().unbalanced.front().name;
 }
 
 // Every holiday name the notices have used stands for a public holiday:
@@ -120,8 +120,9 @@ TEST(NoticeReadingTest, EveryNameTheNoticesUsedIsKnown) {
   for (const auto& entry : std::filesystem::directory_iterator(TESSARINE_NOTICES_DIR)) {
     if (entry.path().extension() != ".txt") continue;
     ++notices;
-    const std::string text = notice::Normalised(ReadFile(entry.path())).text;
-    for (const notice::Item& item : notice::Items(text).items) names.insert(item.name);
+    const std::string text = notice::Normalised(ReadFile(entry.path())).value();
+    const std::vector<notice::Item> items = notice::Items(text).value();
+    for (const notice::Item& item : items) names.insert(item.name);
     for (const std::string& name : notice::OpeningNames(text).value_or(std::vector<std::string>{})) names.insert(name);
   }
   EXPECT_GE(notices, 20);
@@ -136,7 +137,7 @@ TEST(NoticeReadingTest, EveryNameTheNoticesUsedIsKnown) {
 TEST(NoticeReadingTest, EveryNoticeOfTheTestsAddsUp) {
   for (const auto& entry : std::filesystem::directory_iterator(TESSARINE_NOTICES_DIR)) {
     if (entry.path().extension() != ".txt") continue;
-    EXPECT_TRUE(std::holds_alternative<HolidayNotice>(Parse(ReadFile(entry.path()))))
+    EXPECT_TRUE(Parse(ReadFile(entry.path())).has_value())
         << entry.path().filename() << ": " << Problem(Parse(ReadFile(entry.path())));
   }
 }
