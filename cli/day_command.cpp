@@ -93,7 +93,7 @@ int RunDay(const DayOptions& options, std::ostream& out) {
   const Language language = format.Script();
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, calendar);
+      const DayInfo info = GetDayInfo(date, calendar, RegionOf(calendar));
       const DayNames names = NamesOf(date, info, format.Naming(), language);
       const std::string title = NormalSummary(info, normal, format.Naming(), language);
       out << (options.json ? JsonLine(date, info, names, title, language) : TabLine(date, names, title));

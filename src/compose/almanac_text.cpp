@@ -59,9 +59,8 @@ std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthN
   text.append(" ").append(MonthAndDayName(info.lunar, naming, language));
   text.append("\n").append(GanzhiText(info, almanac, language));
   if (!names.term.empty()) text.append("\n").append(names.term).append(" ").append(TermTimeText(almanac, info.calendar));
-  for (const std::string_view festival : {names.festival, names.gregorian}) {
-    if (!festival.empty()) text.append("\n").append(festival);
-  }
+  for (const LunarFestival festival : info.lunarFestivals) text.append("\n").append(FestivalName(festival, language));
+  for (const SolarFestival festival : info.solarFestivals) text.append("\n").append(FestivalName(festival, language));
   if (const std::string phase = PhaseText(almanac, info.calendar, language); !phase.empty()) {
     text.append("\n").append(phase);
   }

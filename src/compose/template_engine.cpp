@@ -73,6 +73,13 @@ std::string CollapseWhiteSpace(std::string_view text) {
 
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
                            Language language, LunarCalendar calendar) {
+  return ExpandTemplate(templ, GetDayInfo(date, calendar, RegionOf(calendar)), naming, collapseSpaces, language);
+}
+
+std::string ExpandTemplate(std::string_view templ, const DayInfo& info, MonthNaming naming, bool collapseSpaces,
+                           Language language) {
+  const sys_days date = info.date;
+  const LunarCalendar calendar = info.calendar;
   const std::chrono::year_month_day ymd{date};
   const int year = static_cast<int>(ymd.year());
   char y1[16], y2[8];
@@ -81,7 +88,6 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
   const std::string cm = std::to_string(static_cast<unsigned>(ymd.month()));
   const std::string cd = std::to_string(static_cast<unsigned>(ymd.day()));
 
-  const DayInfo info = GetDayInfo(date, calendar);
   const DayNames names = NamesOf(date, info, naming, language);
   // The almanac only for a template that asks for it: every day of a year
   // file passes here.

@@ -238,6 +238,7 @@ TitleFormat MainWindow::titleFormat() const {
   TitleFormat format;
   format.monthNaming = monthNamesAction->isChecked() ? MonthNaming::WinterAndLast : MonthNaming::Numbered;
   format.calendar = chosenCalendar();
+  format.region = RegionOf(format.calendar);  // the window has no region of its own yet
   format.language = chosenLanguage();
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();

@@ -61,7 +61,7 @@ struct MonthSnapshot {
   QString Description(QDate date) const {
     const auto day = DayOf(date);
     if (!IsDescribable(day)) return {};
-    const DayInfo info = GetDayInfo(day, format.calendar);
+    const DayInfo info = GetDayInfo(day, format.calendar, format.region);
     return ToQString(
         DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
   }

@@ -19,7 +19,7 @@ constexpr auto Term = FestivalAndTerm::Term;
 constexpr auto Both = FestivalAndTerm::Both;
 
 std::string Title(sys_days date, NormalFormat format = {}, MonthNaming naming = MonthNaming::WinterAndLast) {
-  return NormalSummary(GetDayInfo(date, LunarCalendar::China), format, naming);
+  return NormalSummary(GetDayInfo(date, LunarCalendar::China, Region::China), format, naming);
 }
 
 TEST(NormalSummaryTest, TitlesByModeAndRule) {
@@ -87,7 +87,7 @@ TEST(NormalSummaryTest, ComposedFromTheNumbers) {
   DayInfo info;
   info.lunar = {2013, 3, 5};
   info.term = 7;  // 清明
-  info.festival = LunarFestival::ColdFood;
+  info.lunarFestivals = {LunarFestival::ColdFood};
   EXPECT_EQ(NormalSummary(info, {Terms, Fest, false}), "清明");
   EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食节/清明");
   EXPECT_EQ(NormalSummary(info, {Day, Term, true}), "初五");
@@ -109,8 +109,8 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   constexpr auto Winter = MonthNaming::WinterAndLast, Numbered = MonthNaming::Numbered;
   const Case cases[] = {
       {Date(2012, 4, 21), Korea, Language::Korean, Day, Winter, "윤3월"},
-      {Date(2012, 4, 23), Korea, Language::Korean, Day, Winter, "윤3.3"},
-      {Date(2012, 4, 23), Korea, Language::Korean, MonthDay, Winter, "윤3월 3일"},
+      {Date(2012, 4, 24), Korea, Language::Korean, Day, Winter, "윤3.4"},  // 윤3.3 keeps 삼짇날, as leap months do
+      {Date(2012, 4, 24), Korea, Language::Korean, MonthDay, Winter, "윤3월 4일"},
       {Date(2027, 2, 6), Korea, Language::Korean, Day, Winter, "섣달그믐"},
       {Date(2027, 2, 7), Korea, Language::Korean, Day, Winter, "설날"},
       {Date(2027, 2, 8), Korea, Language::Korean, Day, Winter, "1.2"},  // China's 大年初三 is not Korea's
@@ -129,7 +129,7 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   };
   for (const auto& c : cases) {
     const NormalFormat format{c.mode, Fest, false};
-    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, c.calendar), format, c.naming, c.language), c.title)
+    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, c.calendar, RegionOf(c.calendar)), format, c.naming, c.language), c.title)
         << testing::Iso(c.date);
   }
 }
@@ -150,7 +150,10 @@ TEST(NormalSummaryTest, MoonPhasesAndSeasonCounts) {
       {Date(2026, 7, 25), {Day, Fest, false, true, false}, "十二"},
       {Date(2026, 3, 3), {}, "元宵"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NormalSummary(GetDayInfo(c.date, LunarCalendar::China), c.format), c.title) << testing::Iso(c.date);
+  for (const auto& c : cases) {
+    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, LunarCalendar::China, Region::China), c.format), c.title)
+        << testing::Iso(c.date);
+  }
 }
 
 }  // namespace
