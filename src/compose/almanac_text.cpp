@@ -35,6 +35,7 @@ std::string SeasonCountText(const DayAlmanac& almanac, Language language) {
   unsigned day = 0;
   if (almanac.dogDays) {
     period = words.dogDays[almanac.dogDays->period - 1];
+    if (almanac.dogDaysStyle == DogDaysStyle::FirstDays) return std::string(period);  // 초복, not 초복 1일째
     day = almanac.dogDays->day;
   } else if (almanac.nineNines) {
     period = words.nines[almanac.nineNines->period - 1];

@@ -96,7 +96,7 @@ std::string ExpandTemplate(std::string_view templ, const DayInfo& info, MonthNam
                   [templ](std::string_view token) { return templ.find(token) != std::string_view::npos; });
   std::array<std::string, 5> almanacTexts;
   if (almanacWanted && info.described()) {
-    const DayAlmanac almanac = GetDayAlmanac(date, info.term, calendar);
+    const DayAlmanac almanac = GetDayAlmanac(date, info.term, calendar, info.region);
     almanacTexts = {TermTimeText(almanac, calendar), PhaseText(almanac, calendar, language),
                     SeasonCountText(almanac, language), CycleName(almanac.dayCycle, language),
                     CycleName(almanac.monthCycle, language)};

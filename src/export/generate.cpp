@@ -123,7 +123,7 @@ class Batch {
 void Describe(std::vector<DayEvent>& events, std::size_t from, const TitleFormat& format) {
   for (std::size_t i = from; i < events.size(); ++i) {
     const DayInfo info = GetDayInfo(events[i].date, format.calendar, format.region);
-    events[i].description = DescriptionOf(info, GetDayAlmanac(info.date, info.term, info.calendar),
+    events[i].description = DescriptionOf(info, GetDayAlmanac(info.date, info.term, info.calendar, info.region),
                                           format.monthNaming, format.language);
   }
 }

@@ -63,7 +63,8 @@ struct MonthSnapshot {
     if (!IsDescribable(day)) return {};
     const DayInfo info = GetDayInfo(day, format.calendar, format.region);
     return ToQString(
-        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
+        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar, info.region), format.monthNaming,
+                      format.language));
   }
 };
 

@@ -156,5 +156,30 @@ TEST(NormalSummaryTest, MoonPhasesAndSeasonCounts) {
   }
 }
 
+// Korea marks 초복, 중복 and 말복 on their days and counts nothing; Taiwan
+// counts 三伏 but not 数九.
+TEST(NormalSummaryTest, SeasonCountsAsEachRegionPrintsThem) {
+  struct Case {
+    sys_days date;
+    Region region;
+    Language language;
+    const char* title;
+  };
+  const Case cases[] = {
+      {Date(2026, 7, 15), Region::Korea, Language::Korean, "초복"},
+      {Date(2026, 7, 16), Region::Korea, Language::Korean, ""},
+      {Date(2026, 8, 14), Region::Korea, Language::Korean, "말복"},
+      {Date(2026, 1, 11), Region::Korea, Language::Korean, ""},
+      {Date(2026, 7, 26), Region::Taiwan, Language::ZhHant, "中伏第2天"},
+      {Date(2026, 1, 11), Region::Taiwan, Language::ZhHant, ""},
+      {Date(2026, 1, 11), Region::China, Language::ZhHans, "三九第4天"},
+  };
+  const NormalFormat format{FestTerm, Fest, false, false, true};
+  for (const auto& c : cases) {
+    const DayInfo day = GetDayInfo(c.date, CalendarOf(c.region), c.region);
+    EXPECT_EQ(NormalSummary(day, format, MonthNaming::WinterAndLast, c.language), c.title) << testing::Iso(c.date);
+  }
+}
+
 }  // namespace
 }  // namespace tessarine
