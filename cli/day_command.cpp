@@ -37,7 +37,7 @@ std::string TabLine(sys_days date, const DayNames& names, const std::string& tit
 // The almanac layers: moments as UTC, periods as numbers, 干支 as names.
 void AddAlmanac(nlohmann::ordered_json& day, const DayInfo& info, Language language) {
   static constexpr std::string_view kPhaseTags[] = {"new", "first_quarter", "full", "last_quarter"};
-  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar);
+  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar, info.region);
   const auto period = [](const std::optional<PeriodDay>& p, const char* name) {
     return p ? nlohmann::ordered_json{{name, p->period}, {"day", p->day}} : nlohmann::ordered_json(nullptr);
   };
@@ -93,7 +93,7 @@ int RunDay(const DayOptions& options, std::ostream& out) {
   const Language language = format.Script();
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, calendar);
+      const DayInfo info = GetDayInfo(date, calendar, RegionOf(calendar));
       const DayNames names = NamesOf(date, info, format.Naming(), language);
       const std::string title = NormalSummary(info, normal, format.Naming(), language);
       out << (options.json ? JsonLine(date, info, names, title, language) : TabLine(date, names, title));

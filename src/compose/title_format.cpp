@@ -5,15 +5,13 @@
 namespace tessarine {
 
 std::string TitleOf(sys_days date, const TitleFormat& format) {
-  if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
-    return ExpandTemplate(templ->text, date, format.monthNaming, templ->collapseSpaces, format.language,
-                          format.calendar);
-  }
-  return TitleOf(GetDayInfo(date, format.calendar), format);
+  return TitleOf(GetDayInfo(date, format.calendar, format.region), format);
 }
 
 std::string TitleOf(const DayInfo& day, const TitleFormat& format) {
-  if (std::holds_alternative<TemplateFormat>(format.style)) return TitleOf(day.date, format);
+  if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
+    return ExpandTemplate(templ->text, day, format.monthNaming, templ->collapseSpaces, format.language);
+  }
   return NormalSummary(day, std::get<NormalFormat>(format.style), format.monthNaming, format.language);
 }
 
