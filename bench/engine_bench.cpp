@@ -17,7 +17,7 @@ constexpr std::int64_t kDescribedDays = (YearRange::All().lastDay() - YearRange:
 void BM_GetDayInfoAllDays(benchmark::State& state) {
   for (auto _ : state) {
     for (auto date = YearRange::All().firstDay(); date <= YearRange::All().lastDay(); date += days{1}) {
-      benchmark::DoNotOptimize(GetDayInfo(date, LunarCalendar::China));
+      benchmark::DoNotOptimize(GetDayInfo(date, LunarCalendar::China, Region::China));
     }
   }
   state.SetItemsProcessed(state.iterations() * kDescribedDays);

@@ -67,16 +67,14 @@ struct Options {
   std::string output = ".";
   std::optional<int> remind, rolling;
   bool reminderEvents = false, fixedName = false;
-  std::optional<LunarCalendar> calendar;
-  std::optional<Language> language;
+  RegionChoice where;  // the calendar of entries that name none, and the language
 };
 
 void AddOptions(CLI::App& command, const std::shared_ptr<Options>& options) {
   PrepareCommand(command, options->help);
   command.add_option("--output", options->output);
   AddCount(command, "--remind", "days", 30, options->remind);
-  AddCalendarOption(command, options->calendar);
-  AddLanguageOption(command, options->language);
+  options->where.AddTo(command);
   command.add_flag("--reminder-events", options->reminderEvents);
   command.add_flag("--fixed-name", options->fixedName);
   AddCount(command, "--rolling", "years", 99, options->rolling);
@@ -94,7 +92,7 @@ Request Checked(const Options& options) {
     throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   }
   const ReminderStyle style = options.reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  const LunarCalendar repeatsBy = CalendarArgument(options.calendar);
+  const LunarCalendar repeatsBy = options.where.Calendar();
   return Request{positionals[0],
                  years,
                  options.remind,
@@ -102,7 +100,7 @@ Request Checked(const Options& options) {
                  OutputFolder(options.output),
                  FileNaming{false, options.fixedName, rolling.has_value()},
                  repeatsBy,
-                 LanguageArgument(options.language, repeatsBy)};
+                 options.where.Script()};
 }
 
 std::string ProblemText(EntryProblem problem) {

@@ -48,19 +48,26 @@ void AddChoice(CLI::App& app, const std::string& option, std::vector<std::pair<s
   app.add_option_function<Value>(option, [&chosen](const Value& value) { chosen = value; })->transform(named);
 }
 
-// Adds `option` to `app`: a tag of the calendar's vocabulary, read by
-// `read`, stored in `chosen` when given; another tag is a UsageError.
+// A check that `option`'s value is a tag `read` knows; another tag is a
+// UsageError saying it is not one of `names`.
 template <typename Value>
-void AddTag(CLI::App& app, const std::string& option, std::optional<Value> (*read)(std::string_view),
-            std::string_view names, std::optional<Value>& chosen) {
-  const CLI::Validator known(
+CLI::Validator KnownTag(const std::string& option, std::optional<Value> (*read)(std::string_view),
+                        std::string_view names) {
+  return CLI::Validator(
       [option, read, names = std::string(names)](const std::string& given) {
         if (!read(given)) throw UsageError(option + " " + Quoted(given) + " is not " + names);
         return std::string();
       },
       "");  // a missing tag is reported as a missing TEXT, as it always was
+}
+
+// Adds `option` to `app`: a tag read by `read`, stored in `chosen` when
+// given; another tag is a UsageError.
+template <typename Value>
+void AddTag(CLI::App& app, const std::string& option, std::optional<Value> (*read)(std::string_view),
+            std::string_view names, std::optional<Value>& chosen) {
   app.add_option_function<std::string>(option, [&chosen, read](const std::string& given) { chosen = read(given); })
-      ->check(known);
+      ->check(KnownTag(option, read, names));
 }
 
 // A year as a number; a sign is allowed, and a number too large to hold is
@@ -193,17 +200,34 @@ void FormatOptions::AddTo(CLI::App& app, bool normalFormat) {
     app.add_flag("--sanfu-shujiu", sanfuShujiu);
   }
   app.add_flag("--plain-month-names", plainMonthNames);
-  AddCalendarOption(app, calendar);
-  AddLanguageOption(app, language);
+  where.AddTo(app);
 }
 
-void AddCalendarOption(CLI::App& app, std::optional<LunarCalendar>& chosen) {
-  AddTag(app, "--calendar", CalendarOfTag, "chinese, korean or vietnamese", chosen);
+void RegionChoice::AddTo(CLI::App& app) {
+  AddTag(app, "--region", RegionOfTag, "cn, tw, hk, kr or vn", region);
+  AddTag(app, "--calendar", CalendarOfTag, "chinese, korean or vietnamese", calendar);
+  // The language tag also names whose wording 繁體 follows (zh-TW, zh-HK).
+  app.add_option_function<std::string>("--language",
+                                        [this](const std::string& given) {
+                                          language = LanguageOfTag(given);
+                                          regionOfLanguage = RegionOfLanguageTag(given);
+                                        })
+      ->check(KnownTag("--language", LanguageOfTag, "a language tag such as zh-Hans, zh-Hant, zh-TW, ko or vi"));
 }
 
-void AddLanguageOption(CLI::App& app, std::optional<Language>& chosen) {
-  AddTag(app, "--language", LanguageOfTag, "zh-Hans, zh-Hant, ko or vi", chosen);
+LunarCalendar RegionChoice::Calendar() const {
+  if (calendar) return *calendar;
+  return region ? CalendarOf(*region) : LunarCalendar::China;
 }
+
+Region RegionChoice::Place() const {
+  if (region) return *region;
+  const LunarCalendar reckoned = Calendar();
+  if (regionOfLanguage && CalendarOf(*regionOfLanguage) == reckoned) return *regionOfLanguage;
+  return RegionOf(reckoned);
+}
+
+Language RegionChoice::Script() const { return language.value_or(DefaultLanguageOf(Place())); }
 
 NormalFormat FormatOptions::Normal() const {
   NormalFormat format;

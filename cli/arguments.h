@@ -19,6 +19,7 @@
 
 #include "calendar/iso_date.h"
 #include "calendar/lunar_names.h"
+#include "calendar/region.h"
 #include "calendar/year_range.h"
 #include "compose/normal_summary.h"
 
@@ -66,40 +67,48 @@ std::string Quoted(std::string_view text);
 // The same without the quotes, for a whole message.
 std::string EscapeControls(std::string_view text);
 
-// Adds --calendar (chinese, korean or vietnamese) to `app`, stored in
-// `chosen` when given; another name is a UsageError naming it.
-void AddCalendarOption(CLI::App& app, std::optional<LunarCalendar>& chosen);
-// Adds --language (zh-Hans, zh-Hant, ko or vi) the same way.
-void AddLanguageOption(CLI::App& app, std::optional<Language>& chosen);
+// --region, --calendar and --language as given, and what each stands for
+// when not given. The region decides the calendar and the language unless
+// they are given; without --region the region follows the calendar
+// (chinese cn, korean kr, vietnamese vn), so a command naming only its
+// calendar keeps its meaning. A Chinese language tag naming Taiwan or Hong
+// Kong (zh-TW, zh-HK, zh-MO) names the region too, where the calendar is
+// the Chinese one and no --region says otherwise.
+struct RegionChoice {
+  std::optional<Region> region;            // --region, when given
+  std::optional<LunarCalendar> calendar;   // --calendar, when given
+  std::optional<Language> language;        // --language, when given
+  std::optional<Region> regionOfLanguage;  // the region its tag names, if any
 
-// --calendar as given, chinese when not given.
-inline LunarCalendar CalendarArgument(std::optional<LunarCalendar> given) {
-  return given.value_or(LunarCalendar::China);
-}
-// --language as given; when not given, the calendar's own: zh-Hans, ko or vi.
-inline Language LanguageArgument(std::optional<Language> given, LunarCalendar calendar) {
-  return given.value_or(DefaultLanguageOf(calendar));
-}
+  // Adds --region, --calendar and --language to `app`; a name none of them
+  // knows is a UsageError naming it.
+  void AddTo(CLI::App& app);
+  // --calendar as given, else the region's, else chinese.
+  LunarCalendar Calendar() const;
+  // --region as given, else the language tag's (with the Chinese calendar),
+  // else the calendar's.
+  Region Place() const;
+  // --language as given, else the region's: zh-Hans, zh-Hant, ko or vi.
+  Language Script() const;
+};
 
 // The title options shared by day, expand and ics: --mode, --both and
-// --no-festivals-terms (the normal format), --plain-month-names,
-// --calendar and --language.
+// --no-festivals-terms (the normal format), --plain-month-names, and the
+// region, calendar and language.
 struct FormatOptions {
   std::optional<DisplayMode> mode;  // when given
   std::optional<FestivalAndTerm> both;
   bool withoutFestivalsAndTerms = false;
   bool plainMonthNames = false;
   bool moonPhases = false, sanfuShujiu = false;  // the almanac's additions to the normal format
-  std::optional<LunarCalendar> calendar;  // --calendar, when given
-  std::optional<Language> language;       // --language, when given
+  RegionChoice where;
 
   void AddTo(CLI::App& app, bool normalFormat);
   NormalFormat Normal() const;
-  // --calendar chinese (the default), korean or vietnamese.
-  LunarCalendar Calendar() const { return CalendarArgument(calendar); }
-  // --language zh-Hans, zh-Hant, ko or vi: the language of the program's
-  // own words, by default the calendar's.
-  Language Script() const { return LanguageArgument(language, Calendar()); }
+  LunarCalendar Calendar() const { return where.Calendar(); }
+  Region Place() const { return where.Place(); }
+  // The language of the program's own words.
+  Language Script() const { return where.Script(); }
   MonthNaming Naming() const {
     return plainMonthNames ? MonthNaming::Numbered : MonthNaming::WinterAndLast;
   }

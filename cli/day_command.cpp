@@ -3,9 +3,11 @@
 // scripts: the day as numbers and its names.
 #include <chrono>
 #include <memory>
+#include <type_traits>
 
 #include <nlohmann/json.hpp>
 
+#include "calendar/festival_ids.h"
 #include "compose/almanac_text.h"
 #include "compose/day_names.h"
 #include "cli/arguments.h"
@@ -37,7 +39,7 @@ std::string TabLine(sys_days date, const DayNames& names, const std::string& tit
 // The almanac layers: moments as UTC, periods as numbers, 干支 as names.
 void AddAlmanac(nlohmann::ordered_json& day, const DayInfo& info, Language language) {
   static constexpr std::string_view kPhaseTags[] = {"new", "first_quarter", "full", "last_quarter"};
-  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar);
+  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar, info.region);
   const auto period = [](const std::optional<PeriodDay>& p, const char* name) {
     return p ? nlohmann::ordered_json{{name, p->period}, {"day", p->day}} : nlohmann::ordered_json(nullptr);
   };
@@ -53,11 +55,30 @@ void AddAlmanac(nlohmann::ordered_json& day, const DayInfo& info, Language langu
                    {"day", CycleName(almanac.dayCycle, language)}};
 }
 
+// Each festival of the day as {"id", "name"}: the id the same in every
+// language, so that a script finds 설날 and Tết by one key.
+template <typename Festival>
+nlohmann::ordered_json FestivalsJson(const FestivalList<Festival>& festivals, Region region, Language language) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const Festival festival : festivals) {
+    std::string_view id;
+    if constexpr (std::is_same_v<Festival, LunarFestival>) {
+      id = FestivalId(festival, region);
+    } else {
+      id = FestivalId(festival);
+    }
+    list.push_back({{"id", id}, {"name", FestivalName(festival, language)}});
+  }
+  return list;
+}
+
 std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, const std::string& title,
                      Language language) {
   nlohmann::ordered_json day = {
       {"date", IsoDate(date)},
+      {"weekday", std::chrono::weekday{date}.iso_encoding()},
       {"calendar", CalendarTag(info.calendar)},
+      {"region", RegionTag(info.region)},
       {"lunarYear", info.lunar.year},
       {"month", info.lunar.month},
       {"leap", info.lunar.leap},
@@ -69,6 +90,8 @@ std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, 
       {"dayName", names.day},
       {"term", nullptr},
       {"festivals", nlohmann::json::array()},
+      {"lunarFestivals", FestivalsJson(info.lunarFestivals, info.region, language)},
+      {"solarFestivals", FestivalsJson(info.solarFestivals, info.region, language)},
       {"title", title},
   };
   if (!names.term.empty()) day["term"] = names.term;
@@ -90,10 +113,11 @@ int RunDay(const DayOptions& options, std::ostream& out) {
   const FormatOptions& format = options.format;
   const NormalFormat normal = format.Normal();
   const LunarCalendar calendar = format.Calendar();
+  const Region region = format.Place();
   const Language language = format.Script();
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
-      const DayInfo info = GetDayInfo(date, calendar);
+      const DayInfo info = GetDayInfo(date, calendar, region);
       const DayNames names = NamesOf(date, info, format.Naming(), language);
       const std::string title = NormalSummary(info, normal, format.Naming(), language);
       out << (options.json ? JsonLine(date, info, names, title, language) : TabLine(date, names, title));

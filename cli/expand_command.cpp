@@ -36,6 +36,7 @@ int RunExpand(const ExpandOptions& options, std::ostream& out) {
   if (positionals.size() < 2) throw UsageError("expand needs a template and at least one date");
   const std::string templ = TemplateArgument(positionals.front());
   const LunarCalendar calendar = options.format.Calendar();
+  const Region region = options.format.Place();
   const Language language = options.format.Script();
   std::vector<DateSpan> spans;
   for (std::size_t i = 1; i < positionals.size(); ++i) spans.push_back(ParseDateArgument(positionals[i]));
@@ -43,8 +44,8 @@ int RunExpand(const ExpandOptions& options, std::ostream& out) {
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       line.assign(IsoDate(date)).append("\t");
-      const std::string title =
-          ExpandTemplate(templ, date, options.format.Naming(), !options.keepSpaces, language, calendar);
+      const std::string title = ExpandTemplate(templ, GetDayInfo(date, calendar, region), options.format.Naming(),
+                                               !options.keepSpaces, language);
       // A template's line ends, tabs and escape sequences would break the
       // line or reach the terminal as commands: shown as codes, as in every
       // message. The text itself, Chinese and all, stays as it is.

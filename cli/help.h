@@ -19,13 +19,19 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
   --sanfu-shujiu         add the day of 三伏 or 数九: "十五 三九第1天"
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
                          冬月 and 腊月
+  --region REGION        cn (mainland China), tw (Taiwan), hk (Hong Kong), kr
+                         (Korea) or vn (Vietnam): whose festivals, national days
+                         and folk layers the days carry, and unless given the
+                         calendar and the language; by default the calendar's
+                         region (chinese cn, korean kr, vietnamese vn)
   --calendar NAME        chinese (the default), korean or vietnamese: the lunar
                          calendar of China (UTC+8), Korea (UTC+9 from 1912) or
-                         Vietnam (UTC+7 from 1968), with its own festivals
+                         Vietnam (UTC+7 from 1968)
   --language TAG         zh-Hans (简体), zh-Hant (繁體: 臘月, 閏, 驚蟄, 龍, 農曆),
                          ko (한국어: 3.15, 윤3월, 설날, 음력) or vi (Tiếng Việt:
-                         Mùng 1, Tháng Giêng, Tết Nguyên Đán, Âm lịch); by
-                         default the calendar's own: zh-Hans, ko or vi
+                         Mùng 1, Tháng Giêng, Tết Nguyên Đán, Âm lịch), or a tag
+                         such as zh-TW, zh-HK, ko-KR or vi-VN (zh-TW and zh-HK
+                         also choose tw and hk); by default the region's own
 )";
 
 inline constexpr std::string_view kDatesHelpFormat = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
@@ -40,10 +46,12 @@ Describes each date in one line of nine tab-separated fields:
 Fields 2 to 6 are the plain description; field 9 follows the options below.
 
 With --json, each date is one JSON object on a line of its own (JSON Lines),
-for scripts: "date", "calendar", the lunar date as numbers ("lunarYear",
-"month", "leap", "day", "monthDays"), its names ("yearName", "zodiac",
-"monthName", "dayName"), "term" (a name, or null), "festivals" (lunar, then
-Gregorian) and "title".
+for scripts: "date", "weekday" (1 Monday … 7 Sunday), "calendar", "region",
+the lunar date as numbers ("lunarYear", "month", "leap", "day", "monthDays"),
+its names ("yearName", "zodiac", "monthName", "dayName"), "term" (a name, or
+null), "festivals" (lunar, then Gregorian), "lunarFestivals" and
+"solarFestivals" (each festival as {"id", "name"}, the id the same in every
+language: "seollal", "tet", "springFestival", "nationalDay" …) and "title".
 
 )";
 
@@ -64,10 +72,14 @@ Options:
   --keep-spaces          keep runs of white space (by default each run becomes
                          one blank)
   --plain-month-names    name lunar months 11 and 12 十一月 and 十二月
+  --region REGION        cn, tw, hk, kr or vn: whose festivals and national days
+                         (LF, CF, LS), and unless given the calendar and the
+                         language (by default the calendar's region)
   --calendar NAME        chinese (the default), korean or vietnamese: the lunar
                          calendar of China (UTC+8), Korea (UTC+9 from 1912) or
-                         Vietnam (UTC+7 from 1968), with its own festivals
-  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
+                         Vietnam (UTC+7 from 1968)
+  --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
+                         ko-KR (by default the region's)
 
 )";
 
@@ -189,11 +201,14 @@ Options:
                          year to N years ahead in one file of a fixed name,
                          Tessarine_Anniversaries_Rolling.ics, replaced on each run and
                          asking subscribers to refresh it daily
+  --region REGION        cn, tw, hk, kr or vn: the calendar and the language
+                         unless given
   --calendar NAME        chinese (the default), korean or vietnamese: the
                          calendar of the entries that name none
   --language TAG         the calendar's name in zh-Hans (农历纪念日), zh-Hant
-                         (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch);
-                         by default the calendar's; names stay as listed
+                         (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch),
+                         or a tag such as zh-TW or ko-KR; by default the
+                         region's; names stay as listed
 
 Exit status 0 when written, 1 when the file could not be written, the list
 holds no entry or no entry falls in the years (a file with no event is no
@@ -212,9 +227,12 @@ Tessarine_MoonPhases_START-END_yymmdd-hhnnss.ics; prints its path.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
+  --region REGION        cn, tw, hk, kr or vn: its calendar's clock and its
+                         language unless given
   --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
                          vietnamese
-  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
+  --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
+                         ko-KR (by default the region's)
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
 )";
@@ -229,9 +247,12 @@ path.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
+  --region REGION        cn, tw, hk, kr or vn: its calendar's clock and its
+                         language unless given
   --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
                          vietnamese
-  --language TAG         zh-Hans, zh-Hant, ko or vi (by default the calendar's)
+  --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
+                         ko-KR (by default the region's)
   --fixed-name           no time stamp in the name; a new run replaces the
                          old file in one step
 )";

@@ -32,6 +32,7 @@ YearFilesRequest FilesRequest(const IcsOptions& options) {
   TitleFormat titles;
   titles.monthNaming = format.Naming();
   titles.calendar = format.Calendar();
+  titles.region = format.Place();
   titles.language = format.Script();
   if (options.templ.empty()) {
     titles.style = format.Normal();

@@ -15,8 +15,7 @@ namespace {
 
 struct SkyOptions {
   bool help = false;
-  std::optional<LunarCalendar> calendar;
-  std::optional<Language> language;
+  RegionChoice where;  // whose clock, and the language
   std::string output = ".";
   std::vector<std::string> years;
   bool fixedName = false;
@@ -32,8 +31,8 @@ int RunSky(SkyKind kind, const SkyOptions& options, std::ostream& out, std::ostr
     throw UsageError(std::string(name) + " needs a start year and at most an end year");
   }
   SkyEventsRequest request{kind, ParseYearRange(options.years)};
-  request.calendar = CalendarArgument(options.calendar);
-  request.language = LanguageArgument(options.language, request.calendar);
+  request.calendar = options.where.Calendar();
+  request.language = options.where.Script();
   request.naming.fixedName = options.fixedName;
   const std::filesystem::path folder = OutputFolder(options.output);
   return RunGeneration(request, folder, name, out, err);
@@ -43,8 +42,7 @@ CommandRun AddSky(SkyKind kind, CLI::App& command) {
   auto options = std::make_shared<SkyOptions>();  // filled in by the parse, read by the run
   PrepareCommand(command, options->help);
   command.add_option("--output", options->output);
-  AddCalendarOption(command, options->calendar);
-  AddLanguageOption(command, options->language);
+  options->where.AddTo(command);
   command.add_flag("--fixed-name", options->fixedName);
   command.add_option("years", options->years);
   return [kind, options](std::ostream& out, std::ostream& err) { return RunSky(kind, *options, out, err); };

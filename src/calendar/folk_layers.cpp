@@ -72,12 +72,35 @@ std::optional<PeriodDay> NineNinesOn(sys_days day, LunarCalendar calendar) {
   return std::nullopt;
 }
 
-DayAlmanac GetDayAlmanac(sys_days day, unsigned term, LunarCalendar calendar) {
+FolkLayers FolkLayersOf(Region region) {
+  switch (region) {
+    // KASI's 월력요항 and the 만세력 print 초복, 중복 and 말복 on their days
+    // (민병희 외, "한국의 삼복 일자 분석", PKAS 29, 2014,
+    // doi:10.5303/pkas.2014.29.1.001), and no Korean almanac found counts 数九.
+    case Region::Korea: return {DogDaysStyle::FirstDays, false};
+    // 数九 is a count of the mainland's north; no Taiwanese, Hong Kong or
+    // Vietnamese calendar found prints it (a Taiwanese page calls it "中國
+    // 北方民間計算寒冷天氣的一種方法", https://www.wvf.com.tw/). 三伏 stays
+    // counted, as this calendar has shown it.
+    case Region::Taiwan:
+    case Region::HongKong:
+    case Region::Vietnam: return {DogDaysStyle::Counted, false};
+    case Region::China: break;
+  }
+  return {DogDaysStyle::Counted, true};
+}
+
+DayAlmanac GetDayAlmanac(sys_days day, unsigned term, LunarCalendar calendar, Region region) {
+  const FolkLayers layers = FolkLayersOf(region);
   DayAlmanac almanac;
   if (term != 0) almanac.termMoment = TermMoment(GregorianYear(day), term);
   almanac.moonPhase = MoonPhaseOn(day, calendar);
   almanac.dogDays = DogDaysOn(day, calendar);
-  almanac.nineNines = NineNinesOn(day, calendar);
+  almanac.dogDaysStyle = layers.dogDays;
+  if (layers.dogDays == DogDaysStyle::FirstDays && almanac.dogDays && almanac.dogDays->day != 1) {
+    almanac.dogDays.reset();
+  }
+  if (layers.nineNines) almanac.nineNines = NineNinesOn(day, calendar);
   almanac.dayCycle = DayCycle(day);
   almanac.monthCycle = MonthCycle(day, calendar);
   almanac.yearCycleByTerm = YearCycle(SolarYear(day, calendar));

@@ -11,11 +11,15 @@
 //          末伏, which is the 10 days from the first 庚 day on or after 立秋,
 //          so 中伏 lasts 20 days when 立秋 falls after the fifth 庚 day.
 //   数九   nine nines of nine days from 冬至 day.
+//
+// Which of them a region's almanacs print is the region's (FolkLayersOf):
+// Korea marks only the first days, 초복, 중복 and 말복, and counts no 数九.
 #pragma once
 
 #include <optional>
 
 #include "calendar/lunar_date.h"
+#include "calendar/region.h"
 #include "calendar/sky_times.h"
 
 namespace tessarine {
@@ -41,17 +45,31 @@ unsigned MonthCycle(sys_days day, LunarCalendar calendar);
 std::optional<PeriodDay> DogDaysOn(sys_days day, LunarCalendar calendar);
 std::optional<PeriodDay> NineNinesOn(sys_days day, LunarCalendar calendar);
 
-// Everything above, and the moments of the day, at once.
+// How a region's almanacs print 三伏 and whether they count 数九.
+enum class DogDaysStyle {
+  Counted,    // every day of the three periods: 中伏第12天
+  FirstDays,  // only the day each begins: 초복, 중복, 말복
+};
+struct FolkLayers {
+  DogDaysStyle dogDays;
+  bool nineNines;
+};
+FolkLayers FolkLayersOf(Region region);
+
+// Everything above, and the moments of the day, at once, as `region`'s
+// almanacs print them: 三伏 by its style (on its first days only, day 1),
+// 数九 only where it is counted.
 struct DayAlmanac {
   std::optional<Moment> termMoment;      // of the solar term that falls on the day
   std::optional<PhaseMoment> moonPhase;  // the principal phase that falls on it
   std::optional<PeriodDay> dogDays, nineNines;
+  DogDaysStyle dogDaysStyle = DogDaysStyle::Counted;
   unsigned dayCycle = 0, monthCycle = 0;
   unsigned yearCycleByTerm = 0;  // the year changing at 立春
   friend bool operator==(const DayAlmanac&, const DayAlmanac&) = default;
 };
 
 // For a described day; `term` is the solar term on it (DayInfo::term), or 0.
-DayAlmanac GetDayAlmanac(sys_days day, unsigned term, LunarCalendar calendar);
+DayAlmanac GetDayAlmanac(sys_days day, unsigned term, LunarCalendar calendar, Region region);
 
 }  // namespace tessarine

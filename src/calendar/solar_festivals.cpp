@@ -1,56 +1,51 @@
 #include "calendar/solar_festivals.h"
 
-namespace tessarine {
+#include "calendar/solar_festival_days.h"
 
+namespace tessarine {
 namespace {
 
-// The vocabulary names them, the fixed ones first: 元旦 … 圣诞节, 母亲节, 父亲节, 感恩节.
-struct FixedFestival {
-  std::chrono::month_day date;
-};
+using Kind = SolarFestivalDay::Kind;
 
-constexpr std::array<FixedFestival, 12> kFixedFestivals = {{
-    {std::chrono::January / 1},
-    {std::chrono::February / 14},
-    {std::chrono::March / 8},
-    {std::chrono::April / 1},
-    {std::chrono::May / 1},
-    {std::chrono::May / 4},
-    {std::chrono::June / 1},
-    {std::chrono::September / 10},
-    {std::chrono::October / 1},
-    {std::chrono::October / 31},
-    {std::chrono::December / 24},
-    {std::chrono::December / 25},
-}};
-
-struct FloatingFestival {
-  std::chrono::month month;
-  std::chrono::weekday_indexed weekday;
-};
-
-constexpr std::array<FloatingFestival, 3> kFloatingFestivals = {{
-    {std::chrono::May, std::chrono::Sunday[2]},
-    {std::chrono::June, std::chrono::Sunday[3]},
-    {std::chrono::November, std::chrono::Thursday[4]},
-}};
+bool FallsOn(const SolarFestivalDay& rule, std::chrono::year_month_day date, std::chrono::sys_days easter) {
+  const std::chrono::month month{rule.month};
+  switch (rule.kind) {
+    case Kind::Fixed: return date.month() == month && date.day() == std::chrono::day{rule.day};
+    case Kind::NthWeekday: {
+      if (date.month() != month) return false;
+      const std::chrono::weekday_indexed nth{std::chrono::weekday{rule.day}, static_cast<unsigned>(rule.count)};
+      return std::chrono::sys_days{date.year() / month / nth} == std::chrono::sys_days{date};
+    }
+    case Kind::FromEaster: return easter + std::chrono::days{rule.count} == std::chrono::sys_days{date};
+  }
+  return false;
+}
 
 }  // namespace
 
-std::string_view SolarFestivalOf(std::chrono::year_month_day date, Language language) noexcept {
-  if (!date.ok()) return {};
-  // The vocabulary names the fixed festivals first, then the floating ones.
-  const auto& names = VocabularyOf(language).gregorianFestivals;
-  static_assert(kFixedFestivals.size() + kFloatingFestivals.size() == std::tuple_size_v<std::decay_t<decltype(names)>>);
-  const std::chrono::month_day monthDay{date.month(), date.day()};
-  for (std::size_t i = 0; i < kFixedFestivals.size(); ++i) {
-    if (kFixedFestivals[i].date == monthDay) return names[i];
+std::chrono::sys_days EasterSunday(std::chrono::year year) {
+  // The anonymous Gregorian computus (Meeus, Astronomical Algorithms, ch. 8).
+  const int y = static_cast<int>(year);
+  const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
+  const int f = (b + 8) / 25, g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30;
+  const int i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7;
+  const int m = (a + 11 * h + 22 * l) / 451;
+  const int month = (h + l - 7 * m + 114) / 31, day = (h + l - 7 * m + 114) % 31 + 1;
+  return std::chrono::sys_days{year / std::chrono::month(static_cast<unsigned>(month)) /
+                               std::chrono::day(static_cast<unsigned>(day))};
+}
+
+FestivalList<SolarFestival> SolarFestivalsOn(std::chrono::year_month_day date, Region region) {
+  FestivalList<SolarFestival> festivals;
+  if (!date.ok()) return festivals;
+  const int year = static_cast<int>(date.year());
+  std::optional<std::chrono::sys_days> easter;  // reckoned only for a region that keeps a day by it
+  for (const SolarFestivalDay& rule : SolarFestivalDaysOf(region)) {
+    if (!rule.KeptIn(year)) continue;
+    if (rule.kind == Kind::FromEaster && !easter) easter = EasterSunday(date.year());
+    if (FallsOn(rule, date, easter.value_or(std::chrono::sys_days{}))) festivals.push_back(rule.festival);
   }
-  for (std::size_t i = 0; i < kFloatingFestivals.size(); ++i) {
-    const std::chrono::year_month_weekday rule{date.year(), kFloatingFestivals[i].month, kFloatingFestivals[i].weekday};
-    if (std::chrono::sys_days{rule} == std::chrono::sys_days{date}) return names[kFixedFestivals.size() + i];
-  }
-  return {};
+  return festivals;
 }
 
 }  // namespace tessarine

@@ -25,6 +25,7 @@
 #include "calendar/lunar_date.h"
 #include "calendar/lunar_festivals.h"
 #include "calendar/region.h"
+#include "calendar/solar_festivals.h"
 
 namespace tessarine {
 
@@ -68,8 +69,13 @@ struct Vocabulary {
   std::string_view titleMark;                          // before a title that is a lunar date: 음
   std::string_view lunarDatePattern;                   // with its year and calendar: {calendar}{year} {monthDay}
   std::array<std::string_view, 24> terms;              // 小寒 … 冬至
+  // Every festival of every region, as this language names it: a user may
+  // read any region's days in any language. A nation's own day is named
+  // plainly in its own language and, in another, with the nation's name
+  // where that language's readers keep a day of the same name on another
+  // date (Quốc khánh Trung Quốc, 韩国光复节).
   std::array<std::string_view, kLunarFestivalCount> lunarFestivals;  // by LunarFestival
-  std::array<std::string_view, 15> gregorianFestivals;  // in the order of the festival rules
+  std::array<std::string_view, kSolarFestivalCount> gregorianFestivals;  // by SolarFestival
   std::array<std::string_view, 7> weekdays;            // Sunday first: 日, 一 … 六
   std::string_view dayOff, workday;                    // 休, 班
   std::array<std::string_view, 3> calendarNames;       // by LunarCalendar: 农历, 韩国阴历, 越南阴历

@@ -49,6 +49,7 @@ std::string SeasonCountText(const DayAlmanac& almanac, Language language) {
   unsigned day = 0;
   if (almanac.dogDays) {
     period = words.dogDays[almanac.dogDays->period - 1];
+    if (almanac.dogDaysStyle == DogDaysStyle::FirstDays) return std::string(period);  // 초복, not 초복 1일째
     day = almanac.dogDays->day;
   } else if (almanac.nineNines) {
     period = words.nines[almanac.nineNines->period - 1];
@@ -72,9 +73,8 @@ std::string DescriptionOf(const DayInfo& info, const DayAlmanac& almanac, MonthN
   std::string text = LunarDateName(info.lunar, naming, language, info.calendar);
   text.append("\n").append(GanzhiText(almanac, language));
   if (!names.term.empty()) text.append("\n").append(names.term).append(" ").append(TermTimeText(almanac, info.calendar));
-  for (const std::string_view festival : {names.festival, names.gregorian}) {
-    if (!festival.empty()) text.append("\n").append(festival);
-  }
+  for (const LunarFestival festival : info.lunarFestivals) text.append("\n").append(FestivalName(festival, language));
+  for (const SolarFestival festival : info.solarFestivals) text.append("\n").append(FestivalName(festival, language));
   if (const std::string phase = PhaseText(almanac, info.calendar, language); !phase.empty()) {
     text.append("\n").append(phase);
   }

@@ -27,7 +27,8 @@ std::string PhaseText(const DayAlmanac& almanac, LunarCalendar calendar, Languag
 // The time of the day's solar term, "04:02", or empty.
 std::string TermTimeText(const DayAlmanac& almanac, LunarCalendar calendar);
 
-// "中伏第12天" or "三九第4天", or empty outside both.
+// "中伏第12天" or "三九第4天", or empty outside both; where the region
+// marks only the first days of 三伏, the period's name alone ("초복").
 std::string SeasonCountText(const DayAlmanac& almanac, Language language);
 
 // "丙午年 庚寅月 甲子日": the year, month and day pillars. The year pillar

@@ -1,12 +1,18 @@
 #include "compose/day_names.h"
 
-#include "calendar/solar_festivals.h"
-
 namespace tessarine {
 
+std::string_view FestivalName(LunarFestival festival, Language language) {
+  return VocabularyOf(language).lunarFestivals[static_cast<std::size_t>(festival)];
+}
+
+std::string_view FestivalName(SolarFestival festival, Language language) {
+  return VocabularyOf(language).gregorianFestivals[static_cast<std::size_t>(festival)];
+}
+
 std::string_view FestivalName(const DayInfo& info, Language language) {
-  if (!info.festival) return {};
-  return VocabularyOf(language).lunarFestivals[static_cast<std::size_t>(*info.festival)];
+  const auto first = info.lunarFestivals.first();
+  return first ? FestivalName(*first, language) : std::string_view();
 }
 
 std::string_view TermName(const DayInfo& info, Language language) {
@@ -17,8 +23,7 @@ DayNames NamesOf(sys_days date, const DayInfo& info, MonthNaming naming, Languag
   const Vocabulary& words = VocabularyOf(language);
   DayNames names;
   names.weekday = words.weekdays[std::chrono::weekday{date}.c_encoding()];
-  // The Gregorian festivals are China's, so only the Chinese calendar shows them.
-  if (info.calendar == LunarCalendar::China) names.gregorian = SolarFestivalOf(std::chrono::year_month_day{date}, language);
+  if (const auto first = info.solarFestivals.first()) names.gregorian = FestivalName(*first, language);
   if (!info.described()) return names;
   names.stemBranch = StemBranchName(info.lunar.year, language);
   names.zodiac = ZodiacName(info.lunar.year, language);

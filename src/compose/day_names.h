@@ -18,8 +18,8 @@ struct DayNames {
   std::string month;             // 正月, 闰五月, 冬月
   std::string_view day;          // 初一 … 三十
   std::string_view term;         // a solar term, or empty
-  std::string_view festival;     // a lunar festival of the calendar, or empty
-  std::string_view gregorian;    // a Gregorian festival (Chinese calendar only), or empty
+  std::string_view festival;     // the region's first lunar festival of the day, or empty
+  std::string_view gregorian;    // its first Gregorian festival or national day, or empty
   std::string_view weekday;      // 日, 一 … 六
 };
 
@@ -27,7 +27,12 @@ struct DayNames {
 // is not described.
 DayNames NamesOf(sys_days date, const DayInfo& info, MonthNaming naming, Language language);
 
-// The lunar festival's and the solar term's names; empty when there is none.
+// A festival's name in `language`.
+std::string_view FestivalName(LunarFestival festival, Language language);
+std::string_view FestivalName(SolarFestival festival, Language language);
+
+// The name of the day's first lunar festival (the one a title shows) and of
+// its solar term; empty when there is none.
 std::string_view FestivalName(const DayInfo& info, Language language);
 std::string_view TermName(const DayInfo& info, Language language);
 

@@ -49,7 +49,7 @@ std::string NormalSummary(const DayInfo& info, const NormalFormat& format, Month
   if (!info.described()) return {};
   std::string title = LunarTitle(info, format, naming, language);
   if (!format.withMoonPhases && !format.withSeasonCounts) return title;
-  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar);
+  const DayAlmanac almanac = GetDayAlmanac(info.date, info.term, info.calendar, info.region);
   if (format.withMoonPhases && almanac.moonPhase) Append(title, PhaseName(almanac.moonPhase->phase, language));
   if (format.withSeasonCounts) Append(title, SeasonCountText(almanac, language));
   return title;

@@ -60,6 +60,13 @@ std::string CollapseWhiteSpace(std::string_view text) {
 
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
                            Language language, LunarCalendar calendar) {
+  return ExpandTemplate(templ, GetDayInfo(date, calendar, RegionOf(calendar)), naming, collapseSpaces, language);
+}
+
+std::string ExpandTemplate(std::string_view templ, const DayInfo& info, MonthNaming naming, bool collapseSpaces,
+                           Language language) {
+  const sys_days date = info.date;
+  const LunarCalendar calendar = info.calendar;
   const std::chrono::year_month_day ymd{date};
   const int year = static_cast<int>(ymd.year());
   char y1[16], y2[8];
@@ -68,7 +75,6 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
   const std::string cm = std::to_string(static_cast<unsigned>(ymd.month()));
   const std::string cd = std::to_string(static_cast<unsigned>(ymd.day()));
 
-  const DayInfo info = GetDayInfo(date, calendar);
   const DayNames names = NamesOf(date, info, naming, language);
   // The almanac only for a template that asks for it: every day of a year
   // file passes here.
@@ -77,7 +83,7 @@ std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming na
                   [templ](std::string_view token) { return templ.find(token) != std::string_view::npos; });
   std::array<std::string, 5> almanacTexts;
   if (almanacWanted && info.described()) {
-    const DayAlmanac almanac = GetDayAlmanac(date, info.term, calendar);
+    const DayAlmanac almanac = GetDayAlmanac(date, info.term, calendar, info.region);
     almanacTexts = {TermTimeText(almanac, calendar), PhaseText(almanac, calendar, language),
                     SeasonCountText(almanac, language), CycleName(almanac.dayCycle, language),
                     CycleName(almanac.monthCycle, language)};

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/day_info.h"
 #include "calendar/lunar_date.h"
 #include "calendar/lunar_names.h"
 
@@ -32,7 +33,13 @@ inline constexpr std::size_t kFirstAlmanacToken = 12;
 // (tab, line feed, form feed, carriage return, blank, U+0085, U+00A0) becomes
 // one blank. The result is trimmed of U+0000..U+0020 at both ends. Bytes of
 // the template that are not well-formed UTF-8 come out as U+FFFD. A date the
-// engine cannot describe leaves the lunar tokens empty.
+// engine cannot describe leaves the lunar tokens empty. The festivals are
+// those of the day's region.
+std::string ExpandTemplate(std::string_view templ, const DayInfo& day, MonthNaming naming, bool collapseSpaces,
+                           Language language);
+
+// The same for `date` in `calendar`, with the festivals of the region the
+// calendar stands for (RegionOf).
 std::string ExpandTemplate(std::string_view templ, sys_days date, MonthNaming naming, bool collapseSpaces,
                            Language language = Language::ZhHans,
                            LunarCalendar calendar = LunarCalendar::China);

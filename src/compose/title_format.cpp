@@ -5,11 +5,7 @@
 namespace tessarine {
 
 std::string TitleOf(sys_days date, const TitleFormat& format) {
-  if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
-    return ExpandTemplate(templ->text, date, format.monthNaming, templ->collapseSpaces, format.language,
-                          format.calendar);
-  }
-  return TitleOf(GetDayInfo(date, format.calendar), format);
+  return TitleOf(GetDayInfo(date, format.calendar, format.region), format);
 }
 
 std::string TitleOf(const DayInfo& day, const TitleFormat& format) {
@@ -19,8 +15,7 @@ std::string TitleOf(const DayInfo& day, const TitleFormat& format) {
     return NormalSummary(day, *normal, format.monthNaming, format.language);
   }
   if (const auto* templ = std::get_if<TemplateFormat>(&format.style)) {
-    return ExpandTemplate(templ->text, day.date, format.monthNaming, templ->collapseSpaces, format.language,
-                          format.calendar);
+    return ExpandTemplate(templ->text, day, format.monthNaming, templ->collapseSpaces, format.language);
   }
   return {};  // a style lost to an exception while it was assigned: no title, as for a day without one
 }

@@ -14,6 +14,7 @@
 
 #include "calendar/lunar_date.h"
 #include "calendar/lunar_names.h"
+#include "calendar/region.h"
 #include "compose/normal_summary.h"
 
 namespace tessarine {
@@ -29,6 +30,7 @@ struct TitleFormat {
   std::variant<NormalFormat, TemplateFormat> style;
   Language language = Language::ZhHans;  // of the program's own words; a template's text stays as written
   LunarCalendar calendar = LunarCalendar::China;
+  Region region = Region::China;  // whose festivals: set with the calendar, which it need not follow
 };
 
 // The title of `date`; empty when the day gets no event.

@@ -122,16 +122,16 @@ class Batch {
 // Each event's full description, after the titles are made.
 void Describe(std::vector<DayEvent>& events, std::size_t from, const TitleFormat& format) {
   for (std::size_t i = from; i < events.size(); ++i) {
-    const DayInfo info = GetDayInfo(events[i].date, format.calendar);
-    events[i].description = DescriptionOf(info, GetDayAlmanac(info.date, info.term, info.calendar),
+    const DayInfo info = GetDayInfo(events[i].date, format.calendar, format.region);
+    events[i].description = DescriptionOf(info, GetDayAlmanac(info.date, info.term, info.calendar, info.region),
                                           format.monthNaming, format.language);
   }
 }
 
 // Whether any day of the years gets a title. The walk ends at the first
 // one, so a format that titles most days costs the look at one day.
-bool AnyTitledDay(YearRange years, const TitleFunction& titleOf, LunarCalendar calendar) {
-  for (DayInfo day = GetDayInfo(years.firstDay(), calendar);; day = NextDayInfo(day)) {
+bool AnyTitledDay(YearRange years, const TitleFunction& titleOf, const TitleFormat& format) {
+  for (DayInfo day = GetDayInfo(years.firstDay(), format.calendar, format.region);; day = NextDayInfo(day)) {
     if (!titleOf(day).empty()) return true;
     if (day.date == years.lastDay()) return false;
   }
@@ -150,7 +150,7 @@ bool AnyOccurrence(const std::vector<Anniversary>& entries, YearRange years) {
 // known to hold an event before it is begun.
 void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleFunction& titleOf,
                      const PlannedFile& file) {
-  if (!AnyTitledDay(request.years, titleOf, request.format.calendar)) {
+  if (!AnyTitledDay(request.years, titleOf, request.format)) {
     batch.Refuse(file.fileName);
     return;
   }
@@ -165,7 +165,7 @@ void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleF
       AppendIcalHeader(text, file.calendarName, file.replace);
     } else if (next <= request.years.last()) {
       events.clear();
-      AppendYearEvents(events, next, titleOf, request.format.calendar);
+      AppendYearEvents(events, next, titleOf, request.format.calendar, request.format.region);
       if (request.describe) Describe(events, 0, request.format);
       AppendIcalEvents(text, events, batch.now());
       ++next;
@@ -200,7 +200,7 @@ void Run(Batch& batch, const YearFilesRequest& request) {
   const auto render = [&](int index, std::string& text) {
     const std::chrono::year year = first + std::chrono::years{index};
     std::vector<DayEvent> events;
-    AppendYearEvents(events, year, titleOf, calendar);
+    AppendYearEvents(events, year, titleOf, calendar, request.format.region);
     if (events.empty()) {
       text.clear();  // no calendar: refused in its turn
       return;

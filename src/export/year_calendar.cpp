@@ -22,14 +22,14 @@ std::string_view NameOf(LunarCalendar calendar, Language language) {
 std::string_view StemOf(LunarCalendar calendar) { return kStems[static_cast<std::size_t>(calendar)]; }
 
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
-                      LunarCalendar calendar) {
+                      LunarCalendar calendar, Region region) {
   const std::chrono::sys_days first{year / std::chrono::January / 1};
   const std::chrono::sys_days last{year / std::chrono::December / 31};
   // A fresh list gets room for the year at once. A list that gathers many
   // years into one file is left to the vector's own geometric growth: an
   // exact reserve each year would copy the whole list every year.
   if (events.empty()) events.reserve(static_cast<std::size_t>((last - first).count() + 1));
-  for (DayInfo day = GetDayInfo(first, calendar); day.date <= last; day = NextDayInfo(day)) {
+  for (DayInfo day = GetDayInfo(first, calendar, region); day.date <= last; day = NextDayInfo(day)) {
     std::string title = titleOf(day);
     if (title.empty()) continue;
     DayEvent& event = events.emplace_back();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/day_info.h"
+#include "calendar/region.h"
 #include "calendar/vocabulary.h"
 #include "calendar/year_range.h"
 #include "export/day_event.h"
@@ -17,10 +18,11 @@ namespace tessarine {
 // A day's event title; empty when the day gets no event.
 using TitleFunction = std::function<std::string(const DayInfo& day)>;
 
-// Appends the events of `year` to `events`, in date order. Each is the day of
+// Appends the events of `year` to `events`, in date order, each day
+// described in `calendar` with the festivals of `region`. Each is the day of
 // its calendar, so that a Korean and a Chinese file can live side by side.
 void AppendYearEvents(std::vector<DayEvent>& events, std::chrono::year year, const TitleFunction& titleOf,
-                      LunarCalendar calendar = LunarCalendar::China);
+                      LunarCalendar calendar, Region region);
 
 // "农历 <year>" (農曆, 음력, Âm lịch: the calendar's name in the language),
 // the name a calendar program shows for the imported file.

@@ -198,7 +198,7 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   if (!next) return "—";
   // The date is named in the entry's own calendar, which is named too when
   // it is not the Chinese one.
-  const DayInfo info = GetDayInfo(*next, entry.calendar);
+  const DayInfo info = GetDayInfo(*next, entry.calendar, RegionOf(entry.calendar));
   const Vocabulary& words = VocabularyOf(Language::ZhHans);
   std::string text;
   if (entry.calendar != LunarCalendar::China) {

@@ -200,6 +200,7 @@ TitleFormat MainWindow::titleFormat() const {
   TitleFormat format;
   format.monthNaming = controlMenu->monthNaming();
   format.calendar = controlMenu->wording()->calendar();
+  format.region = RegionOf(format.calendar);  // the window has no region of its own yet
   format.language = controlMenu->wording()->language();
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();

@@ -46,9 +46,10 @@ struct MonthSnapshot {
   QString Description(QDate date) const {
     const auto day = DayOf(date);
     if (!IsDescribable(day)) return {};
-    const DayInfo info = GetDayInfo(day, format.calendar);
+    const DayInfo info = GetDayInfo(day, format.calendar, format.region);
     return ToQString(
-        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar), format.monthNaming, format.language));
+        DescriptionOf(info, GetDayAlmanac(day, info.term, info.calendar, info.region), format.monthNaming,
+                      format.language));
   }
 };
 

@@ -40,13 +40,13 @@ TEST(ComputedTablesTest, TheTenCorrectionsAndKnownSpringFestivals) {
       {Date(2060, 2, 2), "正月初一", "春节"},   {Date(2100, 2, 9), "正月初一", "春节"},
   };
   for (const auto& c : cases) {
-    const DayInfo info = GetDayInfo(c.date, LunarCalendar::China);
+    const DayInfo info = GetDayInfo(c.date, LunarCalendar::China, Region::China);
     const Vocabulary& words = VocabularyOf(Language::ZhHans);
     EXPECT_EQ(MonthName(info.lunar.month, info.lunar.leap, MonthNaming::WinterAndLast).append(DayName(info.lunar.day)),
               c.lunar)
         << testing::Iso(c.date);
     std::string mark(info.term ? words.terms[info.term - 1] : "");
-    if (info.festival) mark.append(words.lunarFestivals[static_cast<std::size_t>(*info.festival)]);
+    if (const auto f = info.lunarFestivals.first()) mark.append(words.lunarFestivals[static_cast<std::size_t>(*f)]);
     EXPECT_EQ(mark, c.mark) << testing::Iso(c.date);
   }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "calendar/solar_terms.h"
 #include "calendar/year_range.h"
 #include "support/dates.h"
@@ -91,6 +93,72 @@ TEST(FolkLayersTest, EveryDayFollowsTheRules) {
       ASSERT_EQ(NineNinesOn(day, China), nine) << testing::Iso(day);
     }
   }
+}
+
+// 초복, 중복 and 말복 on the Korean calendar's terms (KST): as KASI's
+// 월력요항 published them (2013, 2014, 2017-2021, 2024, and 2033 as the
+// press foretold it), the rest as computed from KASI's rule in the research
+// notes; 2012 and 2014 are the years 말복 falls on 입추, a 庚 day, 2014's in
+// the evening; 2019's 하지 is itself a 庚 day and counts.
+TEST(FolkLayersTest, KoreasSambokDays) {
+  struct Case {
+    int year;
+    sys_days chobok, jungbok, malbok;
+  };
+  const Case cases[] = {
+      {2012, Date(2012, 7, 18), Date(2012, 7, 28), Date(2012, 8, 7)},
+      {2013, Date(2013, 7, 13), Date(2013, 7, 23), Date(2013, 8, 12)},
+      {2014, Date(2014, 7, 18), Date(2014, 7, 28), Date(2014, 8, 7)},
+      {2017, Date(2017, 7, 12), Date(2017, 7, 22), Date(2017, 8, 11)},
+      {2018, Date(2018, 7, 17), Date(2018, 7, 27), Date(2018, 8, 16)},
+      {2019, Date(2019, 7, 12), Date(2019, 7, 22), Date(2019, 8, 11)},
+      {2020, Date(2020, 7, 16), Date(2020, 7, 26), Date(2020, 8, 15)},
+      {2021, Date(2021, 7, 11), Date(2021, 7, 21), Date(2021, 8, 10)},
+      {2023, Date(2023, 7, 11), Date(2023, 7, 21), Date(2023, 8, 10)},
+      {2024, Date(2024, 7, 15), Date(2024, 7, 25), Date(2024, 8, 14)},
+      {2026, Date(2026, 7, 15), Date(2026, 7, 25), Date(2026, 8, 14)},
+      {2029, Date(2029, 7, 19), Date(2029, 7, 29), Date(2029, 8, 8)},
+      {2033, Date(2033, 7, 18), Date(2033, 7, 28), Date(2033, 8, 7)},
+  };
+  constexpr auto Korea = LunarCalendar::Korea;
+  for (const Case& c : cases) {
+    std::vector<sys_days> marked;
+    for (auto day = Date(c.year, 6, 1); day <= Date(c.year, 9, 30); day += days{1}) {
+      const DayAlmanac almanac = GetDayAlmanac(day, SolarTermIndex(std::chrono::year_month_day{day}, Korea), Korea,
+                                               Region::Korea);
+      EXPECT_FALSE(almanac.nineNines);
+      if (!almanac.dogDays) continue;
+      EXPECT_EQ(almanac.dogDays->day, 1u) << testing::Iso(day);
+      EXPECT_EQ(almanac.dogDays->period, marked.size() + 1) << testing::Iso(day);
+      marked.push_back(day);
+    }
+    EXPECT_EQ(marked, (std::vector<sys_days>{c.chobok, c.jungbok, c.malbok})) << c.year;
+  }
+}
+
+// Which layers each region's almanac prints: the mainland counts both,
+// Korea marks 三伏's first days, no region but the mainland counts 数九.
+TEST(FolkLayersTest, LayersByRegion) {
+  struct Case {
+    Region region;
+    sys_days day;
+    std::optional<PeriodDay> dogDays, nineNines;
+  };
+  const Case cases[] = {
+      {Region::China, Date(2026, 7, 25), PeriodDay{2, 1}, {}},  {Region::China, Date(2026, 7, 26), PeriodDay{2, 2}, {}},
+      {Region::China, Date(2026, 1, 11), {}, PeriodDay{3, 4}},  {Region::Taiwan, Date(2026, 7, 26), PeriodDay{2, 2}, {}},
+      {Region::Taiwan, Date(2026, 1, 11), {}, {}},             {Region::HongKong, Date(2026, 1, 11), {}, {}},
+      {Region::Vietnam, Date(2026, 7, 26), PeriodDay{2, 2}, {}}, {Region::Vietnam, Date(2026, 1, 11), {}, {}},
+      {Region::Korea, Date(2026, 7, 25), PeriodDay{2, 1}, {}},  {Region::Korea, Date(2026, 7, 26), {}, {}},
+      {Region::Korea, Date(2026, 1, 11), {}, {}},
+  };
+  for (const Case& c : cases) {
+    const DayAlmanac almanac = GetDayAlmanac(c.day, 0, CalendarOf(c.region), c.region);
+    EXPECT_EQ(almanac.dogDays, c.dogDays) << RegionTag(c.region) << " " << testing::Iso(c.day);
+    EXPECT_EQ(almanac.nineNines, c.nineNines) << RegionTag(c.region) << " " << testing::Iso(c.day);
+  }
+  EXPECT_EQ(FolkLayersOf(Region::Korea).dogDays, DogDaysStyle::FirstDays);
+  EXPECT_EQ(FolkLayersOf(Region::China).dogDays, DogDaysStyle::Counted);
 }
 
 }  // namespace

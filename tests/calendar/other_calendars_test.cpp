@@ -56,12 +56,20 @@ TEST(OtherCalendarsTest, EveryDayConvertsBothWays) {
 
 // A walk from day to day, as a year file makes, describes every day exactly
 // as looking it up does, across months, leap months, years and the ends of
-// the described range.
+// the described range, in every region (Korea's solstice days among them)
+// and in a region read by another's calendar.
 TEST(DayInfoTest, TheWalkAgreesWithTheLookupOnEveryDay) {
-  for (const LunarCalendar calendar : {LunarCalendar::China, LunarCalendar::Korea, LunarCalendar::Vietnam}) {
-    DayInfo walked = GetDayInfo(testing::Date(1900, 12, 30), calendar);
+  struct Walk {
+    LunarCalendar calendar;
+    Region region;
+  };
+  const Walk walks[] = {{LunarCalendar::China, Region::China},     {LunarCalendar::China, Region::Taiwan},
+                        {LunarCalendar::China, Region::HongKong},  {LunarCalendar::Korea, Region::Korea},
+                        {LunarCalendar::Vietnam, Region::Vietnam}, {LunarCalendar::China, Region::Korea}};
+  for (const Walk& w : walks) {
+    DayInfo walked = GetDayInfo(testing::Date(1900, 12, 30), w.calendar, w.region);
     for (auto date = walked.date; date <= testing::Date(2101, 1, 2); date += days{1}) {
-      ASSERT_EQ(walked, GetDayInfo(date, calendar)) << IsoDate(date);
+      ASSERT_EQ(walked, GetDayInfo(date, w.calendar, w.region)) << IsoDate(date) << " " << RegionTag(w.region);
       walked = NextDayInfo(walked);
     }
   }

@@ -40,8 +40,8 @@ TEST(NoEventTest, ACalendarWithNoEventIsRefused) {
       {{"ics", "2026", "--mode", "terms", "--no-festivals-terms"}, 1},
       {{"ics", "2026", "2027", "--mode", "terms", "--no-festivals-terms"}, 2},
       {{"ics", "2026", "2027", "--mode", "terms", "--no-festivals-terms", "--single-file"}, 1},
-      {{"ics", "2026", "--template", "CF", "--calendar", "korean"}, 1},
-      {{"ics", "--rolling", "1", "--template", "CF", "--calendar", "korean"}, 1},
+      {{"ics", "2026", "--mode", "terms", "--no-festivals-terms", "--calendar", "korean"}, 1},
+      {{"ics", "--rolling", "1", "--mode", "terms", "--no-festivals-terms", "--calendar", "korean"}, 1},
       {{"anniversaries", list, "2026", "2028"}, 1},
       {{"anniversaries", list, "2026", "--fixed-name"}, 1},
   };

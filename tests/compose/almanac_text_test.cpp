@@ -50,8 +50,8 @@ TEST(AlmanacTextTest, PillarsAndTheLunarYearAroundLiChunAndNewYear) {
       {Date(2023, 2, 4), China, Language::ZhHans, "农历癸卯 兔年 正月十四", "癸卯年 甲寅月 癸巳日"},
   };
   for (const auto& c : cases) {
-    const DayInfo info = GetDayInfo(c.date, c.calendar);
-    const DayAlmanac almanac = GetDayAlmanac(c.date, info.term, c.calendar);
+    const DayInfo info = GetDayInfo(c.date, c.calendar, RegionOf(c.calendar));
+    const DayAlmanac almanac = GetDayAlmanac(c.date, info.term, c.calendar, info.region);
     EXPECT_EQ(GanzhiText(almanac, c.language), c.pillars) << testing::Iso(c.date);
     const auto lines = Lines(DescriptionOf(info, almanac, MonthNaming::WinterAndLast, c.language));
     ASSERT_GE(lines.size(), 2u) << testing::Iso(c.date);
@@ -62,8 +62,8 @@ TEST(AlmanacTextTest, PillarsAndTheLunarYearAroundLiChunAndNewYear) {
 
 TEST(AlmanacTextTest, AnUndescribedDayHasNoDescription) {
   const sys_days day = Date(1900, 12, 25);
-  const DayInfo info = GetDayInfo(day, LunarCalendar::China);
-  EXPECT_EQ(DescriptionOf(info, GetDayAlmanac(day, 0, LunarCalendar::China), MonthNaming::WinterAndLast,
+  const DayInfo info = GetDayInfo(day, LunarCalendar::China, Region::China);
+  EXPECT_EQ(DescriptionOf(info, GetDayAlmanac(day, 0, LunarCalendar::China, Region::China), MonthNaming::WinterAndLast,
                           Language::ZhHans),
             "");
 }

@@ -18,13 +18,15 @@ using std::chrono::days;
 
 using testing::Date;
 
-DayInfo Describe(sys_days date, LunarCalendar calendar = LunarCalendar::China) { return GetDayInfo(date, calendar); }
+DayInfo Describe(sys_days date, LunarCalendar calendar = LunarCalendar::China) {
+  return GetDayInfo(date, calendar, RegionOf(calendar));
+}
 
 using Names = std::array<std::string, 6>;  // stem-branch, zodiac, month, day, term, festival
 
 Names Named(sys_days date, MonthNaming naming = MonthNaming::WinterAndLast, Language language = Language::ZhHans,
             LunarCalendar calendar = LunarCalendar::China) {
-  const DayNames n = NamesOf(date, GetDayInfo(date, calendar), naming, language);
+  const DayNames n = NamesOf(date, Describe(date, calendar), naming, language);
   return {n.stemBranch, std::string(n.zodiac), n.month, std::string(n.day), std::string(n.term),
           std::string(n.festival)};
 }
@@ -64,12 +66,12 @@ TEST(DayNamesTest, TheDayAsNumbers) {
   const DayInfo leapDragonBoat = Describe(Date(2009, 6, 27));
   EXPECT_EQ(leapDragonBoat.lunar, (LunarDate{2009, 5, 5, true}));
   EXPECT_EQ(leapDragonBoat.monthDays, 29u);
-  EXPECT_EQ(leapDragonBoat.festival, LunarFestival::DragonBoat);
+  EXPECT_EQ(leapDragonBoat.lunarFestivals.first(), LunarFestival::DragonBoat);
   const DayInfo eve = Describe(Date(2034, 2, 18));
   EXPECT_EQ(eve.term, 4u);  // 雨水
-  EXPECT_EQ(eve.festival, LunarFestival::NewYearsEve);  // on a 30th
+  EXPECT_EQ(eve.lunarFestivals.first(), LunarFestival::NewYearsEve);  // on a 30th
   EXPECT_EQ(eve.yearCycle, 49u);                          // 癸丑: stem 9, branch 1
-  EXPECT_FALSE(Describe(Date(2013, 1, 1)).festival);
+  EXPECT_TRUE(Describe(Date(2013, 1, 1)).lunarFestivals.empty());
 }
 
 TEST(DayNamesTest, MonthNamingIsAnArgument) {
@@ -85,15 +87,15 @@ TEST(DayNamesTest, NewYearsEveEveryYearWhateverTheLengthOfTheTwelfthMonth) {
     int eves = 0, twentyNinth = 0;
     for (auto date = Date(1901, 1, 1); date <= YearRange::All().lastDay(); date += days{1}) {
       const DayInfo info = Describe(date, calendar);
-      if (info.festival == LunarFestival::NewYear) {
+      if (info.lunarFestivals.first() == LunarFestival::NewYear) {
         EXPECT_EQ(info.lunar.day, 1u);
         if (date > YearRange::All().firstDay()) {
           const DayInfo eve = Describe(date - days{1}, calendar);
-          EXPECT_EQ(eve.festival, LunarFestival::NewYearsEve) << testing::Iso(date);
+          EXPECT_EQ(eve.lunarFestivals.first(), LunarFestival::NewYearsEve) << testing::Iso(date);
           twentyNinth += eve.lunar.day == 29;
         }
       }
-      eves += info.festival == LunarFestival::NewYearsEve;
+      eves += info.lunarFestivals.contains(LunarFestival::NewYearsEve);
     }
     EXPECT_EQ(eves, static_cast<int>(YearRange::All().size()));  // lunar 1900 to the year before the last
     EXPECT_GT(twentyNinth, 0);

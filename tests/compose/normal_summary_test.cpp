@@ -19,7 +19,7 @@ constexpr auto Term = FestivalAndTerm::Term;
 constexpr auto Both = FestivalAndTerm::Both;
 
 std::string Title(sys_days date, NormalFormat format = {}, MonthNaming naming = MonthNaming::WinterAndLast) {
-  return NormalSummary(GetDayInfo(date, LunarCalendar::China), format, naming);
+  return NormalSummary(GetDayInfo(date, LunarCalendar::China, Region::China), format, naming);
 }
 
 TEST(NormalSummaryTest, TitlesByModeAndRule) {
@@ -87,7 +87,7 @@ TEST(NormalSummaryTest, ComposedFromTheNumbers) {
   DayInfo info;
   info.lunar = {2013, 3, 5};
   info.term = 7;  // 清明
-  info.festival = LunarFestival::ColdFood;
+  info.lunarFestivals = {LunarFestival::ColdFood};
   EXPECT_EQ(NormalSummary(info, {Terms, Fest, false}), "清明");
   EXPECT_EQ(NormalSummary(info, {Day, Both, false}), "寒食节/清明");
   EXPECT_EQ(NormalSummary(info, {Day, Term, true}), "初五");
@@ -110,8 +110,8 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   constexpr auto Winter = MonthNaming::WinterAndLast, Numbered = MonthNaming::Numbered;
   const Case cases[] = {
       {Date(2012, 4, 21), Korea, Language::Korean, Day, Winter, "음 윤3월"},
-      {Date(2012, 4, 23), Korea, Language::Korean, Day, Winter, "음 윤3.3"},
-      {Date(2012, 4, 23), Korea, Language::Korean, MonthDay, Winter, "음 윤3월 3일"},
+      {Date(2012, 4, 24), Korea, Language::Korean, Day, Winter, "음 윤3.4"},  // 윤3.3 keeps 삼짇날, as leap months do
+      {Date(2012, 4, 24), Korea, Language::Korean, MonthDay, Winter, "음 윤3월 4일"},
       {Date(2027, 2, 6), Korea, Language::Korean, Day, Winter, "섣달그믐"},
       {Date(2027, 2, 7), Korea, Language::Korean, Day, Winter, "설날"},
       {Date(2027, 2, 8), Korea, Language::Korean, Day, Winter, "음 1.2"},  // China's 大年初三 is not Korea's
@@ -136,7 +136,7 @@ TEST(NormalSummaryTest, TitlesInEachLanguageAndCalendar) {
   };
   for (const auto& c : cases) {
     const NormalFormat format{c.mode, Fest, false};
-    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, c.calendar), format, c.naming, c.language), c.title)
+    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, c.calendar, RegionOf(c.calendar)), format, c.naming, c.language), c.title)
         << testing::Iso(c.date);
   }
 }
@@ -157,7 +157,35 @@ TEST(NormalSummaryTest, MoonPhasesAndSeasonCounts) {
       {Date(2026, 7, 25), {Day, Fest, false, true, false}, "十二"},
       {Date(2026, 3, 3), {}, "元宵"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NormalSummary(GetDayInfo(c.date, LunarCalendar::China), c.format), c.title) << testing::Iso(c.date);
+  for (const auto& c : cases) {
+    EXPECT_EQ(NormalSummary(GetDayInfo(c.date, LunarCalendar::China, Region::China), c.format), c.title)
+        << testing::Iso(c.date);
+  }
+}
+
+// Korea marks 초복, 중복 and 말복 on their days and counts nothing; Taiwan
+// counts 三伏 but not 数九.
+TEST(NormalSummaryTest, SeasonCountsAsEachRegionPrintsThem) {
+  struct Case {
+    sys_days date;
+    Region region;
+    Language language;
+    const char* title;
+  };
+  const Case cases[] = {
+      {Date(2026, 7, 15), Region::Korea, Language::Korean, "초복"},
+      {Date(2026, 7, 16), Region::Korea, Language::Korean, ""},
+      {Date(2026, 8, 14), Region::Korea, Language::Korean, "말복"},
+      {Date(2026, 1, 11), Region::Korea, Language::Korean, ""},
+      {Date(2026, 7, 26), Region::Taiwan, Language::ZhHant, "中伏第2天"},
+      {Date(2026, 1, 11), Region::Taiwan, Language::ZhHant, ""},
+      {Date(2026, 1, 11), Region::China, Language::ZhHans, "三九第4天"},
+  };
+  const NormalFormat format{FestTerm, Fest, false, false, true};
+  for (const auto& c : cases) {
+    const DayInfo day = GetDayInfo(c.date, CalendarOf(c.region), c.region);
+    EXPECT_EQ(NormalSummary(day, format, MonthNaming::WinterAndLast, c.language), c.title) << testing::Iso(c.date);
+  }
 }
 
 }  // namespace

@@ -44,5 +44,27 @@ TEST(GoldenFilesTest, WholeFilesAsWritten) {
   }
 }
 
+// A year of each region's festivals and national days, lunar then
+// Gregorian ("LF CF"), each in the region's calendar and language: checked
+// by eye against the research notes and the sources the tables cite (2026:
+// 부처님오신날 05-24, 한식 04-06, 납일 01-21; 國慶日 10-10 and nothing on
+// 10-01 in Taiwan; Quốc khánh 09-02 in Vietnam).
+TEST(GoldenFilesTest, EachRegionsYear) {
+  const local_seconds moment = local_days{2013y / 1 / 6} + 14h + 25min + 30s;
+  const bool update = std::getenv("TESSARINE_UPDATE_GOLDEN") != nullptr;
+  for (const Region region : {Region::Taiwan, Region::HongKong, Region::Korea, Region::Vietnam}) {
+    TitleFormat format{MonthNaming::WinterAndLast, TemplateFormat{"LF CF", true}};
+    format.region = region;
+    format.calendar = CalendarOf(region);
+    format.language = DefaultLanguageOf(region);
+    const std::string file = testing::GeneratedFile(YearFilesRequest{testing::Years(2026, 2026), format}, moment);
+    testing::ParseCalendar(file);
+    const std::string name = "2026-" + std::string(RegionTag(region)) + "-festivals.ics";
+    const std::string golden = std::string(TESSARINE_GOLDEN_DIR) + "/" + name;
+    if (update) std::ofstream(golden, std::ios::binary) << file;
+    EXPECT_TRUE(file == testing::ReadFile(golden)) << name << " differs from its golden file";
+  }
+}
+
 }  // namespace
 }  // namespace tessarine

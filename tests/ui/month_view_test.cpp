@@ -54,11 +54,12 @@ TEST_F(MonthViewTest, ShowsWhatTheFilesWillSayAndFollowsTheOptions) {
   Action("koreanCalendarAction")->trigger();
   ExpectTitlesOf(2013, 1,
                  {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay}, Language::Korean,
-                  LunarCalendar::Korea});
+                  LunarCalendar::Korea, Region::Korea});
   Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
   Find<QLineEdit>("templateEdit")->setText("LD GD");
   ExpectTitlesOf(2013, 1,
-                 {MonthNaming::WinterAndLast, TemplateFormat{"LD GD", true}, Language::Korean, LunarCalendar::Korea});
+                 {MonthNaming::WinterAndLast, TemplateFormat{"LD GD", true}, Language::Korean, LunarCalendar::Korea,
+                  Region::Korea});
 }
 
 TEST_F(MonthViewTest, KeysButtonsAndTheDescription) {
