@@ -41,8 +41,9 @@ constexpr std::string_view kTrimmed(kTrimmedBytes.data(), kTrimmedBytes.size());
 std::string_view DefaultTemplateOf(Language language, Region region) {
   switch (language) {
     case Language::ZhHant:
-      // Taiwan writes the week 週 (教育部《重編國語辭典修訂本》「週」: 星期，
-      // 如「週一」「週末」, https://dict.revised.moe.edu.tw/); Hong Kong writes
+      // Taiwan writes the week 週, the form the Ministry of Education's
+      // dictionary gives for 星期 (教育部《重編國語辭典修訂本》, 「週」,
+      // https://dict.revised.moe.edu.tw/); Hong Kong writes
       // 周, as its laws do ("聖誕節後第一個周日": General Holidays Ordinance,
       // Cap. 149, https://www.elegislation.gov.hk/hk/cap149!zh-Hant-HK).
       // Written in 繁體 for the mainland, the week stays as it always was.
