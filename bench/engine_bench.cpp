@@ -56,5 +56,25 @@ void BM_ExpandDefaultTemplateOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpandDefaultTemplateOneYear)->Unit(benchmark::kMicrosecond);
 
+// The default template of each language in its region's calendar (0 简体, 1
+// 繁體, 2 Korean, 3 Vietnamese): the month and the day side by side (LMLD)
+// joined by the language's pattern, where Chinese runs the names together.
+void BM_ExpandDefaultTemplateOneYearInLanguage(benchmark::State& state) {
+  const auto language = static_cast<Language>(state.range(0));
+  const Region region = language == Language::Korean       ? Region::Korea
+                        : language == Language::Vietnamese ? Region::Vietnam
+                                                           : Region::China;
+  const std::string_view templ = DefaultTemplateOf(language, region);
+  const std::chrono::sys_days first{std::chrono::year{2014} / 1 / 1};
+  for (auto _ : state) {
+    for (auto date = first; date < first + days{365}; date += days{1}) {
+      benchmark::DoNotOptimize(
+          ExpandTemplate(templ, date, MonthNaming::WinterAndLast, true, language, CalendarOf(region)));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * 365);
+}
+BENCHMARK(BM_ExpandDefaultTemplateOneYearInLanguage)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace tessarine

@@ -173,8 +173,8 @@ YearRange CommandYears(const std::vector<std::string>& years, std::optional<int>
   return std::get<YearRange>(YearRange::Checked(first, last));
 }
 
-std::string TemplateArgument(std::string_view text) {
-  if (text == "default") return std::string(DefaultTemplate);
+std::string TemplateArgument(std::string_view text, Language language, Region region) {
+  if (text == "default") return std::string(DefaultTemplateOf(language, region));
   if (!IsValidUtf8(text)) throw UsageError("the template is not valid UTF-8 text");
   // An empty template titles no day: a file with no event is no calendar.
   if (text.find_first_not_of(" \t") == std::string_view::npos) {

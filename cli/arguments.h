@@ -57,9 +57,12 @@ CLI::Option* AddCount(CLI::App& app, const std::string& option, const std::strin
 // The folder given to --output, made absolute; it must exist.
 std::filesystem::path OutputFolder(const std::string& given);
 
-// A template given on the command line; "default" is the default template.
-// Text that is not valid UTF-8 is refused.
-std::string TemplateArgument(std::string_view text);
+// A template given on the command line; "default" is the default template
+// of the language, in the region's words (週 in Taiwan). Any other text is
+// kept as typed, its literal words too (a Korean title of "LY年" reads
+// 병오年): the user's own text is never translated. Text that is not valid
+// UTF-8 is refused.
+std::string TemplateArgument(std::string_view text, Language language, Region region);
 
 // The text of an argument as an error message shows it: quoted, with control
 // characters escaped so that the message stays one line.

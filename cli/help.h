@@ -60,13 +60,22 @@ inline constexpr std::string_view kExpandHelp = R"(Usage: tessarine-cli expand [
 Expands a custom-format template for each date: one line per date, the date,
 a tab and the expansion, with a line end, tab or other control character the
 template holds (kept by --keep-spaces) shown as \r, \n, \t or \xNN. TEMPLATE
-"default" is the default template "LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF".
+"default" is the default template of the language:
+  zh-Hans  "LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF"
+  zh-Hant  the same, with 週CW as Taiwan writes it
+  ko       "LY년 LZ띠 음력 LMLD Y1. CM. CD.(CW) LT LF CF"
+  vi       "LMLD năm LY (LZ) CW, CD/CM/Y1 LT LF CF"
+Any other template is kept as typed, its own words too: 年 in a Korean
+template stays 年.
 
 Tokens: LY stem-branch year, LZ zodiac animal, LM lunar month, LD lunar day,
 LT solar term, LF lunar festival, Y1 four-digit year, Y2 two-digit year,
 CM month, CD day, CW weekday, CF Gregorian festival; and the almanac's: LH the
 solar term's time (04:02), LP the Moon's phase and time (满月 21:36), LS the
 day of 三伏 or 数九 (中伏第12天, 三九第4天), GD the day's 干支, GM the month's 干支.
+Each token gives its text in the language. LMLD, the month and the day side
+by side, reads as the language writes a date: 正月初一, 1월 1일, Mùng 1 tháng
+Giêng.
 
 Options:
   --keep-spaces          keep runs of white space (by default each run becomes

@@ -37,7 +37,9 @@ YearFilesRequest FilesRequest(const IcsOptions& options) {
   if (options.templ.empty()) {
     titles.style = format.Normal();
   } else {
-    titles.style = TemplateFormat{TemplateArgument(options.templ.back()), !options.keepSpaces};
+    // Until a region can be named, the calendar's stands for it (chinese → cn).
+    titles.style =
+        TemplateFormat{TemplateArgument(options.templ.back(), titles.language, RegionOf(titles.calendar)), !options.keepSpaces};
   }
   return {range, titles, {}, naming, options.describe};
 }

@@ -38,6 +38,29 @@ constexpr std::string_view kTrimmed(kTrimmedBytes.data(), kTrimmedBytes.size());
 
 }  // namespace
 
+std::string_view DefaultTemplateOf(Language language, Region region) {
+  switch (language) {
+    case Language::ZhHant:
+      // Taiwan writes the week 週, the form the Ministry of Education's
+      // dictionary gives for 星期 (教育部《重編國語辭典修訂本》, 「週」,
+      // https://dict.revised.moe.edu.tw/); Hong Kong writes
+      // 周, as its laws do ("聖誕節後第一個周日": General Holidays Ordinance,
+      // Cap. 149, https://www.elegislation.gov.hk/hk/cap149!zh-Hant-HK).
+      // Written in 繁體 for the mainland, the week stays as it always was.
+      return region == Region::Taiwan ? "LY年【LZ】 LMLD Y1年 Y2/CM/CD 週CW LT LF CF" : DefaultTemplate;
+    // The year as 병오년 말띠, the lunar date marked 음력, and the day as
+    // Koreans write a date in figures, 2026. 2. 17.(화) (국립국어원, 한글
+    // 맞춤법 부록 「문장 부호」, 마침표: "1919. 3. 1.").
+    case Language::Korean: return "LY년 LZ띠 음력 LMLD Y1. CM. CD.(CW) LT LF CF";
+    // The lunar date first, as Vietnamese put it (Mùng 1 tháng Giêng năm
+    // Bính Ngọ), then the Gregorian date day first, 17/2/2026, in the order
+    // of "ngày … tháng … năm …" (Nghị định 30/2020/NĐ-CP, Phụ lục I).
+    case Language::Vietnamese: return "LMLD năm LY (LZ) CW, CD/CM/Y1 LT LF CF";
+    case Language::ZhHans: break;
+  }
+  return DefaultTemplate;
+}
+
 std::string CollapseWhiteSpace(std::string_view text) {
   // A run of at least one character becomes one blank: never longer.
   std::string result;
@@ -94,6 +117,9 @@ std::string ExpandTemplate(std::string_view templ, const DayInfo& info, MonthNam
       almanacTexts[0],  almanacTexts[1], almanacTexts[2], almanacTexts[3], almanacTexts[4]};
 
   std::string text(Trim(ToValidUtf8(templ), kTrimmed));
+  if (text.find(MonthAndDayPair) != std::string::npos) {
+    ReplaceAll(text, MonthAndDayPair, info.described() ? MonthAndDayName(info.lunar, naming, language) : "");
+  }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) ReplaceAll(text, TemplateTokens[i], values[i]);
 
   if (collapseSpaces) text = CollapseWhiteSpace(text);

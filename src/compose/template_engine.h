@@ -14,10 +14,24 @@
 #include "calendar/day_info.h"
 #include "calendar/lunar_date.h"
 #include "calendar/lunar_names.h"
+#include "calendar/region.h"
 
 namespace tessarine {
 
+// The default template of 简体, as it has always been.
 inline constexpr std::string_view DefaultTemplate = "LY年【LZ】 LMLD Y1年 Y2/CM/CD 周CW LT LF CF";
+
+// The default template in a language: the same pieces, with the language's
+// own words around the tokens, so that no Chinese word stands in a Korean or
+// Vietnamese title. 繁體 writes the week as its region does (週 in Taiwan,
+// 周 in Hong Kong and on the mainland); for the other languages the region
+// changes nothing.
+std::string_view DefaultTemplateOf(Language language, Region region);
+
+// The lunar month and the day side by side. It is replaced before the
+// tokens one by one, by the date as the language writes it: 正月初一 (the
+// names run together), 1월 1일, Mùng 1 tháng Giêng.
+inline constexpr std::string_view MonthAndDayPair = "LMLD";
 
 // The tokens in the order in which they are replaced. Order matters: each
 // pass sees what the earlier ones brought together ("CLTF" on a day without a

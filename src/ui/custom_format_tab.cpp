@@ -75,6 +75,7 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
     } else {
       lunar->addWidget(label, static_cast<int>(i - kFirstAlmanacToken), 1);
     }
+    tokenLabels.append(label);
     connect(label, &TokenLabel::clicked, this, [this, label] { appendToken(label->Token()); });
     connect(label, &TokenLabel::entered, this, [this, label] { setTokenHover(label, true); });
     connect(label, &TokenLabel::left, this, [this, label] { setTokenHover(label, false); });
@@ -94,7 +95,7 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
   });
   connect(previewDateEdit, &QDateEdit::dateChanged, this, &CustomFormatTab::refreshPreview);
   connect(collapseSpacesCheck, &QCheckBox::clicked, this, &CustomFormatTab::refreshPreview);
-  connect(defaultTemplateButton, &QPushButton::clicked, this, [this] { setTemplate(ToQString(DefaultTemplate)); });
+  connect(defaultTemplateButton, &QPushButton::clicked, this, [this] { setDefaultTemplate(); });
   connect(clearTemplateButton, &QPushButton::clicked, this, [this] { setTemplate(QString()); });
 }
 
@@ -139,6 +140,21 @@ TemplateFormat CustomFormatTab::format() const {
 
 void CustomFormatTab::setTemplate(const QString& text) { templateEdit->setText(text); }
 
+// The window names no region yet: the calendar's stands for it, so that
+// 繁體 keeps the mainland's 周 until a region is chosen.
+QString CustomFormatTab::defaultTemplate() const { return ToQString(DefaultTemplateOf(language_, RegionOf(calendar_))); }
+
+void CustomFormatTab::setDefaultTemplate() { setTemplate(defaultTemplate()); }
+
+void CustomFormatTab::setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar) {
+  const bool wasDefault = templateEdit->text() == defaultTemplate();
+  monthNaming_ = naming;
+  language_ = language;
+  calendar_ = calendar;
+  if (wasDefault) setDefaultTemplate();
+  refreshPreview();
+}
+
 void CustomFormatTab::setPreviewDate(QDate date) { previewDateEdit->setDate(date); }
 
 void CustomFormatTab::refreshPreview() {
@@ -146,6 +162,12 @@ void CustomFormatTab::refreshPreview() {
   const std::chrono::sys_days day{std::chrono::year{date.year()} / date.month() / date.day()};
   const TemplateFormat templ = format();
   previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces, language_, calendar_)));
+  // What each token gives on the preview date, in the file's language: the
+  // captions are the window's words, the tips the calendar's.
+  for (qsizetype i = 0; i < tokenLabels.size(); ++i) {
+    const std::string text = ExpandTemplate(TemplateTokens[static_cast<std::size_t>(i)], day, monthNaming_, true, language_, calendar_);
+    tokenLabels[i]->setToolTip(text.empty() ? QString() : QString::fromStdString(text));
+  }
 }
 
 void CustomFormatTab::appendToken(const QString& token) {

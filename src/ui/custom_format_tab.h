@@ -26,16 +26,15 @@ class CustomFormatTab : public QWidget {
 
   TemplateFormat format() const;
   void setTemplate(const QString& text);
+  // The default template of the chosen language (恢复默认).
+  void setDefaultTemplate();
   // The month names, the language and the calendar the preview uses; the
-  // preview follows at once.
-  void setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar) {
-    monthNaming_ = naming;
-    language_ = language;
-    calendar_ = calendar;
-    refreshPreview();
-  }
+  // preview follows at once. A template still the old language's default
+  // becomes the new language's: the user has written nothing of it.
+  void setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar);
 
-  // The preview of the template for the preview date.
+  // The preview of the template for the preview date, and each token's
+  // text on that date as its label's tip, in the chosen language.
   void refreshPreview();
   // The preview date, as the month view selects it.
   void setPreviewDate(QDate date);
@@ -50,6 +49,7 @@ class CustomFormatTab : public QWidget {
 
  private:
   QWidget* buildSideColumn();
+  QString defaultTemplate() const;
 
   MonthNaming monthNaming_ = MonthNaming::WinterAndLast;
   Language language_ = Language::ZhHans;
@@ -64,6 +64,7 @@ class CustomFormatTab : public QWidget {
   QLabel* previewDateLabel = nullptr;
   QDateEdit* previewDateEdit = nullptr;
   QLineEdit* previewEdit = nullptr;
+  QList<TokenLabel*> tokenLabels;  // in the order of TemplateTokens
 };
 
 }  // namespace tessarine

@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "compose/template_engine.h"
 #include "ui/about_menu.h"
 #include "ui/anniversaries_tab.h"
 #include "ui/control_menu.h"
@@ -177,7 +176,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   formatTabs->setCurrentIndex(0);
-  customTab->setTemplate(ToQString(DefaultTemplate));
+  customTab->setDefaultTemplate();
   // 使用说明 waits behind the month view, which is what the window opens on.
   setTextBox(InstructionsText());
   sidePages->showMonthPage();

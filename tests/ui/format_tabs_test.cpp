@@ -129,6 +129,37 @@ TEST_F(WindowTest, DigitsTypedIntoThePreviewDateChangeIt) {
   EXPECT_EQ(Find<QLineEdit>("previewEdit")->text(), "壬辰年【龙】 腊月廿八 2013年 13/2/8 周五");
 }
 
+// The default template is the language's own: a template still the default
+// becomes the new language's when the language changes, 恢复默认 gives the
+// chosen language's, and a template the user wrote stays as written. Each
+// token's tip is its text on the preview date, in the file's language.
+TEST_F(WindowTest, TheCustomTabSpeaksTheLanguage) {
+  Open();
+  Find<QTabWidget>("formatTabs")->setCurrentIndex(1);
+  auto* templateEdit = Find<QLineEdit>("templateEdit");
+  auto* preview = Find<QLineEdit>("previewEdit");
+  Find<QDateEdit>("previewDateEdit")->setDate(QDate(2026, 2, 17));
+  EXPECT_EQ(preview->text(), "丙午年【马】 正月初一 2026年 26/2/17 周二 春节");
+  EXPECT_EQ(Find<TokenLabel>("zodiacToken")->toolTip(), "马");
+  Action("koreanCalendarAction")->trigger();
+  Action("koreanAction")->trigger();
+  EXPECT_EQ(preview->text(), "병오년 말띠 음력 1월 1일 2026. 2. 17.(화) 설날");
+  EXPECT_EQ(Find<TokenLabel>("zodiacToken")->toolTip(), "말");
+  EXPECT_EQ(Find<TokenLabel>("weekdayToken")->toolTip(), "화");
+  EXPECT_EQ(Find<TokenLabel>("solarTermToken")->toolTip(), "");  // no term that day
+  Action("vietnameseCalendarAction")->trigger();
+  Action("vietnameseAction")->trigger();
+  EXPECT_EQ(preview->text(), "Mùng 1 tháng Giêng năm Bính Ngọ (Ngựa) T3, 17/2/2026 Tết Nguyên Đán");
+  EXPECT_EQ(Find<TokenLabel>("lunarDayToken")->toolTip(), "Mùng 1");
+  templateEdit->setText("LMLD 年");
+  Action("chineseCalendarAction")->trigger();
+  Action("traditionalAction")->trigger();
+  EXPECT_EQ(templateEdit->text(), "LMLD 年");
+  EXPECT_EQ(preview->text(), "正月初一 年");
+  Find<QPushButton>("defaultTemplateButton")->click();
+  EXPECT_EQ(preview->text(), "丙午年【馬】 正月初一 2026年 26/2/17 周二 春節");
+}
+
 TEST_F(WindowTest, TokenLabelsKeepTheirSizeWhenHovered) {
   Open();
   auto* label = Find<TokenLabel>("weekdayToken");
