@@ -24,7 +24,7 @@ double ProcessSeconds() {
 // then their text in a new string.
 std::string YearFile(std::chrono::year year, const TitleFunction& titleOf, std::chrono::local_seconds moment) {
   std::vector<DayEvent> events;
-  AppendYearEvents(events, year, titleOf);
+  AppendYearEvents(events, year, titleOf, LunarCalendar::China, Region::China);
   std::string text;
   WriteIcal(text, YearCalendarName(year), events, moment);
   return text;

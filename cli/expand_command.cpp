@@ -37,8 +37,7 @@ int RunExpand(const ExpandOptions& options, std::ostream& out) {
   const LunarCalendar calendar = options.format.Calendar();
   const Region region = options.format.Place();
   const Language language = options.format.Script();
-  // Until a region can be named, the calendar's stands for it (chinese → cn).
-  const std::string templ = TemplateArgument(positionals.front(), language, RegionOf(calendar));
+  const std::string templ = TemplateArgument(positionals.front(), language, region);
   std::vector<DateSpan> spans;
   for (std::size_t i = 1; i < positionals.size(); ++i) spans.push_back(ParseDateArgument(positionals[i]));
   std::string line;

@@ -37,9 +37,7 @@ YearFilesRequest FilesRequest(const IcsOptions& options) {
   if (options.templ.empty()) {
     titles.style = format.Normal();
   } else {
-    // Until a region can be named, the calendar's stands for it (chinese → cn).
-    titles.style =
-        TemplateFormat{TemplateArgument(options.templ.back(), titles.language, RegionOf(titles.calendar)), !options.keepSpaces};
+    titles.style = TemplateFormat{TemplateArgument(options.templ.back(), titles.language, titles.region), !options.keepSpaces};
   }
   return {range, titles, {}, naming, options.describe};
 }

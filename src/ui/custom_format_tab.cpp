@@ -140,17 +140,16 @@ TemplateFormat CustomFormatTab::format() const {
 
 void CustomFormatTab::setTemplate(const QString& text) { templateEdit->setText(text); }
 
-// The window names no region yet: the calendar's stands for it, so that
-// 繁體 keeps the mainland's 周 until a region is chosen.
-QString CustomFormatTab::defaultTemplate() const { return ToQString(DefaultTemplateOf(language_, RegionOf(calendar_))); }
+QString CustomFormatTab::defaultTemplate() const { return ToQString(DefaultTemplateOf(language_, region_)); }
 
 void CustomFormatTab::setDefaultTemplate() { setTemplate(defaultTemplate()); }
 
-void CustomFormatTab::setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar) {
+void CustomFormatTab::setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar, Region region) {
   const bool wasDefault = templateEdit->text() == defaultTemplate();
   monthNaming_ = naming;
   language_ = language;
   calendar_ = calendar;
+  region_ = region;
   if (wasDefault) setDefaultTemplate();
   refreshPreview();
 }
@@ -159,13 +158,14 @@ void CustomFormatTab::setPreviewDate(QDate date) { previewDateEdit->setDate(date
 
 void CustomFormatTab::refreshPreview() {
   const QDate date = previewDateEdit->date();
-  const std::chrono::sys_days day{std::chrono::year{date.year()} / date.month() / date.day()};
+  const std::chrono::sys_days when{std::chrono::year{date.year()} / date.month() / date.day()};
+  const DayInfo day = GetDayInfo(when, calendar_, region_);
   const TemplateFormat templ = format();
-  previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces, language_, calendar_)));
+  previewEdit->setText(QString::fromStdString(ExpandTemplate(templ.text, day, monthNaming_, templ.collapseSpaces, language_)));
   // What each token gives on the preview date, in the file's language: the
   // captions are the window's words, the tips the calendar's.
   for (qsizetype i = 0; i < tokenLabels.size(); ++i) {
-    const std::string text = ExpandTemplate(TemplateTokens[static_cast<std::size_t>(i)], day, monthNaming_, true, language_, calendar_);
+    const std::string text = ExpandTemplate(TemplateTokens[static_cast<std::size_t>(i)], day, monthNaming_, true, language_);
     tokenLabels[i]->setToolTip(text.empty() ? QString() : QString::fromStdString(text));
   }
 }

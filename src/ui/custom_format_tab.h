@@ -28,10 +28,11 @@ class CustomFormatTab : public QWidget {
   void setTemplate(const QString& text);
   // The default template of the chosen language (恢复默认).
   void setDefaultTemplate();
-  // The month names, the language and the calendar the preview uses; the
-  // preview follows at once. A template still the old language's default
-  // becomes the new language's: the user has written nothing of it.
-  void setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar);
+  // The month names, the language, the calendar and the region (whose
+  // festivals) the preview uses; the preview follows at once. A template
+  // still the old language's default becomes the new language's: the user
+  // has written nothing of it.
+  void setTitleOptions(MonthNaming naming, Language language, LunarCalendar calendar, Region region);
 
   // The preview of the template for the preview date, and each token's
   // text on that date as its label's tip, in the chosen language.
@@ -54,6 +55,7 @@ class CustomFormatTab : public QWidget {
   MonthNaming monthNaming_ = MonthNaming::WinterAndLast;
   Language language_ = Language::ZhHans;
   LunarCalendar calendar_ = LunarCalendar::China;
+  Region region_ = Region::China;
   QLabel* templateLabel = nullptr;
   QLineEdit* templateEdit = nullptr;
   QGroupBox* lunarTokensGroup = nullptr;

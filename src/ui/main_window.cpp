@@ -199,7 +199,7 @@ TitleFormat MainWindow::titleFormat() const {
   TitleFormat format;
   format.monthNaming = controlMenu->monthNaming();
   format.calendar = controlMenu->wording()->calendar();
-  format.region = RegionOf(format.calendar);  // the window has no region of its own yet
+  format.region = controlMenu->wording()->region();
   format.language = controlMenu->wording()->language();
   if (formatTabs->currentWidget() == customTab) {
     format.style = customTab->format();
@@ -214,7 +214,7 @@ TitleFormat MainWindow::titleFormat() const {
 
 void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
-  customTab->setTitleOptions(format.monthNaming, format.language, format.calendar);
+  customTab->setTitleOptions(format.monthNaming, format.language, format.calendar, format.region);
   anniversariesTab->setDefaultCalendar(format.calendar);
   refreshMonthView();
 }

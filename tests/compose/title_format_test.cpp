@@ -23,11 +23,11 @@ TEST(TitleFormatTest, EachStyleGivesItsTitle) {
   const sys_days day = Date(2014, 9, 8);
   TitleFormat format;
   format.style = NormalFormat{};
-  EXPECT_EQ(TitleOf(day, format), NormalSummary(GetDayInfo(day, LunarCalendar::China), NormalFormat{},
+  EXPECT_EQ(TitleOf(day, format), NormalSummary(GetDayInfo(day, LunarCalendar::China, Region::China), NormalFormat{},
                                                 format.monthNaming, format.language));
   format.style = TemplateFormat{"LMLD CM/CD", true};
   EXPECT_EQ(TitleOf(day, format), "八月十五 9/8");
-  EXPECT_EQ(TitleOf(GetDayInfo(day, LunarCalendar::China), format), "八月十五 9/8");
+  EXPECT_EQ(TitleOf(GetDayInfo(day, LunarCalendar::China, Region::China), format), "八月十五 9/8");
 }
 
 TEST(TitleFormatTest, AStyleLostToAnExceptionGivesNoTitle) {
@@ -38,7 +38,7 @@ TEST(TitleFormatTest, AStyleLostToAnExceptionGivesNoTitle) {
   std::string title = "not asked";
   EXPECT_NO_THROW(title = TitleOf(day, format));
   EXPECT_EQ(title, "");
-  EXPECT_NO_THROW(title = TitleOf(GetDayInfo(day, LunarCalendar::China), format));
+  EXPECT_NO_THROW(title = TitleOf(GetDayInfo(day, LunarCalendar::China, Region::China), format));
   EXPECT_EQ(title, "");
 }
 
