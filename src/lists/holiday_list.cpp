@@ -30,30 +30,50 @@ struct Row {
   Region region = Region::China;
 };
 
-// The row's region: the mainland's when the column is absent or empty (the
-// lists written before it), nothing for a tag no region has.
-std::optional<Region> RowRegion(const std::vector<std::string>& fields) {
-  if (fields.size() < 5 || fields[4].empty()) return Region::China;
-  return RegionOfTag(fields[4]);
+// The header's record, if the list has one.
+template <typename Document>
+auto FindHeader(Document& document) {
+  return std::find_if(document.records.begin(), document.records.end(),
+                      [](const CsvRecord& r) { return r.kind == RecordKind::Fields && IsHeader(r.fields); });
 }
 
-std::variant<Row, HolidayRowError::RegionFault> ParseRow(const std::vector<std::string>& fields) {
+// The column of each row's region: where the header names 地区. None in a
+// list whose header does not, as in every list written before the column:
+// its rows are all the mainland's, and columns after the name are the
+// user's own, as they always were.
+std::optional<std::size_t> RegionColumn(const CsvDocument& document) {
+  const auto header = FindHeader(document);
+  if (header == document.records.end()) return std::nullopt;
+  const auto column = std::find(header->fields.begin(), header->fields.end(), "地区");
+  if (column == header->fields.end() || column - header->fields.begin() < 4) return std::nullopt;
+  return static_cast<std::size_t>(column - header->fields.begin());
+}
+
+// The row's region: the mainland's where its region column is absent or
+// empty, nothing for a tag no region has.
+std::optional<Region> RowRegion(const std::vector<std::string>& fields, std::optional<std::size_t> column) {
+  if (!column || fields.size() <= *column || fields[*column].empty()) return Region::China;
+  return RegionOfTag(fields[*column]);
+}
+
+std::variant<Row, HolidayRowError::RegionFault> ParseRow(const std::vector<std::string>& fields,
+                                                         std::optional<std::size_t> column) {
   using Fault = HolidayRowError::RegionFault;
   if (fields.size() < 4 || fields[3].empty()) return Fault::Nothing;
   const auto year = YearNumber(fields[0]);
   const auto date = ReadIsoDate(fields[1]);
   if (!year || !date || (fields[2] != "休" && fields[2] != "班")) return Fault::Nothing;
   const HolidayKind kind = fields[2] == "休" ? HolidayKind::DayOff : HolidayKind::Workday;
-  const auto region = RowRegion(fields);
+  const auto region = RowRegion(fields, column);
   if (!region) return Fault::Unknown;
   if (kind == HolidayKind::Workday && !HasMakeUpWorkdays(*region)) return Fault::NoWorkdays;
   return Row{*year, HolidayDay{*date, kind, fields[3]}, *region};
 }
 
 // The region and year a record's row belongs to, for a record that is a row.
-std::optional<std::pair<Region, int>> RowKey(const CsvRecord& record) {
+std::optional<std::pair<Region, int>> RowKey(const CsvRecord& record, std::optional<std::size_t> column) {
   if (record.kind != RecordKind::Fields) return std::nullopt;
-  const auto parsed = ParseRow(record.fields);
+  const auto parsed = ParseRow(record.fields, column);
   if (const Row* row = std::get_if<Row>(&parsed)) return std::pair{row->region, row->year};
   return std::nullopt;
 }
@@ -73,34 +93,50 @@ std::string RowText(const std::vector<std::string>& fields) {
   return text;
 }
 
-// The header the rows call for (added when storing into a list without
-// one): naming 地区 while another region's rows are in it, and the
-// mainland's four columns again once they are gone, so that a list of the
-// mainland's days alone stays as it was written before the column. A header
-// the user wrote otherwise is kept.
-void FitHeader(CsvDocument& document, bool addIfNone) {
-  auto& records = document.records;
-  const bool tagged = std::any_of(records.begin(), records.end(), [](const CsvRecord& r) {
-    const auto key = RowKey(r);
+// The header's text with `fields`, its own line end kept: plain, as the
+// program writes its header, unless a field needs quotes.
+void Rewrite(CsvRecord& header, std::vector<std::string> fields, std::string_view lineEnd) {
+  const bool plain = std::none_of(fields.begin(), fields.end(), [](const std::string& field) {
+    return field.find_first_of(",\"\r\n") != std::string::npos;
+  });
+  const std::string text = plain ? RowText(fields) : RecordText(fields, "");
+  const std::size_t body = header.text.find_last_not_of("\r\n") + 1;
+  const std::string end = body < header.text.size() ? header.text.substr(body) : std::string(lineEnd);
+  header = {header.line, RecordKind::Fields, text + end, std::move(fields)};
+}
+
+// The column another region's rows are written with: the header's 地区,
+// added after its last column (and a header added to a list without one)
+// where it has none.
+std::size_t EnsureRegionColumn(CsvDocument& document) {
+  if (const auto column = RegionColumn(document)) return *column;
+  auto header = FindHeader(document);
+  if (header == document.records.end()) {
+    std::vector<std::string> fields = {"年份", "日期", "类别", "名称", "地区"};
+    document.records.insert(document.records.begin(),
+                            {0, RecordKind::Fields, std::string(kRegionHolidayListHeader) + document.lineEnd, fields});
+    return 4;
+  }
+  std::vector<std::string> fields = header->fields;
+  fields.resize(std::max<std::size_t>(fields.size(), 4));
+  fields.push_back("地区");
+  Rewrite(*header, fields, document.lineEnd);
+  return fields.size() - 1;
+}
+
+// Once the last row of another region is gone, the program's own header
+// loses its 地区 again, so that a list of the mainland's days alone stays
+// as it was written before the column. A header the user wrote is kept.
+void DropRegionColumn(CsvDocument& document) {
+  const auto column = RegionColumn(document);
+  if (!column) return;
+  const bool tagged = std::any_of(document.records.begin(), document.records.end(), [&](const CsvRecord& r) {
+    const auto key = RowKey(r, column);
     return key && key->first != Region::China;
   });
-  const std::string_view text = tagged ? kRegionHolidayListHeader : kHolidayListHeader;
-  std::vector<std::string> fields = {"年份", "日期", "类别", "名称"};
-  if (tagged) fields.push_back("地区");
-  const auto header = std::find_if(records.begin(), records.end(), [](const CsvRecord& r) {
-    return r.kind == RecordKind::Fields && IsHeader(r.fields);
-  });
-  if (header == records.end()) {
-    if (addIfNone)
-      records.insert(records.begin(), {0, RecordKind::Fields, std::string(text) + document.lineEnd, fields});
-    return;
-  }
-  const bool programs = header->fields == std::vector<std::string>{"年份", "日期", "类别", "名称"} ||
-                        header->fields == std::vector<std::string>{"年份", "日期", "类别", "名称", "地区"};
-  if (!programs || header->fields == fields) return;
-  // Its own line end kept.
-  const std::size_t body = header->text.find_last_not_of("\r\n") + 1;
-  *header = {header->line, RecordKind::Fields, std::string(text) + header->text.substr(body), fields};
+  const auto header = FindHeader(document);
+  if (tagged || header->fields != std::vector<std::string>{"年份", "日期", "类别", "名称", "地区"}) return;
+  Rewrite(*header, {"年份", "日期", "类别", "名称"}, document.lineEnd);
 }
 
 }  // namespace
@@ -131,9 +167,10 @@ const std::map<int, HolidaySchedule>& YearsOf(const HolidayList& list, Region re
 HolidayList ReadHolidayList(const CsvDocument& document) {
   HolidayList list;
   std::set<std::tuple<Region, int, std::chrono::sys_days>> dates;  // by region and notice year
+  const auto column = RegionColumn(document);
   for (const CsvRecord& record : document.records) {
     if (record.kind != RecordKind::Fields || IsBlankRow(record.fields) || IsHeader(record.fields)) continue;
-    const auto parsed = ParseRow(record.fields);
+    const auto parsed = ParseRow(record.fields, column);
     const Row* row = std::get_if<Row>(&parsed);
     if (!row) {
       list.errors.push_back({record.line, RowText(record.fields)});
@@ -162,20 +199,32 @@ HolidayList ReadHolidayList(const CsvDocument& document) {
 }
 
 void RemoveSchedule(CsvDocument& document, int year, Region region) {
-  std::erase_if(document.records, [&](const CsvRecord& record) { return RowKey(record) == std::pair{region, year}; });
-  FitHeader(document, false);
+  const auto column = RegionColumn(document);
+  std::erase_if(document.records, [&](const CsvRecord& record) {
+    return RowKey(record, column) == std::pair{region, year};
+  });
+  DropRegionColumn(document);
 }
 
 void StoreSchedule(CsvDocument& document, const HolidaySchedule& schedule, Region region) {
   RemoveSchedule(document, schedule.year, region);
-  const bool tagged = region != Region::China;
+  std::optional<std::size_t> column;
+  if (region != Region::China) {
+    column = EnsureRegionColumn(document);
+  } else if (FindHeader(document) == document.records.end()) {
+    document.records.insert(
+        document.records.begin(),
+        {0, RecordKind::Fields, std::string(kHolidayListHeader) + document.lineEnd, {"年份", "日期", "类别", "名称"}});
+  }
   for (const HolidayDay& day : schedule.days) {
     std::vector<std::string> fields = {std::to_string(schedule.year), IsoDate(day.date),
                                        std::string(KindMark(day.kind)), day.name};
-    if (tagged) fields.emplace_back(RegionTag(region));
+    if (column) {
+      fields.resize(std::max(fields.size(), *column + 1));
+      fields[*column] = RegionTag(region);
+    }
     document.records.push_back({0, RecordKind::Fields, RecordText(fields, document.lineEnd), fields});
   }
-  FitHeader(document, true);
 }
 
 std::vector<HolidayDay> ReplacedRows(const HolidayList& list, const HolidaySchedule& schedule, Region region) {

@@ -5,10 +5,14 @@
 // year (Korea's and Vietnam's rows are added to it instead); a year in
 // neither is not known, and nothing is guessed for it.
 //
-// The region column (地区: cn, tw, hk, kr or vn) came after the mainland's
-// rows: a row without it, or with it empty, is the mainland's, so a list
-// written before reads as it did, and the mainland's rows are written
-// without it, so a list of the mainland's days alone is written as before.
+// The region column (cn, tw, hk, kr or vn) came after the mainland's rows,
+// and is the one the header names 地区: in a list whose header names none
+// (every list written before the column) every row is the mainland's and
+// any further columns are the user's own, as they always were; a row with
+// the column empty is the mainland's too. The mainland's rows are written
+// without it, and the header gains 地区 only while another region's rows
+// are in the list, so a list of the mainland's days alone is written as
+// before.
 // Each region's years are its own: storing Korea's 2027 leaves the
 // mainland's 2027 as it is. How a region's rows join its built-in days is
 // lists/region_holiday_list.h.

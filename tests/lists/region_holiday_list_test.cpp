@@ -47,6 +47,30 @@ TEST(RegionHolidayListTest, AListWithoutRegionsIsTheMainlandsAndWrittenAsItWas) 
   EXPECT_EQ(DocumentText(document), kOldList);
 }
 
+// The region column is the one the header names 地区: a list that names
+// none keeps its further columns as the user's own notes, even one that
+// reads like a tag, and another region's rows get a column after them.
+TEST(RegionHolidayListTest, FurtherColumnsOfTheUsersOwnStayTheirs) {
+  for (const char* text : {"年份,日期,类别,名称,备注\n2027,2027-01-01,休,元旦,kr\n", "2027,2027-01-01,休,元旦,kr\n"}) {
+    const HolidayList list = ReadHolidayList(Document(text));
+    EXPECT_TRUE(list.errors.empty()) << text;
+    EXPECT_TRUE(list.regions.empty()) << text;
+    EXPECT_EQ(list.years.at(2027).days.size(), 1u) << text;
+  }
+  CsvDocument document = Document("年份,日期,类别,名称,备注\n2027,2027-01-01,休,元旦,kr\n");
+  const HolidaySchedule kr{2027, {Off(Date(2027, 6, 3), "임시공휴일")}};
+  StoreSchedule(document, kr, Region::Korea);
+  EXPECT_EQ(DocumentText(document),
+            "年份,日期,类别,名称,备注,地区\n2027,2027-01-01,休,元旦,kr\n"
+            "\"2027\",\"2027-06-03\",\"休\",\"임시공휴일\",\"\",\"kr\"\n");
+  const HolidayList list = ReadHolidayList(document);
+  EXPECT_TRUE(list.errors.empty());
+  EXPECT_EQ(list.years.at(2027).days.size(), 1u);
+  EXPECT_EQ(YearsOf(list, Region::Korea).at(2027), kr);
+  RemoveSchedule(document, 2027, Region::Korea);  // the user's header keeps its new column
+  EXPECT_EQ(DocumentText(document), "年份,日期,类别,名称,备注,地区\n2027,2027-01-01,休,元旦,kr\n");
+}
+
 // Each region's rows are its own: storing one region's year leaves the
 // same year of the others, and the list reads back what was stored.
 TEST(RegionHolidayListTest, MixedRegions) {
@@ -117,19 +141,20 @@ TEST(RegionHolidayListTest, RowsOfNoRegionAreRefusedWithTheirLines) {
     EXPECT_TRUE(list.years.empty() && list.regions.empty()) << c.row;
   }
   // The same date may be a row of two regions, not twice of one.
-  const HolidayList twice = ReadHolidayList(
-      Document("2027,2027-06-03,休,임시공휴일,kr\n2027,2027-06-03,休,假,hk\n2027,2027-06-03,休,임시,kr\n"));
+  const HolidayList twice =
+      ReadHolidayList(Document("年份,日期,类别,名称,地区\n2027,2027-06-03,休,임시공휴일,kr\n2027,2027-06-03,休,假,"
+                               "hk\n2027,2027-06-03,休,임시,kr\n"));
   ASSERT_EQ(twice.errors.size(), 1u);
-  EXPECT_EQ(twice.errors[0].line, 3);
+  EXPECT_EQ(twice.errors[0].line, 4);
   EXPECT_TRUE(twice.errors[0].repeatedDate);
 }
 
 // Korea's and Vietnam's rows are days added to the built-in year; the
 // others' rows are the year.
 TEST(RegionHolidayListTest, RowsJoinOrReplaceTheBuiltInYear) {
-  const HolidayList list =
-      ReadHolidayList(Document("2027,2027-06-03,休,임시공휴일,kr\n2027,2027-02-08,休,설날 연휴,kr\n"
-                               "2030,2030-09-03,休,Quốc khánh,vn\n2026,2026-12-24,休,聖誕節前夕,hk\n"));
+  const HolidayList list = ReadHolidayList(
+      Document("年份,日期,类别,名称,地区\n2027,2027-06-03,休,임시공휴일,kr\n2027,2027-02-08,休,설날 연휴,kr\n"
+               "2030,2030-09-03,休,Quốc khánh,vn\n2026,2026-12-24,休,聖誕節前夕,hk\n"));
   ASSERT_TRUE(list.errors.empty());
   const HolidaySchedule builtIn = *RegionHolidaySchedule(Region::Korea, 2027);
   const auto kr = KnownSchedule(list, Region::Korea, 2027);

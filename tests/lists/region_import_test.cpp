@@ -63,7 +63,8 @@ TEST(RegionImportTest, TaiwansRevisionChangesTheYearItRevises) {
   EXPECT_EQ(revised.years[0], expected);
 
   // Revising the user's own 2025 (a single row) changes that.
-  const HolidayList own = ReadHolidayList(Document("2025,2025-01-27,休,小年夜,tw\n2025,2025-01-28,休,除夕,tw\n"));
+  const HolidayList own =
+      ReadHolidayList(Document("年份,日期,类别,名称,地区\n2025,2025-01-27,休,小年夜,tw\n2025,2025-01-28,休,除夕,tw\n"));
   const RegionImport ofOwn = Imported(ImportTaiwanCalendar(kBig5Revision, own));
   ASSERT_EQ(ofOwn.years.size(), 1u);
   ASSERT_EQ(ofOwn.years[0].days.size(), 1u);
