@@ -61,6 +61,11 @@ std::string RowErrorText(const HolidayRowError& bad) {
       return "has a date outside its year (only a 元旦 block may begin in the December before)";
     case HolidayRowError::Outside::Nothing: break;
   }
+  switch (bad.region) {
+    case HolidayRowError::RegionFault::Unknown: return "names a region other than cn, tw, hk, kr and vn";
+    case HolidayRowError::RegionFault::NoWorkdays: return "is a 班 of a region that has no make-up workdays (kr, hk)";
+    case HolidayRowError::RegionFault::Nothing: break;
+  }
   return "is not a row of year, date (yyyy-mm-dd), 休 or 班, and name";
 }
 

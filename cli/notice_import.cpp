@@ -43,7 +43,9 @@ std::string ProblemText(NoticeProblem problem) {
   return {};
 }
 
-std::string ReadSource(const std::string& source) {
+}  // namespace
+
+std::string ReadImportSource(const std::string& source) {
   if (source == "-") {
     // Bounded as a file is: a pipe from /dev/zero must not fill the memory.
     std::string text(kMostBytesRead + 1, '\0');
@@ -60,6 +62,8 @@ std::string ReadSource(const std::string& source) {
   if (read.error) throw UsageError("cannot read " + Quoted(source) + ": " + read.error.message());
   return read.bytes.value_or("");
 }
+
+namespace {
 
 std::string_view EncodingName(NoticeEncoding encoding) {
   switch (encoding) {
@@ -168,9 +172,7 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
       err << kPrefix << where << ":" << update.problem->line << ": not a holiday list\n";
       return 1;
     case ListUpdate::Status::Refused:
-      err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text)
-          << (badRow->repeatedDate ? " names a date an earlier row of its year names"
-                                   : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name")
+      err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text) << " " << RowErrorText(*badRow)
           << ": nothing stored\n";
       return 1;
     case ListUpdate::Status::Saved:
@@ -187,7 +189,7 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
 }  // namespace
 
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err) {
-  const auto parsed = ParseHolidayNotice(NoticeText(ReadSource(request.source)), request.year, IfUnbalanced::Read);
+  const auto parsed = ParseHolidayNotice(NoticeText(ReadImportSource(request.source)), request.year, IfUnbalanced::Read);
   if (const auto* error = std::get_if<NoticeError>(&parsed)) {
     PrintRefusal(*error, err);
     return 2;
