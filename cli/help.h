@@ -128,6 +128,8 @@ Options:
 inline constexpr std::string_view kHolidaysHelpFormat = R"help(Usage: tessarine-cli holidays [OPTIONS] START [END]
        tessarine-cli holidays --import FILE|- [--year YEAR] [--dry-run]
                               [--accept-unbalanced]
+       tessarine-cli holidays --import-tw FILE|- [--dry-run]
+       tessarine-cli holidays --import-hk FILE|- [--dry-run]
 
 Writes one iCalendar file with the official days off ("<name>(休)") and make-up
 workdays ("<name>(班)") of mainland China for the years START to END (or START
@@ -156,11 +158,22 @@ into that year. A notice with a block whose weekdays off are not its statutory
 days plus its make-up workdays is refused, naming the block, since the text
 may be cut short; --accept-unbalanced stores it as it is.
 
+With --import-tw, reads Taiwan's 辦公日曆表 as the DGPA's open-data CSV is
+downloaded (UTF-8 or Big5): a whole year, or a revision (修正版) of a year
+whose table is known, built in or imported. With --import-hk, reads Hong
+Kong's general holidays as the 1823 iCalendar feed is downloaded (English or
+Chinese), with each year it holds. Either prints the days as --import does
+and stores its years in the list as that region's (a fifth column, 地区: tw
+or hk), leaving the mainland's rows as they are. A file is read whole or
+refused, naming the line at fault; nothing is stored from it.
+
 Options:
   --output DIR           write into DIR (default: the current folder)
   --import FILE          read a notice and store its year
   --year YEAR            with --import: the year of a text without its title
-  --dry-run              with --import: print the days without storing them
+  --import-tw FILE       read Taiwan's 辦公日曆表 CSV and store its year
+  --import-hk FILE       read Hong Kong's 1823 feed and store its years
+  --dry-run              with an import: print the days without storing them
   --accept-unbalanced    with --import: store a notice whose days do not add
                          up, once you have checked it against the original
   --fixed-name           no time stamp in the name; a new run replaces the
@@ -172,8 +185,8 @@ Options:
 
 Exit status 0 when done, 1 when no year of the range is known or a file or the
 list could not be written (a read-only list among them; nothing is written), 2
-for bad arguments, a bad list or a text that is not a readable notice (nothing
-is stored).
+for bad arguments, a bad list or a text that is not a readable notice or file
+(nothing is stored).
 )help";
 
 inline constexpr std::string_view kAnniversariesHelpFormat = R"help(Usage: tessarine-cli anniversaries [OPTIONS] FILE START [END]

@@ -61,6 +61,11 @@ std::string RowErrorText(const HolidayRowError& bad) {
       return "has a date outside its year (only a 元旦 block may begin in the December before)";
     case HolidayRowError::Outside::Nothing: break;
   }
+  switch (bad.region) {
+    case HolidayRowError::RegionFault::Unknown: return "names a region other than cn, tw, hk, kr and vn";
+    case HolidayRowError::RegionFault::NoWorkdays: return "is a 班 of a region that has no make-up workdays (kr, hk)";
+    case HolidayRowError::RegionFault::Nothing: break;
+  }
   return "is not a row of year, date (yyyy-mm-dd), 休 or 班, and name";
 }
 
@@ -78,6 +83,26 @@ HolidayListFile ReadHolidayListFile() {
                      RowErrorText(bad));
   }
   return file;
+}
+
+int ReportListUpdate(const Result<ListUpdate, ListUpdateError>& update, std::string_view where,
+                     const std::optional<HolidayRowError>& badRow, std::ostream& err) {
+  constexpr std::string_view kPrefix = "tessarine-cli holidays: ";
+  if (!update) {
+    const ListUpdateError& failed = update.error();
+    if (failed.kind == ListUpdateError::Kind::NotAList) {
+      err << kPrefix << where << ":" << failed.problem.line << ": not a holiday list\n";
+    } else {
+      err << kPrefix << "cannot write " << where << ": " << failed.error.message() << "\n";
+    }
+    return 1;
+  }
+  if (update->outcome == LockedUpdate::Outcome::Refused && badRow) {
+    err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text) << " " << RowErrorText(*badRow)
+        << ": nothing stored\n";
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace tessarine::cli

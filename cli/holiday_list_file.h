@@ -5,9 +5,12 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "lists/holiday_list.h"
+#include "lists/list_file.h"
 
 namespace tessarine::cli {
 
@@ -37,5 +40,12 @@ HolidayListFile ReadHolidayListFile();
 // What is wrong with a bad row, after the row as written: "names a date an
 // earlier row of its year names", …
 std::string RowErrorText(const HolidayRowError& bad);
+
+// Says on `err` why an import's change of the list at `where` (as printed)
+// was not stored: the list could not be written, is no list, or holds
+// `badRow`. Returns the exit status: 0 when the change was stored or
+// changed nothing, else 1.
+int ReportListUpdate(const Result<ListUpdate, ListUpdateError>& update, std::string_view where,
+                     const std::optional<HolidayRowError>& badRow, std::ostream& err);
 
 }  // namespace tessarine::cli

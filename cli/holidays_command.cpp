@@ -1,5 +1,6 @@
 // tessarine-cli holidays: the official days off and make-up workdays as one
-// calendar file, and a new year read from the State Council's notice.
+// calendar file, a new year read from the State Council's notice, and the
+// years of Taiwan's 辦公日曆表 or Hong Kong's feed.
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
@@ -13,6 +14,7 @@
 #include "cli/holiday_list_file.h"
 #include "cli/local_clock.h"
 #include "cli/notice_import.h"
+#include "cli/region_import.h"
 
 namespace tessarine::cli {
 namespace {
@@ -22,6 +24,8 @@ struct Request {
   std::vector<std::string> years;
   std::optional<int> rolling;  // --rolling N
   std::optional<ImportRequest> notice;  // --import FILE, or - for standard input
+  std::optional<RegionImportRequest> published;  // --import-tw or --import-hk FILE, or -
+  bool twoPublished = false;                     // both given
   std::string output = ".";
   std::filesystem::path folder;
   FileNaming naming;
@@ -35,6 +39,13 @@ void AddOptions(CLI::App& command, const std::shared_ptr<Request>& request) {
   command.add_option_function<std::string>("--import", [request](const std::string& given) {
     request->notice = ImportRequest{given, std::nullopt, false};
   });
+  for (const Region region : {Region::Taiwan, Region::HongKong}) {
+    const auto take = [request, region](const std::string& given) {
+      request->twoPublished = request->published.has_value();
+      request->published = RegionImportRequest{region, given};
+    };
+    command.add_option_function<std::string>(fmt::format("--import-{}", RegionTag(region)), take);
+  }
   command.add_flag("--dry-run", request->dryRun);
   command.add_flag("--accept-unbalanced", request->acceptUnbalanced);
   command.add_option_function<std::string>("--year", [request](const std::string& given) { request->year = given; });
@@ -43,8 +54,23 @@ void AddOptions(CLI::App& command, const std::shared_ptr<Request>& request) {
   command.add_option("years", request->years);
 }
 
+// A region's file to import: alone, with at most --dry-run.
+void CheckPublished(Request& request) {
+  if (request.published->source.empty()) {
+    throw UsageError("--import-tw and --import-hk need a file, or - for standard input");
+  }
+  if (request.twoPublished || request.notice || request.year || request.acceptUnbalanced) {
+    throw UsageError("--import-tw and --import-hk import one file, without --import, --year or --accept-unbalanced");
+  }
+  if (!request.years.empty() || request.rolling) {
+    throw UsageError("--import-tw and --import-hk take no years: the file names its own");
+  }
+  request.published->dryRun = request.dryRun;
+}
+
 // The options checked together, before any work.
 void Check(Request& request) {
+  if (request.published) return CheckPublished(request);
   if (request.notice && request.notice->source.empty()) {
     throw UsageError("--import needs a file, or - for standard input");
   }
@@ -92,6 +118,7 @@ CommandRun AddHolidays(CLI::App& command) {
     }
     Request request = *options;
     Check(request);
+    if (request.published) return ImportRegionFile(*request.published, out, err);
     return request.notice ? ImportNotice(*request.notice, out, err) : WriteCalendar(request, out, err);
   };
 }

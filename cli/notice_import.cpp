@@ -43,7 +43,9 @@ std::string ProblemText(NoticeProblem problem) {
   return {};
 }
 
-std::string ReadSource(const std::string& source) {
+}  // namespace
+
+std::string ReadImportSource(const std::string& source) {
   if (source == "-") {
     // Bounded as a file is: a pipe from /dev/zero must not fill the memory.
     std::string text(kMostBytesRead + 1, '\0');
@@ -60,6 +62,8 @@ std::string ReadSource(const std::string& source) {
   if (read.error) throw UsageError("cannot read " + Quoted(source) + ": " + read.error.message());
   return read.bytes.value_or("");
 }
+
+namespace {
 
 std::string_view EncodingName(NoticeEncoding encoding) {
   switch (encoding) {
@@ -151,8 +155,8 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
       return ChangeOutcome::Refuse;
     }
     stored.year = std::move(*merged);
-    stored.replaced = ReplacedRows(list, *stored.year);
-    StoreSchedule(current.document, *stored.year);
+    stored.replaced = ReplacedRows(list, *stored.year, Region::China);
+    StoreSchedule(current.document, *stored.year, Region::China);
     return ChangeOutcome::Apply;
   });
   const std::string where = EscapeControls(path.string());
@@ -160,22 +164,7 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
     PrintRefusal(*refused, err);
     return 2;
   }
-  if (!update) {
-    const ListUpdateError& failed = update.error();
-    if (failed.kind == ListUpdateError::Kind::NotAList) {
-      err << kPrefix << where << ":" << failed.problem.line << ": not a holiday list\n";
-    } else {
-      err << kPrefix << "cannot write " << where << ": " << failed.error.message() << "\n";
-    }
-    return 1;
-  }
-  if (update->outcome == LockedUpdate::Outcome::Refused) {
-    err << kPrefix << where << ":" << badRow->line << ": " << Quoted(badRow->text)
-        << (badRow->repeatedDate ? " names a date an earlier row of its year names"
-                                 : " is not a row of year, date (yyyy-mm-dd), 休 or 班, and name")
-        << ": nothing stored\n";
-    return 1;
-  }
+  if (const int status = ReportListUpdate(update, where, badRow, err); status != 0) return status;
   if (!stored.replaced.empty()) {
     err << EscapeControls(fmt::format("替换了你自己添加的 {} 行：{}", stored.replaced.size(), RowsText(stored.replaced)))
         << "\n";
@@ -187,7 +176,7 @@ int Store(const HolidayNotice& notice, std::ostream& err) {
 }  // namespace
 
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err) {
-  const auto parsed = ParseHolidayNotice(NoticeText(ReadSource(request.source)), request.year, IfUnbalanced::Read);
+  const auto parsed = ParseHolidayNotice(NoticeText(ReadImportSource(request.source)), request.year, IfUnbalanced::Read);
   if (!parsed) {
     PrintRefusal(parsed.error(), err);
     return 2;

@@ -24,4 +24,9 @@ struct ImportRequest {
 // UsageError for a source that cannot be read or decoded.
 int ImportNotice(const ImportRequest& request, std::ostream& out, std::ostream& err);
 
+// The bytes of a file to import, or of standard input for "-", at most
+// kMostBytesRead of them. Throws UsageError for a source that is no regular
+// file, cannot be read or is too large.
+std::string ReadImportSource(const std::string& source);
+
 }  // namespace tessarine::cli

@@ -174,10 +174,10 @@ class YearRemoval : public QUndoCommand {
   YearRemoval(HolidaySchedule removed, std::function<bool(const std::function<void(CsvDocument&)>&, int)> change)
       : QUndoCommand(HolidaysTab::tr("删除 %1 年").arg(removed.year)), removed_(std::move(removed)), change_(std::move(change)) {}
   void redo() override {
-    change_([year = removed_.year](CsvDocument& d) { RemoveSchedule(d, year); }, removed_.year);
+    change_([year = removed_.year](CsvDocument& d) { RemoveSchedule(d, year, Region::China); }, removed_.year);
   }
   void undo() override {
-    change_([this](CsvDocument& d) { StoreSchedule(d, removed_); }, removed_.year);
+    change_([this](CsvDocument& d) { StoreSchedule(d, removed_, Region::China); }, removed_.year);
   }
 
  private:
@@ -220,7 +220,7 @@ void HolidaysTab::onPasteNoticeClicked() {
 // on disk now.
 std::vector<HolidayDay> HolidaysTab::replacedRows(const HolidaySchedule& schedule) const {
   const auto read = readList();
-  return read ? ReplacedRows(*read, schedule) : std::vector<HolidayDay>{};
+  return read ? ReplacedRows(*read, schedule, Region::China) : std::vector<HolidayDay>{};
 }
 
 bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
@@ -242,8 +242,8 @@ void HolidaysTab::store(const HolidaySchedule& schedule) {
   const auto update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
     const HolidayList list = ReadHolidayList(current.document);
     if (!list.errors.empty()) badLine = list.errors.front().line;
-    if (badLine || ReplacedRows(list, schedule) != expected) return ChangeOutcome::Refuse;
-    StoreSchedule(current.document, schedule);
+    if (badLine || ReplacedRows(list, schedule, Region::China) != expected) return ChangeOutcome::Refuse;
+    StoreSchedule(current.document, schedule, Region::China);
     return ChangeOutcome::Apply;
   });
   load();

@@ -13,9 +13,9 @@ TEST(HolidayListTest, AStoredYearReplacesItsRowsAndKeepsTheRest) {
   CsvDocument document = Document("年份,日期,类别,名称\n# 自己加的\n2027,2027-01-01,休,元旦\n2027,2027-01-02,休,元旦\n");
   const HolidaySchedule y2027{2027, {{testing::Date(2027, 1, 1), HolidayKind::DayOff, "元旦"},
                                      {testing::Date(2027, 2, 6), HolidayKind::Workday, "春节"}}};
-  StoreSchedule(document, y2027);
+  StoreSchedule(document, y2027, Region::China);
   const HolidaySchedule y2008{2008, {{testing::Date(2007, 12, 29), HolidayKind::Workday, "元旦"}}};
-  StoreSchedule(document, y2008);
+  StoreSchedule(document, y2008, Region::China);
   EXPECT_EQ(DocumentText(document),
             "年份,日期,类别,名称\n# 自己加的\n"
             "\"2027\",\"2027-01-01\",\"休\",\"元旦\"\n\"2027\",\"2027-02-06\",\"班\",\"春节\"\n"
@@ -102,10 +102,10 @@ TEST(HolidayListTest, RowsOutsideTheirYearAreBadRows) {
 TEST(HolidayListTest, ReplacedRowsAreTheUsersOwn) {
   const HolidayList list = ReadHolidayList(Document("2027,2027-01-01,休,元旦\n2027,2027-03-08,休,妇女节(公司)\n"));
   const HolidaySchedule notice{2027, {{testing::Date(2027, 1, 1), HolidayKind::DayOff, "元旦"}}};
-  const std::vector<HolidayDay> replaced = ReplacedRows(list, notice);
+  const std::vector<HolidayDay> replaced = ReplacedRows(list, notice, Region::China);
   ASSERT_EQ(replaced.size(), 1u);
   EXPECT_EQ(replaced[0].name, "妇女节(公司)");
-  EXPECT_TRUE(ReplacedRows(list, HolidaySchedule{2028, {}}).empty());
+  EXPECT_TRUE(ReplacedRows(list, HolidaySchedule{2028, {}}, Region::China).empty());
 }
 
 }  // namespace

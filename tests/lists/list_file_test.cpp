@@ -30,7 +30,7 @@ TEST(ListFileTest, WritersAtTheSameTimeLoseNothing) {
     const pid_t child = ::fork();
     if (child == 0) {
       const auto update = UpdateListFile(list, [&](LoadedList& current) {
-        StoreSchedule(current.document, OneDay(2030 + i));
+        StoreSchedule(current.document, OneDay(2030 + i), Region::China);
         return ChangeOutcome::Apply;
       });
       ::_exit(update && update->outcome == LockedUpdate::Outcome::Saved ? 0 : 1);

@@ -51,7 +51,7 @@ TEST_F(MonthViewTest, ShowsWhatTheFilesWillSayAndFollowsTheOptions) {
 
   Find<QRadioButton>("monthAndDayRadio")->click();
   ExpectTitlesOf(2013, 1, {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay}});
-  Action("koreanCalendarAction")->trigger();
+  Action("koreaRegionAction")->trigger();
   ExpectTitlesOf(2013, 1,
                  {MonthNaming::WinterAndLast, NormalFormat{DisplayMode::MonthAndDay}, Language::Korean,
                   LunarCalendar::Korea, Region::Korea});

@@ -3,6 +3,8 @@
 // every older one reads it. Whatever a setting holds comes back as it was
 // stored, and two writers at once lose neither's key.
 #include <QSettings>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -53,8 +55,14 @@ TEST(WindowSettingsTest, AnOddValueReadsBackThroughQSettings) {
   const WindowSettings settings(QString::fromStdString(file), [](std::error_code error) {
     ADD_FAILURE() << "not stored: " << error.message();
   });
+  // QSettings keeps each file it read and reads it again only when its size
+  // or its time (to the millisecond) changed; two values of one length are
+  // stored here within a millisecond, so each store is dated a second on.
+  const auto stored = std::filesystem::last_write_time(file);
+  int second = 0;
   for (const char* value : kOddValues) {
     settings.store("outputFolder", QString::fromUtf8(value));
+    std::filesystem::last_write_time(file, stored + std::chrono::seconds(++second));
     EXPECT_EQ(Read(file, "outputFolder"), QString::fromUtf8(value)) << value;
     EXPECT_EQ(settings.value("outputFolder").toString(), QString::fromUtf8(value)) << value;
   }

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "calendar/year_range.h"
 #include "holidays/working_days.h"
 
 namespace tessarine {
@@ -88,6 +89,8 @@ Result<void, OfficeCalendarError> ReadRow(const Line& line, OfficeCalendar& file
   if (fields.size() != 4) return fail(OfficeCalendarProblem::WrongFieldCount);
   const auto date = DateOf(fields[0]);
   if (!date) return fail(OfficeCalendarProblem::BadDate);
+  // A year the calendar does not describe could be neither shown nor kept.
+  if (!IsDescribable(*date)) return fail(OfficeCalendarProblem::YearOutside);
   const unsigned weekday = std::chrono::weekday{*date}.c_encoding();
   if (fields[1] != kWeekdays[weekday]) return fail(OfficeCalendarProblem::WrongWeekday);
   const int y = static_cast<int>(std::chrono::year_month_day{*date}.year());

@@ -32,6 +32,7 @@ enum class OfficeCalendarProblem {
   NoRows,           // a header and no day
   WrongFieldCount,  // a row without its four fields: the line
   BadDate,          // 西元日期 is no date written YYYYMMDD: the line
+  YearOutside,      // a day outside the calendar's years: the line
   WrongWeekday,     // 星期 is not the date's weekday: the line
   OtherYear,        // a day of another year than the first row's: the line
   OutOfOrder,       // a day repeated, or before the row above it: the line

@@ -137,6 +137,9 @@ TEST(OfficeCalendarTest, RefusedWhole) {
       {Csv({"2025-01-01,三,2,開國紀念日"}), OfficeCalendarProblem::BadDate, 2},
       {Csv({"20250101,三,2,", "20250230,日,2,"}), OfficeCalendarProblem::BadDate, 3},
       {Csv({"20250101,四,2,開國紀念日"}), OfficeCalendarProblem::WrongWeekday, 2},
+      // A year the calendar does not describe could not be kept in the list.
+      {Csv({"21010101,六,2,開國紀念日"}), OfficeCalendarProblem::YearOutside, 2},
+      {Csv({"19001231,一,0,"}), OfficeCalendarProblem::YearOutside, 2},
       {Csv({"20251231,三,0,", "20260101,四,2,開國紀念日"}), OfficeCalendarProblem::OtherYear, 3},
       {Csv({"20250102,四,0,", "20250101,三,2,開國紀念日"}), OfficeCalendarProblem::OutOfOrder, 3},
       {Csv({"20250101,三,2,開國紀念日", "20250101,三,2,開國紀念日"}), OfficeCalendarProblem::OutOfOrder, 3},

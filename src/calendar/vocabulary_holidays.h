@@ -1,0 +1,24 @@
+// The marks a region's official days carry in the language a file or the
+// month view is written in: a day off and a make-up workday. The words of
+// the language (Vocabulary::dayOff, ::workday: 休 and 班, 휴, Nghỉ and Làm
+// bù) serve every region, but for two things each region's own people say:
+// Taiwan calls its worked Saturday 補班 (the DGPA table's 補行上班), and
+// Korea and Hong Kong never work a day in exchange, so they have no word
+// for one.
+#pragma once
+
+#include <string_view>
+
+#include "calendar/region.h"
+#include "calendar/vocabulary.h"
+
+namespace tessarine {
+
+struct HolidayMarks {
+  std::string_view dayOff;   // 休
+  std::string_view workday;  // 班; empty for a region with no make-up workdays
+};
+
+HolidayMarks HolidayMarksOf(Language language, Region region);
+
+}  // namespace tessarine
