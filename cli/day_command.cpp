@@ -10,7 +10,10 @@
 #include "calendar/festival_ids.h"
 #include "compose/almanac_text.h"
 #include "compose/day_names.h"
+#include "export/holiday_calendar.h"
+#include "lists/region_holiday_list.h"
 #include "cli/arguments.h"
+#include "cli/holiday_list_file.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 
@@ -72,8 +75,19 @@ nlohmann::ordered_json FestivalsJson(const FestivalList<Festival>& festivals, Re
   return list;
 }
 
+// The region's official day, as the holiday list and the built-in
+// schedules know it: {"kind": "off"|"work", "name", "status"}, or null.
+nlohmann::ordered_json HolidayJson(sys_days date, const MarkedDays& holidays) {
+  const auto found = holidays.find(date);
+  if (found == holidays.end()) return nullptr;
+  const HolidayDay& day = found->second;
+  return {{"kind", day.kind == HolidayKind::DayOff ? "off" : "work"},
+          {"name", day.name},
+          {"status", day.status == HolidayStatus::Official ? "official" : "provisional"}};
+}
+
 std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, const std::string& title,
-                     Language language) {
+                     Language language, const MarkedDays& holidays) {
   nlohmann::ordered_json day = {
       {"date", IsoDate(date)},
       {"weekday", std::chrono::weekday{date}.iso_encoding()},
@@ -93,6 +107,7 @@ std::string JsonLine(sys_days date, const DayInfo& info, const DayNames& names, 
       {"lunarFestivals", FestivalsJson(info.lunarFestivals, info.region, language)},
       {"solarFestivals", FestivalsJson(info.solarFestivals, info.region, language)},
       {"title", title},
+      {"holiday", HolidayJson(date, holidays)},
   };
   if (!names.term.empty()) day["term"] = names.term;
   if (!names.festival.empty()) day["festivals"].push_back(names.festival);
@@ -115,12 +130,14 @@ int RunDay(const DayOptions& options, std::ostream& out) {
   const LunarCalendar calendar = format.Calendar();
   const Region region = format.Place();
   const Language language = format.Script();
+  // The list is read for JSON alone, as ics reads it for --holiday-marks.
+  const MarkedDays holidays = options.json ? MarksOf(KnownSchedules(ReadHolidayListFile().list, region)) : MarkedDays{};
   for (const auto& span : spans) {
     for (auto date = span.from; date <= span.to && out; date += std::chrono::days{1}) {
       const DayInfo info = GetDayInfo(date, calendar, region);
       const DayNames names = NamesOf(date, info, format.Naming(), language);
       const std::string title = NormalSummary(info, normal, format.Naming(), language);
-      out << (options.json ? JsonLine(date, info, names, title, language) : TabLine(date, names, title));
+      out << (options.json ? JsonLine(date, info, names, title, language, holidays) : TabLine(date, names, title));
     }
   }
   return out ? 0 : 1;  // a lost line is reported by the caller

@@ -9,6 +9,7 @@
 #include "cli/help.h"
 #include "cli/holiday_list_file.h"
 #include "cli/local_clock.h"
+#include "lists/region_holiday_list.h"
 
 namespace tessarine::cli {
 namespace {
@@ -49,7 +50,7 @@ int RunIcs(const IcsOptions& options, std::ostream& out, std::ostream& err) {
   }
   YearFilesRequest files = FilesRequest(options);
   const std::filesystem::path folder = OutputFolder(options.output);
-  if (options.holidayMarks) files.holidayMarks = KnownSchedules(ReadHolidayListFile().list);
+  if (options.holidayMarks) files.holidayMarks = KnownSchedules(ReadHolidayListFile().list, files.format.region);
   return RunGeneration(files, folder, "ics", out, err);
 }
 

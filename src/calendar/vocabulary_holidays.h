@@ -17,6 +17,11 @@ namespace tessarine {
 struct HolidayMarks {
   std::string_view dayOff;   // 休
   std::string_view workday;  // 班; empty for a region with no make-up workdays
+  // After the mark of a day computed from the rules for a year its
+  // government has not published yet, joined to it as the language joins
+  // two words in brackets: 休、暂定, 휴, 예정, Nghỉ, dự kiến.
+  std::string_view provisional;
+  std::string_view joiner;
 };
 
 HolidayMarks HolidayMarksOf(Language language, Region region);

@@ -178,10 +178,10 @@ void WriteYearsAsOne(Batch& batch, const YearFilesRequest& request, const TitleF
 }
 
 void Run(Batch& batch, const YearFilesRequest& request) {
-  const HolidayMarks marks = MarksOf(request.holidayMarks);
+  const MarkedDays marks = MarksOf(request.holidayMarks);
   const TitleFunction titleOf = [&format = request.format, &marks](const DayInfo& day) {
     if (marks.empty()) return TitleOf(day, format);
-    return MarkedTitle(TitleOf(day, format), day.date, marks, format.language);
+    return MarkedTitle(TitleOf(day, format), day.date, marks, format.language, format.region);
   };
   const bool fixed = request.naming.fixedName;
   const LunarCalendar calendar = request.format.calendar;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "calendar/vocabulary_holidays.h"
 #include "export/year_calendar.h"
 
 namespace tessarine {
@@ -39,18 +40,30 @@ std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment, 
       fixed);
 }
 
-HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules) {
-  HolidayMarks marks;
+MarkedDays MarksOf(const std::vector<HolidaySchedule>& schedules) {
+  MarkedDays marks;
   for (const HolidaySchedule& schedule : schedules) {
-    for (const HolidayDay& day : schedule.days) marks[day.date] = day.kind;
+    for (const HolidayDay& day : schedule.days) marks[day.date] = day;
   }
   return marks;
 }
 
-std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks, Language language) {
+std::string HolidayMark(const HolidayDay& day, Language language, Region region) {
+  const HolidayMarks words = HolidayMarksOf(language, region);
+  // A region with no word for a make-up workday has none in its schedules;
+  // one that came in all the same keeps the language's plain word.
+  std::string_view mark = day.kind == HolidayKind::DayOff ? words.dayOff : words.workday;
+  if (mark.empty()) mark = VocabularyOf(language).workday;
+  std::string text = std::string("(").append(mark);
+  if (day.status == HolidayStatus::Provisional) text.append(words.joiner).append(words.provisional);
+  return text.append(")");
+}
+
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const MarkedDays& marks, Language language,
+                        Region region) {
   if (title.empty()) return title;
   const auto mark = marks.find(date);
-  return mark == marks.end() ? title : title + Suffix(mark->second, language);
+  return mark == marks.end() ? title : title + HolidayMark(mark->second, language, region);
 }
 
 }  // namespace tessarine

@@ -26,14 +26,19 @@ std::vector<DayEvent> HolidayEvents(const std::vector<HolidaySchedule>& schedule
 // stamp for a fixed name.
 std::string HolidayFileName(YearRange years, std::chrono::local_seconds moment, bool fixed = false);
 
-// Which days of the schedules are days off and workdays, for marking titles.
-using HolidayMarks = std::map<std::chrono::sys_days, HolidayKind>;
-HolidayMarks MarksOf(const std::vector<HolidaySchedule>& schedules);
+// Which days of the schedules are days off and workdays, and whether each
+// is published or follows from the rules, for marking titles.
+using MarkedDays = std::map<std::chrono::sys_days, HolidayDay>;
+MarkedDays MarksOf(const std::vector<HolidaySchedule>& schedules);
 
-// `title` with "(休)" or "(班)" (in `language`: "(휴)", "(Nghỉ)") when `date`
-// is marked; an empty title stays empty, so a day without an event still has
-// none.
-std::string MarkedTitle(std::string title, std::chrono::sys_days date, const HolidayMarks& marks,
-                        Language language = Language::ZhHans);
+// The mark of a day in the language's and the region's words: "(休)",
+// "(班)", Taiwan's "(補班)", "(휴)", "(Nghỉ)"; a day from the rules alone
+// says so: "(휴, 예정)", "(休、暂定)".
+std::string HolidayMark(const HolidayDay& day, Language language, Region region);
+
+// `title` with its day's mark when `date` is marked; an empty title stays
+// empty, so a day without an event still has none.
+std::string MarkedTitle(std::string title, std::chrono::sys_days date, const MarkedDays& marks, Language language,
+                        Region region);
 
 }  // namespace tessarine

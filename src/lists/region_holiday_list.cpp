@@ -34,6 +34,7 @@ std::optional<HolidaySchedule> KnownSchedule(const HolidayList& list, Region reg
 }
 
 std::vector<HolidaySchedule> KnownSchedules(const HolidayList& list, Region region) {
+  if (region == Region::China) return KnownSchedules(list);  // the mainland's, as every earlier version knew them
   std::set<int> years;
   const YearRange builtIn = HolidayYearsOf(region).known;
   for (int year = static_cast<int>(builtIn.first()); year <= static_cast<int>(builtIn.last()); ++year)

@@ -18,6 +18,7 @@
 #include "calendar/year_range.h"
 #include "files/bounded_read.h"
 #include "lists/list_file.h"
+#include "lists/region_holiday_list.h"
 #include "ui/failure_text.h"
 #include "ui/named.h"
 #include "ui/notice_dialog.h"
@@ -89,6 +90,10 @@ Result<HolidayList, QString> HolidaysTab::readList() const {
   return ReadHolidayList(loaded->document);
 }
 
+std::vector<HolidaySchedule> HolidaysTab::knownSchedules(Region region) const {
+  return region == Region::China ? known_ : KnownSchedules(user_, region);
+}
+
 void HolidaysTab::load() {
   problem_.clear();
   auto read = readList();
@@ -96,6 +101,7 @@ void HolidaysTab::load() {
   HolidayList user = std::move(read).value_or(HolidayList{});
   if (!user.errors.empty()) problem_ = tr("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
   known_ = KnownSchedules(user);
+  user_ = user;
   userYears_.clear();
   for (const auto& [year, schedule] : user.years) userYears_.push_back(year);
   yearsList->clear();

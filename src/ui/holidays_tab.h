@@ -36,6 +36,10 @@ class HolidaysTab : public QWidget {
   // Every known schedule, in year order; a year of the user's list replaces
   // the built-in one.
   std::vector<HolidaySchedule> knownSchedules() const { return known_; }
+  // The region's known schedules: its built-in years (published, or from
+  // its rules) with the user's rows of that region; the mainland's are
+  // knownSchedules().
+  std::vector<HolidaySchedule> knownSchedules(Region region) const;
   // Why the user's list cannot be used, or empty.
   QString listProblem() const { return problem_; }
   // The schedules of the years selected in the list, in year order.
@@ -57,6 +61,7 @@ class HolidaysTab : public QWidget {
 
   QString listFile_;
   Ask ask_;
+  HolidayList user_;  // the list as last read, its bad rows left out
   std::vector<HolidaySchedule> known_;
   std::vector<int> userYears_;
   QString problem_;

@@ -220,8 +220,9 @@ void MainWindow::applyTitleOptions() {
 }
 
 void MainWindow::refreshMonthView() {
-  monthContent_.show(*sidePages->monthView(), titleFormat(), holidaysTab->knownSchedules(), controlMenu->holidayMarks(),
-                     anniversariesTab->entries());
+  const TitleFormat format = titleFormat();
+  monthContent_.show(*sidePages->monthView(), format, holidaysTab->knownSchedules(format.region),
+                     controlMenu->holidayMarks(), anniversariesTab->entries());
 }
 
 void MainWindow::setTextBox(const QString& text) { sidePages->setText(text); }

@@ -70,7 +70,7 @@ std::optional<YearRange> MainWindow::checkedYears() {
 
 YearFilesRequest MainWindow::yearFilesRequest(YearRange years, FileNaming naming) const {
   YearFilesRequest request{years, titleFormat(), {}, naming, controlMenu->describeDays()};
-  if (controlMenu->holidayMarks()) request.holidayMarks = holidaysTab->knownSchedules();
+  if (controlMenu->holidayMarks()) request.holidayMarks = holidaysTab->knownSchedules(request.format.region);
   return request;
 }
 

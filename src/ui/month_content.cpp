@@ -4,6 +4,7 @@
 
 #include "calendar/day_info.h"
 #include "calendar/folk_layers.h"
+#include "calendar/vocabulary_holidays.h"
 #include "compose/almanac_text.h"
 #include "export/holiday_calendar.h"
 #include "ui/anniversary_days.h"
@@ -22,7 +23,7 @@ std::chrono::sys_days DayOf(QDate date) {
 // shared with the snapshots before it while the list is the same.
 struct MonthSnapshot {
   TitleFormat format;
-  HolidayMarks marks;
+  MarkedDays marks;
   bool marksInTitles = false;
   std::shared_ptr<AnniversaryDays> anniversaries;
 
@@ -31,11 +32,12 @@ struct MonthSnapshot {
     const auto day = DayOf(date);
     if (!IsDescribable(day)) return cell;
     const std::string title = TitleOf(day, format);
-    cell.title = ToQString(marksInTitles ? MarkedTitle(title, day, marks, format.language) : title);
+    cell.title = ToQString(marksInTitles ? MarkedTitle(title, day, marks, format.language, format.region) : title);
     if (const auto mark = marks.find(day); mark != marks.end()) {
-      const Vocabulary& words = VocabularyOf(format.language);
-      cell.dayOff = mark->second == HolidayKind::DayOff;
-      cell.badge = ToQString(cell.dayOff ? words.dayOff : words.workday);
+      const HolidayMarks words = HolidayMarksOf(format.language, format.region);
+      cell.dayOff = mark->second.kind == HolidayKind::DayOff;
+      const std::string_view workday = words.workday.empty() ? VocabularyOf(format.language).workday : words.workday;
+      cell.badge = ToQString(cell.dayOff ? words.dayOff : workday);
     }
     AnniversaryDays::Day on = anniversaries->on(day, kAnniversariesListed);
     cell.anniversaries = std::move(on.titles);

@@ -40,7 +40,7 @@ std::vector<std::string> Ids(const nlohmann::json& festivals) {
   return ids;
 }
 
-// The issue's own checks: a region's day named, and another's day not.
+// The first checks of each region's users: a region's day named, and another's day not.
 TEST(RegionOptionTest, EachRegionsDaysAsTheIssueChecksThem) {
   struct Case {
     std::string date, region;

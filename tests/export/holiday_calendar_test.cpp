@@ -42,11 +42,44 @@ TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
 }
 
 TEST(HolidayCalendarTest, MarksOnlyOnTitledDays) {
-  const HolidayMarks marks = MarksOf(KnownSchedules({}));
-  EXPECT_EQ(MarkedTitle("初一", Date(2026, 2, 17), marks), "初一(休)");
-  EXPECT_EQ(MarkedTitle("十二", Date(2026, 2, 28), marks), "十二(班)");
-  EXPECT_EQ(MarkedTitle("十三", Date(2026, 3, 1), marks), "十三");
-  EXPECT_EQ(MarkedTitle("", Date(2026, 2, 17), marks), "");
+  const MarkedDays marks = MarksOf(KnownSchedules({}));
+  EXPECT_EQ(MarkedTitle("初一", Date(2026, 2, 17), marks, Language::ZhHans, Region::China), "初一(休)");
+  EXPECT_EQ(MarkedTitle("十二", Date(2026, 2, 28), marks, Language::ZhHans, Region::China), "十二(班)");
+  EXPECT_EQ(MarkedTitle("十三", Date(2026, 3, 1), marks, Language::ZhHans, Region::China), "十三");
+  EXPECT_EQ(MarkedTitle("", Date(2026, 2, 17), marks, Language::ZhHans, Region::China), "");
+}
+
+// Each region's marks in each language, and a day from the rules alone
+// saying so in the same words.
+TEST(HolidayCalendarTest, AMarkInTheRegionsAndTheLanguagesWords) {
+  const auto day = [](HolidayKind kind, HolidayStatus status) { return HolidayDay{Date(2030, 2, 2), kind, "", status}; };
+  const auto off = day(HolidayKind::DayOff, HolidayStatus::Official);
+  const auto work = day(HolidayKind::Workday, HolidayStatus::Official);
+  const auto offLater = day(HolidayKind::DayOff, HolidayStatus::Provisional);
+  const struct {
+    HolidayDay day;
+    Language language;
+    Region region;
+    const char* mark;
+  } cases[] = {
+      {off, Language::ZhHans, Region::China, "(休)"},
+      {work, Language::ZhHans, Region::China, "(班)"},
+      {work, Language::ZhHant, Region::Taiwan, "(補班)"},
+      {work, Language::ZhHans, Region::Taiwan, "(补班)"},
+      {off, Language::ZhHant, Region::HongKong, "(休)"},
+      {offLater, Language::ZhHant, Region::HongKong, "(休、暫定)"},
+      {off, Language::Korean, Region::Korea, "(휴)"},
+      {offLater, Language::Korean, Region::Korea, "(휴, 예정)"},
+      {work, Language::Korean, Region::Korea, "(근무)"},
+      {off, Language::Vietnamese, Region::Vietnam, "(Nghỉ)"},
+      {work, Language::Vietnamese, Region::Vietnam, "(Làm bù)"},
+      {offLater, Language::Vietnamese, Region::Vietnam, "(Nghỉ, dự kiến)"},
+      {offLater, Language::ZhHans, Region::Korea, "(休、暂定)"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HolidayMark(c.day, c.language, c.region), c.mark)
+        << LanguageTag(c.language) << " " << RegionTag(c.region) << " " << c.mark;
+  }
 }
 
 }  // namespace

@@ -62,6 +62,21 @@ TEST_F(MonthViewTest, ShowsWhatTheFilesWillSayAndFollowsTheOptions) {
                   Region::Korea});
 }
 
+// 控制 → 地区 → 대한민국 marks Korea's own days: 추석 2026 and no day of
+// the mainland's 国庆 break but Korea's own.
+TEST_F(MonthViewTest, ARegionsOwnHolidaysAreMarked) {
+  Open();
+  Action("koreaRegionAction")->trigger();
+  if (!Action("holidayMarksAction")->isChecked()) Action("holidayMarksAction")->trigger();
+  View()->selectDate(QDate(2026, 9, 25));
+  EXPECT_EQ(View()->titleShown(QDate(2026, 9, 25)).toStdString(), "추석(휴)");
+  EXPECT_EQ(View()->titleShown(QDate(2026, 9, 24)).toStdString(), "음 8.14(휴)");
+  View()->selectDate(QDate(2026, 10, 7));
+  EXPECT_EQ(View()->titleShown(QDate(2026, 10, 7)).toStdString().find("(휴)"), std::string::npos);
+  EXPECT_NE(View()->titleShown(QDate(2026, 10, 3)).toStdString().find("(휴)"), std::string::npos);  // 개천절
+  EXPECT_NE(View()->titleShown(QDate(2026, 10, 5)).toStdString().find("(휴)"), std::string::npos);  // its substitute
+}
+
 TEST_F(MonthViewTest, KeysButtonsAndTheDescription) {
   Open();
   Key(Qt::Key_PageDown);
