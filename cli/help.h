@@ -51,7 +51,10 @@ the lunar date as numbers ("lunarYear", "month", "leap", "day", "monthDays"),
 its names ("yearName", "zodiac", "monthName", "dayName"), "term" (a name, or
 null), "festivals" (lunar, then Gregorian), "lunarFestivals" and
 "solarFestivals" (each festival as {"id", "name"}, the id the same in every
-language: "seollal", "tet", "springFestival", "nationalDay" …) and "title".
+language: "seollal", "tet", "springFestival", "nationalDay" …), "title" and
+"holiday": the region's official day off or make-up workday as {"kind": "off"
+or "work", "name", "status": "official" or "provisional" (from the rules, for
+a year not yet published)}, or null.
 
 )";
 
@@ -109,7 +112,9 @@ Options:
                          default template) instead of the normal format
   --keep-spaces          with --template: keep runs of white space
   --holiday-marks        add (休) or (班) to the title of each official day off
-                         or make-up workday of the known years
+                         or make-up workday of the region's known years, in the
+                         file's language: (휴), (Nghỉ), (Làm bù), Taiwan's
+                         (補班); a day from the rules alone adds 暂定/예정/dự kiến
   --describe             write each day's full description into DESCRIPTION:
                          lunar date, 干支, the term and its time, festivals,
                          the Moon's phase, 三伏 or 数九
