@@ -15,7 +15,7 @@
 namespace tessarine {
 
 // Whether `pattern` holds no field but `fields`, each written {name}, and
-// braces only as fields or doubled. A format spec ({day:02}) is refused:
+// braces only as fields or doubled. A width or fill ({day:02}) is refused:
 // the fields are filled as they are.
 constexpr bool NamesOnly(std::string_view pattern, std::initializer_list<std::string_view> fields) {
   for (std::size_t at = 0; at < pattern.size(); ++at) {
