@@ -9,6 +9,7 @@
 
 #include "files/bounded_read.h"
 #include "support/cli_run.h"
+#include "support/config_folder.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 
@@ -20,12 +21,10 @@ using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
 // Each test gets a configuration folder of its own for holidays.csv.
-class HolidaysCommandTest : public ::testing::Test {
+class HolidaysCommandTest : public tessarine::testing::ConfigFolderTest {
  protected:
-  void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
-  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
   std::string Written(const std::string& out) { return ReadFile(out.substr(0, out.find('\n'))); }
-  TempFolder config, out;
+  TempFolder out;
 };
 
 TEST_F(HolidaysCommandTest, KnownYearsAreWrittenAndMissingOnesNamed) {

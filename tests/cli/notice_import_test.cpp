@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "support/cli_run.h"
+#include "support/config_folder.h"
 #include "support/notices.h"
 #include "support/temp_folder.h"
 
@@ -35,17 +36,14 @@ std::string InBig5(const std::string& utf8) {
 }
 
 // Each test gets a configuration folder of its own for holidays.csv.
-class NoticeImportTest : public ::testing::Test {
+class NoticeImportTest : public tessarine::testing::ConfigFolderTest {
  protected:
-  void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
-  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
   std::string Write(const std::string& bytes) {
     const std::string path = folder.File("notice.txt");
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  std::string List() { return config.File("Tessarine/holidays.csv"); }
-  TempFolder config, folder;
+  TempFolder folder;
 };
 
 // 2027's notice with its 春节 block short of its make-up workday: refused,

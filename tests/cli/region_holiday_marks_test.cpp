@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/cli_run.h"
+#include "support/config_folder.h"
 #include "support/ical_check.h"
 #include "support/temp_folder.h"
 
@@ -23,10 +24,8 @@ using tessarine::testing::ParseCalendar;
 using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
-class RegionHolidayMarksTest : public ::testing::Test {
+class RegionHolidayMarksTest : public tessarine::testing::ConfigFolderTest {
  protected:
-  void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
-  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
 
   // The "holiday" of one date, as day --json gives it.
   nlohmann::json Holiday(const std::string& date, const std::string& region) {
@@ -35,7 +34,7 @@ class RegionHolidayMarksTest : public ::testing::Test {
     return run.status == 0 ? nlohmann::json::parse(run.out).at("holiday") : nlohmann::json();
   }
 
-  TempFolder config, out;
+  TempFolder out;
 };
 
 TEST_F(RegionHolidayMarksTest, DayJsonNamesTheRegionsOwnDay) {

@@ -9,6 +9,7 @@
 
 #include "holidays/region_holidays.h"
 #include "support/cli_run.h"
+#include "support/config_folder.h"
 #include "support/office_calendar_csv.h"
 #include "support/temp_folder.h"
 
@@ -19,21 +20,18 @@ using tessarine::testing::Cli;
 using tessarine::testing::ReadFile;
 using tessarine::testing::TempFolder;
 
-class RegionImportCliTest : public ::testing::Test {
+class RegionImportCliTest : public tessarine::testing::ConfigFolderTest {
  protected:
-  void SetUp() override { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
-  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
   std::string Write(const std::string& name, const std::string& bytes) {
     const std::string path = folder.File(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  std::string List() { return config.File("Tessarine/holidays.csv"); }
   void WriteList(const std::string& text) {
     std::filesystem::create_directories(config.File("Tessarine"));
     std::ofstream(List(), std::ios::binary) << text;
   }
-  TempFolder config, folder;
+  TempFolder folder;
 };
 
 const std::string kMainland = "年份,日期,类别,名称\n\"2026\",\"2026-10-01\",\"休\",\"国庆节\"\n";
