@@ -11,6 +11,9 @@
 # With LANGUAGE_SHOWN=zh_TW or en the system speaks that language instead, and
 # only the window and its menu are saved: screenshot-zh_TW.png and
 # screenshot-menu-zh_TW.png, or screenshot-en.png and screenshot-menu-en.png.
+# With REGION_SHOWN=cn, tw, hk, kr or vn the window opens as that region's
+# people see it (控制 → 地区 chosen, the system in their language) and only its
+# 节假日 tab is saved: screenshot-holidays-<region>.png.
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -57,6 +60,18 @@ case $language in
   en) suffix=-en system=en_US.UTF-8 ;;
   *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW or en, not $language" >&2; exit 2 ;;
 esac
+region=${REGION_SHOWN:-}
+if [ -n "$region" ]; then
+  case $region in
+    cn) system=zh_CN.UTF-8 ;;
+    tw) system=zh_TW.UTF-8 ;;
+    hk) system=zh_HK.UTF-8 ;;
+    kr) system=ko_KR.UTF-8 ;;
+    vn) system=vi_VN.UTF-8 ;;
+    *) echo "REGION_SHOWN is cn, tw, hk, kr or vn, not $region" >&2; exit 2 ;;
+  esac
+  printf '[General]\nregion=%s\n' "$region" >"$config/Tessarine/settings.ini"
+fi
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=$system LC_ALL=$system XDG_CONFIG_HOME=$config
 # Each file's fsync is slowed as on a USB stick, so that writing a long
 # range takes long enough to show the progress bar.
@@ -72,11 +87,22 @@ window=$(xdotool search --onlyvisible --name 'iCal' | head -1)
 sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
-shot "screenshot$suffix.png"
+[ -z "$region" ] && shot "screenshot$suffix.png"
 
 # Without a window manager nothing gives the window the focus: give it.
 xdotool windowfocus "$window"
 sleep 0.3
+if [ -n "$region" ]; then
+  # The focus into the first tab (on its checked 日期, which changes
+  # nothing), then the tab widget's Ctrl+Tab to the fourth, whatever the
+  # tabs' widths in the region's language.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + 170)) $((Y + 151)) click 1
+  xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
+  sleep 1
+  shot "screenshot-holidays-$region.png"
+  exit 0
+fi
 # The menu is 控制(&C) in Chinese and &Options in English.
 if [ "$language" = en ]; then xdotool key alt+o; else xdotool key alt+c; fi
 sleep 1

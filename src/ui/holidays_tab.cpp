@@ -146,7 +146,13 @@ void HolidaysTab::load() {
     item->setData(Qt::UserRole, own);
   }
   statusLabel->setText(problem_.isEmpty() ? knownSummary() : problem_);
-  yearsList->setCurrentRow(yearsList->count() - 1);
+  // The last year published (or added), not 2100 from the rules.
+  int shown = static_cast<int>(known_.size()) - 1;
+  while (shown > 0 && !known_[static_cast<std::size_t>(shown)].days.empty() &&
+         known_[static_cast<std::size_t>(shown)].days.front().status == HolidayStatus::Provisional) {
+    --shown;
+  }
+  yearsList->setCurrentRow(shown);
 }
 
 // "已知 2008–2026 年（更早的年份未内置）；2027 年的通知公布后可粘贴加入。", or

@@ -55,6 +55,7 @@ TEST_F(RegionHolidaysTabTest, KoreasYearsListedAndWrittenAsKoreas) {
   EXPECT_FALSE(Find<QPushButton>("importFileButton")->isVisible());
   EXPECT_TRUE(Find<QLabel>("holidayStatusLabel")->text().contains("2018–2027 年按政府公布的安排"));
   auto* years = Find<QListWidget>("holidayYearsList");
+  EXPECT_EQ(years->currentRow(), RowOf(2027));  // the last published year, not 2100 from the rules
   EXPECT_EQ(years->item(RowOf(2030))->text(), "2030 (推算)");
   years->setCurrentRow(RowOf(2026));
   const std::vector<std::string> days = DaysShown();
