@@ -86,7 +86,7 @@ TEST(AnniversaryRowsTest, ARowIsParsedOnlyWhenItChanges) {
        0, true},
       {"a row's calendar named",
        [&] {
-         list.records[1] = RecordOf({"b", "2-2", "", "Vietnamese"});
+         list.records[rows.recordOf(1)] = RecordOf({"b", "2-2", "", "Vietnamese"});
          rows.rowChanged(1);
        },
        1, false},
