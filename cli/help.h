@@ -224,18 +224,25 @@ named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
 
 FILE is a CSV file in UTF-8 (a byte-order mark allowed) or GB18030, one entry
 a row: name, date, optionally the first lunar year (four digits) and
-optionally the calendar the entry repeats by (korean or 韩国阴历 for a 제사,
-vietnamese or 越南阴历 for a giỗ; empty for --calendar's). A date
-is a lunar date as the program writes it (三月初八, 闰四月十五, 冬月初五,
-腊月廿三) or as people write it (农历三月初八, 三月初八日, 润四月十五, 元月初一,
-3月8日), the same in numbers (3-8, 闰4-15 or L4-15), or a Gregorian day of
-birth (1960-04-03, 1960-4-3 or 1960/04/03), which gives the lunar date and
-first year. With a first year the title counts the years: "妈妈生日 (66)".
-Blank lines, lines starting with #, a header row 名称,日期,起始年,历法 and empty
-fields at the end of a row are ignored. A date with its year in 年 is not read:
-write a Gregorian day as 1960-04-03, and a lunar date without its year. A bad
-row is reported as FILE:LINE and nothing is written. FILE must be a regular
-file of at most 10 MB.
+optionally the calendar the entry repeats by, in any case: chinese, korean or
+vietnamese, zh, ko or vi, or its name in Chinese, Korean or Vietnamese
+(农历, 韩国阴历 for a 제사, 越南阴历 for a giỗ; 한국, 음력; Việt Nam, Âm lịch).
+Empty, it is the Chinese calendar; any other text there is refused (a note
+goes in the column after it). A date is a lunar date as the program writes it
+in any of its languages (三月初八, 闰四月十五, 冬月初五, 腊月廿三, 臘月廿三;
+3월 8일, 윤3월 3일, 음 3.8; mùng 8 tháng 3, rằm tháng Giêng, 23 tháng Chạp,
+15 tháng 3 nhuận) or as people write it (农历三月初八, 三月初八日, 润四月十五,
+元月初一, 3月8日, 음력 10월 5일, 3.8, 8 tháng Ba), the same in numbers (3-8,
+闰4-15, L4-15 or leap 4-15), or a Gregorian day of birth (1960-04-03,
+1960-4-3 or 1960/04/03), which gives the lunar date and first year in the
+entry's calendar. With a first year the title counts the years:
+"妈妈生日 (66)". Blank lines, lines starting with #, a header row
+(名称,日期,起始年,历法, name,date,first year,calendar, 이름,날짜,시작년,달력 or
+Tên,Ngày,Năm đầu,Lịch, in any case) and empty fields at the end of a row are
+ignored. A date with its year (1960年4月3日, 1960년 4월 3일) is not read: write
+a Gregorian day as 1960-04-03, and a lunar date without its year. A bad row is
+reported as FILE:LINE and nothing is written. FILE must be a regular file of
+at most 10 MB.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
@@ -250,10 +257,9 @@ Options:
                          year to N years ahead in one file of a fixed name,
                          Tessarine_Anniversaries_Rolling.ics, replaced on each run and
                          asking subscribers to refresh it daily
-  --region REGION        cn, tw, hk, kr or vn: the calendar and the language
-                         unless given
-  --calendar NAME        chinese (the default), korean or vietnamese: the
-                         calendar of the entries that name none
+  --region REGION        cn, tw, hk, kr or vn: the language unless given
+  --calendar NAME        chinese, korean or vietnamese: the language unless
+                         given; the dates follow each entry's own calendar
   --language TAG         the calendar's name in zh-Hans (农历纪念日), zh-Hant
                          (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch),
                          or a tag such as zh-TW or ko-KR; by default the

@@ -56,12 +56,9 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
-  // The calendar of the entries that name none; when it changes, the rows
-  // are checked again.
-  void setDefaultCalendar(LunarCalendar calendar);
 
  signals:
-  // The rows were checked again: after an edit, a load or a change of calendar.
+  // The rows were checked again: after an edit or a load.
   void entriesChanged();
   // The user asked to see the folder that holds the list.
   void openFolderRequested(const QString& folder);
@@ -98,7 +95,6 @@ class AnniversariesTab : public QWidget {
   void onCellEdited(int row, int column, const QString& text);
   void onAddClicked();
   void onRemoveClicked();
-  LunarCalendar defaultCalendar_ = LunarCalendar::China;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
   // row that parses.
   QString nextText(const Anniversary& entry) const;

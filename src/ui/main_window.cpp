@@ -215,7 +215,6 @@ TitleFormat MainWindow::titleFormat() const {
 void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
   customTab->setTitleOptions(format.monthNaming, format.language, format.calendar, format.region);
-  anniversariesTab->setDefaultCalendar(format.calendar);
   holidaysTab->setRegion(format.region, format.language);
   refreshMonthView();
 }

@@ -79,6 +79,23 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   EXPECT_EQ(events.size(), 2u);  // a and c in 2013; b is left out
 }
 
+// The calendar's column as tessarine-cli reads it: a name in any language or
+// case, and anything else a red cell that says what to write, whatever
+// calendar the 控制 menu shows.
+TEST_F(AnniversariesTabTest, TheCalendarColumnIsReadAsOnTheCommandLine) {
+  std::ofstream(config.File("anniversaries.csv")) << "x,1-1,,Koreen\ny,1월 1일,,한국\nz,1-1\n";
+  Open();
+  Action("koreanCalendarAction")->trigger();
+  ShowTab();
+  ASSERT_EQ(Rows(), 3);
+  EXPECT_EQ(Cell(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 205, 205));
+  EXPECT_EQ(Tip(0, 3), "不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；"
+                       "备注请移到右边一栏");
+  EXPECT_EQ(Tip(1, 3), "");
+  EXPECT_TRUE(Text(1, 4).startsWith("韩国阴历 正月初一")) << Text(1, 4).toStdString();
+  EXPECT_TRUE(Text(2, 4).startsWith("正月初一")) << Text(2, 4).toStdString();  // the Chinese calendar, as on the command line
+}
+
 TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {
   std::ofstream(config.File("anniversaries.csv")) << "\xEF\xBB\xBF" "爷爷忌日,1950-02-17\n\"Wang, Li\",L4-15,2000\n";
   Open();
