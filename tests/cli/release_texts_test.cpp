@@ -144,7 +144,9 @@ TEST(ReleaseTextsTest, PlainMonthNamesHelpNamesWhatItRenames) {
         const std::string plain = MonthName(month, false, MonthNaming::Numbered, language);
         if (usual == plain) continue;
         EXPECT_NE(help.find(plain), std::string::npos) << command << ": " << plain;
-        if (std::string_view(command) == "day") EXPECT_NE(help.find(usual), std::string::npos) << usual;
+        if (std::string_view(command) == "day") {
+          EXPECT_NE(help.find(usual), std::string::npos) << usual;
+        }
       }
     }
   }
