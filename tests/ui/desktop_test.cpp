@@ -218,7 +218,9 @@ TEST(DesktopEntryTest, NamedAndFoundInEveryLanguage) {
     for (const QString key : {"Name", "GenericName", "Comment", "Keywords"}) {
       const QString value = entry[key + suffix];
       EXPECT_FALSE(value.isEmpty()) << (key + suffix).toStdString();
-      if (!suffix.isEmpty()) EXPECT_NE(value, entry[key]) << (key + suffix).toStdString();
+      if (!suffix.isEmpty()) {
+        EXPECT_NE(value, entry[key]) << (key + suffix).toStdString();
+      }
     }
     EXPECT_TRUE(entry["Keywords" + suffix].split(';').contains(locale.lunar)) << locale.desktop.toStdString();
   }
