@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kSummary = "SUMMARY:";
+// "PRODID:Tessarine v<version>//EN", joined once, when compiled.
 constexpr std::string_view kProductPrefix = "PRODID:Tessarine v";
 constexpr std::string_view kProductSuffix = "//EN";
 constexpr auto kProductLine = [] {
