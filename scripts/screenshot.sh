@@ -8,9 +8,10 @@
 #   screenshot-anniversaries.png  the 纪念日 tab
 #   screenshot-holidays.png  the 节假日 tab
 #   screenshot-progress.png  the progress bar while 1901-2100 is written
-# With LANGUAGE_SHOWN=zh_TW or en the system speaks that language instead, and
-# only the window and its menu are saved: screenshot-zh_TW.png and
-# screenshot-menu-zh_TW.png, or screenshot-en.png and screenshot-menu-en.png.
+# With LANGUAGE_SHOWN=zh_TW, en, ko or vi the system speaks that language
+# instead, and only the window and its menu are saved: screenshot-zh_TW.png
+# and screenshot-menu-zh_TW.png, screenshot-en.png and screenshot-menu-en.png,
+# and so on.
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -55,7 +56,9 @@ case $language in
   zh_CN) suffix= system=zh_CN.UTF-8 ;;
   zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 ;;
   en) suffix=-en system=en_US.UTF-8 ;;
-  *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW or en, not $language" >&2; exit 2 ;;
+  ko) suffix=-ko system=ko_KR.UTF-8 ;;
+  vi) suffix=-vi system=vi_VN.UTF-8 ;;
+  *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW, en, ko or vi, not $language" >&2; exit 2 ;;
 esac
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=$system LC_ALL=$system XDG_CONFIG_HOME=$config
 # Each file's fsync is slowed as on a USB stick, so that writing a long
@@ -77,8 +80,13 @@ shot "screenshot$suffix.png"
 # Without a window manager nothing gives the window the focus: give it.
 xdotool windowfocus "$window"
 sleep 0.3
-# The menu is 控制(&C) in Chinese and &Options in English.
-if [ "$language" = en ]; then xdotool key alt+o; else xdotool key alt+c; fi
+# The menu is 控制(&C) in Simplified Chinese, 選項(&O) in Traditional and
+# &Options in English; in the other languages a click opens it.
+case $language in
+  zh_CN) xdotool key alt+c ;;
+  zh_TW | en) xdotool key alt+o ;;
+  *) eval "$(xdotool getwindowgeometry --shell "$window")"; xdotool mousemove $((X + 20)) $((Y + 10)) click 1 ;;
+esac
 sleep 1
 if [ "$language" != zh_CN ]; then
   shot "screenshot-menu$suffix.png"

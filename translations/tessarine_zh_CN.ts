@@ -313,10 +313,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>在纪念日前几天的上午 9 点提醒 (0 为当天)</translation>
     </message>
     <message>
-        <source> 天</source>
-        <translation> 天</translation>
-    </message>
-    <message>
         <source>提醒写成单独事件</source>
         <translation>提醒写成单独事件</translation>
     </message>
@@ -404,6 +400,13 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>原文件已改名为 %1。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -476,10 +479,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>滚动年数</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>到 %1 年后</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>生成后弹出提示框(&amp;P)</translation>
     </message>
@@ -522,6 +521,12 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>退出(&amp;X)</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>到 %n 年后</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -670,6 +675,10 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>==========内容预览========== </source>
         <translation>==========内容预览========== </translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>文件：%1</translation>
     </message>
 </context>
 <context>

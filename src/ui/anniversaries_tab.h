@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/lunar_names.h"
+#include "calendar/vocabulary.h"
 #include "export/anniversary_calendar.h"
 #include "lists/anniversary_list.h"
 #include "ui/anniversary_rows.h"
@@ -56,9 +58,10 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
-  // The calendar of the entries that name none; when it changes, the rows
-  // are checked again.
-  void setDefaultCalendar(LunarCalendar calendar);
+  // The calendar of the entries that name none, and the files' language and
+  // month names, which the next days are named in; when the calendar
+  // changes, the rows are checked again.
+  void setWording(LunarCalendar calendar, Language language, MonthNaming naming);
 
  signals:
   // The rows were checked again: after an edit, a load or a change of calendar.
@@ -99,8 +102,11 @@ class AnniversariesTab : public QWidget {
   void onAddClicked();
   void onRemoveClicked();
   LunarCalendar defaultCalendar_ = LunarCalendar::China;
+  Language language_ = Language::ZhHans;
+  MonthNaming naming_ = MonthNaming::WinterAndLast;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
-  // row that parses.
+  // row that parses; in the files' language, with the entry's calendar named
+  // when it is not the one chosen ("음력 섣달 23일 …").
   QString nextText(const Anniversary& entry) const;
 
   QString listFile_;

@@ -82,7 +82,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-  controlMenu = new ControlMenu(settings_, menuBar());
+  controlMenu = new ControlMenu(settings_, services_.systemLocale(), menuBar());
   menuBar()->addMenu(controlMenu);
   auto* aboutMenu = new AboutMenu(menuBar());
   menuBar()->addMenu(aboutMenu);
@@ -215,7 +215,7 @@ TitleFormat MainWindow::titleFormat() const {
 void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
   customTab->setTitleOptions(format.monthNaming, format.language, format.calendar, format.region);
-  anniversariesTab->setDefaultCalendar(format.calendar);
+  anniversariesTab->setWording(format.calendar, format.language, format.monthNaming);
   refreshMonthView();
 }
 
