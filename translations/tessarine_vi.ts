@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>同名的不是普通文件（是管道、设备或套接字），不予替换</source>
-        <translation>thứ mang tên đó không phải tệp thông thường (mà là ống dẫn, thiết bị hoặc socket) nên được giữ nguyên</translation>
+        <translation>mục mang tên đó không phải tệp thông thường (mà là ống dẫn, thiết bị hoặc socket) nên được để nguyên</translation>
     </message>
     <message>
         <source>同名的是其他用户在共享文件夹里建的链接，不予跟随</source>
-        <translation>tên đó là một liên kết do người dùng khác tạo trong thư mục dùng chung, nên không đi theo liên kết này</translation>
+        <translation>tên đó là một liên kết do người dùng khác tạo trong thư mục dùng chung, nên sẽ không đi theo liên kết này</translation>
     </message>
     <message>
         <source>不是普通文件（是文件夹、管道或设备）</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>13. 文件存放的位置：解压到自己文件夹的便携版，文件存放在程序所在的文件夹；安装的程序从不写入程序所在的系统文件夹，文件存放在“文档/Tessarine”文件夹。也可以在【控制】菜单的【输出文件夹…】中另选，程序会记住。【打开文件夹】打开的就是这个文件夹。【控制】菜单的【合并为一个文件】把所选的多个年份写进一个文件，一次导入；【固定文件名】让文件名不带生成时间，再次生成时替换旧文件，放在同步文件夹中可以作为订阅链接。</source>
-        <translation>13. Nơi lưu tệp: bản di động giải nén vào thư mục riêng của bạn thì ghi ngay cạnh chương trình; chương trình đã cài đặt không bao giờ ghi vào thư mục hệ thống của nó mà ghi vào “Tài liệu/Tessarine”. [Thư mục lưu tệp…] trong menu [Tùy chọn] chọn thư mục khác và thư mục này được ghi nhớ; [Mở thư mục] mở chính thư mục đó. [Gộp vào một tệp] ghi các năm đã chọn vào một tệp để nhập một lần; [Tên tệp cố định] bỏ thời gian khỏi tên tệp, nên lần tạo sau sẽ thay tệp cũ, và một thư mục đồng bộ có thể cung cấp tệp này làm liên kết đăng ký.</translation>
+        <translation>13. Nơi lưu tệp: bản di động giải nén vào thư mục riêng của bạn thì ghi tệp ngay cạnh chương trình; chương trình đã cài đặt không bao giờ ghi vào thư mục hệ thống của nó mà ghi vào “Tài liệu/Tessarine”. [Thư mục lưu tệp…] trong menu [Tùy chọn] chọn thư mục khác và thư mục này được ghi nhớ; [Mở thư mục] mở chính thư mục đó. [Gộp vào một tệp] ghi các năm đã chọn vào một tệp để nhập một lần; [Tên tệp cố định] bỏ thời gian khỏi tên tệp, nên lần tạo sau sẽ thay tệp cũ, và một thư mục đồng bộ có thể cung cấp tệp này làm liên kết đăng ký.</translation>
     </message>
     <message>
         <source>14. 【纪念日】用来生成家人的农历生日和纪念日：点击【添加】填写名称、日期（农历如 三月初八、闰四月十五、3-8，或公历生日如 1960-04-03）和可选的起始年（标题中显示第几年）。每行右边显示换算出的农历日期和下次的日子。列表保存在配置文件夹的 anniversaries.csv 中，也可以用其他程序编辑；有误的格子显示为红色，按 Ctrl+Z 可撤销上一次修改。在此页点击【生成 iCal】会生成所选年份的纪念日文件。</source>
@@ -166,11 +166,11 @@
     </message>
     <message>
         <source>16. 【控制】菜单的【历法】选择按哪国的阴历换算：中国农历、韩国阴历（UTC+9）或越南阴历（UTC+7），各用本国的节日；【文字】选择文件中月份、节气、节日等名称的文字：简体、繁體、한국어 或 Tiếng Việt。选择历法时文字随之改为该国的文字，之后也可另选。纪念日的【历法】一栏写 韩国阴历 或 越南阴历，该纪念日就按那国的阴历每年重复。</source>
-        <translation>16. [Lịch] trong menu [Tùy chọn] chọn tệp theo âm lịch của nước nào: Trung Quốc, Hàn Quốc (UTC+9) hay Việt Nam (UTC+7), mỗi nước với các ngày lễ tết riêng. [Ngôn ngữ của tệp] chọn ngôn ngữ cho tên tháng, tiết khí và ngày lễ tết trong tệp: 简体, 繁體, 한국어 hoặc Tiếng Việt; khi chọn lịch, ngôn ngữ của nước đó được chọn theo, sau đó vẫn có thể đổi. Ngày kỷ niệm ghi korean hoặc vietnamese ở cột [Lịch] sẽ lặp lại hằng năm theo âm lịch của nước đó.</translation>
+        <translation>16. [Lịch] trong menu [Tùy chọn] chọn âm lịch mà tệp dùng: của Trung Quốc, Hàn Quốc (UTC+9) hay Việt Nam (UTC+7), mỗi nước với các ngày lễ tết riêng. [Ngôn ngữ của tệp] chọn ngôn ngữ cho tên tháng, tiết khí và ngày lễ tết trong tệp: 简体, 繁體, 한국어 hoặc Tiếng Việt; khi chọn lịch, ngôn ngữ của nước đó được chọn theo, sau đó vẫn có thể đổi. Ngày kỷ niệm ghi korean hoặc vietnamese ở cột [Lịch] sẽ lặp lại hằng năm theo âm lịch của nước đó.</translation>
     </message>
     <message>
         <source>17. 【控制】菜单的【标注月相】在新月、上弦、满月、下弦的日子后加上月相（如“初八 上弦”），【标注三伏、数九】加上三伏和数九的第几天（如“十五 三九第1天”），【写入详细说明】把每天的农历、干支、生肖、节气和交节时刻、节日、月相、三伏或数九写进事件的说明。【生成月相日历】和【生成节气日历】为所选年份生成月相或二十四节气的文件，标题带时刻（如“满月 21:36”“立春 04:02”）。【自定义格式】的【农历备选内容】第二列：时刻 LH（节气的交节时刻）、月相 LP（月相和时刻）、伏九 LS（三伏、数九的第几天）、日柱 GD（日干支）、月柱 GM（月干支）。</source>
-        <translation>17. [Đánh dấu tuần trăng] trong menu [Tùy chọn] thêm tuần trăng vào các ngày trăng non, thượng huyền, trăng tròn và hạ huyền (“初八 上弦”, tiếng Việt là “Mùng 8 Thượng huyền”); [Đánh dấu tam phục, số cửu] thêm ngày thứ mấy của tam phục và số cửu (“十五 三九第1天”, tiếng Việt là “Rằm Cửu 3 ngày 1”); [Ghi mô tả chi tiết] ghi vào phần mô tả của sự kiện ngày âm lịch, can chi, con giáp, tiết khí và giờ giao tiết, ngày lễ tết, tuần trăng, tam phục hoặc số cửu của mỗi ngày. [Tạo lịch tuần trăng] và [Tạo lịch tiết khí] ghi các tuần trăng hoặc 24 tiết khí của những năm đã chọn, tiêu đề kèm giờ (“满月 21:36”, “立春 04:02”; tiếng Việt là “Trăng tròn 21:36”, “Lập xuân 04:02”). Cột thứ hai của [Mục âm lịch] trong [Định dạng tùy chỉnh]: LH giờ giao tiết, LP tuần trăng và giờ, LS ngày thứ mấy của tam phục hoặc số cửu, GD can chi ngày, GM can chi tháng.</translation>
+        <translation>17. [Đánh dấu tuần trăng] trong menu [Tùy chọn] thêm tuần trăng vào các ngày trăng non, thượng huyền, trăng tròn và hạ huyền (“初八 上弦”, tiếng Việt là “Mùng 8 Thượng huyền”); [Đánh dấu tam phục, số cửu] thêm ngày thứ mấy của tam phục và của số cửu, tức 81 ngày kể từ Đông chí (“十五 三九第1天”, tiếng Việt là “Rằm Cửu 3 ngày 1”); [Ghi mô tả chi tiết] ghi vào phần mô tả của sự kiện ngày âm lịch, can chi, con giáp, tiết khí và giờ giao tiết, ngày lễ tết, tuần trăng, tam phục hoặc số cửu của mỗi ngày. [Tạo lịch tuần trăng] và [Tạo lịch tiết khí] ghi các tuần trăng hoặc 24 tiết khí của những năm đã chọn, tiêu đề kèm giờ (“满月 21:36”, “立春 04:02”; tiếng Việt là “Trăng tròn 21:36”, “Lập xuân 04:02”). Cột thứ hai của [Mục âm lịch] trong [Định dạng tùy chỉnh]: LH giờ giao tiết, LP tuần trăng và giờ, LS ngày thứ mấy của tam phục hoặc số cửu, GD can chi ngày, GM can chi tháng.</translation>
     </message>
     <message>
         <source>18. 右侧的月视图按当前的选项显示每天将写入文件的标题，以及休、班和纪念日（●）；今天以黄色标出，周末为红色。用 ‹ › « » 或键盘（方向键、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，选中的日子在下方显示详细说明。生成后月视图转到写入的第一个月，点击【查看文件内容】可看文件全文，【返回月视图】回来。</source>
@@ -310,7 +310,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在纪念日前几天的上午 9 点提醒 (0 为当天)</source>
-        <translation>Nhắc lúc 9 giờ sáng, trước ngày kỷ niệm chừng này ngày (0 là nhắc đúng ngày)</translation>
+        <translation>Nhắc lúc 9 giờ sáng, trước ngày kỷ niệm số ngày đã chọn (0 là nhắc đúng ngày)</translation>
     </message>
     <message>
         <source> 天</source>
@@ -322,7 +322,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”</source>
-        <translation>Google Lịch bỏ lời nhắc khi nhập tệp: khi chọn mục này, lời nhắc được ghi thành một sự kiện cả ngày riêng, đặt trước vài ngày, như “3天后：妈妈生日” (tiếng Việt là “Còn 3 ngày: Sinh nhật mẹ”)</translation>
+        <translation>Google Lịch loại bỏ lời nhắc khi nhập tệp: khi chọn mục này, lời nhắc được ghi thành một sự kiện cả ngày riêng, đặt trước vài ngày, như “3天后：妈妈生日” (tiếng Việt là “Còn 3 ngày: Sinh nhật mẹ”)</translation>
     </message>
     <message>
         <source>日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03</source>
@@ -330,7 +330,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成</source>
-        <translation>Ô màu đỏ có lỗi; rê chuột lên ô để xem lý do. Dòng có lỗi sẽ không được ghi</translation>
+        <translation>Ô màu đỏ có lỗi; di chuột lên ô để xem lý do. Dòng có lỗi sẽ không được ghi</translation>
     </message>
     <message>
         <source>打开文件夹</source>
@@ -437,7 +437,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
-        <translation>Thêm ngày thứ mấy vào các ngày tam phục và số cửu, như “十五 三九第1天” (“Rằm Cửu 3 ngày 1”)</translation>
+        <translation>Thêm ngày thứ mấy vào các ngày tam phục và số cửu (81 ngày kể từ Đông chí), như “十五 三九第1天” (“Rằm Cửu 3 ngày 1”)</translation>
     </message>
     <message>
         <source>写入详细说明</source>
@@ -608,7 +608,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>恢复默认</source>
-        <translation>Mặc định</translation>
+        <translation>Khôi phục mặc định</translation>
     </message>
     <message>
         <source>清空内容</source>
@@ -676,7 +676,7 @@ Tiếp tục tạo các năm còn lại?</translation>
     <name>tessarine::HolidaysTab</name>
     <message>
         <source>已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）</source>
-        <translation>Các năm đã biết lịch nghỉ; Tạo iCal ở thẻ này ghi các năm được chọn (giữ Ctrl hoặc Shift để chọn nhiều năm)</translation>
+        <translation>Các năm đã biết lịch nghỉ; bấm Tạo iCal ở thẻ này để ghi các năm được chọn (giữ Ctrl hoặc Shift để chọn nhiều năm)</translation>
     </message>
     <message>
         <source>%1 (自己添加)</source>
@@ -700,7 +700,7 @@ Tiếp tục tạo các năm còn lại?</translation>
     </message>
     <message>
         <source>在此页生成 iCal 时写入左侧列表中选中的年份</source>
-        <translation>Tạo iCal ở thẻ này ghi các năm được chọn trong danh sách bên trái</translation>
+        <translation>Bấm Tạo iCal ở thẻ này để ghi các năm được chọn trong danh sách bên trái</translation>
     </message>
     <message>
         <source>粘贴通知…</source>
@@ -843,7 +843,7 @@ Tiếp tục tạo các năm còn lại?</translation>
     </message>
     <message>
         <source>年份不能为空, 请重新输入.</source>
-        <translation>Chưa nhập năm; hãy nhập lại.</translation>
+        <translation>Năm không được để trống; hãy nhập lại.</translation>
     </message>
     <message>
         <source>结束年份必需大于等于开始年份, 请重新输入.</source>
@@ -1201,7 +1201,7 @@ Ngày kỷ niệm ở dòng %1 có lỗi nên không được ghi.</translation>
     <name>tessarine::RollingFeed</name>
     <message>
         <source>今年已在 %1 年之后，没有可以滚动生成的年份。</source>
-        <translation>Năm nay đã qua năm %1; không còn năm nào để tạo tệp cuốn chiếu.</translation>
+        <translation>Năm nay đã vượt quá năm %1; không còn năm nào để tạo tệp cuốn chiếu.</translation>
     </message>
     <message>
         <source>提示</source>
