@@ -313,10 +313,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>기념일 며칠 전 오전 9시에 알립니다(0은 당일)</translation>
     </message>
     <message>
-        <source> 天</source>
-        <translation>일</translation>
-    </message>
-    <message>
         <source>提醒写成单独事件</source>
         <translation>알림을 별도 일정으로</translation>
     </message>
@@ -404,6 +400,13 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>원래 파일의 이름을 바꿨습니다: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n일</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -476,10 +479,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>구독 범위</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>%1년 후까지</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>생성 후 알림 표시(&amp;P)</translation>
     </message>
@@ -522,6 +521,12 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>%n년 후까지</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -670,6 +675,10 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>==========内容预览========== </source>
         <translation>========== 내용 미리 보기 ========== </translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>파일: %1</translation>
     </message>
 </context>
 <context>

@@ -114,23 +114,23 @@
     </message>
     <message>
         <source>3. 为在手机上节省显示空间，【普通格式】生成的农历信息只显示农历日期不显示农历月份，每月初一显示该农历月份，若同一天既有节日又有节气，则按选择分别显示“节日”、“节气”或“节日/节气”。</source>
-        <translation>3. Để tiết kiệm chỗ trên điện thoại, [Định dạng thường] chỉ ghi ngày âm lịch mà không ghi tháng; tên tháng được ghi vào ngày mùng 1 của tháng. Khi lễ tết và tiết khí rơi vào cùng một ngày, tiêu đề ghi lễ tết, tiết khí hoặc cả hai (lễ tết/tiết khí), tùy lựa chọn.</translation>
+        <translation>3. Để tiết kiệm chỗ trên điện thoại, [Thường] chỉ ghi ngày âm lịch mà không ghi tháng; tên tháng được ghi vào ngày mùng 1 của tháng. Khi lễ tết và tiết khí rơi vào cùng một ngày, tiêu đề ghi lễ tết, tiết khí hoặc cả hai (lễ tết/tiết khí), tùy lựa chọn.</translation>
     </message>
     <message>
         <source>4. 【普通格式】生成的农历信息是包含有节日节气信息的，如果希望只显示农历日期而不需要节日节气信息，可在【农历信息内容控制】中勾选【无节日节气】。</source>
-        <translation>4. [Định dạng thường] có kèm lễ tết và tiết khí; nếu chỉ muốn ngày âm lịch, hãy chọn [Không lễ tết, tiết khí] trong [Nội dung âm lịch].</translation>
+        <translation>4. [Thường] có kèm lễ tết và tiết khí; nếu chỉ muốn ngày âm lịch, hãy chọn [Không lễ tết, tiết khí] trong [Nội dung âm lịch].</translation>
     </message>
     <message>
         <source>5. 【普通格式】生成的农历信息只显示农历“日期”，还可在【农历信息内容控制】中选择输出显示“月份+日期”、“节日和节气”或是只显示“节气”。</source>
-        <translation>5. [Định dạng thường] ghi ngày âm lịch; trong [Nội dung âm lịch] có thể chọn ghi tháng và ngày, lễ tết và tiết khí, hoặc chỉ tiết khí.</translation>
+        <translation>5. [Thường] ghi ngày âm lịch; trong [Nội dung âm lịch] có thể chọn ghi tháng và ngày, lễ tết và tiết khí, hoặc chỉ tiết khí.</translation>
     </message>
     <message>
         <source>6. 【自定义格式】用于生成不同格式的农历信息内容，在内容格式框进行格式编辑，特定的信息内容可通过备选内容框选择，编辑同时底部预览框会有即时效果预览，选择预览日期可以查看不同日期下的格式效果。勾选【处理空格】后会把输出内容中的多余空格合并为一个空格。</source>
-        <translation>6. [Định dạng tùy chỉnh] dùng để tự soạn tiêu đề: sửa mẫu, bấm vào một mục để chèn mục đó, và ô xem trước bên dưới hiện ngay kết quả cho ngày xem trước đã chọn. [Gộp khoảng trắng] gộp các khoảng trắng liền nhau trong kết quả thành một.</translation>
+        <translation>6. [Tùy chỉnh] dùng để tự soạn tiêu đề: sửa mẫu, bấm vào một mục để chèn mục đó, và ô xem trước bên dưới hiện ngay kết quả cho ngày xem trước đã chọn. [Gộp khoảng trắng] gộp các khoảng trắng liền nhau trong kết quả thành một.</translation>
     </message>
     <message>
         <source>7. 【自定义格式】中的默认格式只是为了尽量多的展示备选内容效果，输出内容较长，请自行编辑符合自己要求的格式效果。</source>
-        <translation>7. Mẫu mặc định của [Định dạng tùy chỉnh] dùng càng nhiều mục càng tốt nên tiêu đề khá dài; hãy sửa lại theo ý bạn.</translation>
+        <translation>7. Mẫu mặc định của [Tùy chỉnh] dùng càng nhiều mục càng tốt nên tiêu đề khá dài; hãy sửa lại theo ý bạn.</translation>
     </message>
     <message>
         <source>8. 生成的iCal文件会被命名为“Tessarine_年份_yymmdd-hhmmss.ics”，年份为生成农历信息的所选择的年份，yymmdd为生成日期，hhmmss为生成时间，文件存放的位置见第13条，为避免乱码文件输出使用UTF8编码。</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>17. 【控制】菜单的【标注月相】在新月、上弦、满月、下弦的日子后加上月相（如“初八 上弦”），【标注三伏、数九】加上三伏和数九的第几天（如“十五 三九第1天”），【写入详细说明】把每天的农历、干支、生肖、节气和交节时刻、节日、月相、三伏或数九写进事件的说明。【生成月相日历】和【生成节气日历】为所选年份生成月相或二十四节气的文件，标题带时刻（如“满月 21:36”“立春 04:02”）。【自定义格式】的【农历备选内容】第二列：时刻 LH（节气的交节时刻）、月相 LP（月相和时刻）、伏九 LS（三伏、数九的第几天）、日柱 GD（日干支）、月柱 GM（月干支）。</source>
-        <translation>17. [Đánh dấu tuần trăng] trong menu [Tùy chọn] thêm tuần trăng vào các ngày trăng non, thượng huyền, trăng tròn và hạ huyền (“初八 上弦”, tiếng Việt là “Mùng 8 Thượng huyền”); [Đánh dấu tam phục, số cửu] thêm ngày thứ mấy của tam phục và của số cửu, tức 81 ngày kể từ Đông chí (“十五 三九第1天”, tiếng Việt là “Rằm Cửu 3 ngày 1”); [Ghi mô tả chi tiết] ghi vào phần mô tả của sự kiện ngày âm lịch, can chi, con giáp, tiết khí và giờ giao tiết, ngày lễ tết, tuần trăng, tam phục hoặc số cửu của mỗi ngày. [Tạo lịch tuần trăng] và [Tạo lịch tiết khí] ghi các tuần trăng hoặc 24 tiết khí của những năm đã chọn, tiêu đề kèm giờ (“满月 21:36”, “立春 04:02”; tiếng Việt là “Trăng tròn 21:36”, “Lập xuân 04:02”). Cột thứ hai của [Mục âm lịch] trong [Định dạng tùy chỉnh]: LH giờ giao tiết, LP tuần trăng và giờ, LS ngày thứ mấy của tam phục hoặc số cửu, GD can chi ngày, GM can chi tháng.</translation>
+        <translation>17. [Đánh dấu tuần trăng] trong menu [Tùy chọn] thêm tuần trăng vào các ngày trăng non, thượng huyền, trăng tròn và hạ huyền (“初八 上弦”, tiếng Việt là “Mùng 8 Thượng huyền”); [Đánh dấu tam phục, số cửu] thêm ngày thứ mấy của tam phục và của số cửu, tức 81 ngày kể từ Đông chí (“十五 三九第1天”, tiếng Việt là “Rằm Cửu 3 ngày 1”); [Ghi mô tả chi tiết] ghi vào phần mô tả của sự kiện ngày âm lịch, can chi, con giáp, tiết khí và giờ giao tiết, ngày lễ tết, tuần trăng, tam phục hoặc số cửu của mỗi ngày. [Tạo lịch tuần trăng] và [Tạo lịch tiết khí] ghi các tuần trăng hoặc 24 tiết khí của những năm đã chọn, tiêu đề kèm giờ (“满月 21:36”, “立春 04:02”; tiếng Việt là “Trăng tròn 21:36”, “Lập xuân 04:02”). Cột thứ hai của [Mục âm lịch] trong [Tùy chỉnh]: LH giờ giao tiết, LP tuần trăng và giờ, LS ngày thứ mấy của tam phục hoặc số cửu, GD can chi ngày, GM can chi tháng.</translation>
     </message>
     <message>
         <source>18. 右侧的月视图按当前的选项显示每天将写入文件的标题，以及休、班和纪念日（●）；今天以黄色标出，周末为红色。用 ‹ › « » 或键盘（方向键、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，选中的日子在下方显示详细说明。生成后月视图转到写入的第一个月，点击【查看文件内容】可看文件全文，【返回月视图】回来。</source>
@@ -313,10 +313,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>Nhắc lúc 9 giờ sáng, trước ngày kỷ niệm số ngày đã chọn (0 là nhắc đúng ngày)</translation>
     </message>
     <message>
-        <source> 天</source>
-        <translation> ngày</translation>
-    </message>
-    <message>
         <source>提醒写成单独事件</source>
         <translation>Nhắc bằng sự kiện riêng</translation>
     </message>
@@ -404,6 +400,13 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>Tệp cũ đã được đổi tên thành %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n ngày</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -476,10 +479,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>Số năm cuốn chiếu</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>Đến %1 năm sau</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>Hiện thông &amp;báo sau khi tạo</translation>
     </message>
@@ -522,6 +521,12 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>Th&amp;oát</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>Đến %n năm sau</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +676,10 @@ Tiếp tục tạo các năm còn lại?</translation>
         <source>==========内容预览========== </source>
         <translation>========== Nội dung ========== </translation>
     </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>Tệp: %1</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::HolidaysTab</name>
@@ -795,11 +804,11 @@ Tiếp tục tạo các năm còn lại?</translation>
     </message>
     <message>
         <source>普通格式</source>
-        <translation>Định dạng thường</translation>
+        <translation>Thường</translation>
     </message>
     <message>
         <source>自定义格式</source>
-        <translation>Định dạng tùy chỉnh</translation>
+        <translation>Tùy chỉnh</translation>
     </message>
     <message>
         <source>纪念日</source>
@@ -986,7 +995,7 @@ Ngày kỷ niệm ở dòng %1 có lỗi nên không được ghi.</translation>
     </message>
     <message>
         <source>yyyy 年 M 月</source>
-        <translation>'Tháng' M 'năm' yyyy</translation>
+        <translation>&apos;Tháng&apos; M &apos;năm&apos; yyyy</translation>
     </message>
     <message>
         <source>  纪念日：%1</source>
