@@ -53,11 +53,11 @@ printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆
 # A real X11 window, even when the caller runs its tests offscreen.
 language=${LANGUAGE_SHOWN:-zh_CN}
 case $language in
-  zh_CN) suffix= system=zh_CN.UTF-8 ;;
-  zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 ;;
-  en) suffix=-en system=en_US.UTF-8 ;;
-  ko) suffix=-ko system=ko_KR.UTF-8 ;;
-  vi) suffix=-vi system=vi_VN.UTF-8 ;;
+  zh_CN) suffix= system=zh_CN.UTF-8 title='农历 iCal 文件生成器' ;;
+  zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 title='農曆 iCal 檔案產生器' ;;
+  en) suffix=-en system=en_US.UTF-8 title='Lunar iCal Generator' ;;
+  ko) suffix=-ko system=ko_KR.UTF-8 title='음력 iCal 파일 생성기' ;;
+  vi) suffix=-vi system=vi_VN.UTF-8 title='Trình tạo tệp iCal âm lịch' ;;
   *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW, en, ko or vi, not $language" >&2; exit 2 ;;
 esac
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=$system LC_ALL=$system XDG_CONFIG_HOME=$config
@@ -72,6 +72,14 @@ pid=$!
 # The title names the program in the window's language, always with "iCal".
 wait_for xdotool search --onlyvisible --name 'iCal'
 window=$(xdotool search --onlyvisible --name 'iCal' | head -1)
+# The system's language chose the window's: its title says so.
+# _NET_WM_NAME is the title as the desktop shows it; xprop writes bytes
+# outside ASCII as octal escapes, which printf turns back.
+wm_name() { printf '%b' "$(xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"; }
+if [ "$(wm_name "$window")" != "$title" ]; then
+  echo "the window is titled '$(wm_name "$window")', not '$title'" >&2
+  exit 1
+fi
 sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
@@ -100,11 +108,7 @@ sleep 1.5
 shot screenshot-question.png
 # The question's caption on the real X11 window is 提示 exactly: nothing may
 # append the program's name to it.
-# _NET_WM_NAME is the title as the desktop shows it; xprop writes bytes
-# outside ASCII as octal escapes, which printf turns back.
-titles=$(for id in $(xdotool search --onlyvisible --name '.'); do
-  printf '%b\n' "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"
-done)
+titles=$(for id in $(xdotool search --onlyvisible --name '.'); do wm_name "$id"; echo; done)
 if ! grep -qxF '提示' <<<"$titles"; then
   echo "no window is titled exactly 提示; the windows are: $(tr '\n' ',' <<<"$titles")" >&2
   exit 1
