@@ -99,6 +99,12 @@ TEST_F(WindowTest, TitleAndWordsFollowTheLanguage) {
 
 TEST_F(WindowTest, ChoosingAWindowLanguageIsRememberedAndAnnounced) {
   Open();
+  QStringList languages;  // each named in itself
+  for (const QAction* action : Find<QMenu>("interfaceMenu")->actions()) languages << action->text();
+  EXPECT_EQ(languages, (QStringList{"跟随系统", "简体中文", "繁體中文", "English", "한국어", "Tiếng Việt"}));
+  Action("koreanInterfaceAction")->trigger();
+  Open();
+  EXPECT_TRUE(Action("koreanInterfaceAction")->isChecked());
   QStringList announced;
   QObject::connect(window.get(), &MainWindow::interfaceLanguageChosen, [&](const QString& l) { announced << l; });
   Action("englishInterfaceAction")->trigger();
