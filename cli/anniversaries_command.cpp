@@ -28,8 +28,7 @@ struct Request {
   ReminderStyle reminderStyle = ReminderStyle::Alarm;
   std::filesystem::path folder;
   FileNaming naming;
-  LunarCalendar calendar = LunarCalendar::China;  // of entries that name none
-  Language language = Language::ZhHans;           // of the calendar's name
+  Language language = Language::ZhHans;  // of the calendar's name
 };
 
 // How much of a bad field a message repeats.
@@ -67,7 +66,9 @@ struct Options {
   std::string output = ".";
   std::optional<int> remind, rolling;
   bool reminderEvents = false, fixedName = false;
-  RegionChoice where;  // the calendar of entries that name none, and the language
+  // The language; an entry names its own calendar in the list (the Chinese
+  // one when it names none), so --calendar and --region choose no dates here.
+  RegionChoice where;
 };
 
 void AddOptions(CLI::App& command, const std::shared_ptr<Options>& options) {
@@ -92,14 +93,12 @@ Request Checked(const Options& options) {
     throw UsageError("--reminder-events needs --remind DAYS: without a reminder there is no reminder event");
   }
   const ReminderStyle style = options.reminderEvents ? ReminderStyle::SeparateEvent : ReminderStyle::Alarm;
-  const LunarCalendar repeatsBy = options.where.Calendar();
   return Request{positionals[0],
                  years,
                  options.remind,
                  style,
                  OutputFolder(options.output),
                  FileNaming{false, options.fixedName, rolling.has_value()},
-                 repeatsBy,
                  options.where.Script()};
 }
 
@@ -107,7 +106,8 @@ std::string ProblemText(EntryProblem problem) {
   switch (problem) {
     case EntryProblem::MissingName: return "the name is missing";
     case EntryProblem::MissingDate: return "the date is missing";
-    case EntryProblem::UnknownDate: return "not a date: write a lunar date such as 三月初八 or 3-8, or yyyy-mm-dd";
+    case EntryProblem::UnknownDate:
+      return "not a date: write a lunar date such as 三月初八, 3월 8일, mùng 8 tháng 3 or 3-8, or yyyy-mm-dd";
     case EntryProblem::UnknownMonth: return "unknown lunar month";
     case EntryProblem::UnknownDay: return "unknown lunar day";
     case EntryProblem::NoSuchDay: return "no such Gregorian day";
@@ -122,6 +122,9 @@ std::string ProblemText(EntryProblem problem) {
              "of that day, or write the lunar date itself, such as 三月初八 or 3-8";
     case EntryProblem::YearInLunarDate:
       return "a lunar date is written without its year, such as 三月初八 or 3-8; the year goes in the first-year field";
+    case EntryProblem::UnknownCalendar:
+      return "not a calendar: write chinese, korean or vietnamese (or zh, ko, vi; 农历, 韩国阴历, 越南阴历; 한국, 음력; "
+             "Việt Nam, Âm lịch), or leave it empty for the Chinese calendar; a note goes in the column after it";
   }
   return {};
 }
@@ -132,7 +135,7 @@ int RunAnniversaries(const Options& options, std::ostream& out, std::ostream& er
     return 0;
   }
   const Request request = Checked(options);
-  auto read = ReadAnniversaryList(ReadListFile(request.listFile), request.calendar);
+  auto read = ReadAnniversaryList(ReadListFile(request.listFile));
   if (!read) {
     err << EscapeControls(fmt::format("{}:{}: {}", request.listFile, read.error().line, ProblemText(read.error())))
         << "\n";
@@ -142,7 +145,7 @@ int RunAnniversaries(const Options& options, std::ostream& out, std::ostream& er
   if (!list.errors.empty()) {
     // Nothing is written while any row is bad: the first one is reported.
     const RowError& bad = list.errors.front();
-    const char* const fieldNames[] = {"", "name", "date", "first year", "extra field"};
+    const char* const fieldNames[] = {"", "name", "date", "first year", "calendar"};
     err << EscapeControls(fmt::format("{}:{}: field {} ({}) {}: {}", request.listFile, bad.line, bad.error.field,
                                       fieldNames[std::min(bad.error.field, 4)], Quoted(Shortened(bad.error.text)),
                                       ProblemText(bad.error.problem)))

@@ -136,19 +136,36 @@ inline constexpr std::string_view kHolidaysHelpFormat = R"help(Usage: tessarine-
        tessarine-cli holidays --import-tw FILE|- [--dry-run]
        tessarine-cli holidays --import-hk FILE|- [--dry-run]
 
-Writes one iCalendar file with the official days off ("<name>(休)") and make-up
-workdays ("<name>(班)") of mainland China for the years START to END (or START
-alone), named Tessarine_Holidays_START-END_yymmdd-hhnnss.ics, and prints its
-path. The schedules are built in for the years of the State Council's notices
-from 2008; a year added from a notice is kept in holidays.csv in
-$XDG_CONFIG_HOME/Tessarine/ (when that is an absolute path; otherwise
-~/.config/Tessarine/, the home folder from $HOME or else the user's entry in
-the password database) and replaces the built-in year. The list, and a notice
-read from FILE, must be a regular file of at most 10 MB; a row whose year lies
-outside {first} to {last}, or whose date lies outside its year (only a 元旦
-block may begin in the December before), is a bad row. Years without a
-schedule are named on standard error and never guessed. Years must lie within
-{first} to {last}.
+Writes one iCalendar file with a region's official days off ("<name>(休)") and
+make-up workdays ("<name>(班)") for the years START to END (or START alone), and
+prints its path. The region is mainland China unless --region (or --calendar,
+or a --language tag such as zh-TW) names another; its days are titled in its
+language (--language for another: the marks are 休/班 in Chinese, Taiwan's 補班,
+휴 in Korean, Korea and Hong Kong having no make-up workdays, Nghỉ/Làm bù in
+Vietnamese).
+
+  cn  Tessarine_Holidays_START-END_yymmdd-hhnnss.ics, "法定节假日": the State
+      Council's notices from 2008, built in, and the years added from one.
+  tw  Tessarine_Holidays_Taiwan_…, "臺灣國定假日 START": the DGPA's 辦公日曆表
+      2017-2027 built in; later years from 紀念日及節日實施條例, without 補班.
+  hk  Tessarine_Holidays_HongKong_…, "香港公眾假期 START": the government's lists
+      2012-2026; other years 1999-2100 from the General Holidays Ordinance.
+  kr  Tessarine_Holidays_Korea_…, "대한민국 공휴일 START": the 월력요항 2018-2027;
+      other years 1991-2100 from 관공서의 공휴일에 관한 규정, with 대체공휴일.
+  vn  Tessarine_Holidays_Vietnam_…, "Ngày nghỉ lễ Việt Nam START": the announced
+      arrangements 2023-2026; later years from the Labour Code's days alone.
+
+A day computed from the rules for a year not yet published says so: "(휴,
+예정)", "(休、暂定)". A year added to holidays.csv in $XDG_CONFIG_HOME/Tessarine/
+(when that is an absolute path; otherwise ~/.config/Tessarine/, the home folder
+from $HOME or else the user's entry in the password database) from a notice or
+an import replaces the built-in year of its region; Korea's and Vietnam's rows
+(a 임시공휴일, an announced Tết arrangement: year,date,休 or 班,name,kr) are
+laid over the built-in days. The list, and a notice read from FILE, must be a
+regular file of at most 10 MB; a row whose year lies outside {first} to {last},
+or whose date lies outside its year (only a 元旦 block may begin in the
+December before), is a bad row. Years without a schedule are named on standard
+error and never guessed. Years must lie within {first} to {last}.
 
 With --import, reads the text of a notice (国务院办公厅关于YYYY年部分节假日安排的
 通知, as pasted from a web page, in UTF-8, GBK, Big5 or UTF-16) from FILE or
@@ -185,8 +202,13 @@ Options:
                          old file in one step
   --rolling N            instead of years: a feed that stays current, last
                          year to N years ahead in one file of a fixed name,
-                         Tessarine_Holidays_Rolling.ics, replaced on each run and
-                         asking subscribers to refresh it daily
+                         Tessarine_Holidays_Rolling.ics (Tessarine_Holidays_
+                         Korea_Rolling.ics …), replaced on each run and asking
+                         subscribers to refresh it daily
+  --region R             cn, tw, hk, kr or vn: whose holidays
+  --calendar C           chinese, korean or vietnamese: the region it stands for
+  --language TAG         the language of the marks and the calendar's name:
+                         zh-Hans, zh-Hant, ko or vi (default: the region's)
 
 Exit status 0 when done, 1 when no year of the range is known or a file or the
 list could not be written (a read-only list among them; nothing is written), 2
@@ -202,18 +224,25 @@ named Tessarine_Anniversaries_START-END_yymmdd-hhnnss.ics, and prints its path.
 
 FILE is a CSV file in UTF-8 (a byte-order mark allowed) or GB18030, one entry
 a row: name, date, optionally the first lunar year (four digits) and
-optionally the calendar the entry repeats by (korean or 韩国阴历 for a 제사,
-vietnamese or 越南阴历 for a giỗ; empty for --calendar's). A date
-is a lunar date as the program writes it (三月初八, 闰四月十五, 冬月初五,
-腊月廿三) or as people write it (农历三月初八, 三月初八日, 润四月十五, 元月初一,
-3月8日), the same in numbers (3-8, 闰4-15 or L4-15), or a Gregorian day of
-birth (1960-04-03, 1960-4-3 or 1960/04/03), which gives the lunar date and
-first year. With a first year the title counts the years: "妈妈生日 (66)".
-Blank lines, lines starting with #, a header row 名称,日期,起始年,历法 and empty
-fields at the end of a row are ignored. A date with its year in 年 is not read:
-write a Gregorian day as 1960-04-03, and a lunar date without its year. A bad
-row is reported as FILE:LINE and nothing is written. FILE must be a regular
-file of at most 10 MB.
+optionally the calendar the entry repeats by, in any case: chinese, korean or
+vietnamese, zh, ko or vi, or its name in Chinese, Korean or Vietnamese
+(农历, 韩国阴历 for a 제사, 越南阴历 for a giỗ; 한국, 음력; Việt Nam, Âm lịch).
+Empty, it is the Chinese calendar; any other text there is refused (a note
+goes in the column after it). A date is a lunar date as the program writes it
+in any of its languages (三月初八, 闰四月十五, 冬月初五, 腊月廿三, 臘月廿三;
+3월 8일, 윤3월 3일, 음 3.8; mùng 8 tháng 3, rằm tháng Giêng, 23 tháng Chạp,
+15 tháng 3 nhuận) or as people write it (农历三月初八, 三月初八日, 润四月十五,
+元月初一, 3月8日, 음력 10월 5일, 3.8, 8 tháng Ba), the same in numbers (3-8,
+闰4-15, L4-15 or leap 4-15), or a Gregorian day of birth (1960-04-03,
+1960-4-3 or 1960/04/03), which gives the lunar date and first year in the
+entry's calendar. With a first year the title counts the years:
+"妈妈生日 (66)". Blank lines, lines starting with #, a header row
+(名称,日期,起始年,历法, name,date,first year,calendar, 이름,날짜,시작년,달력 or
+Tên,Ngày,Năm đầu,Lịch, in any case) and empty fields at the end of a row are
+ignored. A date with its year (1960年4月3日, 1960년 4월 3일) is not read: write
+a Gregorian day as 1960-04-03, and a lunar date without its year. A bad row is
+reported as FILE:LINE and nothing is written. FILE must be a regular file of
+at most 10 MB.
 
 Options:
   --output DIR           write into DIR (default: the current folder)
@@ -228,10 +257,9 @@ Options:
                          year to N years ahead in one file of a fixed name,
                          Tessarine_Anniversaries_Rolling.ics, replaced on each run and
                          asking subscribers to refresh it daily
-  --region REGION        cn, tw, hk, kr or vn: the calendar and the language
-                         unless given
-  --calendar NAME        chinese (the default), korean or vietnamese: the
-                         calendar of the entries that name none
+  --region REGION        cn, tw, hk, kr or vn: the language unless given
+  --calendar NAME        chinese, korean or vietnamese: the language unless
+                         given; the dates follow each entry's own calendar
   --language TAG         the calendar's name in zh-Hans (农历纪念日), zh-Hant
                          (農曆紀念日), ko (음력 기념일) or vi (Kỷ niệm âm lịch),
                          or a tag such as zh-TW or ko-KR; by default the

@@ -1,6 +1,6 @@
-// tessarine-cli holidays: the official days off and make-up workdays as one
-// calendar file, a new year read from the State Council's notice, and the
-// years of Taiwan's 辦公日曆表 or Hong Kong's feed.
+// tessarine-cli holidays: a region's official days off and make-up workdays
+// as one calendar file, a new year read from the State Council's notice, and
+// the years of Taiwan's 辦公日曆表 or Hong Kong's feed.
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
@@ -15,6 +15,7 @@
 #include "cli/local_clock.h"
 #include "cli/notice_import.h"
 #include "cli/region_import.h"
+#include "lists/region_holiday_list.h"
 
 namespace tessarine::cli {
 namespace {
@@ -31,6 +32,7 @@ struct Request {
   FileNaming naming;
   bool dryRun = false, acceptUnbalanced = false;
   std::optional<std::string> year;  // --year, as given
+  RegionChoice where;  // whose schedule, and the language of its marks and name
 };
 
 void AddOptions(CLI::App& command, const std::shared_ptr<Request>& request) {
@@ -51,6 +53,7 @@ void AddOptions(CLI::App& command, const std::shared_ptr<Request>& request) {
   command.add_option_function<std::string>("--year", [request](const std::string& given) { request->year = given; });
   command.add_flag("--fixed-name", request->naming.fixedName);
   AddCount(command, "--rolling", "years", 99, request->rolling);
+  request->where.AddTo(command);
   command.add_option("years", request->years);
 }
 
@@ -70,6 +73,11 @@ void CheckPublished(Request& request) {
 
 // The options checked together, before any work.
 void Check(Request& request) {
+  const RegionChoice& where = request.where;
+  if ((request.published || request.notice) && (where.region || where.calendar || where.language)) {
+    throw UsageError("--import, --import-tw and --import-hk read their own region's file: no --region, --calendar "
+                     "or --language");
+  }
   if (request.published) return CheckPublished(request);
   if (request.notice && request.notice->source.empty()) {
     throw UsageError("--import needs a file, or - for standard input");
@@ -90,20 +98,36 @@ void Check(Request& request) {
   request.folder = OutputFolder(request.output);
 }
 
+// "1901-1990, 2027": years in order, each unbroken run as one span.
+std::string Spans(const std::vector<int>& years) {
+  std::vector<std::string> spans;
+  for (std::size_t at = 0; at < years.size();) {
+    std::size_t end = at;
+    while (end + 1 < years.size() && years[end + 1] == years[end] + 1) ++end;
+    spans.push_back(end == at ? fmt::format("{}", years[at]) : fmt::format("{}-{}", years[at], years[end]));
+    at = end + 1;
+  }
+  return fmt::format("{}", fmt::join(spans, ", "));
+}
+
 int WriteCalendar(const Request& request, std::ostream& out, std::ostream& err) {
   const YearRange years = CommandYears(request.years, request.rolling, "holidays", LocalNow());
-  const std::vector<HolidaySchedule> known = KnownSchedules(ReadHolidayListFile().list);
+  const Region region = request.where.Place();
+  const std::vector<HolidaySchedule> known = KnownSchedules(ReadHolidayListFile().list, region);
   RangeSchedules chosen = SchedulesIn(known, years);
   if (!chosen.missing.empty()) {
-    err << "tessarine-cli holidays: no schedule for " << fmt::format("{}", fmt::join(chosen.missing, ", "))
-        << " (known: " << known.front().year << "-" << known.back().year << ")\n";
+    std::vector<int> knownYears;
+    for (const HolidaySchedule& schedule : known) knownYears.push_back(schedule.year);
+    const std::string whose = region == Region::China ? "" : fmt::format("of {} ", RegionTag(region));
+    err << "tessarine-cli holidays: no schedule " << whose << "for " << Spans(chosen.missing)
+        << " (known: " << Spans(knownYears) << ")\n";
   }
   if (chosen.known.empty()) {
     err << "tessarine-cli holidays: no known year in the range: nothing written\n";
     return 1;
   }
-  return RunGeneration(HolidaysRequest{years, std::move(chosen.known), request.naming}, request.folder, "holidays", out,
-                       err);
+  HolidaysRequest calendar{years, region, request.where.Script(), std::move(chosen.known), request.naming};
+  return RunGeneration(calendar, request.folder, "holidays", out, err);
 }
 
 }  // namespace

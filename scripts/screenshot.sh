@@ -12,6 +12,9 @@
 # instead, and only the window and its menu are saved: screenshot-zh_TW.png
 # and screenshot-menu-zh_TW.png, screenshot-en.png and screenshot-menu-en.png,
 # and so on.
+# With REGION_SHOWN=cn, tw, hk, kr or vn the window opens as that region's
+# people see it (控制 → 地区 chosen, the system in their language) and only its
+# 节假日 tab is saved: screenshot-holidays-<region>.png.
 # Needs a build (scripts/build.sh) and xdotool; fails when the question's
 # caption is not exactly 提示 on the real X11 window. Files the generation writes
 # beside the program are removed again.
@@ -60,6 +63,18 @@ case $language in
   vi) suffix=-vi system=vi_VN.UTF-8 title='Trình tạo tệp iCal âm lịch' ;;
   *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW, en, ko or vi, not $language" >&2; exit 2 ;;
 esac
+region=${REGION_SHOWN:-}
+if [ -n "$region" ]; then
+  case $region in
+    cn) system=zh_CN.UTF-8 title='农历 iCal 文件生成器' ;;
+    tw) system=zh_TW.UTF-8 title='農曆 iCal 檔案產生器' ;;
+    hk) system=zh_HK.UTF-8 title='農曆 iCal 檔案產生器' ;;
+    kr) system=ko_KR.UTF-8 title='음력 iCal 파일 생성기' ;;
+    vn) system=vi_VN.UTF-8 title='Trình tạo tệp iCal âm lịch' ;;
+    *) echo "REGION_SHOWN is cn, tw, hk, kr or vn, not $region" >&2; exit 2 ;;
+  esac
+  printf '[General]\nregion=%s\n' "$region" >"$config/Tessarine/settings.ini"
+fi
 export QT_QPA_PLATFORM=xcb DISPLAY=$display LANG=$system LC_ALL=$system XDG_CONFIG_HOME=$config
 # Each file's fsync is slowed as on a USB stick, so that writing a long
 # range takes long enough to show the progress bar.
@@ -83,11 +98,22 @@ fi
 sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
-shot "screenshot$suffix.png"
+[ -z "$region" ] && shot "screenshot$suffix.png"
 
 # Without a window manager nothing gives the window the focus: give it.
 xdotool windowfocus "$window"
 sleep 0.3
+if [ -n "$region" ]; then
+  # The focus into the first tab (on its checked 日期, which changes
+  # nothing), then the tab widget's Ctrl+Tab to the fourth, whatever the
+  # tabs' widths in the region's language.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + 170)) $((Y + 151)) click 1
+  xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
+  sleep 1
+  shot "screenshot-holidays-$region.png"
+  exit 0
+fi
 # The menu is 控制(&C) in Simplified Chinese, 選項(&O) in Traditional and
 # &Options in English; in the other languages a click opens it.
 case $language in

@@ -408,6 +408,10 @@ v{} - 2013-01-06<byte value="xd"/>
             <numerusform>%n days</numerusform>
         </translation>
     </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>Not a calendar's name: write chinese, korean or vietnamese (or Korean, 한국, Việt Nam and the like); empty is the Chinese calendar. A note belongs in the next column to the right</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -746,14 +750,6 @@ Go on with the other years?</translation>
         <translation>Line %1 of the holiday list is wrong and was skipped.</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>Known: %1–%2; %3–%4 had no official schedule.</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>Known: %1–%2; %3–%4 had no official schedule; paste the %5 notice once it is published.</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>The holiday list could not be saved: %1; %2 is unchanged.</translation>
     </message>
@@ -786,6 +782,106 @@ Go on with the other years?</translation>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>Saved the holiday schedule of %1.</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>Once the Directorate-General of Personnel Administration publishes the new year's office calendar (CSV), download and import it to add that year</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>Imports the public holiday calendar the Hong Kong government publishes (an iCalendar file)</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1 (computed)</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>No year is known for this region.</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>Known: %1–%2 (earlier years are not built in).</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>Known: %1–%2.</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2 follow the schedules the government published; later years are worked out by the statutory rules and marked “provisional”.</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>Paste the %1 notice once it is published.</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>Import the new year's office calendar once it is published.</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>Import the government's new holiday calendar once it is published.</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>A one-off holiday and the like can be added as a row in %1 (with %2 in the region column).</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>the file is incomplete, perhaps not fully downloaded</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>not a holiday file published by this region's government</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>some of it cannot be read</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation> (line %1)</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>this corrects the %1 office calendar, but that year has no office calendar yet to correct</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>Office calendars (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar files (*.ics);;All files (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1 cannot be read (%2); nothing was imported.</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1 was not imported: %2.</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>Imported the holiday schedule of %1.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,10 @@ v{} - 2013-01-06<byte value="xd"/>
             <numerusform>%n일</numerusform>
         </translation>
     </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>역법 이름이 아닙니다: 중국 음력, 음력 또는 베트남 음력이라고 쓰세요(Korean, 한국, Việt Nam 등도 됩니다). 비워 두면 중국 음력입니다. 메모는 오른쪽 열로 옮기세요</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -744,14 +748,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>공휴일 목록 %1행이 잘못되어 건너뛰었습니다.</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>알려진 연도: %1–%2년. %3–%4년에는 공식 일정이 없었습니다.</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>알려진 연도: %1–%2년. %3–%4년에는 공식 일정이 없었습니다. %5년 통지가 발표되면 붙여 넣어 추가하세요.</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>공휴일 목록을 저장하지 못했습니다: %1. %2년은 바뀌지 않았습니다.</translation>
     </message>
@@ -784,6 +780,106 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>%1년 휴무 일정을 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>가져오기…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>행정원 인사행정총처가 새해 사무 달력표(CSV)를 발표하면 내려받아 가져오세요. 그해가 추가됩니다</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>홍콩 정부가 발표한 공휴일 달력(iCalendar 파일)을 가져옵니다</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1 (추산)</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>이 지역은 알려진 연도가 없습니다.</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>알려진 연도: %1–%2년(그 이전 연도는 내장되어 있지 않습니다).</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>알려진 연도: %1–%2년.</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2년은 정부가 발표한 일정을 따르고, 그 뒤의 연도는 법정 규칙으로 추산하여 “예정”으로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>%1년 통지가 발표되면 붙여 넣어 추가할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>새해 사무 달력표가 발표되면 가져올 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>정부가 새 공휴일 달력을 발표하면 가져올 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>임시 공휴일 등은 %1에 한 줄을 추가하면 됩니다(지역 열에 %2).</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>파일이 불완전함(다운로드가 끝나지 않았을 수 있음)</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>이 지역 정부가 발표한 공휴일 파일이 아님</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>읽을 수 없는 내용이 있음</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation> (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>%1년 수정판이지만 그해에는 아직 수정할 사무 달력표가 없음</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>사무 달력표 (*.csv);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar 파일 (*.ics);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1을(를) 읽을 수 없어(%2) 가져오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>파일이 없음</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1을(를) 가져오지 않았습니다: %2.</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>%1년 휴일 일정을 가져왔습니다.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,10 @@ v{} - 2013-01-06<byte value="xd"/>
             <numerusform>%n ngày</numerusform>
         </translation>
     </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>Không phải tên lịch: hãy ghi Âm lịch Trung Quốc, Âm lịch Hàn Quốc hoặc Âm lịch (cũng có thể ghi Korean, 한국, Việt Nam…); để trống là âm lịch Trung Quốc. Ghi chú hãy chuyển sang cột bên phải</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -744,14 +748,6 @@ Tiếp tục tạo các năm còn lại?</translation>
         <translation>Dòng %1 của danh sách ngày nghỉ lễ có lỗi và đã bị bỏ qua.</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>Đã biết: %1–%2; %3–%4 không có lịch nghỉ chính thức.</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>Đã biết: %1–%2; %3–%4 không có lịch nghỉ chính thức; khi thông báo năm %5 được công bố, hãy dán vào để thêm.</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>Không lưu được danh sách ngày nghỉ lễ: %1; năm %2 không thay đổi.</translation>
     </message>
@@ -784,6 +780,106 @@ Tiếp tục tạo các năm còn lại?</translation>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>Đã lưu lịch nghỉ năm %1.</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Nhập…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>Khi Tổng cục Nhân sự Hành chính của Hành chính viện công bố lịch làm việc năm mới (CSV), hãy tải về và nhập để thêm năm đó</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>Nhập lịch ngày nghỉ lễ do chính quyền Hồng Kông công bố (tệp iCalendar)</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1 (tính theo quy định)</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>Khu vực này chưa có năm nào được biết.</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>Đã biết các năm %1–%2 (các năm trước đó không có sẵn).</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>Đã biết các năm %1–%2.</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>Các năm %1–%2 theo lịch chính quyền công bố; các năm sau được tính theo quy định pháp luật và ghi là “dự kiến”.</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>Khi thông báo năm %1 được công bố, có thể dán vào để thêm.</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>Khi lịch làm việc năm mới được công bố, có thể nhập vào.</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>Khi chính quyền công bố lịch nghỉ lễ mới, có thể nhập vào.</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>Ngày nghỉ đột xuất và những ngày tương tự có thể thêm thành một dòng trong %1 (cột khu vực ghi %2).</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>tệp không đầy đủ, có thể chưa tải xong</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>không phải tệp ngày nghỉ lễ do chính quyền khu vực này công bố</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>có nội dung không đọc được</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation> (dòng %1)</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>đây là bản sửa đổi của năm %1 nhưng năm này chưa có lịch làm việc để sửa</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>Lịch làm việc (*.csv);;Tất cả tệp (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>Tệp iCalendar (*.ics);;Tất cả tệp (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Nhập</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>Không đọc được %1 (%2), chưa nhập gì.</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>tệp không tồn tại</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>Chưa nhập %1: %2.</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>Đã nhập lịch nghỉ năm %1.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

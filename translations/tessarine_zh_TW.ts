@@ -407,6 +407,10 @@ v{} - 2013-01-06<byte value="xd"/>
             <numerusform>%n 天</numerusform>
         </translation>
     </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>不是曆法的名稱：請寫 農曆、韓國陰曆 或 越南陰曆（也可寫 Korean、한국、Việt Nam 等），留空即按中國農曆；備註請移到右邊一欄</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -744,14 +748,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>節假日清單第 %1 行有誤，已跳過。</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排。</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排；%5 年的通知公佈後可貼上加入。</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>儲存節假日清單失敗：%1，%2 年沒有改動。</translation>
     </message>
@@ -784,6 +780,106 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>已儲存 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>匯入…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>行政院人事行政總處公布新一年的辦公日曆表（CSV）後，下載並匯入即可加入這一年</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>匯入香港政府公布的公眾假期日曆（iCalendar 檔案）</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1（推算）</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>這個地區沒有已知的年份。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>已知 %1–%2 年（更早的年份未內建）。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>已知 %1–%2 年。</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2 年依政府公布的安排，其後的年份依法定規則推算，標為「暫定」。</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>%1 年的通知公布後可貼上加入。</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>新一年的辦公日曆表公布後可匯入。</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>政府公布新的假期日曆後可匯入。</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>臨時假日等可在 %1 中加一行（地區一欄寫 %2）。</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>檔案不完整，可能沒有下載完</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>不是這個地區政府公布的假期檔案</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>有無法讀取的內容</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation>（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>這是 %1 年的修正版，但這一年還沒有辦公日曆表可修正</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>辦公日曆表 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar 檔案 (*.ics);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1 無法讀取（%2），沒有匯入。</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1 沒有匯入：%2。</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>已匯入 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

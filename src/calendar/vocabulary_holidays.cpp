@@ -22,7 +22,26 @@ Provisional ProvisionalOf(Language language) {
   return {"暂定", "、"};
 }
 
+// Each region's holidays by the name its own people give them, first in
+// their own language: the mainland's 法定节假日; Taiwan's 國定假日 (the
+// DGPA's 政府行政機關辦公日曆表 lists them as such); Hong Kong's 公眾假期,
+// the general holidays of Cap. 149 in the government's Chinese; Korea's
+// 공휴일 (관공서의 공휴일에 관한 규정); Vietnam's ngày nghỉ lễ (Bộ luật Lao
+// động 2019, Điều 112: "Nghỉ lễ, tết"). Other languages say whose they are.
+// By Region, then by Language (简体, 繁體, 한국어, Tiếng Việt).
+constexpr std::string_view kCalendarNames[kRegionCount][4] = {
+    {"法定节假日", "法定節假日", "중국 법정 공휴일", "Ngày nghỉ lễ Trung Quốc"},
+    {"台湾国定假日", "臺灣國定假日", "대만 공휴일", "Ngày nghỉ lễ Đài Loan"},
+    {"香港公众假期", "香港公眾假期", "홍콩 공휴일", "Ngày nghỉ lễ Hồng Kông"},
+    {"韩国公休日", "韓國公休日", "대한민국 공휴일", "Ngày nghỉ lễ Hàn Quốc"},
+    {"越南法定假日", "越南法定假日", "베트남 공휴일", "Ngày nghỉ lễ Việt Nam"},
+};
+
 }  // namespace
+
+std::string_view HolidayCalendarNameOf(Language language, Region region) {
+  return kCalendarNames[static_cast<int>(region)][static_cast<int>(language)];
+}
 
 HolidayMarks HolidayMarksOf(Language language, Region region) {
   const Vocabulary& words = VocabularyOf(language);

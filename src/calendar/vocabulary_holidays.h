@@ -26,4 +26,9 @@ struct HolidayMarks {
 
 HolidayMarks HolidayMarksOf(Language language, Region region);
 
+// The name of the region's official holidays in the language, as a calendar
+// program lists the file: 法定节假日 (the mainland's, as its files have always
+// been named), 대한민국 공휴일, 臺灣國定假日, 香港公眾假期, Ngày nghỉ lễ Việt Nam.
+std::string_view HolidayCalendarNameOf(Language language, Region region);
+
 }  // namespace tessarine

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calendar/lunar_date.h"
+#include "calendar/region.h"
 #include "holidays/schedule.h"
 
 namespace tessarine {
@@ -48,6 +49,9 @@ struct EventIdentity {
   // Which entry an anniversary or reminder is of: Fnv1a64 of the entry's
   // key (KeyHashes), made once per list; an entry repeats it every year.
   std::uint64_t entry = 0;
+  // Whose official schedule a holiday is of: Taiwan's and the mainland's
+  // days share a calendar but not a schedule. Only a holiday's identity.
+  Region region = Region::China;
 };
 
 // Whether an event marks its day busy in the user's calendar, as free and

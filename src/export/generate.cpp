@@ -237,11 +237,11 @@ void Run(Batch& batch, const AnniversariesRequest& request) {
 }
 
 void Run(Batch& batch, const HolidaysRequest& request) {
-  batch.events() = HolidayEvents(request.schedules, request.years);
-  const bool fixed = request.naming.fixedName;
-  const std::string name = request.naming.rolling ? std::string("Tessarine_Holidays_Rolling.ics")
-                                                 : HolidayFileName(request.years, batch.now(), fixed);
-  batch.Write({name, std::string(kHolidayCalendarName), fixed || request.naming.rolling});
+  batch.events() = HolidayEvents(request.schedules, request.years, request.language, request.region);
+  const bool fixed = request.naming.fixedName, rolling = request.naming.rolling;
+  const std::string name = rolling ? HolidayRollingFileName(request.region)
+                                   : HolidayFileName(request.years, batch.now(), fixed, request.region);
+  batch.Write({name, HolidayCalendarName(request.years, request.language, request.region, rolling), fixed || rolling});
 }
 
 void Run(Batch& batch, const SkyEventsRequest& request) {

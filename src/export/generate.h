@@ -78,10 +78,13 @@ struct AnniversariesRequest {
   Language language = Language::ZhHans;  // of the calendar's name and reminders; the entries' names stay as written
 };
 
-// One file with the days off and make-up workdays of the known years in
-// the range; the front end has checked that at least one is known.
+// One file with the days off and make-up workdays of the region's known
+// years in the range, titled in the language; the front end has checked
+// that at least one is known.
 struct HolidaysRequest {
   YearRange years;
+  Region region;
+  Language language;
   std::vector<HolidaySchedule> schedules;
   FileNaming naming = {};
 };

@@ -45,14 +45,16 @@ class DateDigits {
 // The UID (RFC 5545 §3.8.4.7: it names the event for good, across the
 // files that carry it) is "yyyymmdd-<tail>@tessarine": the event's date and,
 // for the kinds of one event a day in a calendar, the kind and the calendar
-// ("lunar", "moon-korean", "holiday"), by kind and then by LunarCalendar.
-// The Chinese ones are what every file written so far carries.
-constexpr std::string_view kDayTails[4][3] = {
+// ("lunar", "moon-korean"), by kind and then by LunarCalendar; a holiday,
+// by its region ("holiday" the mainland's, "holiday-kr"). The Chinese ones
+// and the mainland's are what every file written so far carries.
+constexpr std::string_view kDayTails[3][3] = {
     {"lunar", "lunar-korean", "lunar-vietnamese"},
     {"moon", "moon-korean", "moon-vietnamese"},
     {"term", "term-korean", "term-vietnamese"},
-    {"holiday", "holiday-korean", "holiday-vietnamese"},
 };
+constexpr std::string_view kHolidayTails[kRegionCount] = {"holiday", "holiday-tw", "holiday-hk", "holiday-kr",
+                                                          "holiday-vn"};
 
 // The tail of a day's UID; empty for an anniversary or its reminder, whose
 // tail is their entry's hash (UidHash).
@@ -62,7 +64,7 @@ std::string_view DayTail(const EventIdentity& identity) {
     case EventKind::LunarDay: return kDayTails[0][calendar];
     case EventKind::MoonPhase: return kDayTails[1][calendar];
     case EventKind::SolarTerm: return kDayTails[2][calendar];
-    case EventKind::Holiday: return kDayTails[3][calendar];
+    case EventKind::Holiday: return kHolidayTails[static_cast<std::size_t>(identity.region)];
     case EventKind::Anniversary:
     case EventKind::Reminder: break;
   }

@@ -9,7 +9,10 @@
 #include "calendar/plain_text.h"
 #include "calendar/year_range.h"
 #include "compose/utf8_text.h"
+#include "lists/calendar_column.h"
 #include "lists/date_spelling.h"
+#include "lists/folded_text.h"
+#include "lists/lunar_spelling.h"
 
 namespace tessarine {
 namespace {
@@ -87,10 +90,13 @@ bool LooksGregorian(std::string_view text) {
 // A date that begins with a four-digit year and 年 (1960年4月3, 1960年三月初八,
 // as NormalDateSpelling leaves them) is not read, and this says why. In
 // digits with nothing lunar about it, it is how a Gregorian day is written
-// in words; anything else is a lunar date that carries its year.
+// in words; anything else is a lunar date that carries its year, as does
+// one with a year of the cycle (农历乙巳 蛇年 腊月廿九, as the program
+// writes a date with its year).
 Result<void, EntryProblem> NoYearIn(std::string_view text, std::string_view asWritten) {
   constexpr std::string_view kYear = "年", kMonth = "月";
   if (text.size() <= 4 + kYear.size() || !AllAsciiDigits(text.substr(0, 4)) || text.substr(4, kYear.size()) != kYear) {
+    if (text.find(kYear) != std::string_view::npos) return Failure{EntryProblem::YearInLunarDate};
     return {};
   }
   const std::string_view rest = text.substr(4 + kYear.size());
@@ -103,14 +109,13 @@ Result<void, EntryProblem> NoYearIn(std::string_view text, std::string_view asWr
   return Failure{digits && !lunar ? EntryProblem::GregorianInWords : EntryProblem::YearInLunarDate};
 }
 
-}  // namespace
-
-Result<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
+// 三月初八, 3-8 or 闰4-15, as NormalDateSpelling and NumberedLunarDate leave them.
+Result<Anniversary, EntryProblem> NumbersOrWords(std::string_view text) {
   bool leap = false;
   if (text.starts_with(kLeap)) {
     leap = true;
     text.remove_prefix(kLeap.size());
-  } else if (text.starts_with('L') || text.starts_with('l')) {
+  } else if (text.starts_with('l')) {  // L4-15, lower-cased with the rest
     leap = true;
     text.remove_prefix(1);
   }
@@ -119,37 +124,62 @@ Result<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
   return Failure{EntryProblem::UnknownDate};
 }
 
-EntryResult ParseAnniversary(const std::vector<std::string>& fields, LunarCalendar calendar) {
-  // Columns after the first year are the user's own (a note, say): kept in
+// The lunar date `normal` writes, the date field as NormalDateSpelling
+// leaves it once folded; `written` is the field as the user wrote it.
+Result<Anniversary, EntryProblem> LunarOf(const std::string& normal, std::string_view written) {
+  if (const auto other = NumberedLunarDate(normal)) {
+    if (other->year == YearInDate::GregorianDay) return Failure{EntryProblem::GregorianInWords};
+    if (other->year == YearInDate::LunarYear) return Failure{EntryProblem::YearInLunarDate};
+    return NumbersOrWords(other->numbers);
+  }
+  if (const auto noYear = NoYearIn(normal, written); !noYear) return Failure{noYear.error()};
+  return NumbersOrWords(normal);
+}
+
+// The date field in one of the forms the readers take: blanks and case
+// mean nothing in a date (3월 8일 or 3월8일, Rằm or rằm).
+std::string NormalDate(std::string_view written) { return NormalDateSpelling(FoldedWord(written)); }
+
+Result<int, EntryError> FirstYearOf(const std::vector<std::string>& fields) {
+  const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trimmed(fields[2]);
+  if (firstYear.empty()) return 0;
+  const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
+  if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) {
+    return Failure{EntryError{3, EntryProblem::BadFirstYear, fields[2]}};
+  }
+  return *year;
+}
+
+}  // namespace
+
+Result<Anniversary, EntryProblem> ParseLunarMonthDay(std::string_view text) {
+  const std::string normal = NormalDate(text);
+  if (LooksGregorian(normal)) return Failure{EntryProblem::UnknownDate};
+  return LunarOf(normal, text);
+}
+
+EntryResult ParseAnniversary(const std::vector<std::string>& fields) {
+  // Columns after the calendar's are the user's own (a note, say): kept in
   // the file and skipped here, by both front ends alike.
   const std::string_view name = fields.empty() ? std::string_view() : Trimmed(fields[0]);
   if (name.empty()) return Failure{EntryError{1, EntryProblem::MissingName, fields.empty() ? "" : fields[0]}};
-  const std::string dateText = NormalDateSpelling(fields.size() < 2 ? std::string_view() : Trimmed(fields[1]));
-  if (dateText.empty()) return Failure{EntryError{2, EntryProblem::MissingDate, ""}};
+  const std::string_view written = fields.size() < 2 ? std::string_view() : Trimmed(fields[1]);
+  if (written.empty()) return Failure{EntryError{2, EntryProblem::MissingDate, ""}};
+  // The calendar first: a Gregorian day of birth is converted in it.
+  const auto calendar = fields.size() < 4 ? LunarCalendar::China : CalendarOfColumn(fields[3]);
+  if (!calendar) return Failure{EntryError{4, EntryProblem::UnknownCalendar, fields[3]}};
 
-  // A fourth column that names a calendar says which one the entry repeats
-  // by; any other text there is the user's own note, as before.
-  const auto named = fields.size() < 4 ? std::nullopt : CalendarOfName(Trimmed(fields[3]));
-  const LunarCalendar repeatsBy = named.value_or(calendar);
-  if (const auto noYear = NoYearIn(dateText, fields[1]); !noYear) {
-    return Failure{EntryError{2, noYear.error(), fields[1]}};
-  }
-  auto parsed = LooksGregorian(dateText) ? ParseGregorian(dateText, repeatsBy) : ParseLunarMonthDay(dateText);
+  const std::string normal = NormalDate(written);
+  auto parsed = LooksGregorian(normal) ? ParseGregorian(normal, *calendar) : LunarOf(normal, fields[1]);
   if (!parsed) return Failure{EntryError{2, parsed.error(), fields[1]}};
   Anniversary entry = std::move(*parsed);
-  entry.calendar = repeatsBy;
+  entry.calendar = *calendar;
   // A list saved in another encoding must not put malformed UTF-8 into a file.
   entry.name = ToValidUtf8(name);
-  entry.dateText = Trimmed(fields[1]);  // as written: the UID of its events follows it
-
-  const std::string_view firstYear = fields.size() < 3 ? std::string_view() : Trimmed(fields[2]);
-  if (!firstYear.empty()) {
-    const auto year = firstYear.size() == 4 ? Number(firstYear) : std::nullopt;
-    if (!year || *year < kEarliestFirstYear || *year > static_cast<int>(YearRange::Last)) {
-      return Failure{EntryError{3, EntryProblem::BadFirstYear, fields[2]}};
-    }
-    entry.firstYear = *year;
-  }
+  entry.dateText = written;  // as written: the UID of its events follows it
+  const auto firstYear = FirstYearOf(fields);
+  if (!firstYear) return Failure{firstYear.error()};
+  if (*firstYear != 0) entry.firstYear = *firstYear;
   return entry;
 }
 

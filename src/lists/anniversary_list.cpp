@@ -1,11 +1,37 @@
 #include "lists/anniversary_list.h"
 
+#include <algorithm>
+#include <array>
+
+#include "lists/folded_text.h"
+
 namespace tessarine {
 namespace {
 
+// The header's words in each language the window speaks (简体, 繁體,
+// English, Korean, Vietnamese), as FoldedWord leaves them: a header is
+// recognised in any case and with any blanks.
+struct HeaderWords {
+  std::array<std::string_view, 5> name, date, firstYear, calendar;
+};
+constexpr HeaderWords kHeaderWords = {
+    {"名称", "名稱", "name", "이름", "tên"},
+    {"日期", "日期", "date", "날짜", "ngày"},
+    {"起始年", "起始年", "firstyear", "시작년", "nămđầu"},
+    {"历法", "曆法", "calendar", "달력", "lịch"},
+};
+
+bool OneOf(const std::string& word, const std::array<std::string_view, 5>& words) {
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
 bool IsHeaderRow(const std::vector<std::string>& fields) {
-  return fields.size() >= 2 && fields[0] == "名称" && fields[1] == "日期" && (fields.size() < 3 || fields[2] == "起始年") &&
-         (fields.size() < 4 || fields[3] == "历法" || fields[3].empty());
+  if (fields.size() < 2 || !OneOf(FoldedWord(fields[0]), kHeaderWords.name) ||
+      !OneOf(FoldedWord(fields[1]), kHeaderWords.date)) {
+    return false;
+  }
+  if (fields.size() >= 3 && !OneOf(FoldedWord(fields[2]), kHeaderWords.firstYear)) return false;
+  return fields.size() < 4 || fields[3].empty() || OneOf(FoldedWord(fields[3]), kHeaderWords.calendar);
 }
 
 }  // namespace
@@ -46,12 +72,12 @@ std::vector<std::size_t> EntryRecords(const CsvDocument& document) {
   return records;
 }
 
-AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar calendar) {
+AnniversaryList ReadAnniversaryList(const CsvDocument& document) {
   AnniversaryList list;
   for (const std::size_t index : EntryRecords(document)) {
     const CsvRecord& record = document.records[index];
     if (IsBlankRow(record.fields)) continue;  // a row added and not yet written
-    EntryResult result = ParseAnniversary(record.fields, calendar);
+    EntryResult result = ParseAnniversary(record.fields);
     if (result) {
       list.entries.push_back(std::move(*result));
     } else {
@@ -61,10 +87,10 @@ AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar c
   return list;
 }
 
-Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes, LunarCalendar calendar) {
+Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes) {
   const auto loaded = LoadList(bytes);
   if (!loaded) return Failure{loaded.error()};
-  return ReadAnniversaryList(loaded->document, calendar);
+  return ReadAnniversaryList(loaded->document);
 }
 
 }  // namespace tessarine

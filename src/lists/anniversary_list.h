@@ -1,7 +1,9 @@
 // The anniversary list as a CSV file, as a spreadsheet or a hand saves it:
-// one entry a row (name, date, first year), fields quoted when they hold a
-// comma; comments (#), blank lines, a header row (名称,日期,起始年) and extra
-// columns are kept and skipped. UTF-8 with or without a byte-order mark, or
+// one entry a row (name, date, first year, calendar), fields quoted when
+// they hold a comma; comments (#), blank lines, a header row in any language
+// the window speaks (名称,日期,起始年,历法; name,date,first year,calendar;
+// 이름,날짜,시작년,달력; Tên,Ngày,Năm đầu,Lịch) and extra columns are kept
+// and skipped. UTF-8 with or without a byte-order mark, or
 // GB18030. The command line reads it; the window reads and edits it as a
 // document (lists/csv_document.h), so what it does not understand survives.
 //
@@ -56,10 +58,9 @@ struct AnniversaryList {
   std::vector<RowError> errors;      // the rows that do not
 };
 
-// Entries that name no calendar repeat by `calendar`.
-AnniversaryList ReadAnniversaryList(const CsvDocument& document, LunarCalendar calendar = LunarCalendar::China);
+// Entries that name no calendar repeat by the Chinese one, in every front end.
+AnniversaryList ReadAnniversaryList(const CsvDocument& document);
 // The same for a file's bytes; the problem when they are not a list at all.
-Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes,
-                                                         LunarCalendar calendar = LunarCalendar::China);
+Result<AnniversaryList, ListProblem> ReadAnniversaryList(std::string_view bytes);
 
 }  // namespace tessarine

@@ -42,6 +42,7 @@ QString ProblemText(EntryProblem problem) {
     case EntryProblem::BadFirstYear: return AnniversariesTab::tr("起始年必须是 %1 至 %2 之间的四位数年份").arg(kEarliestFirstYear).arg(last);
     case EntryProblem::GregorianInWords: return AnniversariesTab::tr("这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)");
     case EntryProblem::YearInLunarDate: return AnniversariesTab::tr("农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏");
+    case EntryProblem::UnknownCalendar: return AnniversariesTab::tr("不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏");
   }
   return {};
 }
@@ -84,7 +85,7 @@ AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> toda
   load();
 }
 
-AnniversariesTab::~AnniversariesTab() { rows_->show(nullptr, {}, defaultCalendar_); }
+AnniversariesTab::~AnniversariesTab() { rows_->show(nullptr, {}); }
 
 void AnniversariesTab::buildTable() {
   RowWording wording;
@@ -195,12 +196,10 @@ void AnniversariesTab::buildProblemBar() {
 }
 
 void AnniversariesTab::setWording(LunarCalendar calendar, Language language, MonthNaming naming) {
-  if (calendar == defaultCalendar_ && language == language_ && naming == naming_) return;
-  const bool recheck = calendar != defaultCalendar_;
-  defaultCalendar_ = calendar;
+  if (calendar == filesCalendar_ && language == language_ && naming == naming_) return;
+  filesCalendar_ = calendar;
   language_ = language;
   naming_ = naming;
-  if (recheck) rows_->setCalendar(calendar);
   check();
 }
 
@@ -219,7 +218,7 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   // it is not the one chosen for the files.
   const DayInfo info = GetDayInfo(*next, entry.calendar, RegionOf(entry.calendar));
   std::string text;
-  if (entry.calendar != defaultCalendar_) {
+  if (entry.calendar != filesCalendar_) {
     text.append(VocabularyOf(language_).calendarNames[static_cast<std::size_t>(entry.calendar)]).append(" ");
   }
   text.append(MonthAndDayName(info.lunar, naming_, language_)).append(" ");

@@ -58,13 +58,13 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
-  // The calendar of the entries that name none, and the files' language and
-  // month names, which the next days are named in; when the calendar
-  // changes, the rows are checked again.
+  // The calendar, the language and the month names chosen for the files:
+  // the next days are named in them, an entry's own calendar named when it
+  // is not that calendar.
   void setWording(LunarCalendar calendar, Language language, MonthNaming naming);
 
  signals:
-  // The rows were checked again: after an edit, a load or a change of calendar.
+  // The rows were checked again: after an edit or a load.
   void entriesChanged();
   // The user asked to see the folder that holds the list.
   void openFolderRequested(const QString& folder);
@@ -101,7 +101,7 @@ class AnniversariesTab : public QWidget {
   void onCellEdited(int row, int column, const QString& text);
   void onAddClicked();
   void onRemoveClicked();
-  LunarCalendar defaultCalendar_ = LunarCalendar::China;
+  LunarCalendar filesCalendar_ = LunarCalendar::China;
   Language language_ = Language::ZhHans;
   MonthNaming naming_ = MonthNaming::WinterAndLast;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a

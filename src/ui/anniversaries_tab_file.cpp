@@ -61,7 +61,7 @@ void AnniversariesTab::load() {
 }
 
 void AnniversariesTab::fillTable() {
-  rows_->show(&list_->document, EntryRecords(list_->document), defaultCalendar_);
+  rows_->show(&list_->document, EntryRecords(list_->document));
   unsavedRows_.clear();
   check();
   markUnsaved();
@@ -99,7 +99,7 @@ void AnniversariesTab::display(LoadedList list) {
 void AnniversariesTab::refuse(const QString& why) {
   list_.reset();
   undo_->clear();
-  rows_->show(nullptr, {}, defaultCalendar_);
+  rows_->show(nullptr, {});
   problem_ = tr("纪念日列表 %1 无法作为列表读取：%2。为免丢失内容，在文件能正常读取之前不会保存任何修改；也可以新建列表，原文件会留作备份。")
                  .arg(QDir::toNativeSeparators(listFile_), why);
   for (QWidget* editor : {static_cast<QWidget*>(entriesTable), static_cast<QWidget*>(addButton),

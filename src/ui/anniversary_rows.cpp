@@ -37,22 +37,16 @@ struct SameEntryHash {
 AnniversaryRows::AnniversaryRows(RowWording wording, QObject* parent)
     : QAbstractTableModel(parent), wording_(std::move(wording)), entries_(std::make_shared<std::vector<Anniversary>>()) {}
 
-void AnniversaryRows::show(const CsvDocument* document, std::vector<std::size_t> records, LunarCalendar calendar) {
+void AnniversaryRows::show(const CsvDocument* document, std::vector<std::size_t> records) {
   beginResetModel();
   document_ = document;
   records_ = document ? std::move(records) : std::vector<std::size_t>{};
-  calendar_ = calendar;
   unsaved_.clear();
   rows_.assign(records_.size(), Row{});
   for (std::size_t row = 0; row < rows_.size(); ++row) parse(row);
   entriesStale_ = true;
   if (!document) entries_ = std::make_shared<std::vector<Anniversary>>();
   endResetModel();
-}
-
-void AnniversaryRows::setCalendar(LunarCalendar calendar) {
-  calendar_ = calendar;
-  for (std::size_t row = 0; row < rows_.size(); ++row) parse(row);
 }
 
 void AnniversaryRows::rowChanged(int row) { parse(static_cast<std::size_t>(row)); }
@@ -162,7 +156,7 @@ void AnniversaryRows::parse(std::size_t row) {
   entriesStale_ = entriesStale_ || HoldsEntry(r);
   r.parsed.reset();
   if (!IsBlankRow(fields)) {
-    r.parsed = ParseAnniversary(fields, calendar_);
+    r.parsed = ParseAnniversary(fields);
     ++parses_;
   }
   entriesStale_ = entriesStale_ || HoldsEntry(r);

@@ -1,8 +1,8 @@
 // The 纪念日 tab's rows as a table model over the list document: the four
 // fields each entry row holds, and the computed 农历 · 下次. A row is parsed
 // when the list is shown and again only when it changes (an edit, an undo
-// or a redo, a change of the default calendar); its next day is worked out
-// when the table first paints it. The table asks only for the rows in
+// or a redo): what a row means never depends on the window's options. Its
+// next day is worked out when the table first paints it. The table asks only for the rows in
 // sight, so a list of ten thousand entries costs little more to show than
 // one of ten.
 //
@@ -47,9 +47,7 @@ class AnniversaryRows : public QAbstractTableModel {
 
   // Shows the entry records `records` of `document`, which stays in place
   // while shown; no document shows nothing. Every row is parsed.
-  void show(const CsvDocument* document, std::vector<std::size_t> records, LunarCalendar calendar);
-  // Rows that name no calendar repeat by `calendar`: every row is parsed again.
-  void setCalendar(LunarCalendar calendar);
+  void show(const CsvDocument* document, std::vector<std::size_t> records);
   // Row `row`'s record has new fields: it alone is parsed again.
   void rowChanged(int row);
   // A record appended to the document, shown as a new last row.
@@ -107,7 +105,6 @@ class AnniversaryRows : public QAbstractTableModel {
   std::vector<std::size_t> records_;  // row -> record of the document
   std::vector<Row> rows_;
   std::set<int> unsaved_;
-  LunarCalendar calendar_ = LunarCalendar::China;
   std::shared_ptr<const std::vector<Anniversary>> entries_;
   bool entriesStale_ = true;  // a row that parses changed since the entries were gathered
   std::size_t parses_ = 0;

@@ -16,7 +16,9 @@
 
 #include "calendar/iso_date.h"
 #include "calendar/year_range.h"
+#include "export/holiday_calendar.h"
 #include "files/bounded_read.h"
+#include "holidays/region_holidays.h"
 #include "lists/list_file.h"
 #include "lists/region_holiday_list.h"
 #include "ui/failure_text.h"
@@ -49,12 +51,14 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   daysTable->setTabKeyNavigation(false);
   pasteNoticeButton = Named<QPushButton>("pasteNoticeButton", tr("粘贴通知…"));
   pasteNoticeButton->setToolTip(tr("国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年"));
+  importFileButton = Named<QPushButton>("importFileButton", tr("导入…"));
   removeYearButton = Named<QPushButton>("removeYearButton", tr("删除这一年"));
   removeYearButton->setToolTip(tr("删除自己添加的年份（内置年份恢复原样），可按 Ctrl+Z 撤销"));
   statusLabel = Named<QLabel>("holidayStatusLabel");
   statusLabel->setWordWrap(true);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(pasteNoticeButton);
+  buttons->addWidget(importFileButton);
   buttons->addWidget(removeYearButton);
   layout->addWidget(yearsList, 0, 0);
   layout->addWidget(daysTable, 0, 1);
@@ -72,7 +76,9 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
     removeYearButton->setEnabled(current && current->data(Qt::UserRole).toBool());
   });
   connect(pasteNoticeButton, &QPushButton::clicked, this, &HolidaysTab::onPasteNoticeClicked);
+  connect(importFileButton, &QPushButton::clicked, this, &HolidaysTab::onImportClicked);
   connect(removeYearButton, &QPushButton::clicked, this, &HolidaysTab::onRemoveYearClicked);
+  showRegionControls();
   load();
 }
 
@@ -91,7 +97,30 @@ Result<HolidayList, QString> HolidaysTab::readList() const {
 }
 
 std::vector<HolidaySchedule> HolidaysTab::knownSchedules(Region region) const {
-  return region == Region::China ? known_ : KnownSchedules(user_, region);
+  return region == region_ ? known_ : KnownSchedules(user_, region);
+}
+
+void HolidaysTab::setRegion(Region region, Language language) {
+  if (region == region_ && language == language_) return;
+  const bool newRegion = region != region_;
+  region_ = region;
+  language_ = language;
+  if (newRegion) {
+    undo_->clear();  // a removal undone must go back into the region it was taken from
+    showRegionControls();
+  }
+  load();
+}
+
+// The mainland's years come from a pasted notice, Taiwan's and Hong Kong's
+// from the file their government publishes; Korea's and Vietnam's days are
+// rows the user adds to the list.
+void HolidaysTab::showRegionControls() {
+  pasteNoticeButton->setVisible(region_ == Region::China);
+  importFileButton->setVisible(region_ == Region::Taiwan || region_ == Region::HongKong);
+  importFileButton->setToolTip(region_ == Region::Taiwan
+                                   ? tr("行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年")
+                                   : tr("导入香港政府公布的公众假期日历（iCalendar 文件）"));
 }
 
 void HolidaysTab::load() {
@@ -100,33 +129,56 @@ void HolidaysTab::load() {
   if (!read) problem_ = read.error();
   HolidayList user = std::move(read).value_or(HolidayList{});
   if (!user.errors.empty()) problem_ = tr("节假日列表第 %1 行有误，已跳过。").arg(user.errors.front().line);
-  known_ = KnownSchedules(user);
+  known_ = KnownSchedules(user, region_);
   user_ = user;
   userYears_.clear();
-  for (const auto& [year, schedule] : user.years) userYears_.push_back(year);
+  for (const auto& [year, schedule] : YearsOf(user, region_)) userYears_.push_back(year);
   yearsList->clear();
   for (const HolidaySchedule& schedule : known_) {
     const bool own = std::find(userYears_.begin(), userYears_.end(), schedule.year) != userYears_.end();
-    auto* item = new QListWidgetItem(own ? tr("%1 (自己添加)").arg(schedule.year) : QString::number(schedule.year), yearsList);
+    QString text = QString::number(schedule.year);
+    if (own) {
+      text = tr("%1 (自己添加)").arg(schedule.year);
+    } else if (!schedule.days.empty() && schedule.days.front().status == HolidayStatus::Provisional) {
+      text = tr("%1 (推算)").arg(schedule.year);
+    }
+    auto* item = new QListWidgetItem(text, yearsList);
     item->setData(Qt::UserRole, own);
   }
   statusLabel->setText(problem_.isEmpty() ? knownSummary() : problem_);
-  yearsList->setCurrentRow(yearsList->count() - 1);
+  // The last year published (or added), not 2100 from the rules.
+  int shown = static_cast<int>(known_.size()) - 1;
+  while (shown > 0 && !known_[static_cast<std::size_t>(shown)].days.empty() &&
+         known_[static_cast<std::size_t>(shown)].days.front().status == HolidayStatus::Provisional) {
+    --shown;
+  }
+  yearsList->setCurrentRow(shown);
 }
 
-// "已知 2008–2026 年；1901–2007 年没有官方安排；2027 年的通知公布后可粘贴加入。"
+// "已知 2008–2026 年（更早的年份未内置）；2027 年的通知公布后可粘贴加入。", or
+// for a region with rules, which years were published and which are
+// computed.
 QString HolidaysTab::knownSummary() const {
+  if (known_.empty()) return tr("这个地区没有已知的年份。");
   const int first = known_.front().year, last = known_.back().year;
-  const int earliest = static_cast<int>(YearRange::First);
-  if (last == static_cast<int>(YearRange::Last)) {
-    return tr("已知 %1–%2 年；%3–%4 年没有官方安排。").arg(first).arg(last).arg(earliest).arg(first - 1);
+  QString text = first > static_cast<int>(YearRange::First) ? tr("已知 %1–%2 年（更早的年份未内置）。").arg(first).arg(last)
+                                                            : tr("已知 %1–%2 年。").arg(first).arg(last);
+  const RegionHolidayYears years = HolidayYearsOf(region_);
+  if (years.known.last() > years.published.last()) {
+    text += tr("%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。")
+                .arg(static_cast<int>(years.published.first()))
+                .arg(static_cast<int>(years.published.last()));
   }
-  return tr("已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。")
-      .arg(first)
-      .arg(last)
-      .arg(earliest)
-      .arg(first - 1)
-      .arg(last + 1);
+  switch (region_) {
+    case Region::China: return text + tr("%1 年的通知公布后可粘贴加入。").arg(last + 1);
+    case Region::Taiwan: return text + tr("新一年的办公日历表公布后可导入。");
+    case Region::HongKong: return text + tr("政府公布新的假期日历后可导入。");
+    case Region::Korea:
+    case Region::Vietnam:
+      return text + tr("临时假日等可在 %1 中加一行（地区一列写 %2）。")
+                        .arg(QFileInfo(listFile_).fileName(), ToQString(RegionTag(region_)));
+  }
+  return text;
 }
 
 std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {
@@ -147,7 +199,7 @@ void HolidaysTab::showYear(int row) {
     daysTable->insertRow(at);
     const QColor colour = day.kind == HolidayKind::DayOff ? QColor(214, 240, 214) : QColor(255, 226, 200);
     const QString cells[] = {ToQString(IsoDate(day.date)), locale().dayName(std::chrono::weekday{day.date}.iso_encoding(), QLocale::ShortFormat),
-                             ToQString(KindMark(day.kind)), ToQString(day.name)};
+                             ToQString(HolidayMarkWords(day, language_, region_)), ToQString(day.name)};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column == 2) item->setBackground(colour);
@@ -177,17 +229,22 @@ namespace {
 // added, undone by storing it again.
 class YearRemoval : public QUndoCommand {
  public:
-  YearRemoval(HolidaySchedule removed, std::function<bool(const std::function<void(CsvDocument&)>&, int)> change)
-      : QUndoCommand(HolidaysTab::tr("删除 %1 年").arg(removed.year)), removed_(std::move(removed)), change_(std::move(change)) {}
+  YearRemoval(HolidaySchedule removed, Region region,
+              std::function<bool(const std::function<void(CsvDocument&)>&, int)> change)
+      : QUndoCommand(HolidaysTab::tr("删除 %1 年").arg(removed.year)),
+        removed_(std::move(removed)),
+        region_(region),
+        change_(std::move(change)) {}
   void redo() override {
-    change_([year = removed_.year](CsvDocument& d) { RemoveSchedule(d, year, Region::China); }, removed_.year);
+    change_([this](CsvDocument& d) { RemoveSchedule(d, removed_.year, region_); }, removed_.year);
   }
   void undo() override {
-    change_([this](CsvDocument& d) { StoreSchedule(d, removed_, Region::China); }, removed_.year);
+    change_([this](CsvDocument& d) { StoreSchedule(d, removed_, region_); }, removed_.year);
   }
 
  private:
   HolidaySchedule removed_;
+  Region region_;
   std::function<bool(const std::function<void(CsvDocument&)>&, int)> change_;
 };
 
@@ -197,78 +254,10 @@ void HolidaysTab::onRemoveYearClicked() {
   const int row = yearsList->currentRow();
   if (row < 0 || row >= static_cast<int>(known_.size()) || !yearsList->item(row)->data(Qt::UserRole).toBool()) return;
   const HolidaySchedule removed = known_[static_cast<std::size_t>(row)];
-  undo_->push(new YearRemoval(removed, [this](const std::function<void(CsvDocument&)>& edit, int year) {
+  undo_->push(new YearRemoval(removed, region_, [this](const std::function<void(CsvDocument&)>& edit, int year) {
     return change(edit, year);
   }));
   statusLabel->setText(tr("已删除自己添加的 %1 年，按 Ctrl+Z 可撤销。").arg(removed.year));
-}
-
-void HolidaysTab::onPasteNoticeClicked() {
-  // A fresh box each time: a notice cancelled or read before is not read again.
-  delete noticeDialog;
-  {
-    noticeDialog = new NoticeDialog(
-        [this](int year) -> std::optional<HolidaySchedule> {
-          for (const HolidaySchedule& schedule : known_) {
-            if (schedule.year == year) return schedule;
-          }
-          return std::nullopt;
-        },
-        this);
-    connect(noticeDialog, &QDialog::accepted, this, [this] {
-      if (const auto schedule = noticeDialog->schedule()) store(*schedule);
-    });
-  }
-  noticeDialog->open();
-}
-
-// The user's rows of the year that the import would replace, as the list is
-// on disk now.
-std::vector<HolidayDay> HolidaysTab::replacedRows(const HolidaySchedule& schedule) const {
-  const auto read = readList();
-  return read ? ReplacedRows(*read, schedule, Region::China) : std::vector<HolidayDay>{};
-}
-
-bool HolidaysTab::confirmReplacing(const std::vector<HolidayDay>& rows) {
-  if (rows.empty()) return true;
-  QString listed;
-  for (const HolidayDay& row : rows) {
-    listed += ToQString(IsoDate(row.date) + " " + std::string(KindMark(row.kind)) + " " + row.name) + "\n";
-  }
-  return ask_(tr("这将替换你自己添加的 %1 行：\n%2是否继续？").arg(rows.size()).arg(listed));
-}
-
-void HolidaysTab::store(const HolidaySchedule& schedule) {
-  const std::vector<HolidayDay> expected = replacedRows(schedule);
-  if (!confirmReplacing(expected)) return;
-  // Applied to the list as it is now, under its lock: a year stored by
-  // tessarine-cli meanwhile stays. If the rows the user agreed to replace
-  // have changed since, nothing is written.
-  std::optional<int> badLine;
-  const auto update = UpdateListFile(listFile_.toStdString(), [&](LoadedList& current) {
-    const HolidayList list = ReadHolidayList(current.document);
-    if (!list.errors.empty()) badLine = list.errors.front().line;
-    if (badLine || ReplacedRows(list, schedule, Region::China) != expected) return ChangeOutcome::Refuse;
-    StoreSchedule(current.document, schedule, Region::China);
-    return ChangeOutcome::Apply;
-  });
-  load();
-  if (!update) {
-    const bool failed = update.error().kind == ListUpdateError::Kind::Failed;
-    statusLabel->setText(failed ? tr("保存节假日列表失败：%1").arg(ReasonText(update.error().error)) : problem_);
-    return;
-  }
-  if (update->outcome == LockedUpdate::Outcome::Refused) {
-    if (badLine) {
-      statusLabel->setText(tr("节假日列表第 %1 行有误，为免丢失内容，%2 年没有保存。").arg(*badLine).arg(schedule.year));
-      return;
-    }
-    statusLabel->setText(tr("节假日列表刚被其他程序修改，%1 年没有保存；已重新读取，请再保存一次。").arg(schedule.year));
-    return;
-  }
-  const auto at = std::find_if(known_.begin(), known_.end(), [&](const HolidaySchedule& s) { return s.year == schedule.year; });
-  yearsList->setCurrentRow(static_cast<int>(at - known_.begin()));
-  statusLabel->setText(tr("已保存 %1 年的放假安排。").arg(schedule.year));
 }
 
 }  // namespace tessarine

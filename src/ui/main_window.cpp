@@ -226,6 +226,7 @@ void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
   customTab->setTitleOptions(format.monthNaming, format.language, format.calendar, format.region);
   anniversariesTab->setWording(format.calendar, format.language, format.monthNaming);
+  holidaysTab->setRegion(format.region, format.language);
   refreshMonthView();
 }
 

@@ -132,7 +132,9 @@ void MainWindow::generateHolidays() {
   QStringList written;
   for (const HolidaySchedule& schedule : chosen) written << QString::number(schedule.year);
   const GenerationRun::Outcome outcome =
-      generation_->run(HolidaysRequest{years, std::move(chosen), controlMenu->naming(false)}, 1);
+      generation_->run(HolidaysRequest{years, holidaysTab->region(), controlMenu->wording()->language(),
+                                       std::move(chosen), controlMenu->naming(false)},
+                       1);
   if (outcome.done.files.empty()) return;
   present(generation_->complete(outcome, years,
                                 tr("成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: \r\n%2")
@@ -149,7 +151,8 @@ void MainWindow::generateRollingFeed() {
                                   anniversariesTab->reminderStyle(), naming, controlMenu->wording()->language()};
     }
     if (formatTabs->currentWidget() == holidaysTab) {
-      return HolidaysRequest{years, SchedulesIn(holidaysTab->knownSchedules(), years).known, naming};
+      return HolidaysRequest{years, holidaysTab->region(), controlMenu->wording()->language(),
+                             SchedulesIn(holidaysTab->knownSchedules(), years).known, naming};
     }
     return yearFilesRequest(years, naming);
   };

@@ -56,12 +56,12 @@ TEST(AnniversariesCommandTest, ReminderEventsAndRepeatedRows) {
   EXPECT_EQ(uids.size(), 4u);  // two rows, each with its reminder
 }
 
-// Each entry repeats by its own calendar (the column, else --calendar), and
-// the program's words follow --language.
+// Each entry repeats by its own calendar, and the program's words follow
+// --language.
 TEST(AnniversariesCommandTest, EntriesByTheirOwnCalendar) {
   TempFolder folder;
   const std::string list = folder.File("list.csv");
-  std::ofstream(list) << "이름,2-1,1990,korean\ngiỗ,3-10\n";
+  std::ofstream(list) << "이름,2-1,1990,korean\ngiỗ,mùng 10 tháng 3,,Việt Nam\n";
   const CliRun run = Cli({"anniversaries", list, "2026", "--output", folder.path().string(), "--calendar",
                           "vietnamese", "--language", "ko", "--remind", "1", "--reminder-events"});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -70,6 +70,35 @@ TEST(AnniversariesCommandTest, EntriesByTheirOwnCalendar) {
                                                         {"20260319", "이름 (36)"},
                                                         {"20260425", "1일 후: giỗ"},
                                                         {"20260426", "giỗ"}}));
+}
+
+// The calendar's column in any language and case; an empty one is the
+// Chinese calendar, whatever --calendar or --region says, as in the window.
+// Korea's 1-1 of 2027 is a day after China's.
+TEST(AnniversariesCommandTest, TheCalendarColumnDecidesTheDate) {
+  TempFolder folder;
+  const std::string list = folder.File("list.csv");
+  const struct {
+    const char* rows;
+    std::vector<std::string> options;
+    const char* day;
+  } cases[] = {
+      {"x,1-1,,Korean\n", {}, "20270207"},
+      {"x,1-1,,한국\n", {}, "20270207"},
+      {"이름,날짜,시작년,달력\nx,1월 1일,,KOREAN\n", {}, "20270207"},
+      {"x,1-1\n", {"--calendar", "korean"}, "20270206"},
+      {"name,date,first year,calendar\nx,1-1,,,a note of mine\n", {"--region", "kr"}, "20270206"},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(list) << c.rows;
+    std::vector<std::string> args = {"anniversaries", list, "2027", "--fixed-name", "--output", folder.path().string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun run = Cli(args);
+    ASSERT_EQ(run.status, 0) << c.rows << run.err;
+    const auto titles = ParseCalendar(ReadFile(run.out.substr(0, run.out.size() - 1)));
+    ASSERT_EQ(titles.size(), 1u) << c.rows;
+    EXPECT_EQ(titles.begin()->first, c.day) << c.rows;
+  }
 }
 
 TEST(AnniversariesCommandTest, AListWithoutEntriesWritesNothing) {
@@ -84,6 +113,10 @@ TEST(AnniversariesCommandTest, AListWithoutEntriesWritesNothing) {
   }
 }
 
+constexpr const char* kNotACalendar =
+    "not a calendar: write chinese, korean or vietnamese (or zh, ko, vi; 农历, 韩国阴历, 越南阴历; 한국, 음력; Việt Nam, "
+    "Âm lịch), or leave it empty for the Chinese calendar; a note goes in the column after it\n";
+
 TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
   TempFolder folder;
   const std::string list = folder.File("list.csv");
@@ -92,6 +125,9 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
   std::ofstream(unclosed) << "a,3-8\n\"b,4-4\nc,5-5\n";
   std::ofstream(longField) << "a," << std::string(500, 'x') << "\n";
   const std::string gregorian = folder.File("gregorian.csv"), pipe = folder.File("pipe.csv");
+  const std::string misspelt = folder.File("misspelt.csv"), note = folder.File("note.csv");
+  std::ofstream(misspelt) << "x,1-1,,Koreen\n";
+  std::ofstream(note) << "名称,日期,起始年\n妈妈生日,三月初八,1960,买蛋糕\n";
   std::ofstream(gregorian) << "妈妈生日,1960年4月3日\n爸爸生日,1958年三月初八\n";
   ::mkfifo(pipe.c_str(), 0600);
   const std::string out = folder.File("out");
@@ -112,7 +148,9 @@ TEST(AnniversariesCommandTest, BadInputGivesOneLineAndWritesNothing) {
                             "date itself, such as 三月初八 or 3-8\n"},
       {{unclosed, "2026"}, unclosed + ":2: a quote opens here and is never closed\n"},
       {{longField, "2026"}, longField + ":1: field 2 (date) '" + std::string(60, 'x') + "...': not a date: write a lunar "
-                            "date such as 三月初八 or 3-8, or yyyy-mm-dd\n"},
+                            "date such as 三月初八, 3월 8일, mùng 8 tháng 3 or 3-8, or yyyy-mm-dd\n"},
+      {{misspelt, "2027"}, misspelt + ":1: field 4 (calendar) 'Koreen': " + kNotACalendar},
+      {{note, "2027"}, note + ":2: field 4 (calendar) '买蛋糕': " + kNotACalendar},
       {{list, "2026", "2025"}, "tessarine-cli anniversaries: end year '2025' is before the start year '2026'\n"},
       {{list, "2026", "2101"}, "tessarine-cli anniversaries: end year '2101' is outside 1901..2100\n"},
       {{list, "2026", "--remind", "31"}, "tessarine-cli anniversaries: --remind '31' is not a number of days from 0 to 30\n"},

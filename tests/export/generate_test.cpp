@@ -158,7 +158,7 @@ TEST(GenerateTest, AFileWithNoEventIsNotWritten) {
       {"a rolling feed", YearFilesRequest{Years(2026, 2027), untitled, {}, {false, false, true}}, 1},
       {"anniversaries that begin after the years", AnniversariesRequest{later, Years(2026, 2028), {}}, 1},
       {"no anniversary", AnniversariesRequest{{}, Years(2026, 2028), {}, {}, {false, true}}, 1},
-      {"holidays of no day", HolidaysRequest{Years(2026, 2026), {HolidaySchedule{2026, {}}}}, 1},
+      {"holidays of no day", HolidaysRequest{Years(2026, 2026), Region::China, Language::ZhHans, {HolidaySchedule{2026, {}}}}, 1},
   };
   for (const auto& c : cases) {
     MemoryFolder folder;

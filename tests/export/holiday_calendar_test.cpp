@@ -14,7 +14,7 @@ using testing::Date;
 
 TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
   const std::vector<HolidaySchedule> known = KnownSchedules({});
-  const std::vector<DayEvent> events = HolidayEvents(known, testing::Years(2026, 2026));
+  const std::vector<DayEvent> events = HolidayEvents(known, testing::Years(2026, 2026), Language::ZhHans, Region::China);
   ASSERT_EQ(events.size(), 33u + 6u);
   EXPECT_EQ(events.front().title, "元旦(休)");
   EXPECT_EQ(events.front().identity.kind, EventKind::Holiday);
@@ -22,11 +22,11 @@ TEST(HolidayCalendarTest, OneEventADayOffOrWorkday) {
   EXPECT_EQ(events[3].title, "元旦(班)");
   EXPECT_EQ(events[3].officialDay, HolidayKind::Workday);
   // A year's 元旦 that begins in the December before comes with its year.
-  const auto y2023 = HolidayEvents(known, testing::Years(2023, 2023));
+  const auto y2023 = HolidayEvents(known, testing::Years(2023, 2023), Language::ZhHans, Region::China);
   EXPECT_EQ(y2023.front().date, Date(2022, 12, 31));
-  EXPECT_TRUE(HolidayEvents(known, testing::Years(2030, 2035)).empty());
+  EXPECT_TRUE(HolidayEvents(known, testing::Years(2030, 2035), Language::ZhHans, Region::China).empty());
 
-  const std::string file = testing::GeneratedFile(HolidaysRequest{testing::Years(2026, 2026), known},
+  const std::string file = testing::GeneratedFile(HolidaysRequest{testing::Years(2026, 2026), Region::China, Language::ZhHans, known},
                                                   std::chrono::local_days{Date(2026, 1, 1).time_since_epoch()});
   EXPECT_EQ(testing::ParseCalendar(file).size(), events.size());
   EXPECT_NE(file.find("\r\nX-WR-CALNAME:法定节假日\r\n"), std::string::npos);

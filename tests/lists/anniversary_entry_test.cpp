@@ -44,8 +44,8 @@ TEST(AnniversaryEntryTest, DateForms) {
   EXPECT_EQ(ParseAnniversary({"\xC2\xE8", "3-8"}).value().name, "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-// The optional fourth column names the calendar; any other text there is a
-// note of the user's, and the list's default calendar holds.
+// The optional fourth column names the calendar; empty, it is the Chinese
+// one. Anything else there is refused: a note belongs in the fifth.
 TEST(AnniversaryEntryTest, TheCalendarColumn) {
   struct Case {
     std::vector<std::string> fields;
@@ -56,21 +56,36 @@ TEST(AnniversaryEntryTest, TheCalendarColumn) {
       {{"제사", "3-3", "", " korean "}, LunarCalendar::Korea},
       {{"giỗ", "3-3", "", "Âm lịch"}, LunarCalendar::Vietnam},
       {{"giỗ", "3-3", "", "越南陰曆"}, LunarCalendar::Vietnam},
+      {{"생일", "3월 3일", "", "Korean"}, LunarCalendar::Korea},
+      {{"giỗ", "mùng 3 tháng 3", "", "VIỆT NAM"}, LunarCalendar::Vietnam},
       {{"生日", "3-3", "", "中国农历"}, LunarCalendar::China},
-      {{"生日", "3-3", "", "买蛋糕"}, LunarCalendar::China},
+      {{"生日", "3-3", "", ""}, LunarCalendar::China},
+      {{"生日", "3-3", "", "", "买蛋糕"}, LunarCalendar::China},
       {{"生日", "3-3"}, LunarCalendar::China},
   };
   for (const auto& c : cases) {
     const auto entry = ParseAnniversary(c.fields).value();
     EXPECT_EQ(entry.calendar, c.expected) << c.fields.back();
   }
-  EXPECT_EQ(ParseAnniversary({"giỗ", "3-3"}, LunarCalendar::Vietnam).value().calendar,
-            LunarCalendar::Vietnam);
+  for (const char* notACalendar : {"买蛋糕", "Koreen", "japanese"}) {
+    const auto refused = ParseAnniversary({"生日", "3-3", "", notACalendar});
+    ASSERT_FALSE(refused.has_value()) << notACalendar;
+    EXPECT_EQ(refused.error().field, 4);
+    EXPECT_EQ(refused.error().problem, EntryProblem::UnknownCalendar);
+    EXPECT_EQ(refused.error().text, notACalendar);
+  }
   // A Gregorian day is converted in the entry's calendar: leap 3/3 in Korea, 4/3 in China.
   const auto korean = ParseAnniversary({"제사", "2012-04-23", "", "korean"}).value();
   EXPECT_EQ(std::tie(korean.month, korean.day, korean.leap), std::make_tuple(3u, 3u, true));
   const auto chinese = ParseAnniversary({"生日", "2012-04-23"}).value();
   EXPECT_EQ(std::tie(chinese.month, chinese.day, chinese.leap), std::make_tuple(4u, 3u, false));
+  // The Korean 1-1 of 2027 is a day after the Chinese one.
+  const auto seollal = ParseAnniversary({"x", "1-1", "", "한국"}).value();
+  EXPECT_EQ(NextOccurrence(seollal, std::chrono::sys_days{std::chrono::year{2027} / 1 / 1}),
+            std::chrono::sys_days{std::chrono::year{2027} / 2 / 7});
+  const auto chunjie = ParseAnniversary({"x", "1-1", ""}).value();
+  EXPECT_EQ(NextOccurrence(chunjie, std::chrono::sys_days{std::chrono::year{2027} / 1 / 1}),
+            std::chrono::sys_days{std::chrono::year{2027} / 2 / 6});
 }
 
 TEST(AnniversaryEntryTest, BadRowsNameTheFieldAndTheProblem) {

@@ -11,7 +11,7 @@ namespace {
 const std::string kHandKept =
     "\xEF\xBB\xBF名称,日期,起始年\r\n"
     "# family\r\n"
-    "妈妈生日,三月初八,1960,note\r\n"
+    "妈妈生日,三月初八,1960,,note\r\n"
     "\r\n"
     "\"Wang,\n# Li\",闰四月十五\n"
     "   \r"
@@ -33,7 +33,7 @@ TEST(AnniversaryListTest, AHandKeptListReadsAndSavesByteForByte) {
     rows.emplace_back(document.records[record].line, document.records[record].fields);
   }
   const std::vector<std::pair<int, std::vector<std::string>>> expected = {
-      {3, {"妈妈生日", "三月初八", "1960", "note"}},
+      {3, {"妈妈生日", "三月初八", "1960", "", "note"}},
       {5, {"Wang,\n# Li", "闰四月十五"}},
       {8, {"say \"hi\"", "3-8", ""}},
       {9, {"last", "1-1"}},
@@ -55,7 +55,7 @@ TEST(AnniversaryListTest, EditsTouchOnlyTheirRows) {
   EXPECT_EQ(SavedListBytes(list), expected);
 
   SetLeadingFields(list.document, rows[0], {"妈妈", "三月初八", "1960"});  // the extra column stays
-  EXPECT_NE(SavedListBytes(list).find("\"妈妈\",\"三月初八\",\"1960\",\"note\"\r\n"), std::string::npos);
+  EXPECT_NE(SavedListBytes(list).find("\"妈妈\",\"三月初八\",\"1960\",\"\",\"note\"\r\n"), std::string::npos);
 
   const std::size_t added = AppendRow(list.document);
   const std::string withEmptyRow = SavedListBytes(list);

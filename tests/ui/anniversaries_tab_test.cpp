@@ -77,8 +77,8 @@ TEST_F(AnniversariesTabTest, TheNextDayIsNamedInTheFilesLanguage) {
       {"traditionalAction", "臘月廿三 2013-02-03 周日", "韓國陰曆 臘月廿三 2013-02-03 周日"},
       {"koreanAction", "12월 23일 2013-02-03 周日", "음력 12월 23일 2013-02-03 周日"},
       {"vietnameseAction", "23 tháng Chạp 2013-02-03 周日", "Âm lịch Hàn Quốc 23 tháng Chạp 2013-02-03 周日"},
-      // The entry naming no calendar follows the one chosen, in its language.
-      {"koreanCalendarAction", "12월 23일 2013-02-03 周日", "12월 23일 2013-02-03 周日"},
+      // The files' calendar Korean: the entry naming none is the Chinese one's.
+      {"koreanCalendarAction", "중국 음력 12월 23일 2013-02-03 周日", "12월 23일 2013-02-03 周日"},
   };
   for (const auto& c : cases) {
     Action(c.choice)->trigger();
@@ -105,6 +105,25 @@ TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
   EXPECT_TRUE(shown[0].text.contains("纪念日第 2 行有误, 未生成.")) << shown[0].text.toStdString();
   const auto events = testing::ParseCalendar(files.begin()->second);
   EXPECT_EQ(events.size(), 2u);  // a and c in 2013; b is left out
+}
+
+// The calendar's column as tessarine-cli reads it: a name in any language or
+// case, and anything else a red cell that says what to write, whatever
+// calendar the 控制 menu shows.
+TEST_F(AnniversariesTabTest, TheCalendarColumnIsReadAsOnTheCommandLine) {
+  std::ofstream(config.File("anniversaries.csv")) << "x,1-1,,Koreen\ny,1월 1일,,한국\nz,1-1\n";
+  Open();
+  Action("koreanCalendarAction")->trigger();
+  ShowTab();
+  ASSERT_EQ(Rows(), 3);
+  EXPECT_EQ(Cell(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 205, 205));
+  EXPECT_EQ(Tip(0, 3), "不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；"
+                       "备注请移到右边一栏");
+  EXPECT_EQ(Tip(1, 3), "");
+  // Named in the files' language, which the Korean calendar brought: the
+  // empty one is the Chinese calendar, as on the command line, and says so.
+  EXPECT_TRUE(Text(1, 4).startsWith("1월 1일 2013-02-10")) << Text(1, 4).toStdString();
+  EXPECT_TRUE(Text(2, 4).startsWith("중국 음력 1월 1일 2013-02-10")) << Text(2, 4).toStdString();
 }
 
 TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {

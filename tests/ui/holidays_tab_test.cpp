@@ -87,7 +87,7 @@ TEST_F(HolidaysTabTest, TheListDecidesWhatIsWritten) {
   Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
   ShowTab();
   ChooseYears("2030", "2031");  // the year boxes play no part here
-  EXPECT_TRUE(Find<QLabel>("holidayStatusLabel")->text().contains("1901–2007 年没有官方安排；2028 年的通知公布后可粘贴加入"));
+  EXPECT_TRUE(Find<QLabel>("holidayStatusLabel")->text().contains("已知 2008–2027 年（更早的年份未内置）。2028 年的通知公布后可粘贴加入"));
   auto* years = Find<QListWidget>("holidayYearsList");
   years->clearSelection();
   for (const int row : {16, 17}) years->item(row)->setSelected(true);  // 2024 and 2025
