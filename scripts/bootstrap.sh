@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev          # the window
-  qt6-translations-l10n           # Qt's own dialogs in Chinese, built into the window
+  qt6-translations-l10n           # Qt's own dialogs in Chinese and Korean, built into the window
   qt6-tools-dev qt6-l10n-tools    # Linguist: lupdate and lrelease for the window's translations
   dpkg-dev desktop-file-utils appstream lintian  # the Debian package and its checks
   libgtest-dev libgmock-dev       # unit tests

@@ -8,9 +8,10 @@
 #   screenshot-anniversaries.png  the 纪念日 tab
 #   screenshot-holidays.png  the 节假日 tab
 #   screenshot-progress.png  the progress bar while 1901-2100 is written
-# With LANGUAGE_SHOWN=zh_TW or en the system speaks that language instead, and
-# only the window and its menu are saved: screenshot-zh_TW.png and
-# screenshot-menu-zh_TW.png, or screenshot-en.png and screenshot-menu-en.png.
+# With LANGUAGE_SHOWN=zh_TW, en, ko or vi the system speaks that language
+# instead, and only the window and its menu are saved: screenshot-zh_TW.png
+# and screenshot-menu-zh_TW.png, screenshot-en.png and screenshot-menu-en.png,
+# and so on.
 # With REGION_SHOWN=cn, tw, hk, kr or vn the window opens as that region's
 # people see it (控制 → 地区 chosen, the system in their language) and only its
 # 节假日 tab is saved: screenshot-holidays-<region>.png.
@@ -55,19 +56,21 @@ printf '%s\n' '妈妈生日,三月初八,1960' '爸爸生日,1958-10-02' '外婆
 # A real X11 window, even when the caller runs its tests offscreen.
 language=${LANGUAGE_SHOWN:-zh_CN}
 case $language in
-  zh_CN) suffix= system=zh_CN.UTF-8 ;;
-  zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 ;;
-  en) suffix=-en system=en_US.UTF-8 ;;
-  *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW or en, not $language" >&2; exit 2 ;;
+  zh_CN) suffix= system=zh_CN.UTF-8 title='农历 iCal 文件生成器' ;;
+  zh_TW) suffix=-zh_TW system=zh_TW.UTF-8 title='農曆 iCal 檔案產生器' ;;
+  en) suffix=-en system=en_US.UTF-8 title='Lunar iCal Generator' ;;
+  ko) suffix=-ko system=ko_KR.UTF-8 title='음력 iCal 파일 생성기' ;;
+  vi) suffix=-vi system=vi_VN.UTF-8 title='Trình tạo tệp iCal âm lịch' ;;
+  *) echo "LANGUAGE_SHOWN is zh_CN, zh_TW, en, ko or vi, not $language" >&2; exit 2 ;;
 esac
 region=${REGION_SHOWN:-}
 if [ -n "$region" ]; then
   case $region in
-    cn) system=zh_CN.UTF-8 ;;
-    tw) system=zh_TW.UTF-8 ;;
-    hk) system=zh_HK.UTF-8 ;;
-    kr) system=ko_KR.UTF-8 ;;
-    vn) system=vi_VN.UTF-8 ;;
+    cn) system=zh_CN.UTF-8 title='农历 iCal 文件生成器' ;;
+    tw) system=zh_TW.UTF-8 title='農曆 iCal 檔案產生器' ;;
+    hk) system=zh_HK.UTF-8 title='農曆 iCal 檔案產生器' ;;
+    kr) system=ko_KR.UTF-8 title='음력 iCal 파일 생성기' ;;
+    vn) system=vi_VN.UTF-8 title='Trình tạo tệp iCal âm lịch' ;;
     *) echo "REGION_SHOWN is cn, tw, hk, kr or vn, not $region" >&2; exit 2 ;;
   esac
   printf '[General]\nregion=%s\n' "$region" >"$config/Tessarine/settings.ini"
@@ -84,6 +87,14 @@ pid=$!
 # The title names the program in the window's language, always with "iCal".
 wait_for xdotool search --onlyvisible --name 'iCal'
 window=$(xdotool search --onlyvisible --name 'iCal' | head -1)
+# The system's language chose the window's: its title says so.
+# _NET_WM_NAME is the title as the desktop shows it; xprop writes bytes
+# outside ASCII as octal escapes, which printf turns back.
+wm_name() { printf '%b' "$(xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"; }
+if [ "$(wm_name "$window")" != "$title" ]; then
+  echo "the window is titled '$(wm_name "$window")', not '$title'" >&2
+  exit 1
+fi
 sleep "${SCREENSHOT_WAIT:-1}"  # painted
 # The window stands centred on an otherwise black screen: cut it out.
 shot() { import -window root -trim +repage "$out/$1"; echo "saved $out/$1"; }
@@ -103,8 +114,13 @@ if [ -n "$region" ]; then
   shot "screenshot-holidays-$region.png"
   exit 0
 fi
-# The menu is 控制(&C) in Chinese and &Options in English.
-if [ "$language" = en ]; then xdotool key alt+o; else xdotool key alt+c; fi
+# The menu is 控制(&C) in Simplified Chinese, 選項(&O) in Traditional and
+# &Options in English; in the other languages a click opens it.
+case $language in
+  zh_CN) xdotool key alt+c ;;
+  zh_TW | en) xdotool key alt+o ;;
+  *) eval "$(xdotool getwindowgeometry --shell "$window")"; xdotool mousemove $((X + 20)) $((Y + 10)) click 1 ;;
+esac
 sleep 1
 if [ "$language" != zh_CN ]; then
   shot "screenshot-menu$suffix.png"
@@ -118,11 +134,7 @@ sleep 1.5
 shot screenshot-question.png
 # The question's caption on the real X11 window is 提示 exactly: nothing may
 # append the program's name to it.
-# _NET_WM_NAME is the title as the desktop shows it; xprop writes bytes
-# outside ASCII as octal escapes, which printf turns back.
-titles=$(for id in $(xdotool search --onlyvisible --name '.'); do
-  printf '%b\n' "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"
-done)
+titles=$(for id in $(xdotool search --onlyvisible --name '.'); do wm_name "$id"; echo; done)
 if ! grep -qxF '提示' <<<"$titles"; then
   echo "no window is titled exactly 提示; the windows are: $(tr '\n' ',' <<<"$titles")" >&2
   exit 1

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>这个磁盘的文件系统不支持这样写入</source>
-        <translation>the disk's file system cannot write this way</translation>
+        <translation>the disk&apos;s file system cannot write this way</translation>
     </message>
     <message>
         <source>打开的文件太多</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>10. 【控制】菜单中的【使用冬,腊月显示】用于选择是否把农历的十一月和十二月显示为冬月和腊月，默认启用。</source>
-        <translation>10. [Months 11 and 12 as 冬月, 腊月] in the [Options] menu names lunar months 11 and 12 冬月 and 腊月; it is on by default.</translation>
+        <translation>10. [Months 11 and 12 as 冬月 and 腊月] in the [Options] menu names lunar months 11 and 12 by their old names, 冬月 (the winter month) and 腊月 (the month of the year-end sacrifice), instead of 十一月 and 十二月 (11th and 12th month); it is on by default.</translation>
     </message>
     <message>
         <source>11. 【控制】菜单中的【生成后弹出提示框】可控制成功生成iCal文件后是否弹出提示对话框，若要连续生成多个iCal文件为了方便可关闭该项。</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>12. 【节假日】列出已知官方放假安排的年份（内置2008年起各年，以国务院办公厅的通知为准）及所选年份的放假（休）和调休上班（班）日期。在此页点击【生成 iCal】会生成所选年份的法定节假日文件，还不知道安排的年份会注明而不会猜测。新一年的安排公布后，点击【粘贴通知…】粘贴通知全文即可加入。勾选【控制】菜单中的【标注休/班】后，农历文件中这些日子的标题会加上（休）或（班）。</source>
-        <translation>12. [Holidays] lists the years whose official schedule is known (every year from 2008 is built in, as the General Office of the State Council announced it) and the days off (休) and make-up workdays (班) of the selected year. [Generate iCal] on this tab writes the official holidays of the selected years; years without a known schedule are named, never guessed. When a new year's schedule is published, [Paste notice…] adds it from the notice's text. With [Mark days off and workdays] in the [Options] menu, those days' titles in the lunar files get (休) or (班).</translation>
+        <translation>12. [Holidays] lists the years whose official schedule is known (every year from 2008 is built in, as the General Office of the State Council announced it) and the days off (休) and make-up workdays (班) of the selected year. [Generate iCal] on this tab writes the official holidays of the selected years; years without a known schedule are named, never guessed. When a new year&apos;s schedule is published, [Paste notice…] adds it from the notice&apos;s text. With [Mark days off and workdays] in the [Options] menu, those days&apos; titles in the lunar files get (休) or (班).</translation>
     </message>
     <message>
         <source>13. 文件存放的位置：解压到自己文件夹的便携版，文件存放在程序所在的文件夹；安装的程序从不写入程序所在的系统文件夹，文件存放在“文档/Tessarine”文件夹。也可以在【控制】菜单的【输出文件夹…】中另选，程序会记住。【打开文件夹】打开的就是这个文件夹。【控制】菜单的【合并为一个文件】把所选的多个年份写进一个文件，一次导入；【固定文件名】让文件名不带生成时间，再次生成时替换旧文件，放在同步文件夹中可以作为订阅链接。</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>14. 【纪念日】用来生成家人的农历生日和纪念日：点击【添加】填写名称、日期（农历如 三月初八、闰四月十五、3-8，或公历生日如 1960-04-03）和可选的起始年（标题中显示第几年）。每行右边显示换算出的农历日期和下次的日子。列表保存在配置文件夹的 anniversaries.csv 中，也可以用其他程序编辑；有误的格子显示为红色，按 Ctrl+Z 可撤销上一次修改。在此页点击【生成 iCal】会生成所选年份的纪念日文件。</source>
-        <translation>14. [Anniversaries] writes lunar birthdays and memorial days: [Add] a row with a name, a date (lunar, such as 三月初八, 闰四月十五, 3-8, or a Gregorian birthday such as 1960-04-03) and an optional first year (titles then count the years). Each row shows its lunar date and the next day it falls on. The list is kept in anniversaries.csv in the configuration folder and may be edited with other programs; a cell in error is red, and Ctrl+Z undoes the last change. [Generate iCal] on this tab writes the anniversaries of the chosen years.</translation>
+        <translation>14. [Anniversaries] writes lunar birthdays and memorial days: [Add] a row with a name, a date (lunar, such as 三月初八 (3rd month, 8th day), 闰四月十五 (leap 4th month, 15th day) or 3-8, or a Gregorian birthday such as 1960-04-03) and an optional first year (titles then count the years). Each row shows its lunar date and the next day it falls on. The list is kept in anniversaries.csv in the configuration folder and may be edited with other programs; a cell in error is red, and Ctrl+Z undoes the last change. [Generate iCal] on this tab writes the anniversaries of the chosen years.</translation>
     </message>
     <message>
         <source>15. 导入日历：建议先新建一个日历，再把文件导入到这个新日历中，不需要时可一次删除整个日历。Google 日历：网页版【设置】→【添加日历】→【创建新日历】，再在【导入和导出】中选择文件并导入到新日历。Outlook：【添加日历】→【从文件上传】，选择新日历。Apple 日历：【文件】→【导入】，选择【新建日历】。Thunderbird：【文件】→【新建】→【日历】，再用【事件和任务】→【导入】导入到新日历。</source>
@@ -166,19 +166,19 @@
     </message>
     <message>
         <source>16. 【控制】菜单的【历法】选择按哪国的阴历换算：中国农历、韩国阴历（UTC+9）或越南阴历（UTC+7），各用本国的节日；【文字】选择文件中月份、节气、节日等名称的文字：简体、繁體、한국어 或 Tiếng Việt。选择历法时文字随之改为该国的文字，之后也可另选。纪念日的【历法】一栏写 韩国阴历 或 越南阴历，该纪念日就按那国的阴历每年重复。</source>
-        <translation>16. [Calendar] in the [Options] menu chooses whose lunar calendar the files follow: Chinese, Korean (UTC+9) or Vietnamese (UTC+7), each with its own festivals. [Script] chooses the language of month, term and festival names in the files: 简体, 繁體, 한국어 or Tiếng Việt; choosing a calendar chooses its own language, which may be changed after. An anniversary with korean or vietnamese in its [Calendar] column repeats by that country's lunar calendar.</translation>
+        <translation>16. [Calendar] in the [Options] menu chooses whose lunar calendar the files follow: Chinese, Korean (UTC+9) or Vietnamese (UTC+7), each with its own festivals. [File language] chooses the language of month, term and festival names in the files: 简体, 繁體, 한국어 or Tiếng Việt; choosing a calendar chooses its own language, which may be changed after. An anniversary with korean or vietnamese in its [Calendar] column repeats by that country&apos;s lunar calendar.</translation>
     </message>
     <message>
         <source>17. 【控制】菜单的【标注月相】在新月、上弦、满月、下弦的日子后加上月相（如“初八 上弦”），【标注三伏、数九】加上三伏和数九的第几天（如“十五 三九第1天”），【写入详细说明】把每天的农历、干支、生肖、节气和交节时刻、节日、月相、三伏或数九写进事件的说明。【生成月相日历】和【生成节气日历】为所选年份生成月相或二十四节气的文件，标题带时刻（如“满月 21:36”“立春 04:02”）。【自定义格式】的【农历备选内容】第二列：时刻 LH（节气的交节时刻）、月相 LP（月相和时刻）、伏九 LS（三伏、数九的第几天）、日柱 GD（日干支）、月柱 GM（月干支）。</source>
-        <translation>17. [Mark moon phases] in the [Options] menu adds the phase on days of new moon, first quarter, full moon and last quarter (“初八 上弦”); [Mark 三伏 and 数九] adds the day of 三伏 and 数九 (“十五 三九第1天”); [Write full descriptions] writes each day's lunar date, 干支, zodiac, solar term and its time, festivals, moon phase, 三伏 or 数九 into the event's description. [Write moon phase calendar] and [Write solar term calendar] write the phases or the 24 solar terms of the chosen years, titled with their times (“满月 21:36”, “立春 04:02”). The second column of [Lunar tokens] in the [Custom] format: LH the term's time, LP the moon phase and its time, LS the day of 三伏 or 数九, GD the day's 干支, GM the month's 干支.</translation>
+        <translation>17. [Mark moon phases] in the [Options] menu adds the phase on days of new moon, first quarter, full moon and last quarter (“初八 上弦”: 8th day, first quarter); [Mark the dog days and the nines of winter] adds the day of 三伏 (the dog days) and 数九 (the nine nines of winter) (“十五 三九第1天”: 15th day, 1st day of the third nine); [Write full descriptions] writes each day&apos;s lunar date, sexagenary names (干支), zodiac, solar term and its time, festivals, moon phase, dog day or nine into the event&apos;s description. [Write moon phase calendar] and [Write solar term calendar] write the phases or the 24 solar terms of the chosen years, titled with their times (“满月 21:36”: full moon at 21:36; “立春 04:02”: Start of Spring at 04:02). The second column of [Lunar tokens] in the [Custom] format: LH the term&apos;s time, LP the moon phase and its time, LS the day of the dog days or the nines, GD the day&apos;s sexagenary name, GM the month&apos;s.</translation>
     </message>
     <message>
         <source>18. 右侧的月视图按当前的选项显示每天将写入文件的标题，以及休、班和纪念日（●）；今天以黄色标出，周末为红色。用 ‹ › « » 或键盘（方向键、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，选中的日子在下方显示详细说明。生成后月视图转到写入的第一个月，点击【查看文件内容】可看文件全文，【返回月视图】回来。</source>
-        <translation>18. The month view on the right shows each day's title as the current options would write it, with 休, 班 and anniversaries (●); today is yellow, weekends red. Turn pages with ‹ › « » or the keyboard (arrows; PgUp/PgDn a month, Ctrl+PgUp/PgDn a year, Home today); the selected day's full description shows below. After writing, the view turns to the first month written; [View file] shows the whole file and [Back to month] returns.</translation>
+        <translation>18. The month view on the right shows each day&apos;s title as the current options would write it, with 休 (day off), 班 (workday) and anniversaries (●); today is yellow, weekends red. Turn pages with ‹ › « » or the keyboard (arrows; PgUp/PgDn a month, Ctrl+PgUp/PgDn a year, Home today); the selected day&apos;s full description shows below. After writing, the view turns to the first month written; [View file] shows the whole file and [Back to month] returns.</translation>
     </message>
     <message>
         <source>19. 【控制】菜单的【生成滚动订阅文件】把去年到几年后（【滚动年数】中选择，程序会记住）写成一个固定文件名的文件，如“Tessarine_Rolling.ics”，每次生成时替换旧文件；放在同步文件夹或网站上即可作为订阅链接，日历每天刷新。在【纪念日】或【节假日】页点击则生成相应的滚动文件。</source>
-        <translation>19. [Write rolling feed] in the [Options] menu writes last year to some years ahead (chosen under [Rolling years], and remembered) into one fixed-name file such as “Tessarine_Rolling.ics”, replaced on every run; in a synced folder or on a web site it is a subscription link that calendars refresh daily. On the [Anniversaries] or [Holidays] tab it writes that tab's rolling file.</translation>
+        <translation>19. [Write rolling feed] in the [Options] menu writes last year to some years ahead (chosen under [Rolling years], and remembered) into one fixed-name file such as “Tessarine_Rolling.ics”, replaced on every run; in a synced folder or on a web site it is a subscription link that calendars refresh daily. On the [Anniversaries] or [Holidays] tab it writes that tab&apos;s rolling file.</translation>
     </message>
     <message>
         <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
@@ -222,7 +222,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)</source>
-        <translation>Unknown date: write a lunar date (such as 三月初八, 闰四月十五, 3-8) or a Gregorian date (such as 1960-04-03)</translation>
+        <translation>Unknown date: write a lunar date (such as 三月初八 for the 3rd month, 8th day, 闰四月十五 for the leap 4th month, 15th day, or 3-8) or a Gregorian date (such as 1960-04-03)</translation>
     </message>
     <message>
         <source>没有这个农历月份</source>
@@ -246,11 +246,11 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)</source>
-        <translation>This is a Gregorian date, not a lunar one: write it as 1960-04-03 (the lunar date of that day is kept), or write the lunar date itself (such as 三月初八 or 3-8)</translation>
+        <translation>This is a Gregorian date, not a lunar one: write it as 1960-04-03 (the lunar date of that day is kept), or write the lunar date itself (such as 3-8 or 三月初八, the 3rd month, 8th day)</translation>
     </message>
     <message>
         <source>农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏</source>
-        <translation>A lunar date is written without its year: write 三月初八 or 3-8, and the year as the first year</translation>
+        <translation>A lunar date is written without its year: write 3-8 or 三月初八 (3rd month, 8th day), and the year as the first year</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -278,7 +278,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>留空按中国农历；写 韩国阴历 或 越南阴历，按该国的阴历每年重复（如韩国的제사、越南的giỗ）</source>
-        <translation>Empty for the Chinese calendar; write korean or vietnamese to repeat the day by that country's lunar calendar (a Korean 제사, a Vietnamese giỗ)</translation>
+        <translation>Empty for the Chinese calendar; write korean or vietnamese to repeat the day by that country&apos;s lunar calendar (a Korean 제사, a Vietnamese giỗ)</translation>
     </message>
     <message>
         <source>换算出的农历日期和下次的日子</source>
@@ -313,20 +313,16 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>A reminder at 9 a.m. this many days before (0 for the day itself)</translation>
     </message>
     <message>
-        <source> 天</source>
-        <translation> days</translation>
-    </message>
-    <message>
         <source>提醒写成单独事件</source>
         <translation>Reminders as events</translation>
     </message>
     <message>
         <source>Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”</source>
-        <translation>Google Calendar drops reminders on import: when checked, a reminder is an all-day event of its own days before, such as “3天后：妈妈生日”</translation>
+        <translation>Google Calendar drops reminders on import: when checked, a reminder is an all-day event of its own days before, such as “3天后：妈妈生日” (in 3 days: Mum&apos;s birthday)</translation>
     </message>
     <message>
         <source>日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03</source>
-        <translation>Dates like 三月初八, 闰四月十五, 3-8, or a Gregorian birthday 1960-04-03</translation>
+        <translation>Dates like 3-8 or 三月初八 (3rd month, 8th day), 闰四月十五 (leap 4th month, 15th day), or a Gregorian birthday 1960-04-03</translation>
     </message>
     <message>
         <source>红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成</source>
@@ -404,6 +400,18 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>The old file was renamed %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>Not a calendar's name: write chinese, korean or vietnamese (or Korean, 한국, Việt Nam and the like); empty is the Chinese calendar. A note belongs in the next column to the right</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -421,7 +429,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>使用冬,腊月显示</source>
-        <translation>Months 11 and 12 as 冬月, 腊月</translation>
+        <translation>Months 11 and 12 as 冬月 and 腊月 (their old names)</translation>
     </message>
     <message>
         <source>标注月相</source>
@@ -429,15 +437,15 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在新月、上弦、满月、下弦的日子后加上月相，如“初八 上弦”</source>
-        <translation>Adds the phase on days of new moon, first quarter, full moon and last quarter, as in “初八 上弦”</translation>
+        <translation>Adds the phase on days of new moon, first quarter, full moon and last quarter, as in “初八 上弦” (8th day, first quarter)</translation>
     </message>
     <message>
         <source>标注三伏、数九</source>
-        <translation>Mark 三伏 and 数九</translation>
+        <translation>Mark the dog days and the nines of winter (三伏, 数九)</translation>
     </message>
     <message>
         <source>在三伏和数九的日子后加上第几天，如“十五 三九第1天”</source>
-        <translation>Adds the day of 三伏 and 数九, as in “十五 三九第1天”</translation>
+        <translation>Adds the day of the dog days (三伏) and of the nines of winter (数九), as in “十五 三九第1天” (15th day, 1st day of the third nine)</translation>
     </message>
     <message>
         <source>写入详细说明</source>
@@ -445,7 +453,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>每天的说明中写入农历、干支、生肖、节气和时刻、节日、月相、三伏或数九</source>
-        <translation>Each day's description holds its lunar date, 干支, zodiac, term and its time, festivals, moon phase, 三伏 or 数九</translation>
+        <translation>Each day&apos;s description holds its lunar date, sexagenary names (干支), zodiac, term and its time, festivals, moon phase, dog day or nine</translation>
     </message>
     <message>
         <source>生成月相日历</source>
@@ -453,7 +461,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>所选年份中每次新月、上弦、满月、下弦，标题带时刻，如“满月 21:36”</source>
-        <translation>Every new moon, first quarter, full moon and last quarter of the chosen years, titled with its time, as in “满月 21:36”</translation>
+        <translation>Every new moon, first quarter, full moon and last quarter of the chosen years, titled with its time, as in “满月 21:36” (full moon at 21:36)</translation>
     </message>
     <message>
         <source>生成节气日历</source>
@@ -461,7 +469,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>所选年份的二十四节气，标题带交节时刻，如“立春 04:02”</source>
-        <translation>The 24 solar terms of the chosen years, titled with their time, as in “立春 04:02”</translation>
+        <translation>The 24 solar terms of the chosen years, titled with their time, as in “立春 04:02” (Start of Spring at 04:02)</translation>
     </message>
     <message>
         <source>生成滚动订阅文件</source>
@@ -476,10 +484,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>Rolling years</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>To %1 year(s) ahead</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>&amp;Prompt after generating</translation>
     </message>
@@ -489,7 +493,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
-        <translation>Adds (休) or (班) to official days off and make-up workdays</translation>
+        <translation>Adds (休) to official days off and (班) to make-up workdays</translation>
     </message>
     <message>
         <source>合并为一个文件</source>
@@ -522,6 +526,13 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>To %n year ahead</numerusform>
+            <numerusform>To %n years ahead</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +682,10 @@ Go on with the other years?</translation>
         <source>==========内容预览========== </source>
         <translation>========== Contents ========== </translation>
     </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>File: %1</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::HolidaysTab</name>
@@ -708,7 +723,7 @@ Go on with the other years?</translation>
     </message>
     <message>
         <source>国务院公布新一年的放假安排后，把通知全文粘贴进来即可加入这一年</source>
-        <translation>When the State Council publishes the next year's schedule, paste the whole notice here to add that year</translation>
+        <translation>When the State Council publishes the next year&apos;s schedule, paste the whole notice here to add that year</translation>
     </message>
     <message>
         <source>删除这一年</source>
@@ -733,14 +748,6 @@ Go on with the other years?</translation>
     <message>
         <source>节假日列表第 %1 行有误，已跳过。</source>
         <translation>Line %1 of the holiday list is wrong and was skipped.</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>Known: %1–%2; %3–%4 had no official schedule.</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>Known: %1–%2; %3–%4 had no official schedule; paste the %5 notice once it is published.</translation>
     </message>
     <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
@@ -775,6 +782,106 @@ Go on with the other years?</translation>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>Saved the holiday schedule of %1.</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>Once the Directorate-General of Personnel Administration publishes the new year's office calendar (CSV), download and import it to add that year</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>Imports the public holiday calendar the Hong Kong government publishes (an iCalendar file)</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1 (computed)</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>No year is known for this region.</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>Known: %1–%2 (earlier years are not built in).</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>Known: %1–%2.</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2 follow the schedules the government published; later years are worked out by the statutory rules and marked “provisional”.</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>Paste the %1 notice once it is published.</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>Import the new year's office calendar once it is published.</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>Import the government's new holiday calendar once it is published.</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>A one-off holiday and the like can be added as a row in %1 (with %2 in the region column).</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>the file is incomplete, perhaps not fully downloaded</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>not a holiday file published by this region's government</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>some of it cannot be read</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation> (line %1)</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>this corrects the %1 office calendar, but that year has no office calendar yet to correct</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>Office calendars (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar files (*.ics);;All files (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1 cannot be read (%2); nothing was imported.</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1 was not imported: %2.</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>Imported the holiday schedule of %1.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -884,25 +991,25 @@ Anniversary rows %1 are wrong and were not written.</translation>
     <message>
         <source>成功生成 %1 农历纪念日 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>Wrote the lunar anniversary iCal file of %1, in this folder:<byte value="xd"/>
+        <translation>Wrote the lunar anniversary iCal file of %1 into this folder:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>Wrote the iCal files of %1, in this folder:<byte value="xd"/>
+        <translation>Wrote the lunar iCal of %1 into this folder:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 月相 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>Wrote the moon phase iCal file of %1, in this folder:<byte value="xd"/>
+        <translation>Wrote the moon phase iCal file of %1 into this folder:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 节气 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>Wrote the solar term iCal file of %1, in this folder:<byte value="xd"/>
+        <translation>Wrote the solar term iCal file of %1 into this folder:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -912,7 +1019,7 @@ Anniversary rows %1 are wrong and were not written.</translation>
     <message>
         <source>成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>Wrote the official holiday iCal file of %1, in this folder:<byte value="xd"/>
+        <translation>Wrote the official holiday iCal file of %1 into this folder:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -1057,11 +1164,11 @@ Anniversary rows %1 are wrong and were not written.</translation>
     </message>
     <message>
         <source>找不到通知的年份（如“关于2027年部分节假日安排的通知”），可在上面选择年份</source>
-        <translation>The notice's year was not found (as in “关于2027年部分节假日安排的通知”); choose the year above</translation>
+        <translation>The notice&apos;s year was not found (as in “关于2027年部分节假日安排的通知”, notice on the 2027 holidays); choose the year above</translation>
     </message>
     <message>
         <source>找不到“一、元旦：……”这样的条目</source>
-        <translation>No items like “一、元旦：……” were found</translation>
+        <translation>No items like “一、元旦：……” (1. New Year&apos;s Day: …) were found</translation>
     </message>
     <message>
         <source>这一条没有日期</source>
@@ -1073,11 +1180,11 @@ Anniversary rows %1 are wrong and were not written.</translation>
     </message>
     <message>
         <source>放假日期不在通知的年份内</source>
-        <translation>A day off lies outside the notice's year</translation>
+        <translation>A day off lies outside the notice&apos;s year</translation>
     </message>
     <message>
         <source>“共N天”与所列日期不符</source>
-        <translation>“共N天” disagrees with the days listed</translation>
+        <translation>“共N天” (N days in all) disagrees with the days listed</translation>
     </message>
     <message>
         <source>同一天既放假又上班</source>
@@ -1101,11 +1208,11 @@ Anniversary rows %1 are wrong and were not written.</translation>
     </message>
     <message>
         <source>通知的年份与所选年份不同</source>
-        <translation>The notice's year differs from the year chosen</translation>
+        <translation>The notice&apos;s year differs from the year chosen</translation>
     </message>
     <message>
         <source>通知开头列出的这个节日没有对应的条目，通知可能不完整</source>
-        <translation>This holiday, named at the notice's start, has no item; the notice may be incomplete</translation>
+        <translation>This holiday, named at the notice&apos;s start, has no item; the notice may be incomplete</translation>
     </message>
     <message>
         <source>这一条无法读取，通知可能不完整</source>
@@ -1155,7 +1262,7 @@ Anniversary rows %1 are wrong and were not written.</translation>
     </message>
     <message>
         <source>把国务院办公厅关于某年部分节假日安排的通知全文粘贴到这里：</source>
-        <translation>Paste the whole notice of the General Office of the State Council on a year's holidays here:</translation>
+        <translation>Paste the whole notice of the General Office of the State Council on a year&apos;s holidays here:</translation>
     </message>
     <message>
         <source>年份：</source>
@@ -1217,7 +1324,7 @@ The file is over 1 MB; some online calendars refuse subscriptions that large. Fe
     <message>
         <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
 %3</source>
-        <translation>Wrote the rolling feed (%1 to %2), in this folder:<byte value="xd"/>
+        <translation>Wrote the rolling feed (%1 to %2) into this folder:<byte value="xd"/>
 %3</translation>
     </message>
 </context>
@@ -1264,11 +1371,11 @@ The file is over 1 MB; some online calendars refuse subscriptions that large. Fe
     </message>
     <message>
         <source>按哪国的阴历换算：中国、韩国和越南的历法规则相同，只是时区不同，少数月份的初一相差一天</source>
-        <translation>Whose lunar calendar to follow: China's, Korea's and Vietnam's share their rules but not their time zones, so a few months begin a day apart</translation>
+        <translation>Whose lunar calendar to follow: China&apos;s, Korea&apos;s and Vietnam&apos;s share their rules but not their time zones, so a few months begin a day apart</translation>
     </message>
     <message>
         <source>文字</source>
-        <translation>Script</translation>
+        <translation>File language</translation>
     </message>
     <message>
         <source>文件中月份、节气、节日等名称的文字；自定义格式中自己写的文字不变</source>
@@ -1280,7 +1387,7 @@ The file is over 1 MB; some online calendars refuse subscriptions that large. Fe
     </message>
     <message>
         <source>窗口的语言；选择后窗口以新的语言重新打开</source>
-        <translation>The window's language; the window reopens in the one chosen</translation>
+        <translation>The window&apos;s language; the window reopens in the one chosen</translation>
     </message>
     <message>
         <source>地区</source>

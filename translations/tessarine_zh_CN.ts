@@ -313,10 +313,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>在纪念日前几天的上午 9 点提醒 (0 为当天)</translation>
     </message>
     <message>
-        <source> 天</source>
-        <translation> 天</translation>
-    </message>
-    <message>
         <source>提醒写成单独事件</source>
         <translation>提醒写成单独事件</translation>
     </message>
@@ -404,6 +400,17 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>原文件已改名为 %1。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
@@ -476,10 +483,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>滚动年数</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>到 %1 年后</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>生成后弹出提示框(&amp;P)</translation>
     </message>
@@ -522,6 +525,12 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>退出(&amp;X)</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>到 %n 年后</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +680,10 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>==========内容预览========== </source>
         <translation>==========内容预览========== </translation>
     </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::HolidaysTab</name>
@@ -735,14 +748,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>节假日列表第 %1 行有误，已跳过。</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>已知 %1–%2 年；%3–%4 年没有官方安排。</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>保存节假日列表失败：%1，%2 年没有改动。</translation>
     </message>
@@ -775,6 +780,106 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>已保存 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>导入…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>导入香港政府公布的公众假期日历（iCalendar 文件）</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1 (推算)</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>这个地区没有已知的年份。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>已知 %1–%2 年（更早的年份未内置）。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>已知 %1–%2 年。</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>%1 年的通知公布后可粘贴加入。</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>新一年的办公日历表公布后可导入。</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>政府公布新的假期日历后可导入。</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>临时假日等可在 %1 中加一行（地区一列写 %2）。</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>文件不完整，可能没有下载完</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>不是这个地区政府公布的假期文件</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>有无法读取的内容</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation>（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>这是 %1 年的修正版，但这一年还没有办公日历表可修正</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>办公日历表 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar 文件 (*.ics);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1 无法读取（%2），没有导入。</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1 没有导入：%2。</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>已导入 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

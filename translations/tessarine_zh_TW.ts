@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>2. 年份选择下拉列表只显示当年到{last}年之间的年份，如需要生成以前的年份请自行输入。如需要生成多个年份的iCal文件，请勾选【结束年份】项并选择结束年份，届时会生成对应年份的iCal文件，每个年份对应一个文件（勾选【控制】菜单中的【合并为一个文件】则写成一个文件），请自行选择导入。</source>
-        <translation>2. 年份選擇下拉選單只顯示當年到{last}年之間的年份，如需要產生以前的年份請自行輸入。如需要產生多個年份的iCal檔案，請勾選【結束年份】項並選擇結束年份，屆時會產生對應年份的iCal檔案，每個年份對應一個檔案（勾選【控制】選單中的【合併為一個檔案】則寫成一個檔案），請自行選擇匯入。</translation>
+        <translation>2. 年份選擇下拉選單只顯示當年到{last}年之間的年份，如需要產生以前的年份請自行輸入。如需要產生多個年份的iCal檔案，請勾選【結束年份】項並選擇結束年份，屆時會產生對應年份的iCal檔案，每個年份對應一個檔案（勾選【選項】選單中的【合併為一個檔案】則寫成一個檔案），請自行選擇匯入。</translation>
     </message>
     <message>
         <source>3. 为在手机上节省显示空间，【普通格式】生成的农历信息只显示农历日期不显示农历月份，每月初一显示该农历月份，若同一天既有节日又有节气，则按选择分别显示“节日”、“节气”或“节日/节气”。</source>
@@ -118,11 +118,11 @@
     </message>
     <message>
         <source>4. 【普通格式】生成的农历信息是包含有节日节气信息的，如果希望只显示农历日期而不需要节日节气信息，可在【农历信息内容控制】中勾选【无节日节气】。</source>
-        <translation>4. 【普通格式】產生的農曆資訊是包含有節日節氣資訊的，如果希望只顯示農曆日期而不需要節日節氣資訊，可在【農曆資訊內容控制】中勾選【無節日節氣】。</translation>
+        <translation>4. 【普通格式】產生的農曆資訊是包含有節日節氣資訊的，如果希望只顯示農曆日期而不需要節日節氣資訊，可在【農曆資訊內容選項】中勾選【無節日節氣】。</translation>
     </message>
     <message>
         <source>5. 【普通格式】生成的农历信息只显示农历“日期”，还可在【农历信息内容控制】中选择输出显示“月份+日期”、“节日和节气”或是只显示“节气”。</source>
-        <translation>5. 【普通格式】產生的農曆資訊只顯示農曆「日期」，還可在【農曆資訊內容控制】中選擇輸出顯示「月份+日期」、「節日和節氣」或是只顯示「節氣」。</translation>
+        <translation>5. 【普通格式】產生的農曆資訊只顯示農曆「日期」，還可在【農曆資訊內容選項】中選擇輸出顯示「月份+日期」、「節日和節氣」或是只顯示「節氣」。</translation>
     </message>
     <message>
         <source>6. 【自定义格式】用于生成不同格式的农历信息内容，在内容格式框进行格式编辑，特定的信息内容可通过备选内容框选择，编辑同时底部预览框会有即时效果预览，选择预览日期可以查看不同日期下的格式效果。勾选【处理空格】后会把输出内容中的多余空格合并为一个空格。</source>
@@ -142,19 +142,19 @@
     </message>
     <message>
         <source>10. 【控制】菜单中的【使用冬,腊月显示】用于选择是否把农历的十一月和十二月显示为冬月和腊月，默认启用。</source>
-        <translation>10. 【控制】選單中的【使用冬,臘月顯示】用於選擇是否把農曆的十一月和十二月顯示為冬月和臘月，預設啟用。</translation>
+        <translation>10. 【選項】選單中的【使用冬、臘月顯示】用於選擇是否把農曆的十一月和十二月顯示為冬月和臘月，預設啟用。</translation>
     </message>
     <message>
         <source>11. 【控制】菜单中的【生成后弹出提示框】可控制成功生成iCal文件后是否弹出提示对话框，若要连续生成多个iCal文件为了方便可关闭该项。</source>
-        <translation>11. 【控制】選單中的【產生後彈出提示框】可控制成功產生iCal檔案後是否彈出提示對話框，若要連續產生多個iCal檔案為了方便可關閉該項。</translation>
+        <translation>11. 【選項】選單中的【產生後彈出提示框】可設定成功產生iCal檔案後是否彈出提示對話框，若要連續產生多個iCal檔案為了方便可關閉該項。</translation>
     </message>
     <message>
         <source>12. 【节假日】列出已知官方放假安排的年份（内置2008年起各年，以国务院办公厅的通知为准）及所选年份的放假（休）和调休上班（班）日期。在此页点击【生成 iCal】会生成所选年份的法定节假日文件，还不知道安排的年份会注明而不会猜测。新一年的安排公布后，点击【粘贴通知…】粘贴通知全文即可加入。勾选【控制】菜单中的【标注休/班】后，农历文件中这些日子的标题会加上（休）或（班）。</source>
-        <translation>12. 【節假日】列出已知官方放假安排的年份（內建2008年起各年，以國務院辦公廳的通知為準）及所選年份的放假（休）和調休上班（班）日期。在此頁點選【產生 iCal】會產生所選年份的法定節假日檔案，還不知道安排的年份會註明而不會猜測。新一年的安排公佈後，點選【貼上通知…】貼上通知全文即可加入。勾選【控制】選單中的【標註休/班】後，農曆檔案中這些日子的標題會加上（休）或（班）。</translation>
+        <translation>12. 【節假日】列出已知官方放假安排的年份（內建2008年起各年，以國務院辦公廳的通知為準）及所選年份的放假（休）和調休上班（班）日期。在此頁點選【產生 iCal】會產生所選年份的法定節假日檔案，還不知道安排的年份會註明而不會猜測。新一年的安排公佈後，點選【貼上通知…】貼上通知全文即可加入。勾選【選項】選單中的【標註休/班】後，農曆檔案中這些日子的標題會加上（休）或（班）。</translation>
     </message>
     <message>
         <source>13. 文件存放的位置：解压到自己文件夹的便携版，文件存放在程序所在的文件夹；安装的程序从不写入程序所在的系统文件夹，文件存放在“文档/Tessarine”文件夹。也可以在【控制】菜单的【输出文件夹…】中另选，程序会记住。【打开文件夹】打开的就是这个文件夹。【控制】菜单的【合并为一个文件】把所选的多个年份写进一个文件，一次导入；【固定文件名】让文件名不带生成时间，再次生成时替换旧文件，放在同步文件夹中可以作为订阅链接。</source>
-        <translation>13. 檔案存放的位置：解壓到自己資料夾的可攜版，檔案存放在程式所在的資料夾；安裝的程式從不寫入程式所在的系統資料夾，檔案存放在「文件/Tessarine」資料夾。也可以在【控制】選單的【輸出資料夾…】中另選，程式會記住。【開啟資料夾】開啟的就是這個資料夾。【控制】選單的【合併為一個檔案】把所選的多個年份寫進一個檔案，一次匯入；【固定檔名】讓檔名不帶產生時間，再次產生時替換舊檔案，放在同步資料夾中可以作為訂閱連結。</translation>
+        <translation>13. 檔案存放的位置：解壓到自己資料夾的可攜版，檔案存放在程式所在的資料夾；安裝的程式從不寫入程式所在的系統資料夾，檔案存放在「文件/Tessarine」資料夾。也可以在【選項】選單的【輸出資料夾…】中另選，程式會記住。【開啟資料夾】開啟的就是這個資料夾。【選項】選單的【合併為一個檔案】把所選的多個年份寫進一個檔案，一次匯入；【固定檔名】讓檔名不帶產生時間，再次產生時替換舊檔案，放在同步資料夾中可以作為訂閱連結。</translation>
     </message>
     <message>
         <source>14. 【纪念日】用来生成家人的农历生日和纪念日：点击【添加】填写名称、日期（农历如 三月初八、闰四月十五、3-8，或公历生日如 1960-04-03）和可选的起始年（标题中显示第几年）。每行右边显示换算出的农历日期和下次的日子。列表保存在配置文件夹的 anniversaries.csv 中，也可以用其他程序编辑；有误的格子显示为红色，按 Ctrl+Z 可撤销上一次修改。在此页点击【生成 iCal】会生成所选年份的纪念日文件。</source>
@@ -166,11 +166,11 @@
     </message>
     <message>
         <source>16. 【控制】菜单的【历法】选择按哪国的阴历换算：中国农历、韩国阴历（UTC+9）或越南阴历（UTC+7），各用本国的节日；【文字】选择文件中月份、节气、节日等名称的文字：简体、繁體、한국어 或 Tiếng Việt。选择历法时文字随之改为该国的文字，之后也可另选。纪念日的【历法】一栏写 韩国阴历 或 越南阴历，该纪念日就按那国的阴历每年重复。</source>
-        <translation>16. 【控制】選單的【曆法】選擇按哪國的陰曆換算：中國農曆、韓國陰曆（UTC+9）或越南陰曆（UTC+7），各用本國的節日；【文字】選擇檔案中月份、節氣、節日等名稱的文字：簡體、繁體、한국어 或 Tiếng Việt。選擇曆法時文字隨之改為該國的文字，之後也可另選。紀念日的【曆法】一欄寫 韓國陰曆 或 越南陰曆，該紀念日就按那國的陰曆每年重複。</translation>
+        <translation>16. 【選項】選單的【曆法】選擇按哪國的陰曆換算：中國農曆、韓國陰曆（UTC+9）或越南陰曆（UTC+7），各用本國的節日；【文字】選擇檔案中月份、節氣、節日等名稱的文字：簡體、繁體、한국어 或 Tiếng Việt。選擇曆法時文字隨之改為該國的文字，之後也可另選。紀念日的【曆法】一欄寫 韓國陰曆 或 越南陰曆，該紀念日就按那國的陰曆每年重複。</translation>
     </message>
     <message>
         <source>17. 【控制】菜单的【标注月相】在新月、上弦、满月、下弦的日子后加上月相（如“初八 上弦”），【标注三伏、数九】加上三伏和数九的第几天（如“十五 三九第1天”），【写入详细说明】把每天的农历、干支、生肖、节气和交节时刻、节日、月相、三伏或数九写进事件的说明。【生成月相日历】和【生成节气日历】为所选年份生成月相或二十四节气的文件，标题带时刻（如“满月 21:36”“立春 04:02”）。【自定义格式】的【农历备选内容】第二列：时刻 LH（节气的交节时刻）、月相 LP（月相和时刻）、伏九 LS（三伏、数九的第几天）、日柱 GD（日干支）、月柱 GM（月干支）。</source>
-        <translation>17. 【控制】選單的【標註月相】在新月、上弦、滿月、下弦的日子後加上月相（如「初八 上弦」），【標註三伏、數九】加上三伏和數九的第幾天（如「十五 三九第1天」），【寫入詳細說明】把每天的農曆、干支、生肖、節氣和交節時刻、節日、月相、三伏或數九寫進事件的說明。【產生月相日曆】和【產生節氣日曆】為所選年份產生月相或二十四節氣的檔案，標題帶時刻（如「滿月 21:36」「立春 04:02」）。【自訂格式】的【農曆備選內容】第二列：時刻 LH（節氣的交節時刻）、月相 LP（月相和時刻）、伏九 LS（三伏、數九的第幾天）、日柱 GD（日干支）、月柱 GM（月干支）。</translation>
+        <translation>17. 【選項】選單的【標註月相】在新月、上弦、滿月、下弦的日子後加上月相（如「初八 上弦」），【標註三伏、數九】加上三伏和數九的第幾天（如「十五 三九第1天」），【寫入詳細說明】把每天的農曆、干支、生肖、節氣和交節時刻、節日、月相、三伏或數九寫進事件的說明。【產生月相日曆】和【產生節氣日曆】為所選年份產生月相或二十四節氣的檔案，標題帶時刻（如「滿月 21:36」「立春 04:02」）。【自訂格式】的【農曆備選內容】第二列：時刻 LH（節氣的交節時刻）、月相 LP（月相和時刻）、伏九 LS（三伏、數九的第幾天）、日柱 GD（日干支）、月柱 GM（月干支）。</translation>
     </message>
     <message>
         <source>18. 右侧的月视图按当前的选项显示每天将写入文件的标题，以及休、班和纪念日（●）；今天以黄色标出，周末为红色。用 ‹ › « » 或键盘（方向键、PgUp/PgDn 翻月、Ctrl+PgUp/PgDn 翻年、Home 回到今天）翻看，选中的日子在下方显示详细说明。生成后月视图转到写入的第一个月，点击【查看文件内容】可看文件全文，【返回月视图】回来。</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>19. 【控制】菜单的【生成滚动订阅文件】把去年到几年后（【滚动年数】中选择，程序会记住）写成一个固定文件名的文件，如“Tessarine_Rolling.ics”，每次生成时替换旧文件；放在同步文件夹或网站上即可作为订阅链接，日历每天刷新。在【纪念日】或【节假日】页点击则生成相应的滚动文件。</source>
-        <translation>19. 【控制】選單的【產生滾動訂閱檔案】把去年到幾年後（【滾動年數】中選擇，程式會記住）寫成一個固定檔名的檔案，如「Tessarine_Rolling.ics」，每次產生時替換舊檔案；放在同步資料夾或網站上即可作為訂閱連結，日曆每天重新整理。在【紀念日】或【節假日】頁點選則產生相應的滾動檔案。</translation>
+        <translation>19. 【選項】選單的【產生滾動訂閱檔案】把去年到幾年後（【滾動年數】中選擇，程式會記住）寫成一個固定檔名的檔案，如「Tessarine_Rolling.ics」，每次產生時替換舊檔案；放在同步資料夾或網站上即可作為訂閱連結，日曆每天重新整理。在【紀念日】或【節假日】頁點選則產生相應的滾動檔案。</translation>
     </message>
     <message>
         <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
@@ -222,7 +222,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>无法识别的日期: 请写农历日期 (如 三月初八、闰四月十五、3-8) 或公历日期 (如 1960-04-03)</source>
-        <translation>無法識別的日期: 請寫農曆日期 (如 三月初八、閏四月十五、3-8) 或公曆日期 (如 1960-04-03)</translation>
+        <translation>無法識別的日期：請寫農曆日期（如 三月初八、閏四月十五、3-8）或公曆日期（如 1960-04-03）</translation>
     </message>
     <message>
         <source>没有这个农历月份</source>
@@ -246,11 +246,11 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>这是公历日期，不是农历日期: 请写成 1960-04-03 这样 (按那天的农历日期纪念)，或直接写农历日期 (如 三月初八、3-8)</source>
-        <translation>這是公曆日期，不是農曆日期: 請寫成 1960-04-03 這樣 (按那天的農曆日期紀念)，或直接寫農曆日期 (如 三月初八、3-8)</translation>
+        <translation>這是公曆日期，不是農曆日期：請寫成 1960-04-03 這樣（按那天的農曆日期紀念），或直接寫農曆日期（如 三月初八、3-8）</translation>
     </message>
     <message>
         <source>农历日期不带年份: 请写 三月初八 或 3-8，年份写在起始年一栏</source>
-        <translation>農曆日期不帶年份: 請寫 三月初八 或 3-8，年份寫在起始年一欄</translation>
+        <translation>農曆日期不帶年份：請寫 三月初八 或 3-8，年份寫在起始年一欄</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -286,7 +286,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>每行一个纪念日: 名称、日期和可选的起始年 (农历年, 标题中显示第几年)</source>
-        <translation>每行一個紀念日: 名稱、日期和可選的起始年 (農曆年, 標題中顯示第幾年)</translation>
+        <translation>每行一個紀念日：名稱、日期和可選的起始年（農曆年，標題中顯示第幾年）</translation>
     </message>
     <message>
         <source>添加</source>
@@ -310,11 +310,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在纪念日前几天的上午 9 点提醒 (0 为当天)</source>
-        <translation>在紀念日前幾天的上午 9 點提醒 (0 為當天)</translation>
-    </message>
-    <message>
-        <source> 天</source>
-        <translation> 天</translation>
+        <translation>在紀念日前幾天的上午 9 點提醒（0 為當天）</translation>
     </message>
     <message>
         <source>提醒写成单独事件</source>
@@ -326,11 +322,11 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>日期如 三月初八、闰四月十五、3-8, 或公历生日 1960-04-03</source>
-        <translation>日期如 三月初八、閏四月十五、3-8, 或公曆生日 1960-04-03</translation>
+        <translation>日期如 三月初八、閏四月十五、3-8，或公曆生日 1960-04-03</translation>
     </message>
     <message>
         <source>红色的格子有误, 鼠标停在上面可看原因; 有误的行不会生成</source>
-        <translation>紅色的格子有誤, 滑鼠停在上面可看原因; 有誤的行不會產生</translation>
+        <translation>紅色的格子有誤，滑鼠停在上面可看原因；有誤的行不會產生</translation>
     </message>
     <message>
         <source>打开文件夹</source>
@@ -404,12 +400,23 @@ v{} - 2013-01-06<byte value="xd"/>
         <source>原文件已改名为 %1。</source>
         <translation>原檔案已改名為 %1。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <comment>days before an anniversary, around the number in the box</comment>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
+        <translation>不是曆法的名稱：請寫 農曆、韓國陰曆 或 越南陰曆（也可寫 Korean、한국、Việt Nam 等），留空即按中國農曆；備註請移到右邊一欄</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::ControlMenu</name>
     <message>
         <source>控制(&amp;C)</source>
-        <translation>控制(&amp;C)</translation>
+        <translation>選項(&amp;O)</translation>
     </message>
     <message>
         <source>使用说明(&amp;H) </source>
@@ -421,7 +428,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>使用冬,腊月显示</source>
-        <translation>使用冬,臘月顯示</translation>
+        <translation>使用冬、臘月顯示</translation>
     </message>
     <message>
         <source>标注月相</source>
@@ -476,10 +483,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>滾動年數</translation>
     </message>
     <message>
-        <source>到 %1 年后</source>
-        <translation>到 %1 年後</translation>
-    </message>
-    <message>
         <source>生成后弹出提示框(&amp;P)</source>
         <translation>產生後彈出提示框(&amp;P)</translation>
     </message>
@@ -489,7 +492,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>在官方放假和调休上班的日子后加上 (休) 或 (班)</source>
-        <translation>在官方放假和調休上班的日子後加上 (休) 或 (班)</translation>
+        <translation>在官方放假和調休上班的日子後加上（休）或（班）</translation>
     </message>
     <message>
         <source>合并为一个文件</source>
@@ -522,6 +525,12 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>退出(&amp;X)</source>
         <translation>結束(&amp;X)</translation>
+    </message>
+    <message numerus="yes">
+        <source>到 %n 年后</source>
+        <translation>
+            <numerusform>到 %n 年後</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -596,7 +605,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>内容格式 [点击备选内容加入并编辑]</source>
-        <translation>內容格式 [點選備選內容加入並編輯]</translation>
+        <translation>內容格式（點選備選內容加入並編輯）</translation>
     </message>
     <message>
         <source> 农历备选内容 </source>
@@ -643,7 +652,7 @@ v{} - 2013-01-06<byte value="xd"/>
 是否继续生成其余年份?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-是否繼續產生其餘年份?</translation>
+是否繼續產生其餘年份？</translation>
     </message>
     <message>
         <source>错误</source>
@@ -661,7 +670,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>是否打开所在文件夹?</source>
-        <translation>是否開啟所在資料夾?</translation>
+        <translation>是否開啟所在資料夾？</translation>
     </message>
     <message>
         <source>提示</source>
@@ -670,6 +679,10 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>==========内容预览========== </source>
         <translation>==========內容預覽========== </translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>檔案：%1</translation>
     </message>
 </context>
 <context>
@@ -680,7 +693,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>%1 (自己添加)</source>
-        <translation>%1 (自己新增)</translation>
+        <translation>%1（自己新增）</translation>
     </message>
     <message>
         <source>日期</source>
@@ -735,14 +748,6 @@ v{} - 2013-01-06<byte value="xd"/>
         <translation>節假日清單第 %1 行有誤，已跳過。</translation>
     </message>
     <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排。</source>
-        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排。</translation>
-    </message>
-    <message>
-        <source>已知 %1–%2 年；%3–%4 年没有官方安排；%5 年的通知公布后可粘贴加入。</source>
-        <translation>已知 %1–%2 年；%3–%4 年沒有官方安排；%5 年的通知公佈後可貼上加入。</translation>
-    </message>
-    <message>
         <source>保存节假日列表失败：%1，%2 年没有改动。</source>
         <translation>儲存節假日清單失敗：%1，%2 年沒有改動。</translation>
     </message>
@@ -775,6 +780,106 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>已保存 %1 年的放假安排。</source>
         <translation>已儲存 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>匯入…</translation>
+    </message>
+    <message>
+        <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
+        <translation>行政院人事行政總處公布新一年的辦公日曆表（CSV）後，下載並匯入即可加入這一年</translation>
+    </message>
+    <message>
+        <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
+        <translation>匯入香港政府公布的公眾假期日曆（iCalendar 檔案）</translation>
+    </message>
+    <message>
+        <source>%1 (推算)</source>
+        <translation>%1（推算）</translation>
+    </message>
+    <message>
+        <source>这个地区没有已知的年份。</source>
+        <translation>這個地區沒有已知的年份。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年（更早的年份未内置）。</source>
+        <translation>已知 %1–%2 年（更早的年份未內建）。</translation>
+    </message>
+    <message>
+        <source>已知 %1–%2 年。</source>
+        <translation>已知 %1–%2 年。</translation>
+    </message>
+    <message>
+        <source>%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。</source>
+        <translation>%1–%2 年依政府公布的安排，其後的年份依法定規則推算，標為「暫定」。</translation>
+    </message>
+    <message>
+        <source>%1 年的通知公布后可粘贴加入。</source>
+        <translation>%1 年的通知公布後可貼上加入。</translation>
+    </message>
+    <message>
+        <source>新一年的办公日历表公布后可导入。</source>
+        <translation>新一年的辦公日曆表公布後可匯入。</translation>
+    </message>
+    <message>
+        <source>政府公布新的假期日历后可导入。</source>
+        <translation>政府公布新的假期日曆後可匯入。</translation>
+    </message>
+    <message>
+        <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
+        <translation>臨時假日等可在 %1 中加一行（地區一欄寫 %2）。</translation>
+    </message>
+    <message>
+        <source>文件不完整，可能没有下载完</source>
+        <translation>檔案不完整，可能沒有下載完</translation>
+    </message>
+    <message>
+        <source>不是这个地区政府公布的假期文件</source>
+        <translation>不是這個地區政府公布的假期檔案</translation>
+    </message>
+    <message>
+        <source>有无法读取的内容</source>
+        <translation>有無法讀取的內容</translation>
+    </message>
+    <message>
+        <source>（第 %1 行）</source>
+        <translation>（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>这是 %1 年的修正版，但这一年还没有办公日历表可修正</source>
+        <translation>這是 %1 年的修正版，但這一年還沒有辦公日曆表可修正</translation>
+    </message>
+    <message>
+        <source>办公日历表 (*.csv);;所有文件 (*)</source>
+        <translation>辦公日曆表 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics);;所有文件 (*)</source>
+        <translation>iCalendar 檔案 (*.ics);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>%1 无法读取（%2），没有导入。</source>
+        <translation>%1 無法讀取（%2），沒有匯入。</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>%1 没有导入：%2。</source>
+        <translation>%1 沒有匯入：%2。</translation>
+    </message>
+    <message>
+        <source>已导入 %1 年的放假安排。</source>
+        <translation>已匯入 %1 年的放假安排。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -815,7 +920,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source> 控制 </source>
-        <translation> 控制 </translation>
+        <translation> 操作 </translation>
     </message>
     <message>
         <source>使用说明</source>
@@ -843,11 +948,11 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>年份不能为空, 请重新输入.</source>
-        <translation>年份不能為空, 請重新輸入.</translation>
+        <translation>年份不能為空，請重新輸入。</translation>
     </message>
     <message>
         <source>结束年份必需大于等于开始年份, 请重新输入.</source>
-        <translation>結束年份必需大於等於開始年份, 請重新輸入.</translation>
+        <translation>結束年份必需大於等於開始年份，請重新輸入。</translation>
     </message>
     <message>
         <source>纪念日列表中没有可用的纪念日，未生成文件。</source>
@@ -855,7 +960,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>年份必需在 %1 至 %2 之间, 请重新输入.</source>
-        <translation>年份必需在 %1 至 %2 之間, 請重新輸入.</translation>
+        <translation>年份必需在 %1 至 %2 之間，請重新輸入。</translation>
     </message>
     <message>
         <source>%1 年</source>
@@ -875,7 +980,7 @@ v{} - 2013-01-06<byte value="xd"/>
         <source><byte value="xd"/>
 纪念日第 %1 行有误, 未生成.</source>
         <translation><byte value="xd"/>
-紀念日第 %1 行有誤, 未產生.</translation>
+紀念日第 %1 行有誤，未產生。</translation>
     </message>
     <message>
         <source>、</source>
@@ -884,25 +989,25 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>成功生成 %1 农历纪念日 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>成功產生 %1 農曆紀念日 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生 %1 農曆紀念日 iCal 檔案，存放在以下資料夾：<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>成功產生 %1 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生 %1 iCal 檔案，存放在以下資料夾：<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 月相 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>成功產生 %1 月相 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生 %1 月相 iCal 檔案，存放在以下資料夾：<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>成功生成 %1 节气 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>成功產生 %1 節氣 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生 %1 節氣 iCal 檔案，存放在以下資料夾：<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -912,7 +1017,7 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: <byte value="xd"/>
 %2</source>
-        <translation>成功產生 %1 年的法定節假日 iCal 檔案, 存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生 %1 年的法定節假日 iCal 檔案，存放在以下資料夾：<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -921,7 +1026,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>输出文件夹 %1 不是文件夹（路径中有同名的文件），无法打开。请在【控制】菜单的【输出文件夹…】中另选。</source>
-        <translation>輸出資料夾 %1 不是資料夾（路徑中有同名的檔案），無法開啟。請在【控制】選單的【輸出資料夾…】中另選。</translation>
+        <translation>輸出資料夾 %1 不是資料夾（路徑中有同名的檔案），無法開啟。請在【選項】選單的【輸出資料夾…】中另選。</translation>
     </message>
     <message>
         <source>没有找到能打开文件夹的程序。文件夹在：<byte value="xd"/>
@@ -1007,7 +1112,7 @@ v{} - 2013-01-06<byte value="xd"/>
     <name>tessarine::NormalFormatTab</name>
     <message>
         <source>农历信息内容控制</source>
-        <translation>農曆資訊內容控制</translation>
+        <translation>農曆資訊內容選項</translation>
     </message>
     <message>
         <source>无节日节气</source>
@@ -1216,7 +1321,7 @@ v{} - 2013-01-06<byte value="xd"/>
     <message>
         <source>成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: <byte value="xd"/>
 %3</source>
-        <translation>成功產生滾動訂閱檔案（%1 至 %2 年），存放在以下目錄: <byte value="xd"/>
+        <translation>成功產生滾動訂閱檔案（%1 至 %2 年），存放在以下資料夾：<byte value="xd"/>
 %3</translation>
     </message>
 </context>

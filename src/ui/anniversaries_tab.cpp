@@ -47,6 +47,20 @@ QString ProblemText(EntryProblem problem) {
   return {};
 }
 
+// The days before a reminder around the box's number, in the plural form
+// the number takes ("1 day", "2 days"): the text before the number as the
+// box's prefix, the text after it as its suffix.
+void ShowDaysUnit(QSpinBox* box, int days) {
+  const QString text = AnniversariesTab::tr("%n 天", "days before an anniversary, around the number in the box", days);
+  const QString number = QString::number(days);
+  const qsizetype at = text.indexOf(number);
+  const QString prefix = at < 0 ? QString() : text.left(at);
+  const QString suffix = at < 0 ? QString() : text.mid(at + number.size());
+  // Set only when the form changes: setting them rewrites the text being typed.
+  if (box->prefix() != prefix) box->setPrefix(prefix);
+  if (box->suffix() != suffix) box->setSuffix(suffix);
+}
+
 }  // namespace
 
 AnniversariesTab::AnniversariesTab(QString listFile, std::function<QDate()> today, QWidget* parent)
@@ -97,7 +111,8 @@ void AnniversariesTab::buildTable() {
   // read through for a width.
   columns->setResizeContentsPrecision(kRowsMeasured);
   entriesTable->setColumnWidth(1, 76);
-  entriesTable->setColumnWidth(2, 44);
+  // 起始年 as wide as its header, which is longer than its years in most languages.
+  columns->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   // Tab leaves the table for the next control instead of walking its cells.
   entriesTable->setTabKeyNavigation(false);
   // Every row one height, so that the table places a row without measuring the others.
@@ -136,7 +151,8 @@ void AnniversariesTab::buildControls() {
   remindDaysSpin = Named<QSpinBox>("remindDaysSpin");
   remindDaysSpin->setRange(0, 30);
   remindDaysSpin->setValue(1);
-  remindDaysSpin->setSuffix(tr(" 天"));
+  ShowDaysUnit(remindDaysSpin, remindDaysSpin->value());
+  connect(remindDaysSpin, &QSpinBox::valueChanged, remindDaysSpin, [this](int days) { ShowDaysUnit(remindDaysSpin, days); });
   remindDaysSpin->setEnabled(false);
   reminderEventsCheck = Named<QCheckBox>("reminderEventsCheck", tr("提醒写成单独事件"));
   reminderEventsCheck->setToolTip(tr("Google 日历导入时会丢弃提醒：勾选后，提醒写成提前几天的全天事件，如“3天后：妈妈生日”"));
@@ -179,6 +195,14 @@ void AnniversariesTab::buildProblemBar() {
   connect(newListButton, &QPushButton::clicked, this, &AnniversariesTab::onNewListClicked);
 }
 
+void AnniversariesTab::setWording(LunarCalendar calendar, Language language, MonthNaming naming) {
+  if (calendar == filesCalendar_ && language == language_ && naming == naming_) return;
+  filesCalendar_ = calendar;
+  language_ = language;
+  naming_ = naming;
+  check();
+}
+
 void AnniversariesTab::check() {
   nextFrom_ = today_();
   rows_->check();
@@ -191,14 +215,13 @@ QString AnniversariesTab::nextText(const Anniversary& entry) const {
   const auto next = NextOccurrence(entry, from);
   if (!next) return "—";
   // The date is named in the entry's own calendar, which is named too when
-  // it is not the Chinese one.
+  // it is not the one chosen for the files.
   const DayInfo info = GetDayInfo(*next, entry.calendar, RegionOf(entry.calendar));
-  const Vocabulary& words = VocabularyOf(Language::ZhHans);
   std::string text;
-  if (entry.calendar != LunarCalendar::China) {
-    text.append(words.calendarNames[static_cast<std::size_t>(entry.calendar)]).append(" ");
+  if (entry.calendar != filesCalendar_) {
+    text.append(VocabularyOf(language_).calendarNames[static_cast<std::size_t>(entry.calendar)]).append(" ");
   }
-  text.append(MonthAndDayName(info.lunar, MonthNaming::WinterAndLast, Language::ZhHans)).append(" ");
+  text.append(MonthAndDayName(info.lunar, naming_, language_)).append(" ");
   text.append(IsoDate(*next)).append(" ");
   // The weekday in the window's language (周三, Wed).
   return ToQString(text) + locale().dayName(std::chrono::weekday{*next}.iso_encoding(), QLocale::ShortFormat);

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/lunar_names.h"
+#include "calendar/vocabulary.h"
 #include "export/anniversary_calendar.h"
 #include "lists/anniversary_list.h"
 #include "ui/anniversary_rows.h"
@@ -56,6 +58,10 @@ class AnniversariesTab : public QWidget {
   ReminderStyle reminderStyle() const;
   // Why the list file cannot be used, or empty.
   QString listProblem() const { return problem_; }
+  // The calendar, the language and the month names chosen for the files:
+  // the next days are named in them, an entry's own calendar named when it
+  // is not that calendar.
+  void setWording(LunarCalendar calendar, Language language, MonthNaming naming);
 
  signals:
   // The rows were checked again: after an edit or a load.
@@ -95,8 +101,12 @@ class AnniversariesTab : public QWidget {
   void onCellEdited(int row, int column, const QString& text);
   void onAddClicked();
   void onRemoveClicked();
+  LunarCalendar filesCalendar_ = LunarCalendar::China;
+  Language language_ = Language::ZhHans;
+  MonthNaming naming_ = MonthNaming::WinterAndLast;
   // "三月初八 2027-04-14 周三": the date resolved and its next day, for a
-  // row that parses.
+  // row that parses; in the files' language, with the entry's calendar named
+  // when it is not the one chosen ("음력 섣달 23일 …").
   QString nextText(const Anniversary& entry) const;
 
   QString listFile_;

@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QIcon>
-#include <QLocale>
 
 #include "ui/wording_menus.h"
 
@@ -15,11 +14,11 @@ constexpr int kRollingDefault = 2;
 
 }  // namespace
 
-ControlMenu::ControlMenu(WindowSettings settings, QWidget* parent)
+ControlMenu::ControlMenu(WindowSettings settings, const QLocale& systemLocale, QWidget* parent)
     : QMenu(tr("控制(&C)"), parent), settings_(std::move(settings)) {
   setObjectName("controlMenu");
   addCommands();
-  wording_ = new WordingMenus(this, settings_, QLocale::system().name());
+  wording_ = new WordingMenus(this, settings_, systemLocale);
   addAlmanacItems();
   addFeedItems();
   addFileItems();
@@ -80,7 +79,7 @@ void ControlMenu::addFeedItems() {
   rollingYearsGroup = new QActionGroup(years);
   const int remembered = settings_.value("rollingYears", kRollingDefault).toInt();
   for (const int ahead : kRollingChoices) {
-    QAction* choice = years->addAction(tr("到 %1 年后").arg(ahead));
+    QAction* choice = years->addAction(tr("到 %n 年后", nullptr, ahead));
     choice->setObjectName(QString("rollingYears%1Action").arg(ahead));
     choice->setCheckable(true);
     choice->setData(ahead);

@@ -7,6 +7,7 @@
 // 文字 and 界面语言 are the wording's own submenus within it.
 #pragma once
 
+#include <QLocale>
 #include <QMenu>
 
 #include "compose/title_format.h"
@@ -24,8 +25,9 @@ class ControlMenu : public QMenu {
   Q_OBJECT
 
  public:
-  // Each remembered choice as `settings` holds it.
-  explicit ControlMenu(WindowSettings settings, QWidget* parent = nullptr);
+  // Each remembered choice as `settings` holds it; what is not remembered
+  // follows `systemLocale` (see WordingMenus).
+  ControlMenu(WindowSettings settings, const QLocale& systemLocale, QWidget* parent = nullptr);
 
   // 历法, 文字 and 界面语言.
   WordingMenus* wording() const { return wording_; }

@@ -63,7 +63,7 @@ CustomFormatTab::CustomFormatTab(QWidget* parent) : QWidget(parent) {
   auto* gregorian = new QVBoxLayout(gregorianTokensGroup);
   for (QLayout* group : std::initializer_list<QLayout*>{lunar, gregorian}) {
     group->setSpacing(2);
-    group->setContentsMargins(6, 4, 6, 4);
+    group->setContentsMargins(5, 4, 5, 4);
   }
   for (std::size_t i = 0; i < TemplateTokens.size(); ++i) {
     auto* label = new TokenLabel(kTokenCaptions[i].objectName, tr(kTokenCaptions[i].caption),

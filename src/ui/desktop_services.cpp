@@ -36,6 +36,7 @@ DesktopServices DesktopServices::System() {
       tessarine::ShowInFileManager,
       [](const QUrl& address) { return QDesktopServices::openUrl(address); },
       [](QWidget* owner, const QString& start) { return QFileDialog::getExistingDirectory(owner, QCoreApplication::translate("tessarine::MainWindow", "输出文件夹"), start); },
+      [] { return QLocale::system(); },
   };
 }
 

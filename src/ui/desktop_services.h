@@ -1,10 +1,11 @@
 // The window's way to the desktop: clock, message boxes, the output folder
 // and where the user's files live, file writing, the folder chooser, the
-// file manager and the browser. Each is a replaceable function so that tests
+// file manager, the browser and the system's locale. Each is a replaceable function so that tests
 // drive the real window without a real desktop.
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
@@ -46,6 +47,9 @@ struct DesktopServices {
   std::function<bool(const QUrl& address)> openUrl;
   // Asks the user for a folder, starting at `start`; empty when cancelled.
   std::function<QString(QWidget* owner, const QString& start)> chooseFolder;
+  // The system's locale, which a first start takes the region, the window's
+  // language and the files' language from.
+  std::function<QLocale()> systemLocale;
 
   // The real desktop.
   static DesktopServices System();

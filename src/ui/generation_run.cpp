@@ -1,6 +1,7 @@
 #include "ui/generation_run.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProgressDialog>
 #include <algorithm>
 #include <filesystem>
@@ -86,6 +87,11 @@ GenerationRun::Completion GenerationRun::complete(const Outcome& outcome, YearRa
   account += "\r\n" + tr("==========内容预览========== ") + "\r\n\r\n" + ToQString(outcome.done.preview);
   if (lastWritten != files.rend()) completion.lastWritten = PathText(*lastWritten);
   return completion;
+}
+
+QString FolderAndFileText(const WrittenFile& file) {
+  const QString folder = QDir::toNativeSeparators(QString::fromStdString(file.path.parent_path().string()) + "/");
+  return folder + "\r\n" + GenerationRun::tr("文件：%1").arg(QString::fromStdString(file.path.filename().string()));
 }
 
 QMessageBox::StandardButton GenerationRun::message(const QString& text, const QString& caption, QMessageBox::Icon icon,

@@ -54,4 +54,10 @@ class GenerationRun : public QObject {
   QWidget* window_;
 };
 
+// Where a written file went, for a success text: its folder, ending with the
+// separator as the system writes it, then the file by its name on a line of
+// its own ("文件：Tessarine_2013.ics"). The completion question offers to
+// open the folder with the file selected.
+QString FolderAndFileText(const WrittenFile& file);
+
 }  // namespace tessarine

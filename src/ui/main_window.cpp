@@ -55,8 +55,9 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
   buildMenus();
 
   auto* client = new QWidget;
-  // The default size is the smallest; extra room goes to the text box and,
-  // in height, to the tabs' tables.
+  // The default size is the smallest, but wider where the window's language
+  // needs it (showEvent); extra room goes to the text box and, in height, to
+  // the tabs' tables.
   client->setMinimumSize(kClientWidth, kClientHeight);
   auto* columns = new QHBoxLayout(client);
   columns->setContentsMargins(6, 6, 6, 6);
@@ -82,7 +83,7 @@ MainWindow::MainWindow(DesktopServices services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-  controlMenu = new ControlMenu(settings_, menuBar());
+  controlMenu = new ControlMenu(settings_, services_.systemLocale(), menuBar());
   menuBar()->addMenu(controlMenu);
   auto* aboutMenu = new AboutMenu(menuBar());
   menuBar()->addMenu(aboutMenu);
@@ -134,7 +135,9 @@ QWidget* MainWindow::buildControlGroup() {
 
 QWidget* MainWindow::buildFormatGroup() {
   auto* group = Named<QGroupBox>("formatGroup");
-  group->setMinimumWidth(392);
+  // As wide as its widest tab needs: 392 in Chinese, which the default size
+  // is made for, and more where the words are longer (English, Vietnamese);
+  // the window widens rather than letting the tabs' items overlap.
   auto* layout = new QVBoxLayout(group);
   layout->setContentsMargins(4, 4, 4, 4);
   formatTabs = Named<QTabWidget>("formatTabs");
@@ -174,6 +177,13 @@ void MainWindow::wireParts() {
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
+  // Measured once the style and the fonts are in place: the tabs' items in
+  // English or Vietnamese need more than the default width.
+  const int wide = centralWidget()->minimumSizeHint().width();
+  if (wide > centralWidget()->minimumWidth()) {
+    centralWidget()->setMinimumWidth(wide);
+    resize(minimumSizeHint());
+  }
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   formatTabs->setCurrentIndex(0);
   customTab->setDefaultTemplate();
@@ -215,6 +225,7 @@ TitleFormat MainWindow::titleFormat() const {
 void MainWindow::applyTitleOptions() {
   const TitleFormat format = titleFormat();
   customTab->setTitleOptions(format.monthNaming, format.language, format.calendar, format.region);
+  anniversariesTab->setWording(format.calendar, format.language, format.monthNaming);
   holidaysTab->setRegion(format.region, format.language);
   refreshMonthView();
 }

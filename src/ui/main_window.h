@@ -54,7 +54,7 @@ class MainWindow : public QMainWindow {
   void reportError(const std::exception& error);
 
  signals:
-  // 控制 → 界面语言: "zh_CN", "zh_TW", "en", or empty for the system's. The
+  // 控制 → 界面语言: one of kWindowLanguages, or empty for the system's. The
   // program reopens the window in it; the choice is already remembered.
   void interfaceLanguageChosen(const QString& language);
 

@@ -2,6 +2,7 @@
 // window's choices and handed to a run (GenerationRun), and what came of it
 // shown: the account in the text page and the month view at the first year
 // written.
+#include <QDir>
 #include <QStringList>
 
 #include "ui/anniversaries_tab.h"
@@ -28,8 +29,6 @@ QString YearRangeMessage() {
       .arg(static_cast<int>(YearRange::First))
       .arg(static_cast<int>(YearRange::Last));
 }
-
-QString PathText(const WrittenFile& file) { return QString::fromStdString(file.path.string()); }
 
 // "2013 年", or "2013 年至 2015 年" for a range.
 QString YearsText(YearRange years) {
@@ -94,7 +93,7 @@ void MainWindow::generateForTab() {
   const bool oneFile = anniversaries || years->single() || controlMenu->naming(true).singleFile;
   const GenerationRun::Outcome outcome = generation_->run(request, oneFile ? 1 : static_cast<int>(years->size()));
   if (outcome.done.files.empty()) return;
-  const QString where = oneFile ? PathText(outcome.done.files.back()) : outputFolder() + "/";
+  const QString where = oneFile ? FolderAndFileText(outcome.done.files.back()) : QDir::toNativeSeparators(outputFolder() + "/");
   QString note;
   // Some online calendars refuse to import a file of more than 1 MB.
   if (outcome.done.lastFileBytes > 1024 * 1024) note += tr("\r\n文件超过 1 MB，有些网络日历可能无法导入，可改为分年生成。");
@@ -118,7 +117,7 @@ void MainWindow::generateSky(SkyKind kind) {
   if (outcome.done.files.empty()) return;
   const QString success = kind == SkyKind::MoonPhases ? tr("成功生成 %1 月相 iCal 文件, 存放在以下目录: \r\n%2")
                                                       : tr("成功生成 %1 节气 iCal 文件, 存放在以下目录: \r\n%2");
-  present(generation_->complete(outcome, *years, success.arg(YearsText(*years), PathText(outcome.done.files.back())),
+  present(generation_->complete(outcome, *years, success.arg(YearsText(*years), FolderAndFileText(outcome.done.files.back())),
                                 QString(), controlMenu->completionPrompt()));
 }
 
@@ -139,7 +138,7 @@ void MainWindow::generateHolidays() {
   if (outcome.done.files.empty()) return;
   present(generation_->complete(outcome, years,
                                 tr("成功生成 %1 年的法定节假日 iCal 文件, 存放在以下目录: \r\n%2")
-                                    .arg(written.join(tr("、")), PathText(outcome.done.files.back())),
+                                    .arg(written.join(tr("、")), FolderAndFileText(outcome.done.files.back())),
                                 QString(), controlMenu->completionPrompt()));
 }
 

@@ -37,7 +37,7 @@ std::optional<GenerationRun::Completion> RollingFeed::write(int ahead, const Con
   const QString success = tr("成功生成滚动订阅文件（%1 至 %2 年），存放在以下目录: \r\n%3")
                               .arg(static_cast<int>(years->first()))
                               .arg(static_cast<int>(years->last()))
-                              .arg(QString::fromStdString(outcome.done.files.back().path.string()));
+                              .arg(FolderAndFileText(outcome.done.files.back()));
   return run_->complete(outcome, *years, success, note, ask);
 }
 

@@ -25,6 +25,12 @@ TokenLabel::TokenLabel(const QString& objectName, const QString& caption, const 
   setFocusPolicy(Qt::TabFocus);
 }
 
+void TokenLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // Only the bold caption sets the size; the regular one of a hover fits in it.
+  if (event->type() == QEvent::FontChange && font().bold()) setFixedSize(sizeHint());
+}
+
 void TokenLabel::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     emit clicked();

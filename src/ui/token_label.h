@@ -29,6 +29,8 @@ class TokenLabel : public QLabel {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The window's font reaches the label after it is built: sized again for it.
+  void changeEvent(QEvent* event) override;
 
  private:
   QString token_;

@@ -1,6 +1,7 @@
 #include "ui/translation.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTranslator>
 
 namespace tessarine {
@@ -11,8 +12,13 @@ constexpr const char* kInstalledName = "tessarineTranslator";
 }  // namespace
 
 QString InterfaceLanguage(const QString& chosen, const QLocale& system) {
-  if (chosen == "zh_CN" || chosen == "zh_TW" || chosen == "en") return chosen;
-  if (system.language() != QLocale::Chinese) return "en";
+  if (kWindowLanguages.contains(chosen)) return chosen;
+  switch (system.language()) {
+    case QLocale::Korean: return "ko";
+    case QLocale::Vietnamese: return "vi";
+    case QLocale::Chinese: break;
+    default: return "en";
+  }
   const bool traditional = system.script() == QLocale::TraditionalChineseScript ||
                            system.territory() == QLocale::Taiwan || system.territory() == QLocale::HongKong ||
                            system.territory() == QLocale::Macau;
@@ -27,13 +33,14 @@ bool InstallTranslations(QCoreApplication& application, const QString& language)
   QLocale::setDefault(QLocale(language));
   bool loaded = true;
   // The window's texts are written in zh_CN; English needs none of Qt's.
-  const QString files[] = {language == "zh_CN" ? QString() : "tessarine_" + language,
-                           language == "en" ? QString() : "qtbase_" + language};
-  for (const QString& file : files) {
-    if (file.isEmpty()) continue;
+  const QString ours = language == "zh_CN" ? QString() : ":/translations/tessarine_" + language + ".qm";
+  const QString qts = language == "en" ? QString() : ":/translations/qtbase_" + language + ".qm";
+  for (const QString& file : {ours, qts}) {
+    // Qt ships no Vietnamese texts of its own: its buttons stay English there.
+    if (file.isEmpty() || (file == qts && !QFile::exists(file))) continue;
     auto* translator = new QTranslator(&application);
     translator->setObjectName(kInstalledName);
-    if (translator->load(":/translations/" + file + ".qm")) {
+    if (translator->load(file)) {
       QCoreApplication::installTranslator(translator);
     } else {
       delete translator;

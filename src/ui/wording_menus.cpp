@@ -42,11 +42,13 @@ constexpr std::array<Choice, 4> kLanguages = {{
 }};
 
 // The window's own language; empty follows the system's.
-constexpr std::array<Choice, 4> kInterfaceLanguages = {{
+constexpr std::array<Choice, 6> kInterfaceLanguages = {{
     {"systemInterfaceAction", QT_TRANSLATE_NOOP("tessarine::WordingMenus", "跟随系统"), ""},
     {"simplifiedInterfaceAction", "简体中文", "zh_CN"},
     {"traditionalInterfaceAction", "繁體中文", "zh_TW"},
     {"englishInterfaceAction", "English", "en"},
+    {"koreanInterfaceAction", "한국어", "ko"},
+    {"vietnameseInterfaceAction", "Tiếng Việt", "vi"},
 }};
 
 template <std::size_t N>
@@ -92,16 +94,30 @@ Region RegionOfLocaleName(const QString& locale) {
   return Region::China;
 }
 
-WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings, const QString& systemLocale)
+Language LanguageOfWindow(const QString& windowLanguage, Region region) {
+  if (windowLanguage == "zh_CN") return Language::ZhHans;
+  if (windowLanguage == "zh_TW") return Language::ZhHant;
+  if (windowLanguage == "ko") return Language::Korean;
+  if (windowLanguage == "vi") return Language::Vietnamese;
+  return DefaultLanguageOf(region);
+}
+
+WordingMenus::WordingMenus(QMenu* menu, WindowSettings settings, const QLocale& systemLocale)
     : QObject(menu), settings_(std::move(settings)) {
   // A calendar remembered from before regions were chosen keeps its meaning.
   const std::optional<LunarCalendar> rememberedCalendar = CalendarOfTag(Remembered(settings_, "calendar"));
-  const Region region = RegionOfTag(Remembered(settings_, "region"))
-                            .value_or(rememberedCalendar ? RegionOf(*rememberedCalendar) : RegionOfLocaleName(systemLocale));
+  const std::optional<Region> rememberedRegion = RegionOfTag(Remembered(settings_, "region"));
+  const Region region = rememberedRegion.value_or(rememberedCalendar ? RegionOf(*rememberedCalendar)
+                                                                     : RegionOfLocaleName(systemLocale.name()));
   const LunarCalendar calendar = rememberedCalendar.value_or(CalendarOf(region));
-  const Language language = LanguageOfTag(Remembered(settings_, "language"))
-                                .value_or(rememberedCalendar ? DefaultLanguageOf(calendar) : DefaultLanguageOf(region));
   const std::string interface = Remembered(settings_, kInterfaceLanguageKey);
+  // Choosing a region or a calendar remembers a language too: one not
+  // remembered is a first start's, which speaks as the window does.
+  const Language firstLanguage =
+      rememberedCalendar ? DefaultLanguageOf(calendar)
+      : rememberedRegion ? DefaultLanguageOf(region)
+                         : LanguageOfWindow(InterfaceLanguage(QString::fromStdString(interface), systemLocale), region);
+  const Language language = LanguageOfTag(Remembered(settings_, "language")).value_or(firstLanguage);
 
   QMenu* regions = Submenu(menu, "regionMenu", tr("地区"),
                            tr("文件中的节日和节假日按哪个地区；选择地区也会选择它的历法和文字，之后仍可分别更改"));

@@ -5,11 +5,13 @@
 // beside the user's lists. Choosing a region chooses its calendar and its
 // language (대한민국 → 韩国阴历, 한국어), and choosing a calendar its language,
 // which the user may change after. On a first start the region follows the
-// system's locale; a user who has chosen a calendar before keeps the region
-// that calendar stands for. A window language takes effect in a new window,
-// which the program opens.
+// system's locale, and the files' language the window's (a Taiwanese window
+// writes 臘月, a Korean one 섣달); a user who has chosen a calendar before
+// keeps the region and language that calendar stands for. A window language
+// takes effect in a new window, which the program opens.
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <string_view>
@@ -29,14 +31,20 @@ namespace tessarine {
 // Chinese is Hong Kong's), Korea, Vietnam; anything else mainland China.
 Region RegionOfLocaleName(const QString& locale);
 
+// The files' language a first start chooses for the window's language (one
+// of kWindowLanguages): zh_TW → 繁體, ko → 한국어, vi → Tiếng Việt, zh_CN
+// → 简体; an English window leaves it to the region.
+Language LanguageOfWindow(const QString& windowLanguage, Region region);
+
 class WordingMenus : public QObject {
   Q_OBJECT
 
  public:
   // Adds the four submenus to `menu`, each showing the choice remembered in
-  // `settings`; what is not remembered follows `systemLocale` (as
-  // RegionOfLocaleName reads it).
-  WordingMenus(QMenu* menu, WindowSettings settings, const QString& systemLocale);
+  // `settings`; what is not remembered follows `systemLocale` (the region as
+  // RegionOfLocaleName reads it, the files' language as LanguageOfWindow
+  // reads the window's).
+  WordingMenus(QMenu* menu, WindowSettings settings, const QLocale& systemLocale);
 
   Region region() const;
   LunarCalendar calendar() const;
@@ -45,7 +53,7 @@ class WordingMenus : public QObject {
  signals:
   // The region, the calendar or the files' language was chosen.
   void changed();
-  // "zh_CN", "zh_TW", "en", or empty for the system's; already remembered.
+  // One of kWindowLanguages, or empty for the system's; already remembered.
   void interfaceLanguageChosen(const QString& language);
 
  private:

@@ -55,8 +55,36 @@ TEST_F(AnniversariesTabTest, AddARowGenerateAndReadTheFile) {
   EXPECT_EQ(testing::ParseCalendar(files[path]), (std::map<std::string, std::string>{{"20130417", "妈妈生日 (53)"}}));
   EXPECT_NE(files[path].find("TRIGGER:PT9H\r\n"), std::string::npos);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].text.startsWith(QString::fromStdString("成功生成 2013 年 农历纪念日 iCal 文件, 存放在以下目录: \r\n" + path)));
+  EXPECT_TRUE(shown[0].text.startsWith("成功生成 2013 年 农历纪念日 iCal 文件, 存放在以下目录: \r\n/opt/tessarine/\r\n"
+                                       "文件：Tessarine_Anniversaries_2013-2013_130106-142530.ics"));
   EXPECT_TRUE(Preview().contains("X-WR-CALNAME:农历纪念日"));
+}
+
+// The next day is named in the files' language, with the entry's calendar
+// named when it is not the one chosen.
+TEST_F(AnniversariesTabTest, TheNextDayIsNamedInTheFilesLanguage) {
+  Open();
+  ShowTab();
+  AddRow("外婆忌日", "腊月廿三");
+  AddRow("제사", "12-23");
+  Type(1, 3, "korean");
+  const struct {
+    const char* choice;
+    const char* chinese;
+    const char* korean;
+  } cases[] = {
+      {"simplifiedAction", "腊月廿三 2013-02-03 周日", "韩国阴历 腊月廿三 2013-02-03 周日"},
+      {"traditionalAction", "臘月廿三 2013-02-03 周日", "韓國陰曆 臘月廿三 2013-02-03 周日"},
+      {"koreanAction", "12월 23일 2013-02-03 周日", "음력 12월 23일 2013-02-03 周日"},
+      {"vietnameseAction", "23 tháng Chạp 2013-02-03 周日", "Âm lịch Hàn Quốc 23 tháng Chạp 2013-02-03 周日"},
+      // The files' calendar Korean: the entry naming none is the Chinese one's.
+      {"koreanCalendarAction", "중국 음력 12월 23일 2013-02-03 周日", "12월 23일 2013-02-03 周日"},
+  };
+  for (const auto& c : cases) {
+    Action(c.choice)->trigger();
+    EXPECT_EQ(Text(0, 4).toStdString(), c.chinese) << c.choice;
+    EXPECT_EQ(Text(1, 4).toStdString(), c.korean) << c.choice;
+  }
 }
 
 TEST_F(AnniversariesTabTest, BadCellsAreMarkedLeftOutAndReported) {
@@ -92,8 +120,10 @@ TEST_F(AnniversariesTabTest, TheCalendarColumnIsReadAsOnTheCommandLine) {
   EXPECT_EQ(Tip(0, 3), "不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；"
                        "备注请移到右边一栏");
   EXPECT_EQ(Tip(1, 3), "");
-  EXPECT_TRUE(Text(1, 4).startsWith("韩国阴历 正月初一")) << Text(1, 4).toStdString();
-  EXPECT_TRUE(Text(2, 4).startsWith("正月初一")) << Text(2, 4).toStdString();  // the Chinese calendar, as on the command line
+  // Named in the files' language, which the Korean calendar brought: the
+  // empty one is the Chinese calendar, as on the command line, and says so.
+  EXPECT_TRUE(Text(1, 4).startsWith("1월 1일 2013-02-10")) << Text(1, 4).toStdString();
+  EXPECT_TRUE(Text(2, 4).startsWith("중국 음력 1월 1일 2013-02-10")) << Text(2, 4).toStdString();
 }
 
 TEST_F(AnniversariesTabTest, TheListIsLoadedAtStartUpAndRemovalIsSaved) {

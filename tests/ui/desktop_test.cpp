@@ -56,7 +56,8 @@ TEST_F(WindowTest, FilesGoToTheOutputFolderAndTheButtonOpensIt) {
   Open();
   Find<QPushButton>("generateButton")->click();
   ASSERT_TRUE(files.count("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
-  EXPECT_TRUE(shown[0].text.contains("/home/user/Documents/Tessarine/Tessarine_2013_130106-142530.ics"));
+  EXPECT_TRUE(shown[0].text.contains("/home/user/Documents/Tessarine/\r\n文件：Tessarine_2013_130106-142530.ics"))
+      << shown[0].text.toStdString();
   Find<QPushButton>("openFolderButton")->click();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], QUrl::fromLocalFile("/home/user/Documents/Tessarine"));

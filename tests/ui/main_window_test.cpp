@@ -76,8 +76,10 @@ TEST_F(WindowTest, GeneratingOneYear) {
   EXPECT_EQ(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_TRUE(shown[0].text.endsWith("\r\n\r\n是否打开所在文件夹?"));
   EXPECT_TRUE(fileManager.empty());
-  EXPECT_TRUE(Preview().startsWith(QString::fromStdString("成功生成 2013 年 iCal 文件, 存放在以下目录: \n" + path +
-                                                          "\n==========内容预览========== \n\nBEGIN:VCALENDAR\n")));
+  // The folder, then the file by its name.
+  EXPECT_TRUE(Preview().startsWith("成功生成 2013 年 iCal 文件, 存放在以下目录: \n/opt/tessarine/\n"
+                                   "文件：Tessarine_2013_130106-142530.ics\n==========内容预览========== \n\nBEGIN:VCALENDAR\n"))
+      << Preview().left(200).toStdString();
 
   // With the completion message switched off, nothing is asked.
   Action("completionPromptAction")->trigger();
@@ -119,7 +121,7 @@ TEST_F(WindowTest, OneFileForManyYearsAndAFixedName) {
   EXPECT_EQ(path, "/opt/tessarine/Tessarine_2013-2025.ics");
   EXPECT_GT(bytes.size(), 1024u * 1024u);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].text.startsWith("成功生成 2013 年至 2025 年 iCal 文件, 存放在以下目录: \r\n/opt/tessarine/Tessarine_2013-2025.ics"));
+  EXPECT_TRUE(shown[0].text.startsWith("成功生成 2013 年至 2025 年 iCal 文件, 存放在以下目录: \r\n/opt/tessarine/\r\n文件：Tessarine_2013-2025.ics"));
   EXPECT_TRUE(shown[0].text.contains("文件超过 1 MB")) << shown[0].text.toStdString();
   Open();
   EXPECT_TRUE(Action("singleFileAction")->isChecked());

@@ -82,6 +82,7 @@ class WindowTest : public ::testing::Test {
       return desktopOpens;
     };
     services.chooseFolder = [this](QWidget*, const QString&) { return chosenFolder; };
+    services.systemLocale = [this] { return systemLocale; };
     window = std::make_unique<MainWindow>(std::move(services));
     window->show();
     window->activateWindow();
@@ -110,6 +111,9 @@ class WindowTest : public ::testing::Test {
   std::vector<QString> fileManager;
   std::vector<QUrl> opened;
   QString chosenFolder;  // what the folder chooser answers
+  // The system's locale: the window's source language unless a test says
+  // otherwise, whatever the machine running the tests speaks.
+  QLocale systemLocale = QLocale("zh_CN");
   std::function<void()> duringWrite;  // looks at the window while a file is written
   QString outputFolder = "/opt/tessarine";
   TempFolder config;  // the user's configuration folder

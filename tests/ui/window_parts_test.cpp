@@ -45,7 +45,7 @@ TEST_F(ControlMenuTest, ChoicesAreReadAsRemembered) {
       {"rollingYears=4\nmoonPhasesAction=false\n", false, false, false, false, 2},  // no such choice: the default
   };
   for (const auto& c : cases) {
-    ControlMenu menu(Settings(c.remembered));
+    ControlMenu menu(Settings(c.remembered), QLocale("zh_CN"));
     EXPECT_EQ(menu.withMoonPhases(), c.moonPhases) << c.remembered;
     EXPECT_EQ(menu.holidayMarks(), c.holidayMarks) << c.remembered;
     EXPECT_EQ(menu.naming(true).singleFile, c.singleFile) << c.remembered;
@@ -61,7 +61,7 @@ TEST_F(ControlMenuTest, ChoicesAreReadAsRemembered) {
 // Each choice is saved as it is made and read back by the next menu; a
 // command says which command it is.
 TEST_F(ControlMenuTest, ChoicesAreSavedAndCommandsAnnounced) {
-  auto menu = std::make_unique<ControlMenu>(Settings(""));
+  auto menu = std::make_unique<ControlMenu>(Settings(""), QLocale("zh_CN"));
   QSignalSpy sky(menu.get(), &ControlMenu::skyCalendarRequested);
   QSignalSpy titles(menu.get(), &ControlMenu::titleOptionsChanged);
   QSignalSpy marks(menu.get(), &ControlMenu::holidayMarksChanged);
@@ -76,7 +76,7 @@ TEST_F(ControlMenuTest, ChoicesAreSavedAndCommandsAnnounced) {
   EXPECT_EQ(sky[0][0].value<SkyKind>(), SkyKind::SolarTerms);
   EXPECT_EQ(menu->monthNaming(), MonthNaming::Numbered);
 
-  menu = std::make_unique<ControlMenu>(WindowSettings(QString::fromStdString(folder.File("settings.ini")), {}));
+  menu = std::make_unique<ControlMenu>(WindowSettings(QString::fromStdString(folder.File("settings.ini")), {}), QLocale("zh_CN"));
   EXPECT_TRUE(menu->withSeasonCounts());
   EXPECT_TRUE(menu->holidayMarks());
   EXPECT_EQ(menu->rollingYearsAhead(), 3);
@@ -101,7 +101,7 @@ TEST_F(WordingMenusTest, CalendarAndLanguageAsRemembered) {
   };
   for (const auto& c : cases) {
     QMenu menu;
-    WordingMenus wording(&menu, Settings(c.remembered), "en_US");
+    WordingMenus wording(&menu, Settings(c.remembered), QLocale("en_US"));
     EXPECT_EQ(wording.calendar(), c.calendar) << c.remembered;
     EXPECT_EQ(wording.language(), c.language) << c.remembered;
   }
@@ -109,7 +109,7 @@ TEST_F(WordingMenusTest, CalendarAndLanguageAsRemembered) {
 
 TEST_F(WordingMenusTest, ACalendarChosenBringsItsLanguageAndBothAreSaved) {
   QMenu menu;
-  WordingMenus wording(&menu, Settings("language=zh-Hant\n"), "en_US");
+  WordingMenus wording(&menu, Settings("language=zh-Hant\n"), QLocale("en_US"));
   QSignalSpy changed(&wording, &WordingMenus::changed);
   QSignalSpy reopened(&wording, &WordingMenus::interfaceLanguageChosen);
   menu.findChild<QAction*>("vietnameseCalendarAction")->trigger();
@@ -125,9 +125,10 @@ TEST_F(WordingMenusTest, ACalendarChosenBringsItsLanguageAndBothAreSaved) {
   }
 }
 
-// A first start follows the system's locale; a region remembered wins, and a
-// calendar remembered from before regions keeps the region it stands for and
-// its own language, whatever the locale.
+// A first start follows the system's locale, and the files' language the
+// window's; a region remembered wins, and a calendar remembered from before
+// regions keeps the region it stands for and its own language, whatever the
+// locale.
 TEST_F(WordingMenusTest, RegionAsRememberedOrFromTheLocale) {
   const struct {
     const char* remembered;
@@ -150,10 +151,16 @@ TEST_F(WordingMenusTest, RegionAsRememberedOrFromTheLocale) {
       {"region=tw\n", "ko_KR", Region::Taiwan, LunarCalendar::China, Language::ZhHant},
       {"region=kr\ncalendar=chinese\n", "C", Region::Korea, LunarCalendar::China, Language::ZhHans},
       {"region=mars\n", "C", Region::China, LunarCalendar::China, Language::ZhHans},
+      {"", "zh_Hant_US", Region::Taiwan, LunarCalendar::China, Language::ZhHant},
+      {"interfaceLanguage=zh_TW\n", "zh_CN", Region::China, LunarCalendar::China, Language::ZhHant},
+      {"interfaceLanguage=ko\n", "en_US", Region::China, LunarCalendar::China, Language::Korean},
+      {"interfaceLanguage=en\n", "zh_TW", Region::Taiwan, LunarCalendar::China, Language::ZhHant},
+      {"interfaceLanguage=zh_CN\n", "vi_VN", Region::Vietnam, LunarCalendar::Vietnam, Language::ZhHans},
+      {"interfaceLanguage=vi\nregion=kr\n", "C", Region::Korea, LunarCalendar::Korea, Language::Korean},
   };
   for (const auto& c : cases) {
     QMenu menu;
-    WordingMenus wording(&menu, Settings(c.remembered), c.locale);
+    WordingMenus wording(&menu, Settings(c.remembered), QLocale(c.locale));
     const std::string where = std::string(c.remembered) + " / " + c.locale;
     EXPECT_EQ(wording.region(), c.region) << where;
     EXPECT_EQ(wording.calendar(), c.calendar) << where;
@@ -165,7 +172,7 @@ TEST_F(WordingMenusTest, RegionAsRememberedOrFromTheLocale) {
 // calendar chosen after it leaves the region as it is.
 TEST_F(WordingMenusTest, ARegionChosenBringsItsCalendarAndLanguage) {
   QMenu menu;
-  WordingMenus wording(&menu, Settings(""), "C");
+  WordingMenus wording(&menu, Settings(""), QLocale("C"));
   QSignalSpy changed(&wording, &WordingMenus::changed);
   menu.findChild<QAction*>("koreaRegionAction")->trigger();
   EXPECT_EQ(wording.region(), Region::Korea);
