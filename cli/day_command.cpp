@@ -16,6 +16,7 @@
 #include "cli/holiday_list_file.h"
 #include "cli/commands.h"
 #include "cli/help.h"
+#include "cli/help_day.h"
 
 namespace tessarine::cli {
 namespace {

@@ -1,5 +1,6 @@
-// The help texts of tessarine-cli. The texts that name the described years
-// are formats: {first} and {last} are filled in from the calendar's range.
+// The help texts of tessarine-cli (day's own, with its JSON keys, in
+// cli/help_day.h). The texts that name the described years are formats:
+// {first} and {last} are filled in from the calendar's range.
 #pragma once
 
 #include <string>
@@ -17,8 +18,10 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
   --no-festivals-terms   show neither festivals nor solar terms
   --moon-phases          add the Moon's principal phase: "初八 上弦"
   --sanfu-shujiu         add the day of 三伏 or 数九: "十五 三九第1天"
-  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead of
-                         冬月 and 腊月
+  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月 instead
+                         of 冬月 and 腊月 (臘月 in 繁體); in Vietnamese, month
+                         12 Tháng Mười Hai instead of Tháng Chạp (Korean
+                         numbers them 11월 and 12월 either way)
   --region REGION        cn (mainland China), tw (Taiwan), hk (Hong Kong), kr
                          (Korea) or vn (Vietnam): whose festivals, national days
                          and folk layers the days carry, and unless given the
@@ -36,26 +39,6 @@ inline constexpr std::string_view kFormatOptionsHelp = R"(Normal-format options:
 
 inline constexpr std::string_view kDatesHelpFormat = R"(Dates are written YYYY-MM-DD, a range FROM..TO includes both ends, and every
 date lies within {first}-01-01..{last}-12-31. Dates are described in the order given.
-)";
-
-inline constexpr std::string_view kDayHelp = R"(Usage: tessarine-cli day [OPTIONS] DATE|FROM..TO...
-
-Describes each date in one line of nine tab-separated fields:
-  1 the date   2 lunar year   3 lunar month   4 lunar day   5 solar term
-  6 lunar festival   7 Gregorian festival   8 weekday   9 the normal-format title
-Fields 2 to 6 are the plain description; field 9 follows the options below.
-
-With --json, each date is one JSON object on a line of its own (JSON Lines),
-for scripts: "date", "weekday" (1 Monday … 7 Sunday), "calendar", "region",
-the lunar date as numbers ("lunarYear", "month", "leap", "day", "monthDays"),
-its names ("yearName", "zodiac", "monthName", "dayName"), "term" (a name, or
-null), "festivals" (lunar, then Gregorian), "lunarFestivals" and
-"solarFestivals" (each festival as {"id", "name"}, the id the same in every
-language: "seollal", "tet", "springFestival", "nationalDay" …), "title" and
-"holiday": the region's official day off or make-up workday as {"kind": "off"
-or "work", "name", "status": "official" or "provisional" (from the rules, for
-a year not yet published)}, or null.
-
 )";
 
 inline constexpr std::string_view kExpandHelp = R"(Usage: tessarine-cli expand [OPTIONS] TEMPLATE DATE|FROM..TO...
@@ -83,7 +66,8 @@ Giêng.
 Options:
   --keep-spaces          keep runs of white space (by default each run becomes
                          one blank)
-  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月
+  --plain-month-names    name lunar months 11 and 12 十一月 and 十二月, and in
+                         Vietnamese month 12 Tháng Mười Hai
   --region REGION        cn, tw, hk, kr or vn: whose festivals and national days
                          (LF, CF, LS), and unless given the calendar and the
                          language (by default the calendar's region)
@@ -111,10 +95,15 @@ Options:
   --template TEMPLATE    titles from a custom-format template ("default" for the
                          default template) instead of the normal format
   --keep-spaces          with --template: keep runs of white space
-  --holiday-marks        add (休) or (班) to the title of each official day off
-                         or make-up workday of the region's known years, in the
-                         file's language: (휴), (Nghỉ), (Làm bù), Taiwan's
-                         (補班); a day from the rules alone adds 暂定/예정/dự kiến
+  --holiday-marks        mark the title of each official day off or make-up
+                         workday of the region's known years, in the file's
+                         language: (休) and (班) in Chinese, Taiwan's (補班)
+                         ((补班) in 简体); (휴) in Korean (Korea and Hong Kong
+                         have no make-up workdays; another region's is
+                         (근무)); (Nghỉ) and (Làm bù) in Vietnamese. A day
+                         from the rules alone, its year not yet published,
+                         says so: (休、暂定), (休、暫定), (휴, 예정),
+                         (Nghỉ, dự kiến)
   --describe             write each day's full description into DESCRIPTION:
                          lunar date, 干支, the term and its time, festivals,
                          the Moon's phase, 三伏 or 数九
@@ -278,26 +267,9 @@ Writes one iCalendar file with each principal phase of the Moon (new, first
 quarter, full, last quarter) from START to END (or START alone), years {first}
 to {last}: an all-day event on the phase's civil date, titled with the phase and
 its civil time ("满月 21:36"), its UTC moment in DESCRIPTION. Named
-Tessarine_MoonPhases_START-END_yymmdd-hhnnss.ics; prints its path.
-
-Options:
-  --output DIR           write into DIR (default: the current folder)
-  --region REGION        cn, tw, hk, kr or vn: its calendar's clock and its
-                         language unless given
-  --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
-                         vietnamese
-  --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
-                         ko-KR (by default the region's)
-  --fixed-name           no time stamp in the name; a new run replaces the
-                         old file in one step
-)";
-
-inline constexpr std::string_view kTermsHelpFormat = R"(Usage: tessarine-cli terms [OPTIONS] START [END]
-
-Writes one iCalendar file with the 24 solar terms of each year from START to
-END (or START alone), years {first} to {last}: an all-day event on the term's civil
-date, titled with the term and its civil time ("立春 04:02"), its UTC moment in
-DESCRIPTION. Named Tessarine_SolarTerms_START-END_yymmdd-hhnnss.ics; prints its
+Tessarine_MoonPhases_START-END_yymmdd-hhnnss.ics, or for one year
+Tessarine_MoonPhases_YEAR_yymmdd-hhnnss.ics (Tessarine_Korean_MoonPhases_…
+and Tessarine_Vietnamese_MoonPhases_… by those calendars' clocks); prints its
 path.
 
 Options:
@@ -308,8 +280,33 @@ Options:
                          vietnamese
   --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
                          ko-KR (by default the region's)
-  --fixed-name           no time stamp in the name; a new run replaces the
-                         old file in one step
+  --fixed-name           no time stamp in the name
+                         (Tessarine_MoonPhases_2026.ics,
+                         Tessarine_MoonPhases_2026-2030.ics); a new run
+                         replaces the old file in one step
+)";
+
+inline constexpr std::string_view kTermsHelpFormat = R"(Usage: tessarine-cli terms [OPTIONS] START [END]
+
+Writes one iCalendar file with the 24 solar terms of each year from START to
+END (or START alone), years {first} to {last}: an all-day event on the term's civil
+date, titled with the term and its civil time ("立春 04:02"), its UTC moment in
+DESCRIPTION. Named Tessarine_SolarTerms_START-END_yymmdd-hhnnss.ics, or for
+one year Tessarine_SolarTerms_YEAR_yymmdd-hhnnss.ics (Tessarine_Korean_… and
+Tessarine_Vietnamese_… by those calendars' clocks); prints its path.
+
+Options:
+  --output DIR           write into DIR (default: the current folder)
+  --region REGION        cn, tw, hk, kr or vn: its calendar's clock and its
+                         language unless given
+  --calendar NAME        whose clock: chinese (UTC+8, the default), korean or
+                         vietnamese
+  --language TAG         zh-Hans, zh-Hant, ko or vi, or a tag such as zh-TW or
+                         ko-KR (by default the region's)
+  --fixed-name           no time stamp in the name
+                         (Tessarine_SolarTerms_2026.ics,
+                         Tessarine_SolarTerms_2026-2030.ics); a new run
+                         replaces the old file in one step
 )";
 
 inline constexpr std::string_view kMainHelpFormat = R"(Usage: tessarine-cli COMMAND [OPTIONS] ARGUMENTS

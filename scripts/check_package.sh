@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package in BUILD_DIR and checks it as a user would meet
-# it: unpacked, the command line writes a year; the desktop entry and the
+# it: unpacked, the command line writes a year; the package, its changelog,
+# the program and its file carry one version; the desktop entry and the
 # AppStream metadata validate; lintian finds no error.
 set -euo pipefail
 build=${1:?usage: check_package.sh BUILD_DIR}
@@ -16,6 +17,15 @@ dpkg-deb -x "$deb" "$root/unpacked"
 mkdir "$root/out"
 "$root/unpacked/usr/bin/tessarine-cli" ics 2026 --output "$root/out"
 [ "$(ls "$root/out" | wc -l)" -eq 1 ] || { echo "the unpacked tessarine-cli wrote no file" >&2; exit 1; }
+
+# One version: the package's name, its changelog, the program and the files
+# it writes all carry the one the program names.
+version=$("$root/unpacked/usr/bin/tessarine-cli" --version | sed -n 's/^tessarine-cli //p')
+[ "$deb" = "tessarine_${version}_amd64.deb" ] || { echo "$deb is not named for version $version" >&2; exit 1; }
+zcat "$root/unpacked/usr/share/doc/tessarine/changelog.gz" | head -1 | grep -qF "tessarine ($version)" ||
+  { echo "the changelog's newest entry is not version $version" >&2; exit 1; }
+grep -qxF "PRODID:Tessarine v$version//EN"$'\r' "$root"/out/*.ics ||
+  { echo "the written file's PRODID is not version $version" >&2; exit 1; }
 
 desktop-file-validate "$root"/unpacked/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/unpacked/usr/share/metainfo/*.metainfo.xml

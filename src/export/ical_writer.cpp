@@ -5,11 +5,23 @@
 #include <algorithm>
 #include <array>
 
+#include "version.h"
+
 namespace tessarine {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kSummary = "SUMMARY:";
+// "PRODID:Tessarine v<version>//EN", joined once, when compiled.
+constexpr std::string_view kProductPrefix = "PRODID:Tessarine v";
+constexpr std::string_view kProductSuffix = "//EN";
+constexpr auto kProductLine = [] {
+  std::array<char, kProductPrefix.size() + kVersion.size() + kProductSuffix.size()> line{};
+  auto out = std::copy(kProductPrefix.begin(), kProductPrefix.end(), line.begin());
+  out = std::copy(kVersion.begin(), kVersion.end(), out);
+  std::copy(kProductSuffix.begin(), kProductSuffix.end(), out);
+  return line;
+}();
 // Bytes of one event with a typical title: the buffer grows once at most.
 constexpr std::size_t kBytesPerEvent = 272;
 
@@ -260,6 +272,8 @@ class IcalLines {
 
 }  // namespace
 
+std::string_view ProductId() { return {kProductLine.data(), kProductLine.size()}; }
+
 void WriteIcal(std::string& out, std::string_view calendarName, std::span<const DayEvent> events,
                std::chrono::local_seconds moment, bool published) {
   out.clear();
@@ -273,7 +287,7 @@ void AppendIcalHeader(std::string& out, std::string_view calendarName, bool publ
   IcalLines lines(out, {});
   lines.Line("BEGIN:VCALENDAR");
   lines.Line("VERSION:2.0");
-  lines.Line(kProductId);
+  lines.Line(ProductId());
   if (published) lines.Line("METHOD:PUBLISH");
   lines.Line("X-WR-CALNAME:", EscapeText(calendarName));
   if (published) {

@@ -14,10 +14,12 @@
 
 namespace tessarine {
 
-// The PRODID line is a fixed part of the file format: calendars that imported
-// earlier files recognise ours by it. It names the format, not the program's
-// version, and must not follow the version number.
-inline constexpr std::string_view kProductId = "PRODID:Tessarine v1.12//EN";
+// The PRODID line, "PRODID:Tessarine v<version>//EN": the program and the
+// version that wrote the file (RFC 5545 §3.7.3), the version being the
+// project's one (CMakeLists.txt). Calendars tell our events apart by their
+// UIDs, never by the PRODID, so a file of a newer version still updates the
+// days that an older one's file put there.
+std::string_view ProductId();
 
 // Replaces the contents of `out` with the file. Its capacity is kept, so one
 // string reused over a batch of files is allocated once. `moment`, the local

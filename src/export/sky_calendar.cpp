@@ -52,10 +52,13 @@ std::string SkyCalendarName(SkyKind kind, YearRange years, Language language) {
 
 std::string SkyFileName(SkyKind kind, YearRange years, LunarCalendar calendar, std::chrono::local_seconds moment,
                         bool fixed) {
-  return CalendarFileName(fmt::format("{}_{}_{}-{}", StemOf(calendar),
-                                      kind == SkyKind::MoonPhases ? "MoonPhases" : "SolarTerms",
-                                      static_cast<int>(years.first()), static_cast<int>(years.last())),
-                          moment, fixed);
+  const std::string_view what = kind == SkyKind::MoonPhases ? "MoonPhases" : "SolarTerms";
+  // One year is named as a year's file is, its year once.
+  const std::string stem =
+      years.single() ? fmt::format("{}_{}_{}", StemOf(calendar), what, static_cast<int>(years.first()))
+                     : fmt::format("{}_{}_{}-{}", StemOf(calendar), what, static_cast<int>(years.first()),
+                                   static_cast<int>(years.last()));
+  return CalendarFileName(stem, moment, fixed);
 }
 
 }  // namespace tessarine

@@ -21,9 +21,10 @@ std::vector<DayEvent> SkyEvents(SkyKind kind, YearRange years, LunarCalendar cal
 // "月相 2026-2027", "二十四节气 2026" in the language.
 std::string SkyCalendarName(SkyKind kind, YearRange years, Language language);
 
-// "Tessarine_MoonPhases_<first>-<last>_<yymmdd-hhnnss>.ics" or
-// "Tessarine_SolarTerms_…" (with _Korean or _Vietnamese after Tessarine for
-// those calendars), or without the stamp for a fixed name.
+// "Tessarine_MoonPhases_<first>-<last>_<yymmdd-hhnnss>.ics", for one year
+// "Tessarine_MoonPhases_<year>_<yymmdd-hhnnss>.ics" as a year's file is
+// named, or "Tessarine_SolarTerms_…" (with _Korean or _Vietnamese after
+// Tessarine for those calendars); without the stamp for a fixed name.
 std::string SkyFileName(SkyKind kind, YearRange years, LunarCalendar calendar, std::chrono::local_seconds moment,
                         bool fixed = false);
 

@@ -26,7 +26,7 @@ AboutMenu::AboutMenu(QWidget* parent) : QMenu(tr("关于(&A)"), parent) {
   title->setFont(bold);
   setDefaultAction(title);
   addSeparator();
-  NamedAction(this, "versionAction", QString("Ver %1  / 2013-01-06").arg(ToQString(kVersion)));
+  NamedAction(this, "versionAction", QString("Ver %1  / %2").arg(ToQString(kVersion), ToQString(kReleaseDate)));
   NamedAction(this, "authorAction", MakerName());
   QMenu* feedback = addMenu(tr("问题反馈"));
   feedback->setObjectName("feedbackMenu");

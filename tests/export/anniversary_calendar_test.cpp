@@ -73,7 +73,7 @@ TEST(AnniversaryCalendarTest, FileLinesUidAndReminder) {
   const auto lines = testing::Lines(file);
   const std::string uid = fmt::format("UID:20260424-{:016x}@tessarine", Fnv1a64("妈妈生日\t三月初八"));
   const std::vector<std::string> expected = {
-      "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:Tessarine v1.12//EN", "X-WR-CALNAME:农历纪念日",
+      "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:Tessarine v" TESSARINE_PROJECT_VERSION "//EN", "X-WR-CALNAME:农历纪念日",
       "BEGIN:VEVENT", uid, "DTSTART;VALUE=DATE:20260424", "DTEND;VALUE=DATE:20260425",
       "DTSTAMP:20261208T120000Z", "CREATED:20261208T120000Z", "SUMMARY:妈妈生日 (66)", "TRANSP:TRANSPARENT",
       "X-MICROSOFT-CDO-BUSYSTATUS:FREE", "BEGIN:VALARM", "ACTION:DISPLAY", "DESCRIPTION:妈妈生日 (66)",

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "export/year_calendar.h"
+
 #include "support/dates.h"
 #include "support/generated_file.h"
 #include "support/ical_check.h"
@@ -40,8 +42,29 @@ TEST(SkyCalendarTest, MoonAndTermFiles) {
     EXPECT_EQ(titles.at(c.day), c.title);
     EXPECT_NE(file.find(std::string("DESCRIPTION:") + c.utc + "\r\n"), std::string::npos) << c.title;
   }
-  EXPECT_EQ(SkyFileName(SkyKind::SolarTerms, testing::Years(2026, 2027), LunarCalendar::Korea, kMoment, true),
-            "Tessarine_Korean_SolarTerms_2026-2027.ics");
+}
+
+// One year's file is named as a year file is (Tessarine_2026.ics), its year
+// once; a range keeps both ends; the stamp is the generation's moment.
+TEST(SkyCalendarTest, FileNames) {
+  const struct {
+    SkyKind kind;
+    int first, last;
+    LunarCalendar calendar;
+    bool fixed;
+    const char* name;
+  } cases[] = {
+      {SkyKind::MoonPhases, 2026, 2026, LunarCalendar::China, true, "Tessarine_MoonPhases_2026.ics"},
+      {SkyKind::SolarTerms, 2026, 2026, LunarCalendar::China, true, "Tessarine_SolarTerms_2026.ics"},
+      {SkyKind::MoonPhases, 2026, 2026, LunarCalendar::Vietnam, false,
+       "Tessarine_Vietnamese_MoonPhases_2026_261209-090000.ics"},
+      {SkyKind::SolarTerms, 2026, 2027, LunarCalendar::Korea, true, "Tessarine_Korean_SolarTerms_2026-2027.ics"},
+      {SkyKind::MoonPhases, 2026, 2030, LunarCalendar::China, false, "Tessarine_MoonPhases_2026-2030_261209-090000.ics"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SkyFileName(c.kind, testing::Years(c.first, c.last), c.calendar, kMoment, c.fixed), c.name);
+  }
+  EXPECT_EQ(YearFileName(2026y, kMoment, true), "Tessarine_2026.ics");  // the name one year's sky file follows
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(YearCalendarTest, NormalFormatFile) {
   const std::vector<std::string> expectedHead = {
       "BEGIN:VCALENDAR",
       "VERSION:2.0",
-      "PRODID:Tessarine v1.12//EN",
+      "PRODID:Tessarine v" TESSARINE_PROJECT_VERSION "//EN",
       "X-WR-CALNAME:农历 2013",
       "BEGIN:VEVENT",
       "UID:20130101-lunar@tessarine",

@@ -1,15 +1,20 @@
 // The window on the desktop: the output folder, real message boxes, the
-// focus and the keyboard.
+// focus and the keyboard; and how the desktop finds it, its desktop entry
+// and AppStream metadata, in each language, with the package's version.
 #include <fstream>
 #include "ui/window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include "ui/flat_style.h"
+#include "version.h"
 
 namespace tessarine {
 namespace {
@@ -168,6 +173,102 @@ TEST(FlatStyleTest, FocusIsDrawn) {
   };
   EXPECT_EQ(whiteOnAccent({}), 0);
   EXPECT_GT(whiteOnAccent(QStyle::State_HasFocus), tab.width() / 4);
+}
+
+// The desktop's own checker, where it is installed: silent on a good file.
+void ExpectValid(const QString& program, const QStringList& arguments) {
+  if (QStandardPaths::findExecutable(program).isEmpty()) {
+    ADD_FAILURE() << program.toStdString() << " is not installed (scripts/bootstrap.sh installs it)";
+    return;
+  }
+  QProcess check;
+  check.setProcessChannelMode(QProcess::MergedChannels);
+  check.start(program, arguments);
+  ASSERT_TRUE(check.waitForFinished(60000));
+  EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+}
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return QString::fromUtf8(file.readAll());
+}
+
+// Each language a user of the regions reads, with the word for the lunar
+// calendar a search in it is made with; "" is the entry's own, English.
+struct Locale {
+  QString desktop, appStream, lunar;
+};
+const Locale kLocales[] = {
+    {"", "", "lunar"},           {"zh_CN", "zh-CN", "农历"}, {"zh_TW", "zh-TW", "農曆"},
+    {"zh_HK", "zh-HK", "農曆"}, {"ko", "ko", "음력"},       {"vi", "vi", "âm lịch"},
+};
+
+// Name, GenericName, Comment and Keywords in every language, each its own
+// and not the English copied; a search for the lunar calendar in the
+// language finds the program.
+TEST(DesktopEntryTest, NamedAndFoundInEveryLanguage) {
+  const QString path = TESSARINE_PACKAGING_SOURCE "/com.example.tessarine.desktop";
+  std::map<QString, QString> entry;
+  for (const QString& line : ReadText(path).split('\n')) {
+    const qsizetype equals = line.indexOf('=');
+    if (equals > 0) entry[line.left(equals)] = line.mid(equals + 1);
+  }
+  for (const Locale& locale : kLocales) {
+    const QString suffix = locale.desktop.isEmpty() ? QString() : "[" + locale.desktop + "]";
+    for (const QString key : {"Name", "GenericName", "Comment", "Keywords"}) {
+      const QString value = entry[key + suffix];
+      EXPECT_FALSE(value.isEmpty()) << (key + suffix).toStdString();
+      if (!suffix.isEmpty()) {
+        EXPECT_NE(value, entry[key]) << (key + suffix).toStdString();
+      }
+    }
+    EXPECT_TRUE(entry["Keywords" + suffix].split(';').contains(locale.lunar)) << locale.desktop.toStdString();
+  }
+  ExpectValid("desktop-file-validate", {path});
+}
+
+// The metadata a software centre shows: a name, a summary and the keyword
+// in every language; the newest release is this build's version and date.
+TEST(AppStreamTest, EveryLanguageAndThisRelease) {
+  const QString path = TESSARINE_PACKAGING_BUILD "/com.example.tessarine.metainfo.xml";
+  QXmlStreamReader xml(ReadText(path));
+  std::map<QString, QStringList> seen;  // element and language -> texts
+  QString version, date;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QString name = xml.name().toString();
+    if (name == "release" && version.isEmpty()) {
+      version = xml.attributes().value("version").toString();
+      date = xml.attributes().value("date").toString();
+    } else if (name == "name" || name == "summary" || name == "keyword") {
+      const QString language = xml.attributes().value("xml:lang").toString();
+      seen[name + "/" + language] << xml.readElementText();
+    }
+  }
+  ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  for (const Locale& locale : kLocales) {
+    for (const QString element : {"name", "summary"}) {
+      EXPECT_EQ(seen[element + "/" + locale.appStream].size(), 1) << (element + "/" + locale.appStream).toStdString();
+    }
+    const QStringList keywords = seen["keyword/" + locale.appStream];
+    EXPECT_TRUE(keywords.filter(locale.lunar, Qt::CaseInsensitive).size() > 0) << locale.appStream.toStdString();
+  }
+  EXPECT_EQ(version.toStdString(), kVersion);
+  EXPECT_EQ(date.toStdString(), kReleaseDate);
+  ExpectValid("appstreamcli", {"validate", "--no-net", path});
+}
+
+// The Debian changelog's newest entry and the manual pages name the
+// version the program names.
+TEST(PackageVersionTest, ChangelogAndManualPagesNameTheVersion) {
+  const QString changelog = ReadText(TESSARINE_PACKAGING_SOURCE "/changelog");
+  EXPECT_TRUE(changelog.startsWith(QString("tessarine (%1) ").arg(kVersion.data()))) << changelog.left(40).toStdString();
+  for (const char* page : {"/tessarine.1", "/tessarine-cli.1"}) {
+    const QString head = ReadText(QString(TESSARINE_PACKAGING_BUILD) + page).section('\n', 0, 0);
+    EXPECT_TRUE(head.contains(QString("\"%1\" \"Tessarine %2\"").arg(kReleaseDate.data(), kVersion.data())))
+        << head.toStdString();
+  }
 }
 
 }  // namespace

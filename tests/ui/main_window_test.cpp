@@ -259,7 +259,7 @@ TEST_F(WindowTest, MenuLayout) {
   EXPECT_EQ(about->defaultAction(), Action("titleAction"));
   EXPECT_TRUE(Action("titleAction")->font().bold());
   EXPECT_FALSE(Action("titleAction")->icon().isNull());
-  EXPECT_EQ(Action("versionAction")->text(), QString("Ver %1  / 2013-01-06").arg(kVersion.data()));
+  EXPECT_EQ(Action("versionAction")->text(), QString("Ver %1  / %2").arg(kVersion.data(), kReleaseDate.data()));
   Action("exitAction")->trigger();
   EXPECT_FALSE(window->isVisible());
 }

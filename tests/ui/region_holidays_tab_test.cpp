@@ -104,8 +104,8 @@ TEST_F(RegionHolidaysTabTest, HongKongsFeedImportedFromTheTab) {
   Open(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
   Action("hongKongRegionAction")->trigger();
   ShowTab();
-  const std::string feed = testing::ReadFile(std::string(TESSARINE_HK_FEEDS_DIR) + "/en.ics");
-  ASSERT_TRUE(Tab()->importFile(QString::fromStdString(File(feed))));
+  const QString feed = QStringLiteral(TESSARINE_HK_FEEDS_DIR "/en.ics");
+  ASSERT_TRUE(Tab()->importFile(feed));
   EXPECT_TRUE(Find<QLabel>("holidayStatusLabel")->text().contains("已导入 2024、2025 年"));
   EXPECT_EQ(Find<QListWidget>("holidayYearsList")->item(RowOf(2025))->text(), "2025 (自己添加)");
 }

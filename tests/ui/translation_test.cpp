@@ -9,6 +9,7 @@
 
 #include "ui/translation.h"
 #include "ui/window_fixture.h"
+#include "version.h"
 
 namespace tessarine {
 namespace {
@@ -72,7 +73,8 @@ TEST_P(LanguageTest, NothingIsClippedAtTheDefaultSize) {
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::Values("zh_CN", "zh_TW", "en", "ko", "vi"));
 
 // The title names the program in the language, and the window's own words
-// are translated while the calendar's stay the files' own.
+// are translated while the calendar's stay the files' own; the help's
+// version line is the build's in each.
 TEST_F(WindowTest, TitleAndWordsFollowTheLanguage) {
   const struct {
     const char* language;
@@ -92,6 +94,8 @@ TEST_F(WindowTest, TitleAndWordsFollowTheLanguage) {
     EXPECT_EQ(window->windowTitle(), c.title);
     EXPECT_EQ(Find<QPushButton>("generateButton")->text(), c.generate);
     EXPECT_TRUE(Preview().startsWith(c.instructionsStart)) << c.language;
+    // Under the title, this build's version and date, whatever the language.
+    EXPECT_EQ(Preview().section('\n', 1, 1), QString("v%1 - %2").arg(kVersion.data(), kReleaseDate.data())) << c.language;
     EXPECT_EQ(window->titleFormat().language, Language::ZhHans) << "the files' script is a choice of its own";
   }
   InstallTranslations(*qApp, "zh_CN");
