@@ -410,7 +410,7 @@ v{} - 2013-01-06<byte value="xd"/>
     </message>
     <message>
         <source>不是历法的名称: 请写 农历、韩国阴历 或 越南阴历 (也可写 Korean、한국、Việt Nam 等)，留空即按中国农历；备注请移到右边一栏</source>
-        <translation>Not a calendar's name: write chinese, korean or vietnamese (or Korean, 한국, Việt Nam and the like); empty is the Chinese calendar. A note belongs in the next column to the right</translation>
+        <translation>Not a calendar&apos;s name: write chinese, korean or vietnamese (or Korean, 한국, Việt Nam and the like); empty is the Chinese calendar. A note belongs in the next column to the right</translation>
     </message>
 </context>
 <context>
@@ -789,7 +789,7 @@ Go on with the other years?</translation>
     </message>
     <message>
         <source>行政院人事行政总处公布新一年的办公日历表（CSV）后，下载并导入即可加入这一年</source>
-        <translation>Once the Directorate-General of Personnel Administration publishes the new year's office calendar (CSV), download and import it to add that year</translation>
+        <translation>Once the Directorate-General of Personnel Administration publishes the new year&apos;s office calendar (CSV), download and import it to add that year</translation>
     </message>
     <message>
         <source>导入香港政府公布的公众假期日历（iCalendar 文件）</source>
@@ -821,11 +821,11 @@ Go on with the other years?</translation>
     </message>
     <message>
         <source>新一年的办公日历表公布后可导入。</source>
-        <translation>Import the new year's office calendar once it is published.</translation>
+        <translation>Import the new year&apos;s office calendar once it is published.</translation>
     </message>
     <message>
         <source>政府公布新的假期日历后可导入。</source>
-        <translation>Import the government's new holiday calendar once it is published.</translation>
+        <translation>Import the government&apos;s new holiday calendar once it is published.</translation>
     </message>
     <message>
         <source>临时假日等可在 %1 中加一行（地区一列写 %2）。</source>
@@ -837,7 +837,7 @@ Go on with the other years?</translation>
     </message>
     <message>
         <source>不是这个地区政府公布的假期文件</source>
-        <translation>not a holiday file published by this region's government</translation>
+        <translation>not a holiday file published by this region&apos;s government</translation>
     </message>
     <message>
         <source>有无法读取的内容</source>
