@@ -795,7 +795,7 @@ Tiếp tục tạo các năm còn lại?</translation>
     </message>
     <message>
         <source>%1 (推算)</source>
-        <translation>%1 (tính theo quy định)</translation>
+        <translation>%1 (dự kiến)</translation>
     </message>
     <message>
         <source>这个地区没有已知的年份。</source>

@@ -37,8 +37,11 @@ HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
   yearsList = Named<QListWidget>("holidayYearsList");
   yearsList->setToolTip(tr("已知放假安排的年份；在此页生成 iCal 时写入选中的年份（可按住 Ctrl 或 Shift 多选）"));
   yearsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  // As wide as its longest entry, "2027 (自己添加)", and no wider.
-  yearsList->setMaximumWidth(yearsList->fontMetrics().horizontalAdvance(tr("%1 (自己添加)").arg(2027)) + 36);
+  // As wide as its longest entry, "2027 (自己添加)" or "2027 (推算)", and no wider.
+  const QFontMetrics metrics = yearsList->fontMetrics();
+  yearsList->setMaximumWidth(std::max(metrics.horizontalAdvance(tr("%1 (自己添加)").arg(2027)),
+                                      metrics.horizontalAdvance(tr("%1 (推算)").arg(2027))) +
+                             36);
   daysTable = Named<QTableWidget>("holidayDaysTable", 0, 4);
   daysTable->setHorizontalHeaderLabels({tr("日期"), tr("星期"), tr("休/班"), tr("节日")});
   daysTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -161,24 +164,27 @@ void HolidaysTab::load() {
 QString HolidaysTab::knownSummary() const {
   if (known_.empty()) return tr("这个地区没有已知的年份。");
   const int first = known_.front().year, last = known_.back().year;
-  QString text = first > static_cast<int>(YearRange::First) ? tr("已知 %1–%2 年（更早的年份未内置）。").arg(first).arg(last)
-                                                            : tr("已知 %1–%2 年。").arg(first).arg(last);
+  QStringList sentences{first > static_cast<int>(YearRange::First)
+                            ? tr("已知 %1–%2 年（更早的年份未内置）。").arg(first).arg(last)
+                            : tr("已知 %1–%2 年。").arg(first).arg(last)};
   const RegionHolidayYears years = HolidayYearsOf(region_);
   if (years.known.last() > years.published.last()) {
-    text += tr("%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。")
-                .arg(static_cast<int>(years.published.first()))
-                .arg(static_cast<int>(years.published.last()));
+    sentences << tr("%1–%2 年按政府公布的安排，其后的年份按法定规则推算，标为“暂定”。")
+                     .arg(static_cast<int>(years.published.first()))
+                     .arg(static_cast<int>(years.published.last()));
   }
   switch (region_) {
-    case Region::China: return text + tr("%1 年的通知公布后可粘贴加入。").arg(last + 1);
-    case Region::Taiwan: return text + tr("新一年的办公日历表公布后可导入。");
-    case Region::HongKong: return text + tr("政府公布新的假期日历后可导入。");
+    case Region::China: sentences << tr("%1 年的通知公布后可粘贴加入。").arg(last + 1); break;
+    case Region::Taiwan: sentences << tr("新一年的办公日历表公布后可导入。"); break;
+    case Region::HongKong: sentences << tr("政府公布新的假期日历后可导入。"); break;
     case Region::Korea:
     case Region::Vietnam:
-      return text + tr("临时假日等可在 %1 中加一行（地区一列写 %2）。")
-                        .arg(QFileInfo(listFile_).fileName(), ToQString(RegionTag(region_)));
+      sentences << tr("临时假日等可在 %1 中加一行（地区一列写 %2）。")
+                       .arg(QFileInfo(listFile_).fileName(), ToQString(RegionTag(region_)));
+      break;
   }
-  return text;
+  // Chinese runs its sentences on; Korean, Vietnamese and English space them.
+  return sentences.join(QLocale().language() == QLocale::Chinese ? "" : " ");
 }
 
 std::vector<HolidaySchedule> HolidaysTab::selectedSchedules() const {
