@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/generate_run.h"
 #include "cli/help.h"
+#include "cli/help_holidays.h"
 #include "cli/holiday_list_file.h"
 #include "cli/local_clock.h"
 #include "cli/notice_import.h"
