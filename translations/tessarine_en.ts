@@ -181,14 +181,8 @@
         <translation>19. [Write rolling feed] in the [Options] menu writes last year to some years ahead (chosen under [Rolling years], and remembered) into one fixed-name file such as “Tessarine_Rolling.ics”, replaced on every run; in a synced folder or on a web site it is a subscription link that calendars refresh daily. On the [Anniversaries] or [Holidays] tab it writes that tab&apos;s rolling file.</translation>
     </message>
     <message>
-        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Tessarine - Lunar iCal Generator: instructions<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</translation>
+        <source>Tessarine - 农历iCal文件生成器使用说明</source>
+        <translation>Tessarine - Lunar iCal Generator: instructions</translation>
     </message>
     <message>
         <source>Tessarine 开发组</source>

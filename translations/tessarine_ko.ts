@@ -181,14 +181,8 @@
         <translation>19. [설정] 메뉴의 [구독 파일 생성]은 작년부터 몇 년 후까지([구독 범위]에서 고르며, 프로그램이 기억합니다)를 “Tessarine_Rolling.ics”처럼 이름이 고정된 파일 하나로 쓰고, 생성할 때마다 이전 파일을 바꿉니다. 동기화 폴더나 웹 사이트에 두면 달력이 날마다 새로 고치는 구독 링크가 됩니다. [기념일]이나 [공휴일] 탭에서 누르면 그 탭의 구독 파일을 생성합니다.</translation>
     </message>
     <message>
-        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Tessarine - 음력 iCal 파일 생성기 사용 설명<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</translation>
+        <source>Tessarine - 农历iCal文件生成器使用说明</source>
+        <translation>Tessarine - 음력 iCal 파일 생성기 사용 설명</translation>
     </message>
     <message>
         <source>Tessarine 开发组</source>

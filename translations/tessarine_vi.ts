@@ -181,14 +181,8 @@
         <translation>19. [Tạo tệp đăng ký cuốn chiếu] trong menu [Tùy chọn] ghi từ năm ngoái đến vài năm sau (chọn trong [Số năm cuốn chiếu], được ghi nhớ) vào một tệp có tên cố định như “Tessarine_Rolling.ics”, thay mới mỗi lần tạo; đặt trong thư mục đồng bộ hoặc trên trang web, tệp này là liên kết đăng ký mà ứng dụng lịch làm mới hằng ngày. Ở thẻ [Ngày kỷ niệm] hoặc [Ngày nghỉ lễ], lệnh này ghi tệp cuốn chiếu của thẻ đó.</translation>
     </message>
     <message>
-        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Tessarine - Trình tạo tệp iCal âm lịch: hướng dẫn sử dụng<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</translation>
+        <source>Tessarine - 农历iCal文件生成器使用说明</source>
+        <translation>Tessarine - Trình tạo tệp iCal âm lịch: hướng dẫn sử dụng</translation>
     </message>
     <message>
         <source>Tessarine 开发组</source>

@@ -181,14 +181,8 @@
         <translation>19. 【控制】菜单的【生成滚动订阅文件】把去年到几年后（【滚动年数】中选择，程序会记住）写成一个固定文件名的文件，如“Tessarine_Rolling.ics”，每次生成时替换旧文件；放在同步文件夹或网站上即可作为订阅链接，日历每天刷新。在【纪念日】或【节假日】页点击则生成相应的滚动文件。</translation>
     </message>
     <message>
-        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</translation>
+        <source>Tessarine - 农历iCal文件生成器使用说明</source>
+        <translation>Tessarine - 农历iCal文件生成器使用说明</translation>
     </message>
     <message>
         <source>Tessarine 开发组</source>

@@ -181,14 +181,8 @@
         <translation>19. 【選項】選單的【產生滾動訂閱檔案】把去年到幾年後（【滾動年數】中選擇，程式會記住）寫成一個固定檔名的檔案，如「Tessarine_Rolling.ics」，每次產生時替換舊檔案；放在同步資料夾或網站上即可作為訂閱連結，日曆每天重新整理。在【紀念日】或【節假日】頁點選則產生相應的滾動檔案。</translation>
     </message>
     <message>
-        <source>Tessarine - 农历iCal文件生成器使用说明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</source>
-        <translation>Tessarine - 農曆 iCal 檔案產生器使用說明<byte value="xd"/>
-v{} - 2013-01-06<byte value="xd"/>
-<byte value="xd"/>
-</translation>
+        <source>Tessarine - 农历iCal文件生成器使用说明</source>
+        <translation>Tessarine - 農曆 iCal 檔案產生器使用說明</translation>
     </message>
     <message>
         <source>Tessarine 开发组</source>

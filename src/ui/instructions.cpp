@@ -41,12 +41,8 @@ QString Translated(const char* text) { return QCoreApplication::translate("Instr
 
 QString InstructionsText() {
   // The heading's title is the language's; its version line is this build's
-  // in every language. The translations hold the heading whole, so only its
-  // first line is taken from them.
-  const std::string heading =
-      Translated(QT_TRANSLATE_NOOP("Instructions", "Tessarine - 农历iCal文件生成器使用说明\r\nv{} - 2013-01-06\r\n\r\n"))
-          .toStdString();
-  std::string text = heading.substr(0, heading.find("\r\n"));
+  // in every language.
+  std::string text = Translated(QT_TRANSLATE_NOOP("Instructions", "Tessarine - 农历iCal文件生成器使用说明")).toStdString();
   text.append(fmt::format("\r\nv{} - {}\r\n\r\n", kVersion, kReleaseDate));
   for (const char* item : kItems) {
     text.append(fmt::format(fmt::runtime(Translated(item).toStdString()),

@@ -18,17 +18,26 @@ namespace {
 using testing::WindowTest;
 
 // A settings file holding `lines` under [General], and the failures heard.
+// Each call writes a file of its own: QSettings keeps what it read of a file
+// while its size and modification time (to the millisecond) stay the same,
+// so a file rewritten at once with as many bytes could read as before.
 class SettingsFixture : public ::testing::Test {
  protected:
   WindowSettings Settings(const std::string& lines) {
-    std::ofstream(folder.File("settings.ini")) << "[General]\n" << lines;
-    return WindowSettings(QString::fromStdString(folder.File("settings.ini")),
-                          [this](std::error_code error) { failures.push_back(error); });
+    file_ = folder.File("settings" + std::to_string(++written_) + ".ini");
+    std::ofstream(file_) << "[General]\n" << lines;
+    return WindowSettings(QString::fromStdString(file_), [this](std::error_code error) { failures.push_back(error); });
   }
-  std::string Saved() { return testing::ReadFile(folder.File("settings.ini")); }
+  std::string Saved() { return testing::ReadFile(file_); }
+  // The last file written, to read again as the next start would.
+  const std::string& File() const { return file_; }
 
   testing::TempFolder folder;
   std::vector<std::error_code> failures;
+
+ private:
+  std::string file_;
+  int written_ = 0;
 };
 
 using ControlMenuTest = SettingsFixture;
@@ -76,7 +85,7 @@ TEST_F(ControlMenuTest, ChoicesAreSavedAndCommandsAnnounced) {
   EXPECT_EQ(sky[0][0].value<SkyKind>(), SkyKind::SolarTerms);
   EXPECT_EQ(menu->monthNaming(), MonthNaming::Numbered);
 
-  menu = std::make_unique<ControlMenu>(WindowSettings(QString::fromStdString(folder.File("settings.ini")), {}), QLocale("zh_CN"));
+  menu = std::make_unique<ControlMenu>(WindowSettings(QString::fromStdString(File()), {}), QLocale("zh_CN"));
   EXPECT_TRUE(menu->withSeasonCounts());
   EXPECT_TRUE(menu->holidayMarks());
   EXPECT_EQ(menu->rollingYearsAhead(), 3);
