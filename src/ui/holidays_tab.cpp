@@ -27,6 +27,14 @@
 #include "ui/qt_text.h"
 
 namespace tessarine {
+namespace {
+
+// A year from the region's rules, not yet published: its days say so.
+bool IsComputed(const HolidaySchedule& schedule) {
+  return !schedule.days.empty() && schedule.days.front().status == HolidayStatus::Provisional;
+}
+
+}  // namespace
 
 HolidaysTab::HolidaysTab(QString listFile, Ask ask, QWidget* parent)
     : QWidget(parent), listFile_(std::move(listFile)), ask_(std::move(ask)) {
@@ -142,7 +150,7 @@ void HolidaysTab::load() {
     QString text = QString::number(schedule.year);
     if (own) {
       text = tr("%1 (自己添加)").arg(schedule.year);
-    } else if (!schedule.days.empty() && schedule.days.front().status == HolidayStatus::Provisional) {
+    } else if (IsComputed(schedule)) {
       text = tr("%1 (推算)").arg(schedule.year);
     }
     auto* item = new QListWidgetItem(text, yearsList);
@@ -151,10 +159,7 @@ void HolidaysTab::load() {
   statusLabel->setText(problem_.isEmpty() ? knownSummary() : problem_);
   // The last year published (or added), not 2100 from the rules.
   int shown = static_cast<int>(known_.size()) - 1;
-  while (shown > 0 && !known_[static_cast<std::size_t>(shown)].days.empty() &&
-         known_[static_cast<std::size_t>(shown)].days.front().status == HolidayStatus::Provisional) {
-    --shown;
-  }
+  while (shown > 0 && IsComputed(known_[static_cast<std::size_t>(shown)])) --shown;
   yearsList->setCurrentRow(shown);
 }
 

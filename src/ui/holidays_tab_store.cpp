@@ -145,12 +145,12 @@ void HolidaysTab::onImportClicked() {
 
 bool HolidaysTab::importFile(const QString& path) {
   const QString shown = QDir::toNativeSeparators(path);
-  const FileBytes file = ReadBoundedFile(path.toStdString());
+  FileBytes file = ReadBoundedFile(path.toStdString());
   if (file.error || !file.bytes) {
     statusLabel->setText(tr("%1 无法读取（%2），没有导入。").arg(shown, file.error ? ReasonText(file.error) : tr("文件不存在")));
     return false;
   }
-  const std::string bytes = *file.bytes;
+  const std::string bytes = *std::move(file.bytes);
   // Read first against the list as it is, to ask before replacing the
   // user's own rows; stored only if those rows are still what was asked.
   const auto list = readList();
